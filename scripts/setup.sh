@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the build needs on Debian 12 (as root, only what is missing),
+# then configures and builds the given preset (default: "default").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset="${1:-default}"
+
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+          libgl-dev fonts-liberation fontconfig)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}. Run this as root (or: sudo apt-get install ${missing[*]})." >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

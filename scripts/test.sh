@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. GUI tests run on Qt's offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+
+scripts/setup.sh default
+ctest --preset default
+
+if [ "${ZOMAR_SKIP_SANITIZERS:-0}" != "1" ]; then
+  scripts/setup.sh asan
+  ctest --preset asan
+fi
