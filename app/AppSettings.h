@@ -1,0 +1,49 @@
+#pragma once
+// The one place that knows the saved settings: application "ZOMAR", section
+// "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N".
+// Values are kept as text, unchanged (no trimming, no validation).
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace zomar {
+
+class AppSettings
+{
+public:
+    // The user's store.
+    AppSettings();
+    // A store in a given file (tests, or an explicit --settings file).
+    explicit AppSettings(const QString &iniFile);
+    ~AppSettings();
+
+    static inline const QString kApplication = QStringLiteral("ZOMAR");
+    static inline const QString kSection = QStringLiteral("Settings");
+    static inline const QString kPortKey = QStringLiteral("Port");
+    static inline const QString kBaudKey = QStringLiteral("BAUD");
+    static inline const QString kPortMapSection = QStringLiteral("Ports");
+    static inline const QString kPortDefault = QStringLiteral("1");
+    static inline const QString kBaudDefault = QStringLiteral("38400");
+
+    QString port() const;
+    QString baud() const;
+    void setPort(const QString &value);
+    void setBaud(const QString &value);
+    bool hasPort() const;
+    bool hasBaud() const;
+
+    // Device saved for port number n ("" when none).
+    QString portDevice(int number) const;
+
+    QString fileName() const;
+    void sync();
+
+private:
+    QString read(const QString &key, const QString &fallback) const;
+    std::unique_ptr<QSettings> m_store;
+};
+
+} // namespace zomar

@@ -1,0 +1,28 @@
+#pragma once
+// The terminal's typing box: reports every typed character before the box
+// takes it, and lets the program append text without moving the caret.
+
+#include <QPlainTextEdit>
+
+namespace zomar {
+
+class TypingBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit TypingBox(QWidget *parent = nullptr);
+
+    QString text() const { return toPlainText(); }
+    void setText(const QString &text);
+    void appendText(const QString &text);
+
+signals:
+    // One typed character (control characters included: Enter is "\r",
+    // Backspace "\b"); the box still edits as usual afterwards.
+    void keyTyped(QChar ch);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace zomar

@@ -1,0 +1,29 @@
+#include "config/CommandModeSteps.h"
+
+#include "app/FormContext.h"
+#include "config/CommandMode.h"
+#include "serial/SerialLink.h"
+
+namespace zomar {
+
+void EnterATMode(FormContext &ctx)
+{
+    try {
+        if (enterATMode(ctx.comm))
+            ctx.setStatus(QString());
+    } catch (const SerialError &e) {
+        // The operation goes on; its final status tells whether the module answered.
+        ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+    }
+}
+
+void CloseATMode(FormContext &ctx)
+{
+    try {
+        closeATMode(ctx.comm);
+    } catch (const SerialError &e) {
+        ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+    }
+}
+
+} // namespace zomar

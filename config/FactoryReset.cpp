@@ -1,0 +1,33 @@
+#include "config/FactoryReset.h"
+
+#include "app/DropDownBox.h"
+#include "app/FormContext.h"
+#include "config/FieldEntry.h"
+#include "config/SetOperation.h"
+
+#include <QLineEdit>
+
+namespace zomar {
+
+FactoryReset::FactoryReset(FormContext &ctx, FieldEntry &fields, SetOperation &set,
+                           QObject *parent)
+    : QObject(parent), m_ctx(ctx), m_fields(fields), m_set(set)
+{
+}
+
+void FactoryReset::resetDefaults()
+{
+    if (!m_ctx.messages.confirm(kPrompt))
+        return;
+    for (QLineEdit *box : m_ctx.ui.addressBoxes())
+        box->setText(QStringLiteral("00"));
+    m_ctx.ui.Text9->setText(QStringLiteral("433.92"));
+    // "0" matches no list item and is written as power code 0.
+    m_ctx.ui.Text10->setText(QStringLiteral("0"));
+    // A read now would replace the values just written.
+    m_fields.setBandWithoutRefresh(QStringLiteral("433Mhz"));
+    m_ctx.ui.Combo5->setText(QStringLiteral("19200 bps"));
+    m_set.set();
+}
+
+} // namespace zomar

@@ -1,0 +1,29 @@
+#pragma once
+// "Set": writes the fields of the modem page to the module in command mode,
+// then reads the configuration back so the page shows what the module holds.
+
+#include <QObject>
+
+namespace zomar {
+
+struct FormContext;
+class RefreshOperation;
+
+class SetOperation : public QObject
+{
+    Q_OBJECT
+public:
+    SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject *parent = nullptr);
+
+    // Click of "Set"; also run directly by the factory reset.
+    void set();
+    // Validates the fields in block order and writes the packet in one write.
+    // A refused field shows its message box and nothing is written.
+    void sendConfigPacket();
+
+private:
+    FormContext &m_ctx;
+    RefreshOperation &m_refresh;
+};
+
+} // namespace zomar

@@ -1,0 +1,33 @@
+#pragma once
+// The raw terminal: typed characters go out one byte each, a toggle streams
+// a letter pattern at a set period, and both boxes are kept short.
+
+#include <QObject>
+
+namespace zomar {
+
+struct FormContext;
+
+class TerminalPage : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TerminalPage(FormContext &ctx, QObject *parent = nullptr);
+
+    void keyTyped(QChar ch);       // typing box key press
+    void contSendClicked();        // "Cont Send On"/"Cont Send Off"
+    void onContSendTick();         // continuous-send timer
+    void clearClicked();           // "Clear"
+
+    static constexpr int kRxLimit = 250;
+    static constexpr int kTxLimit = 200;
+    static inline const QString kSendOn = QStringLiteral("Cont Send On");
+    static inline const QString kSendOff = QStringLiteral("Cont Send Off");
+
+private:
+    void send(QChar ch);
+
+    FormContext &m_ctx;
+};
+
+} // namespace zomar
