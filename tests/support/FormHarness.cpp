@@ -1,0 +1,81 @@
+#include "support/FormHarness.h"
+
+#include "serial/PortConnection.h"
+#include "serial/SerialLink.h"
+#include "timing/IntervalTimer.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+namespace zomar::test {
+
+MessageRequest::Answer RecordingPrompter::ask(const MessageRequest &request)
+{
+    shown.append(request);
+    if (request.buttons == MessageRequest::Ok)
+        return MessageRequest::AnswerOk;
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return request.defaultAnswer;
+}
+
+QStringList RecordingPrompter::texts() const
+{
+    QStringList out;
+    for (const MessageRequest &r : shown)
+        out << r.text;
+    return out;
+}
+
+FormHarness::FormHarness() : FormHarness(Options{}) {}
+
+FormHarness::FormHarness(const Options &options)
+{
+    m_settings = std::make_unique<AppSettings>(m_dir.filePath(QStringLiteral("settings.ini")));
+    if (!options.savedPort.isNull())
+        m_settings->setPort(options.savedPort);
+    if (!options.savedBaud.isNull())
+        m_settings->setBaud(options.savedBaud);
+    m_settings->sync();
+    // No real serial ports take part in tests.
+    m_resolver.setSystemPortsSource([] { return QList<SystemPort>{}; });
+    if (options.withModule) {
+        m_module = std::make_unique<VirtualModule>();
+        QString error;
+        if (!m_module->start(&error))
+            qFatal("virtual module: %s", qPrintable(error));
+        m_resolver.setExplicit(options.modulePort, m_module->devicePath(),
+                               QStringLiteral("virtual module"));
+    }
+    m_form = std::make_unique<Form1>(*m_settings, m_resolver, m_prompter);
+}
+
+FormHarness::~FormHarness()
+{
+    m_form.reset();
+    m_module.reset();
+}
+
+QString FormHarness::settingsFile() const
+{
+    return m_settings->fileName();
+}
+
+void FormHarness::connectPort()
+{
+    m_form->portConnection().connectClicked();
+}
+
+bool FormHarness::waitIdle(int timeoutMs)
+{
+    return QTest::qWaitFor(
+        [this] { return !m_form->pointer().isBusy() && !m_form->timer1().isEnabled(); },
+        timeoutMs);
+}
+
+void FormHarness::closeWindow()
+{
+    m_form->close();
+}
+
+} // namespace zomar::test

@@ -1,0 +1,83 @@
+#pragma once
+// A window under test: its own settings file, a message-box seam that records
+// and answers, no system serial ports, and a virtual module on port 1.
+
+#include "app/AppSettings.h"
+#include "app/Form1.h"
+#include "app/MessagePrompter.h"
+#include "serial/PortResolver.h"
+#include "sim/VirtualModule.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zomar::test {
+
+class RecordingPrompter : public MessagePrompter
+{
+public:
+    MessageRequest::Answer ask(const MessageRequest &request) override;
+
+    QList<MessageRequest> shown;
+    // Answers for Yes/No boxes, used in order; when none is queued the box's
+    // default answer is taken.
+    QList<MessageRequest::Answer> answers;
+
+    QStringList texts() const;
+    void clear() { shown.clear(); }
+};
+
+class FormHarness
+{
+public:
+    struct Options {
+        bool withModule = true;
+        int modulePort = 1;
+        QString savedPort;  // written before the window loads, when set
+        QString savedBaud;
+
+        static Options noModule()
+        {
+            Options o;
+            o.withModule = false;
+            return o;
+        }
+    };
+    FormHarness();
+    explicit FormHarness(const Options &options);
+    ~FormHarness();
+
+    Form1 &form() { return *m_form; }
+    Form1Controls &ui() { return m_form->controls(); }
+    VirtualModule &module() { return *m_module; }
+    RecordingPrompter &prompter() { return m_prompter; }
+    PortResolver &resolver() { return m_resolver; }
+    QString settingsFile() const;
+    QString status() const { return m_form->statusText(); }
+
+    // Clicks "Connect" (the handler runs the read that follows the connect).
+    void connectPort();
+    // Waits until the page is settled after a read (decode done, pointer back).
+    bool waitIdle(int timeoutMs = 3000);
+
+    // Closes the window as the operator would, which writes the settings.
+    void closeWindow();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppSettings> m_settings;
+    PortResolver m_resolver;
+    RecordingPrompter m_prompter;
+    std::unique_ptr<VirtualModule> m_module;
+    std::unique_ptr<Form1> m_form;
+};
+
+// Milliseconds between two module timestamps.
+inline double msBetween(qint64 fromNs, qint64 toNs)
+{
+    return double(toNs - fromNs) / 1e6;
+}
+
+} // namespace zomar::test
