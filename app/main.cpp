@@ -41,7 +41,6 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zomar-setup"));
-    QApplication::setApplicationDisplayName(kApplicationTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(ZOMAR_VERSION_MAJOR)
                                             .arg(ZOMAR_VERSION_MINOR)
