@@ -1,5 +1,7 @@
 #include "app/DropDownBox.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace zomar {
@@ -72,6 +74,18 @@ void DropDownBox::showPopup()
 {
     emit aboutToShowPopup();
     QComboBox::showPopup();
+}
+
+void DropDownBox::keyPressEvent(QKeyEvent *event)
+{
+    // Enter in the text makes QComboBox select a matching item and activate
+    // it, which would look like a pick; only choosing from the list is one.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !view()->isVisible()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 } // namespace zomar

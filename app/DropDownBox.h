@@ -25,6 +25,9 @@ public:
 
     void showPopup() override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 signals:
     void picked();
     void changed();
