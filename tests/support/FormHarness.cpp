@@ -12,6 +12,8 @@ namespace zomar::test {
 MessageRequest::Answer RecordingPrompter::ask(const MessageRequest &request)
 {
     shown.append(request);
+    if (onShown)
+        onShown(request);
     if (request.buttons == MessageRequest::Ok)
         return MessageRequest::AnswerOk;
     if (!answers.isEmpty())

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace zomar::test {
@@ -24,6 +25,9 @@ public:
     // Answers for Yes/No boxes, used in order; when none is queued the box's
     // default answer is taken.
     QList<MessageRequest::Answer> answers;
+    // Called as each box is shown, before it is answered: lets a test look at
+    // the window while the box is up.
+    std::function<void(const MessageRequest &)> onShown;
 
     QStringList texts() const;
     void clear() { shown.clear(); }
