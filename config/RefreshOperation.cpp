@@ -31,6 +31,7 @@ void RefreshOperation::fillPlaceholders()
 void RefreshOperation::refresh()
 {
     FormState &s = m_ctx.state;
+    const bool wasOpen = m_ctx.comm.portOpen();
     m_ctx.pointer.set(true);
     fillPlaceholders();
     s.rxBuffer.fill(kEmptySlot);
@@ -44,7 +45,11 @@ void RefreshOperation::refresh()
     yieldingWait(0.2);
     CloseATMode(m_ctx);
 
-    m_ctx.setStatus(s.noReply ? kNoResponse : QStringLiteral("Request Complete"));
+    // A port that closed under the read (device lost, or a disconnect during
+    // the wait) has said so in the status bar; the read claims no outcome.
+    const bool closedMeanwhile = wasOpen && !m_ctx.comm.portOpen();
+    if (!closedMeanwhile)
+        m_ctx.setStatus(s.noReply ? kNoResponse : QStringLiteral("Request Complete"));
     m_ctx.pointer.set(false);
 }
 

@@ -133,6 +133,7 @@ private slots:
     void typingIntoListsChangesNothing();
     void portTextToNumber_data();
     void portTextToNumber();
+    void disconnectDuringRead();
 };
 
 void TestPortConnection::connectThenDisconnect()
@@ -611,6 +612,28 @@ void TestPortConnection::portTextToNumber()
     });
     QCOMPARE(e.number(), error);
     if (error != 0) QVERIFY(!e.description().isEmpty());
+}
+
+void TestPortConnection::disconnectDuringRead()
+{
+    FormHarness h;
+    Form1Controls& ui = h.ui();
+    h.connectPort();
+    QVERIFY(h.waitIdle());
+    QVERIFY(h.form().comm().portOpen());
+    // The operator disconnects while the read still waits for the module.
+    bool busyAtClick = false;
+    QTimer::singleShot(50, [&] {
+        busyAtClick = h.form().pointer().isBusy();
+        ui.Command7->click();
+    });
+    ui.Command3->click();
+    QVERIFY(busyAtClick);
+    QVERIFY(!h.form().comm().portOpen());
+    QCOMPARE(ui.Command7->text(), QString("Connect"));
+    // The read does not report an outcome for a port that is no longer open.
+    QCOMPARE(h.status(), QString("Disconnected"));
+    QVERIFY(!h.form().pointer().isBusy());
 }
 
 QTEST_MAIN(TestPortConnection)
