@@ -1,6 +1,7 @@
 // The serial link over a real pseudo-terminal, with the virtual module on the
 // other end.
 
+#include "support/TestUtil.h"
 #include "serial/PortResolver.h"
 #include "serial/SerialLink.h"
 #include "sim/VirtualModule.h"
@@ -21,28 +22,13 @@ using zomar::PortResolver;
 using zomar::SerialError;
 using zomar::SerialLink;
 using zomar::VirtualModule;
+using namespace zomar::test;
 namespace errors = zomar::serial_errors;
 
 namespace
 {
 
 const QByteArray kBlock = QByteArray::fromHex("0a0b0c0d01020304076c0523");
-
-double processCpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the event loop, blocked in it between events.
-void runEventLoopFor(int msecs)
-{
-    QEventLoop loop;
-    QTimer::singleShot(msecs, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Bytes waiting in a terminal's input queue, looked at without reading them.
 int queuedAt(const QString& path)

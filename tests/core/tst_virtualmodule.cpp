@@ -1,6 +1,7 @@
 // The virtual module, driven from the program's side of the pseudo-terminal
 // through a plain terminal descriptor (no SerialLink involved).
 
+#include "support/TestUtil.h"
 #include "sim/VirtualModule.h"
 
 #include <QEventLoop>
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 using zomar::VirtualModule;
+using namespace zomar::test;
 
 namespace
 {
@@ -88,22 +90,6 @@ private:
     int m_fd = -1;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
-
-double processCpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the event loop, blocked in it between events.
-void runEventLoopFor(int msecs)
-{
-    QEventLoop loop;
-    QTimer::singleShot(msecs, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 } // namespace
 

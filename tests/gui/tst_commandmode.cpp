@@ -7,6 +7,7 @@
 #include "serial/PortConnection.h"
 #include "serial/SerialLink.h"
 #include "support/FormHarness.h"
+#include "support/TestUtil.h"
 #include "timing/IntervalTimer.h"
 #include "timing/YieldingWait.h"
 
@@ -21,14 +22,6 @@ using namespace zomar::test;
 
 namespace
 {
-
-double processCpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 bool waitForMessages(FormHarness& h, int count)
 {

@@ -8,6 +8,7 @@
 #include "serial/PortResolver.h"
 #include "serial/SerialLink.h"
 #include "support/FormHarness.h"
+#include "support/TestUtil.h"
 #include "timing/IntervalTimer.h"
 
 #include <QEventLoop>
@@ -25,14 +26,6 @@ using namespace zomar::test;
 
 namespace
 {
-
-double processCpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // Runs the event loop, blocked in it between events, and returns the CPU
 // seconds the process used meanwhile.

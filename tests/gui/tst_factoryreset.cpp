@@ -4,6 +4,7 @@
 
 #include "app/DropDownBox.h"
 #include "support/FormHarness.h"
+#include "support/TestUtil.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,21 +18,11 @@ using namespace zomar::test;
 namespace
 {
 
-const QString kNoResponse = QStringLiteral("No Response from Modem. Check Comms Port & Baud rate");
-const QString kComplete = QStringLiteral("Request Complete");
 const QString kPrompt =
     QStringLiteral("This will reset the unit to Factory defaults.\r\nContinue?");
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
 // Text1..Text8, Text9, Text10, Combo5, and the band Combo6 last.
-QStringList pageFields(const Form1Controls& ui)
+QStringList pageWithBand(const Form1Controls& ui)
 {
     QStringList out;
     for (QLineEdit* box : ui.addressBoxes())
@@ -66,7 +57,7 @@ public:
         QObject::connect(ui.Text1, &QLineEdit::textChanged, &m_context,
                          [this, &ui](const QString& text) {
                              if (text == QLatin1String("??") && page.isEmpty())
-                                 page = pageFields(ui);
+                                 page = pageWithBand(ui);
                          });
     }
     QStringList page;
@@ -138,7 +129,7 @@ void TestFactoryReset::answerNoChangesNothing()
         ui.Text10->setText(edits.at(2));
         ui.Combo5->setText(edits.at(3));
     }
-    const QStringList before = pageFields(ui);
+    const QStringList before = pageWithBand(ui);
     const QString statusBefore = h.status();
 
     h.prompter().answers << MessageRequest::AnswerNo;
@@ -146,7 +137,7 @@ void TestFactoryReset::answerNoChangesNothing()
     QVERIFY(h.waitIdle());
 
     QCOMPARE(h.prompter().shown.size(), 1);
-    QCOMPARE(pageFields(ui), before);
+    QCOMPARE(pageWithBand(ui), before);
     QCOMPARE(h.status(), statusBefore);
     QCOMPARE(h.module().configuration(), config);
     // A read now is the first thing on the wire: the reset sent nothing before it.
@@ -199,7 +190,7 @@ void TestFactoryReset::resetWritesFactoryBlock()
     QCOMPARE(seen.page, (QStringList{"??", "00", "00", "00", "00", "00", "00", "00", "433.92", "0",
                                      "19200 bps", "433Mhz"}));
     // Then they show what the module reports.
-    QCOMPARE(pageFields(ui), (QStringList{"0", "0", "0", "0", "0", "0", "0", "0", "433.920",
+    QCOMPARE(pageWithBand(ui), (QStringList{"0", "0", "0", "0", "0", "0", "0", "0", "433.920",
                                           "0 dBm", "19200 bps", "433Mhz"}));
     QCOMPARE(h.status(), kComplete);
     QVERIFY(ui.Command2->isEnabled());
@@ -219,7 +210,7 @@ void TestFactoryReset::silentModuleAfterWrite()
     QVERIFY(h.waitIdle());
 
     QTRY_COMPARE(h.module().configuration(), VirtualModule::factoryConfiguration());
-    QCOMPARE(pageFields(ui).first(11), QStringList(11, "??"));
+    QCOMPARE(pageWithBand(ui).first(11), QStringList(11, "??"));
     QCOMPARE(ui.Combo6->text(), QString("433Mhz"));
     QCOMPARE(h.status(), kNoResponse);
 }

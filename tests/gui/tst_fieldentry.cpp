@@ -6,6 +6,7 @@
 #include "app/TrafficView.h"
 #include "app/TypingBox.h"
 #include "support/FormHarness.h"
+#include "support/TestUtil.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -23,28 +24,8 @@ using namespace zomar::test;
 namespace
 {
 
-const QString kNoResponse = QStringLiteral("No Response from Modem. Check Comms Port & Baud rate");
-const QString kComplete = QStringLiteral("Request Complete");
 const QString kRange433 = QStringLiteral("430.24-439.75");
 const QString kRange868 = QStringLiteral("860.48-879.51");
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-// Text1..Text8, Text9, Text10, Combo5.
-QStringList pageFields(const Form1Controls& ui)
-{
-    QStringList out;
-    for (QLineEdit* box : ui.addressBoxes())
-        out << box->text();
-    out << ui.Text9->text() << ui.Text10->text() << ui.Combo5->text();
-    return out;
-}
 
 bool moduleIdle(FormHarness& h)
 {

@@ -5,6 +5,7 @@
 #include "app/DropDownBox.h"
 #include "config/SetOperation.h"
 #include "support/FormHarness.h"
+#include "support/TestUtil.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,26 +19,6 @@ using namespace zomar::test;
 namespace
 {
 
-const QString kNoResponse = QStringLiteral("No Response from Modem. Check Comms Port & Baud rate");
-const QString kComplete = QStringLiteral("Request Complete");
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
-}
-
-// Text1..Text8, Text9, Text10, Combo5.
-QStringList pageFields(const Form1Controls& ui)
-{
-    QStringList out;
-    for (QLineEdit* box : ui.addressBoxes())
-        out << box->text();
-    out << ui.Text9->text() << ui.Text10->text() << ui.Combo5->text();
-    return out;
-}
 
 // Writes "Name=text" into the named field as the operator could have left it.
 // Address boxes take longer texts only from code, so their limit is raised.

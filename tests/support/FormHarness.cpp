@@ -4,10 +4,22 @@
 #include "serial/SerialLink.h"
 #include "timing/IntervalTimer.h"
 
+#include "app/DropDownBox.h"
+
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QTest>
 
 namespace zomar::test {
+
+QStringList pageFields(const Form1Controls &ui)
+{
+    QStringList out;
+    for (QLineEdit *box : ui.addressBoxes())
+        out << box->text();
+    out << ui.Text9->text() << ui.Text10->text() << ui.Combo5->text();
+    return out;
+}
 
 MessageRequest::Answer RecordingPrompter::ask(const MessageRequest &request)
 {

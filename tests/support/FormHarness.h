@@ -78,6 +78,13 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
+inline const QString kNoResponse =
+    QStringLiteral("No Response from Modem. Check Comms Port & Baud rate");
+inline const QString kComplete = QStringLiteral("Request Complete");
+
+// The configuration fields of the modem page: Text1..Text8, Text9, Text10, Combo5.
+QStringList pageFields(const Form1Controls &ui);
+
 // Milliseconds between two module timestamps.
 inline double msBetween(qint64 fromNs, qint64 toNs)
 {
