@@ -1,5 +1,8 @@
 #include "app/TrafficView.h"
 
+#include <QScrollBar>
+#include <QTextCursor>
+
 namespace zomar {
 
 TrafficView::TrafficView(QWidget *parent) : QPlainTextEdit(parent)
@@ -8,7 +11,7 @@ TrafficView::TrafficView(QWidget *parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(false);
     setTabChangesFocus(true);
     m_render.setSingleShot(true);
-    m_render.setInterval(15);
+    m_render.setInterval(50);
     connect(&m_render, &QTimer::timeout, this, &TrafficView::render);
 }
 
@@ -45,7 +48,31 @@ void TrafficView::scheduleRender()
 
 void TrafficView::render()
 {
-    setPlainText(m_text);
+    if (!isVisible()) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
+    // The document is rewritten directly: the box's own setPlainText() also
+    // selects the whole new text to reapply its format, which lays the box
+    // out a second time. Afterwards the caret is put back at the start and
+    // the view at the top, as a rewrite leaves them.
+    document()->setPlainText(m_text);
+    const QTextCursor caret = textCursor();
+    if (caret.position() != 0 || caret.hasSelection()) {
+        // Kept at the start by the next rewrites too, so they need no reset.
+        QTextCursor start(document());
+        start.setKeepPositionOnInsert(true);
+        setTextCursor(start);
+    }
+    verticalScrollBar()->setValue(0);
+}
+
+void TrafficView::showEvent(QShowEvent *event)
+{
+    if (m_stale)
+        render();
+    QPlainTextEdit::showEvent(event);
 }
 
 void TrafficView::focusInEvent(QFocusEvent *event)

@@ -1,7 +1,9 @@
 #pragma once
-// A read-only traffic box. Its text is kept as a string and the widget is
-// repainted at most once a frame, so a flood of received bytes costs a string
-// append per byte rather than a relayout of the whole box.
+// A read-only traffic box. Its text is kept as a string and the widget shows
+// it at most twenty times a second, so a flood of received bytes costs a
+// string append per byte rather than a relayout of the whole box, and a steady
+// stream costs little CPU. A box on a page that is not shown is brought up to
+// date only when it is shown again.
 
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -26,6 +28,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void scheduleRender();
@@ -33,6 +36,7 @@ private:
 
     QString m_text;
     QTimer m_render;
+    bool m_stale = false; // the text changed while the box was not shown
 };
 
 } // namespace zomar
