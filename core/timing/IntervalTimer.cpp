@@ -51,9 +51,14 @@ void IntervalTimer::rearm()
     // timer registration.
     if (!isTicking())
         return;
-    m_deadlineNs = nowNs() + qint64(m_interval) * 1000000;
-    // A wake due before the new deadline just re-arms then.
-    if (!m_timer.isActive() || m_wakeNs > m_deadlineNs)
+    const qint64 intervalNs = qint64(m_interval) * 1000000;
+    m_deadlineNs = nowNs() + intervalNs;
+    // A wake due before the new deadline just re-arms then. One due more than
+    // half an interval early is moved now instead, so that restarts coming
+    // steadily (a byte every few milliseconds) do not also wake the thread in
+    // between; that costs one re-arm per half interval, not one per restart.
+    if (!m_timer.isActive() || m_wakeNs > m_deadlineNs ||
+        m_deadlineNs - m_wakeNs > intervalNs / 2)
         arm(m_interval);
 }
 

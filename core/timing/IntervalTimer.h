@@ -4,7 +4,8 @@
 // enabling (or changing the interval) restarts the count.
 //
 // Restarting is lazy: a restart only moves the deadline, and the underlying
-// timer is re-armed when it wakes early. The receive path restarts timers for
+// timer is re-armed when it wakes early, or at the restart once it would wake
+// more than half an interval early. The receive path restarts timers for
 // every received byte, so this keeps that path cheap.
 
 #include <QObject>
