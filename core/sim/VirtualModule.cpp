@@ -149,6 +149,23 @@ private:
         if (m_messageTail.size() > 8 * kTailKept) m_messageTail = m_messageTail.right(kTailKept);
     }
 
+    // A message made only of "+++" and "---" sequences, split into them;
+    // empty for anything else (a configuration block, data).
+    static QList<QByteArray> commandSequences(const QByteArray &tail, qsizetype length)
+    {
+        QList<QByteArray> out;
+        if (length != tail.size() || length == 0 || length % kEnter.size() != 0 ||
+            length == kBlockSize)
+            return {};
+        for (qsizetype i = 0; i < length; i += kEnter.size()) {
+            const QByteArray part = tail.mid(i, kEnter.size());
+            if (part != kEnter && part != kExit)
+                return {};
+            out.append(part);
+        }
+        return out;
+    }
+
     void endOfMessage()
     {
         const QByteArray tail = m_messageTail.right(kTailKept);
@@ -163,15 +180,23 @@ private:
             QMutexLocker lock(&d->mutex);
             // At another line speed the module would see only noise.
             if (portSpeed == d->lineSpeed) {
-                if (!d->commandMode) {
+                const QList<QByteArray> sequences = commandSequences(tail, length);
+                if (!sequences.isEmpty()) {
+                    // Sequences sent back to back ("---" then at once "+++")
+                    // can reach us as one message: take them in order.
+                    for (const QByteArray &sequence : sequences) {
+                        if (sequence == kEnter) {
+                            d->commandMode = true;
+                            answer += d->answerOverride.value_or(d->configuration);
+                        } else if (d->commandMode) {
+                            d->commandMode = false;
+                        }
+                    }
+                } else if (!d->commandMode) {
                     if (tail.endsWith(kEnter)) {
                         d->commandMode = true;
                         answer = d->answerOverride.value_or(d->configuration);
                     }
-                } else if (length == kExit.size() && tail == kExit) {
-                    d->commandMode = false;
-                } else if (length == kEnter.size() && tail == kEnter) {
-                    answer = d->answerOverride.value_or(d->configuration);
                 } else if (length == kBlockSize) {
                     d->configuration = tail;
                     written = tail;

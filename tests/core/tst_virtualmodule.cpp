@@ -152,6 +152,10 @@ void TestVirtualModule::protocol_data()
         << Messages{"---"} << 38400 << 38400 << QByteArray() << factory << false;
     QTest::newRow("enter in the middle of data is data")
         << Messages{"+++x"} << 38400 << 38400 << QByteArray() << factory << false;
+    QTest::newRow("exit and enter merged into one message")
+        << Messages{"+++", "---+++"} << 38400 << 38400 << factory + factory << factory << true;
+    QTest::newRow("enter and exit merged into one message")
+        << Messages{"+++---"} << 38400 << 38400 << factory << factory << false;
     QTest::newRow("module at another speed stays silent")
         << Messages{"+++"} << 9600 << 38400 << QByteArray() << factory << false;
     QTest::newRow("port at another speed is not heard")
