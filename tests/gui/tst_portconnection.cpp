@@ -23,7 +23,6 @@ using namespace zomar::test;
 namespace
 {
 
-const QString kNoResponse = RefreshOperation::kNoResponse;
 const QString kInvalidPortText = QStringLiteral("Please select a valid comms port");
 
 // What the window shows at one moment.
