@@ -11,7 +11,7 @@ TrafficView::TrafficView(QWidget *parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(false);
     setTabChangesFocus(true);
     m_render.setSingleShot(true);
-    m_render.setInterval(50);
+    m_render.setInterval(100);
     connect(&m_render, &QTimer::timeout, this, &TrafficView::render);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A read-only traffic box. Its text is kept as a string and the widget shows
-// it at most twenty times a second, so a flood of received bytes costs a
+// it at most ten times a second, so a flood of received bytes costs a
 // string append per byte rather than a relayout of the whole box, and a steady
 // stream costs little CPU. A box on a page that is not shown is brought up to
 // date only when it is shown again.
