@@ -7,13 +7,11 @@ namespace zomar {
 AppSettings::AppSettings()
     : m_store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                           kApplication, kApplication))
-{
-}
+{}
 
 AppSettings::AppSettings(const QString &iniFile)
     : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
-{
-}
+{}
 
 AppSettings::~AppSettings() = default;
 
@@ -22,10 +20,22 @@ QString AppSettings::read(const QString &key, const QString &fallback) const
     return m_store->value(kSection + QLatin1Char('/') + key, fallback).toString();
 }
 
-QString AppSettings::port() const { return read(kPortKey, kPortDefault); }
-QString AppSettings::baud() const { return read(kBaudKey, kBaudDefault); }
-bool AppSettings::hasPort() const { return m_store->contains(kSection + QLatin1Char('/') + kPortKey); }
-bool AppSettings::hasBaud() const { return m_store->contains(kSection + QLatin1Char('/') + kBaudKey); }
+QString AppSettings::port() const
+{
+    return read(kPortKey, kPortDefault);
+}
+QString AppSettings::baud() const
+{
+    return read(kBaudKey, kBaudDefault);
+}
+bool AppSettings::hasPort() const
+{
+    return m_store->contains(kSection + QLatin1Char('/') + kPortKey);
+}
+bool AppSettings::hasBaud() const
+{
+    return m_store->contains(kSection + QLatin1Char('/') + kBaudKey);
+}
 
 void AppSettings::setPort(const QString &value)
 {
@@ -42,7 +52,13 @@ QString AppSettings::portDevice(int number) const
     return m_store->value(kPortMapSection + QLatin1Char('/') + QString::number(number)).toString();
 }
 
-QString AppSettings::fileName() const { return m_store->fileName(); }
-void AppSettings::sync() { m_store->sync(); }
+QString AppSettings::fileName() const
+{
+    return m_store->fileName();
+}
+void AppSettings::sync()
+{
+    m_store->sync();
+}
 
 } // namespace zomar

@@ -80,7 +80,10 @@ Form1::~Form1()
 
 QString Form1::versionedTitle(int major, int minor, int revision)
 {
-    return QStringLiteral("Zomar Setup Utility - Version:%1.%2.%3").arg(major).arg(minor).arg(revision);
+    return QStringLiteral("Zomar Setup Utility - Version:%1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
 }
 
 QString Form1::statusText() const

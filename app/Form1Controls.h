@@ -40,9 +40,9 @@ struct Form1Controls {
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr;
     QLineEdit *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr, *Text8 = nullptr;
     QLineEdit *Text9 = nullptr;
-    DropDownBox *Text10 = nullptr; // TX power
-    DropDownBox *Combo5 = nullptr; // RF TX speed
-    DropDownBox *Combo6 = nullptr; // band
+    DropDownBox *Text10 = nullptr;   // TX power
+    DropDownBox *Combo5 = nullptr;   // RF TX speed
+    DropDownBox *Combo6 = nullptr;   // band
     QPushButton *Command2 = nullptr; // "Set"
     QPushButton *Command6 = nullptr; // "Reset Defaults"
     QPushButton *Command3 = nullptr; // "Refresh"
@@ -54,17 +54,17 @@ struct Form1Controls {
 
     // Terminal page
     QLabel *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr;
-    TrafficView *Text13 = nullptr; // RX
-    TypingBox *Text14 = nullptr;   // TX
-    QLineEdit *Text24 = nullptr;   // "Send Speed"
+    TrafficView *Text13 = nullptr;   // RX
+    TypingBox *Text14 = nullptr;     // TX
+    QLineEdit *Text24 = nullptr;     // "Send Speed"
     QPushButton *Command8 = nullptr; // "Cont Send On"
     QPushButton *Command5 = nullptr; // "Clear"
 
     // Repeater page
     QLabel *Label8 = nullptr, *Label22 = nullptr, *Label26 = nullptr, *Label27 = nullptr;
-    TrafficView *Text21 = nullptr; // TX (echoes)
-    TrafficView *Text22 = nullptr; // RX
-    QLineEdit *Text23 = nullptr;   // "Loopback Delay"
+    TrafficView *Text21 = nullptr;    // TX (echoes)
+    TrafficView *Text22 = nullptr;    // RX
+    QLineEdit *Text23 = nullptr;      // "Loopback Delay"
     QPushButton *Command10 = nullptr; // "Loopback On"
     QPushButton *Command13 = nullptr; // "Clear"
 

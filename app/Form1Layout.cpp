@@ -99,8 +99,7 @@ public:
         return place(new QLineEdit(QString::fromLatin1(text), parent), name, rect, tab);
     }
 
-    QLineEdit *valueField(QWidget *parent, const char *name, const char *text, QRect rect,
-                          int tab)
+    QLineEdit *valueField(QWidget *parent, const char *name, const char *text, QRect rect, int tab)
     {
         auto *box = textBox(parent, name, text, rect, tab);
         box->setFont(courier(10.5, true));
@@ -110,8 +109,8 @@ public:
         return box;
     }
 
-    DropDownBox *dropDown(QWidget *parent, const char *name, const char *text, QRect rect,
-                          int tab, bool listStyle)
+    DropDownBox *dropDown(QWidget *parent, const char *name, const char *text, QRect rect, int tab,
+                          bool listStyle)
     {
         auto *box = place(new DropDownBox(parent), name, rect, tab);
         box->setTextQuietly(QString::fromLatin1(text));
@@ -127,8 +126,8 @@ public:
         return box;
     }
 
-    QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect rect,
-                        int tab, bool enabled = true)
+    QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect rect, int tab,
+                        bool enabled = true)
     {
         auto *b = place(new QPushButton(QString::fromLatin1(caption), parent), name, rect, tab);
         b->setEnabled(enabled);
@@ -164,10 +163,9 @@ public:
     // Keyboard focus moves in increasing tab index.
     void applyTabOrder()
     {
-        std::stable_sort(m_focusables.begin(), m_focusables.end(),
-                         [](const Focusable &a, const Focusable &b) {
-                             return a.tabIndex < b.tabIndex;
-                         });
+        std::stable_sort(
+            m_focusables.begin(), m_focusables.end(),
+            [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
         for (size_t i = 1; i < m_focusables.size(); ++i)
             QWidget::setTabOrder(m_focusables[i - 1].widget, m_focusables[i].widget);
     }
@@ -190,8 +188,8 @@ Form1Controls buildForm1(QWidget *form)
     c.TabStrip1->setDrawBase(false);
     c.TabStrip1->setExpanding(false);
     c.TabStrip1->setUsesScrollButtons(false);
-    c.TabStrip1->setStyleSheet(
-        QStringLiteral("QTabBar { font: 13px \"Courier New\"; } QTabBar::tab { padding: 3px 6px; }"));
+    c.TabStrip1->setStyleSheet(QStringLiteral(
+        "QTabBar { font: 13px \"Courier New\"; } QTabBar::tab { padding: 3px 6px; }"));
     for (const char *caption : {"Modem Setup", "Comms Port Setup", "Terminal", "Repeater"})
         c.TabStrip1->addTab(QString::fromLatin1(caption));
     const int tabHeight = c.TabStrip1->sizeHint().height();
@@ -207,10 +205,11 @@ Form1Controls buildForm1(QWidget *form)
     c.Frame2 = b.place(new QGroupBox(QStringLiteral("Terminal"), form), "Frame2",
                        twips(360, 600, 5652, 5652), 15);
     c.Frame2->setAutoFillBackground(true);
-    c.Frame2->setStyleSheet(QStringLiteral("QGroupBox#Frame2 { background: %1; font: 13px \"Courier New\"; }"
-                                           "QGroupBox#Frame2::title { subcontrol-origin: margin;"
-                                           " left: 8px; padding: 0 3px; }")
-                                .arg(kPageBackground));
+    c.Frame2->setStyleSheet(
+        QStringLiteral("QGroupBox#Frame2 { background: %1; font: 13px \"Courier New\"; }"
+                       "QGroupBox#Frame2::title { subcontrol-origin: margin;"
+                       " left: 8px; padding: 0 3px; }")
+            .arg(kPageBackground));
 
     c.TermPic = b.page(c.Frame2, "TermPic", 16);
     c.CommsPic = b.page(c.Frame2, "CommsPic", 22);
@@ -229,8 +228,8 @@ Form1Controls buildForm1(QWidget *form)
 
     // Modem page.
     QWidget *m = c.ModemPic;
-    c.Label1 = b.label(m, "Label1", "Destination Address", twips(480, 240, 1575, 255), 37,
-                       Fit::Wrap);
+    c.Label1 =
+        b.label(m, "Label1", "Destination Address", twips(480, 240, 1575, 255), 37, Fit::Wrap);
     c.Text1 = b.valueField(m, "Text1", "??", twips(2040, 240, 540, 360), 1);
     c.Text2 = b.valueField(m, "Text2", "??", twips(2640, 240, 540, 360), 2);
     c.Text3 = b.valueField(m, "Text3", "??", twips(3240, 240, 540, 360), 3);
@@ -244,8 +243,8 @@ Form1Controls buildForm1(QWidget *form)
     c.Label14 = b.label(m, "Label14", "0-FF Hex", twips(4440, 720, 735, 255), 30, Fit::Grow);
     c.Label30 = b.label(m, "Label30", "Band", twips(480, 1440, 1455, 255), 72);
     c.Combo6 = b.dropDown(m, "Combo6", "?", twips(2040, 1440, 1335, 375), 71, true);
-    c.Label5 = b.label(m, "Label5", "Select Freq Band ", twips(3480, 1440, 1575, 255), 76,
-                       Fit::Wrap);
+    c.Label5 =
+        b.label(m, "Label5", "Select Freq Band ", twips(3480, 1440, 1575, 255), 76, Fit::Wrap);
     c.Label3 = b.label(m, "Label3", "RF Frequency", twips(480, 2160, 1455, 255), 35, Fit::Grow);
     c.Text9 = b.valueField(m, "Text9", "?", twips(2040, 2160, 1140, 360), 9);
     c.Label7 = b.label(m, "Label7", "MHz", twips(3360, 2160, 1455, 255), 32);
@@ -257,8 +256,7 @@ Form1Controls buildForm1(QWidget *form)
     c.Combo5 = b.dropDown(m, "Combo5", "?", twips(2040, 3600, 1815, 375), 68, true);
     c.Label29 = b.label(m, "Label29", "BPS", twips(4080, 3720, 735, 255), 70);
     c.Command2 = b.button(m, "Command2", "Set", twips(360, 4440, 1215, 495), 11, false);
-    c.Command6 = b.button(m, "Command6", "Reset Defaults", twips(2160, 4440, 1335, 495), 73,
-                          false);
+    c.Command6 = b.button(m, "Command6", "Reset Defaults", twips(2160, 4440, 1335, 495), 73, false);
     c.Command3 = b.button(m, "Command3", "Refresh", twips(3960, 4440, 1095, 495), 12, false);
     // "Reset Defaults" is wider than its design box: centre it between its neighbours.
     const int gapLeft = c.Command2->geometry().right() + 1;
@@ -278,12 +276,12 @@ Form1Controls buildForm1(QWidget *form)
     QWidget *t = c.TermPic;
     const QString page = kPageBackground;
     c.Label19 = b.label(t, "Label19", "RX", twips(0, 50, 372, 252), 39, Fit::Keep, kReceiveColour);
-    c.Text13 = b.trafficBox<TrafficView>(t, "Text13", twips(0, 240, 5412, 3492), 21,
-                                         kReceiveColour, 9);
-    c.Label18 = b.label(t, "Label18", "TX", twips(0, 3770, 372, 252), 38, Fit::Keep,
-                        kTransmitColour);
-    c.Text14 = b.trafficBox<TypingBox>(t, "Text14", twips(0, 3960, 5412, 732), 20,
-                                       kTransmitColour, 9);
+    c.Text13 =
+        b.trafficBox<TrafficView>(t, "Text13", twips(0, 240, 5412, 3492), 21, kReceiveColour, 9);
+    c.Label18 =
+        b.label(t, "Label18", "TX", twips(0, 3770, 372, 252), 38, Fit::Keep, kTransmitColour);
+    c.Text14 =
+        b.trafficBox<TypingBox>(t, "Text14", twips(0, 3960, 5412, 732), 20, kTransmitColour, 9);
     // The design box of "Send Speed" runs under the period box; end it before.
     c.Label17 = b.label(t, "Label17", "Send Speed", twips(960, 4920, 1095, 255), 67, Fit::Grow);
     c.Label17->move(px(1680) - c.Label17->width() - 4, c.Label17->y());
@@ -294,18 +292,16 @@ Form1Controls buildForm1(QWidget *form)
 
     // Repeater page.
     QWidget *r = c.RepeaterPic;
-    c.Label8 = b.label(r, "Label8", "TX", twips(0, 0, 2052, 252), 61, Fit::Keep,
-                       kRepeaterTxColour);
+    c.Label8 = b.label(r, "Label8", "TX", twips(0, 0, 2052, 252), 61, Fit::Keep, kRepeaterTxColour);
     c.Text21 = b.trafficBox<TrafficView>(r, "Text21", twips(0, 240, 5292, 1812), 59,
                                          kRepeaterTxColour, 9.75);
-    c.Label22 = b.label(r, "Label22", "RX", twips(0, 2160, 2052, 252), 62, Fit::Keep,
-                        kRepeaterRxColour);
+    c.Label22 =
+        b.label(r, "Label22", "RX", twips(0, 2160, 2052, 252), 62, Fit::Keep, kRepeaterRxColour);
     c.Text22 = b.trafficBox<TrafficView>(r, "Text22", twips(0, 2400, 5292, 1812), 60,
                                          kRepeaterRxColour, 9.75);
     c.Command10 = b.button(r, "Command10", "Loopback On", twips(1800, 4320, 1692, 372), 57);
     c.Command10->setToolTip(QStringLiteral("Exit AT Mode"));
-    c.Label26 = b.label(r, "Label26", "Loopback Delay", twips(120, 4920, 1812, 252), 64,
-                        Fit::Grow);
+    c.Label26 = b.label(r, "Label26", "Loopback Delay", twips(120, 4920, 1812, 252), 64, Fit::Grow);
     c.Text23 = b.textBox(r, "Text23", "100", twips(1920, 4920, 975, 288), 63);
     c.Label27 = b.label(r, "Label27", "ms", twips(3000, 4920, 495, 255), 65);
     c.Command13 = b.button(r, "Command13", "Clear", twips(4560, 4920, 732, 252), 58, false);

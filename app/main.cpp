@@ -52,9 +52,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    std::unique_ptr<AppSettings> settings = options.settingsFile.isEmpty()
-                                                ? std::make_unique<AppSettings>()
-                                                : std::make_unique<AppSettings>(options.settingsFile);
+    std::unique_ptr<AppSettings> settings =
+        options.settingsFile.isEmpty() ? std::make_unique<AppSettings>()
+                                       : std::make_unique<AppSettings>(options.settingsFile);
 
     PortResolver resolver;
     resolver.setSavedLookup([&settings](int n) { return settings->portDevice(n); });

@@ -43,8 +43,7 @@
 
 using namespace zomar;
 
-namespace
-{
+namespace {
 
 constexpr double kThroughputTarget = 1'000'000.0; // bytes per second
 constexpr double kCpuTarget = 2.0;                // % of one core at 38400 baud
@@ -53,7 +52,7 @@ constexpr double kCpuTarget = 2.0;                // % of one core at 38400 baud
 class PrintingPrompter : public MessagePrompter
 {
 public:
-    MessageRequest::Answer ask(const MessageRequest& request) override
+    MessageRequest::Answer ask(const MessageRequest &request) override
     {
         std::fprintf(stderr, "message box: %s\n", qPrintable(request.text));
         return request.defaultAnswer;
@@ -77,11 +76,13 @@ public:
     ~LineDriver()
     {
         join();
-        if (m_master >= 0) ::close(m_master);
-        if (m_slave >= 0) ::close(m_slave);
+        if (m_master >= 0)
+            ::close(m_master);
+        if (m_slave >= 0)
+            ::close(m_slave);
     }
 
-    bool open(QString* error)
+    bool open(QString *error)
     {
         char name[256] = {};
         if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
@@ -116,12 +117,14 @@ public:
     }
     void join()
     {
-        if (m_thread.joinable()) m_thread.join();
+        if (m_thread.joinable())
+            m_thread.join();
     }
     // What the window sent, since the last call.
     QByteArray takeReceived()
     {
-        if (!m_thread.joinable()) drain();
+        if (!m_thread.joinable())
+            drain();
         std::lock_guard<std::mutex> lock(m_mutex);
         QByteArray out;
         out.swap(m_received);
@@ -134,7 +137,8 @@ private:
         char buffer[4096];
         for (;;) {
             const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0) return;
+            if (n <= 0)
+                return;
             std::lock_guard<std::mutex> lock(m_mutex);
             m_received.append(buffer, n);
         }
@@ -142,7 +146,7 @@ private:
 
     // Writes `total` bytes from `chunk` (repeated), one chunk per period, or
     // continuously when the period is 0; drains the other direction meanwhile.
-    void run(const QByteArray& chunk, qint64 total, int periodMs)
+    void run(const QByteArray &chunk, qint64 total, int periodMs)
     {
         using Clock = std::chrono::steady_clock;
         auto due = Clock::now();
@@ -162,7 +166,8 @@ private:
                 timeoutMs = int(std::chrono::ceil<std::chrono::milliseconds>(due - now).count());
             pollfd pfd{m_master, short(POLLIN | (pending > 0 ? POLLOUT : 0)), 0};
             ::poll(&pfd, 1, qMax(timeoutMs, 0));
-            if (pfd.revents & POLLIN) drain();
+            if (pfd.revents & POLLIN)
+                drain();
             if (pending > 0 && (pfd.revents & POLLOUT)) {
                 const ssize_t n = ::write(m_master, chunk.constData() + offset, size_t(pending));
                 if (n > 0) {
@@ -187,8 +192,8 @@ struct CpuClock {
 
     static CpuClock now()
     {
-        const auto ms = [](const rusage& use) {
-            const auto t = [](const timeval& v) {
+        const auto ms = [](const rusage &use) {
+            const auto t = [](const timeval &v) {
                 return double(v.tv_sec) * 1e3 + double(v.tv_usec) / 1e3;
             };
             return t(use.ru_utime) + t(use.ru_stime);
@@ -203,7 +208,7 @@ struct CpuClock {
 
 // Runs the event loop until `done` holds or the time is up; blocks between
 // events rather than polling hard.
-bool runUntil(const std::function<bool()>& done, int timeoutMs)
+bool runUntil(const std::function<bool()> &done, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
@@ -211,10 +216,12 @@ bool runUntil(const std::function<bool()>& done, int timeoutMs)
     QTimer check;
     check.setInterval(5);
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done() || clock.elapsed() > timeoutMs) loop.quit();
+        if (done() || clock.elapsed() > timeoutMs)
+            loop.quit();
     });
     check.start();
-    if (!done()) loop.exec();
+    if (!done())
+        loop.exec();
     return done();
 }
 
@@ -232,7 +239,7 @@ struct SteadyResult {
 };
 
 // 3840 bytes/s as 96 bytes every 25 ms, for `seconds`.
-SteadyResult steadyStream(LineDriver& line, const quint64& handled, int seconds)
+SteadyResult steadyStream(LineDriver &line, const quint64 &handled, int seconds)
 {
     constexpr int kChunk = 96;
     constexpr int kPeriodMs = 25;
@@ -257,7 +264,7 @@ SteadyResult steadyStream(LineDriver& line, const quint64& handled, int seconds)
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
@@ -291,7 +298,7 @@ int main(int argc, char* argv[])
     PrintingPrompter prompter;
 
     Form1 form(settings, resolver, prompter);
-    Form1Controls& ui = form.controls();
+    Form1Controls &ui = form.controls();
     form.show();
     form.navigator().windowKeyReleased(Qt::Key_F1, Qt::ShiftModifier); // the test tabs
     ui.TabStrip1->setCurrentIndex(2);                                  // "Terminal"
@@ -335,13 +342,14 @@ int main(int argc, char* argv[])
     }
     runFor(300); // the quiet-line timer ends the burst
 
-    const auto report = [](const char* what, const SteadyResult& r, bool judged) {
+    const auto report = [](const char *what, const SteadyResult &r, bool judged) {
         const bool met = r.processPercent < kCpuTarget;
         std::printf("CPU at 38400 baud%s: %.2f %% of one core (window thread %.2f %%; %llu "
                     "bytes)",
                     what, r.processPercent, r.threadPercent,
                     static_cast<unsigned long long>(r.bytes));
-        if (judged) std::printf(" target < %.0f: %s", kCpuTarget, met ? "met" : "MISSED");
+        if (judged)
+            std::printf(" target < %.0f: %s", kCpuTarget, met ? "met" : "MISSED");
         std::printf("\n");
         return met;
     };
@@ -355,14 +363,14 @@ int main(int argc, char* argv[])
     // (d) Busier: a 10 ms delay echoes every chunk, and the continuous send
     // ticks every 50 ms. Shown for information; the target is for (b) and (c).
     struct Busy {
-        const char* what;
-        const char* delay;
-        const char* period;
+        const char *what;
+        const char *delay;
+        const char *period;
         bool judged;
     };
     const Busy busy[] = {{", loopback and continuous send on", "100", "500", true},
                          {", echo per chunk, continuous send every 50 ms", "10", "50", false}};
-    for (const Busy& b : busy) {
+    for (const Busy &b : busy) {
         ui.Text23->setText(QString::fromLatin1(b.delay));
         ui.Text24->setText(QString::fromLatin1(b.period));
         ui.Command10->click(); // "Loopback On"

@@ -9,11 +9,9 @@
 
 namespace zomar {
 
-FactoryReset::FactoryReset(FormContext &ctx, FieldEntry &fields, SetOperation &set,
-                           QObject *parent)
+FactoryReset::FactoryReset(FormContext &ctx, FieldEntry &fields, SetOperation &set, QObject *parent)
     : QObject(parent), m_ctx(ctx), m_fields(fields), m_set(set)
-{
-}
+{}
 
 void FactoryReset::resetDefaults()
 {

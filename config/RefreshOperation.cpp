@@ -14,10 +14,8 @@
 
 namespace zomar {
 
-RefreshOperation::RefreshOperation(FormContext &ctx, QObject *parent)
-    : QObject(parent), m_ctx(ctx)
-{
-}
+RefreshOperation::RefreshOperation(FormContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
+{}
 
 void RefreshOperation::fillPlaceholders()
 {
@@ -71,8 +69,7 @@ void RefreshOperation::decodePending()
 {
     FormState &s = m_ctx.state;
     fillPlaceholders();
-    const DecodedFields fields =
-        s.record.decode(s.rxBuffer, bandFromText(m_ctx.ui.Combo6->text()));
+    const DecodedFields fields = s.record.decode(s.rxBuffer, bandFromText(m_ctx.ui.Combo6->text()));
     const auto boxes = m_ctx.ui.addressBoxes();
     for (size_t k = 0; k < boxes.size(); ++k) {
         if (fields.address[k])

@@ -13,8 +13,7 @@ namespace zomar {
 
 SetOperation::SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject *parent)
     : QObject(parent), m_ctx(ctx), m_refresh(refresh)
-{
-}
+{}
 
 void SetOperation::set()
 {

@@ -14,10 +14,10 @@ class TerminalPage : public QObject
 public:
     explicit TerminalPage(FormContext &ctx, QObject *parent = nullptr);
 
-    void keyTyped(QChar ch);       // typing box key press
-    void contSendClicked();        // "Cont Send On"/"Cont Send Off"
-    void onContSendTick();         // continuous-send timer
-    void clearClicked();           // "Clear"
+    void keyTyped(QChar ch); // typing box key press
+    void contSendClicked();  // "Cont Send On"/"Cont Send Off"
+    void onContSendTick();   // continuous-send timer
+    void clearClicked();     // "Clear"
 
     static constexpr int kRxLimit = 250;
     static constexpr int kTxLimit = 200;

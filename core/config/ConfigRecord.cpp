@@ -35,8 +35,7 @@ constexpr int kDefaultRfSpeedCode = 163;
 // (decimal texts such as "434" land a hair below their channel in binary).
 constexpr double kWholeTolerance = 1e-6;
 
-template <std::size_t N>
-std::optional<QString> textForCode(const CodeItem (&table)[N], int code)
+template <std::size_t N> std::optional<QString> textForCode(const CodeItem (&table)[N], int code)
 {
     for (const CodeItem &item : table) {
         if (item.code == code)

@@ -12,8 +12,7 @@ public:
     SerialError(int number, const QString &description)
         : std::runtime_error(description.toStdString()), m_number(number),
           m_description(description)
-    {
-    }
+    {}
     int number() const { return m_number; }
     QString description() const { return m_description; }
 

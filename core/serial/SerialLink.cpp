@@ -11,13 +11,11 @@
 #include <poll.h>
 #include <unistd.h>
 
-namespace zomar
-{
+namespace zomar {
 
 using namespace serial_errors;
 
-namespace
-{
+namespace {
 
 // One static byte per value: input() hands out views of these, so reading a
 // byte costs no allocation. The second byte keeps constData() NUL-terminated.
@@ -32,7 +30,7 @@ struct ByteTable {
     }
 };
 
-const ByteTable& byteTable()
+const ByteTable &byteTable()
 {
     static const ByteTable table;
     return table;
@@ -50,15 +48,17 @@ SerialError invalidPort()
 // The descriptor reports a hang-up: the device behind it is gone.
 bool descriptorHungUp(qintptr handle)
 {
-    if (handle < 0) return true;
+    if (handle < 0)
+        return true;
     pollfd pfd{static_cast<int>(handle), POLLIN, 0};
-    if (::poll(&pfd, 1, 0) < 0) return false;
+    if (::poll(&pfd, 1, 0) < 0)
+        return false;
     return (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 } // namespace
 
-SerialLink::SerialLink(const PortResolver& resolver, QObject* parent)
+SerialLink::SerialLink(const PortResolver &resolver, QObject *parent)
     : QObject(parent), m_resolver(resolver), m_port(new QSerialPort(this))
 {
     connect(m_port, &QSerialPort::readyRead, this, [this] { onReadyRead(); });
@@ -72,7 +72,7 @@ SerialLink::~SerialLink()
     m_port->close();
 }
 
-void SerialLink::setSettings(const QString& settings)
+void SerialLink::setSettings(const QString &settings)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*([0-9]+)\\s*,\\s*n\\s*,\\s*8\\s*,\\s*1\\s*$"),
@@ -87,10 +87,11 @@ void SerialLink::setSettings(const QString& settings)
     const int previousBaud = m_baud;
     m_settings = settings;
     m_baud = baud;
-    if (!m_port->isOpen()) return;
+    if (!m_port->isOpen())
+        return;
     try {
         applySettings();
-    } catch (const SerialError&) {
+    } catch (const SerialError &) {
         // The line still runs at the old speed; say so.
         m_settings = previousSettings;
         m_baud = previousBaud;
@@ -101,7 +102,8 @@ void SerialLink::setSettings(const QString& settings)
 
 void SerialLink::setCommPort(int number)
 {
-    if (number < 1) throw invalidPort();
+    if (number < 1)
+        throw invalidPort();
     // Takes effect at the next open, as callers set it before reopening.
     m_commPort = number;
 }
@@ -120,7 +122,8 @@ void SerialLink::setPortOpen(bool open)
 
     closePort();
     const QString device = m_resolver.deviceFor(m_commPort);
-    if (device.isEmpty() || !QFileInfo::exists(device)) throw invalidPort();
+    if (device.isEmpty() || !QFileInfo::exists(device))
+        throw invalidPort();
 
     m_port->setPortName(device);
     m_port->setBaudRate(m_baud);
@@ -144,12 +147,13 @@ void SerialLink::setPortOpen(bool open)
     m_lost = false;
 }
 
-void SerialLink::output(const QByteArray& bytes)
+void SerialLink::output(const QByteArray &bytes)
 {
     if (!m_port->isOpen())
         throw SerialError(PortNotOpen,
                           QStringLiteral("Operation valid only when the port is open"));
-    if (bytes.isEmpty()) return;
+    if (bytes.isEmpty())
+        return;
     if (m_port->write(bytes) != bytes.size())
         throw SerialError(
             WriteFailed,
@@ -158,7 +162,8 @@ void SerialLink::output(const QByteArray& bytes)
 
 QByteArray SerialLink::input()
 {
-    if (m_readPos >= m_waiting.size()) return {};
+    if (m_readPos >= m_waiting.size())
+        return {};
     const auto value = static_cast<quint8>(m_waiting.at(m_readPos));
     ++m_readPos;
     ++m_reads;
@@ -186,7 +191,8 @@ QString SerialLink::deviceName() const
 void SerialLink::onReadyRead()
 {
     const qint64 available = m_port->bytesAvailable();
-    if (available <= 0) return;
+    if (available <= 0)
+        return;
 
     if (m_readPos >= kCompactThreshold && m_readPos * 2 >= m_waiting.size()) {
         m_waiting.remove(0, m_readPos);
@@ -201,12 +207,14 @@ void SerialLink::onReadyRead()
     // handler that waits with the event loop running must still let the port
     // report (and this link queue) the bytes that arrive meanwhile. A delivery
     // already under way hands them out itself.
-    if (!m_delivering) scheduleDelivery();
+    if (!m_delivering)
+        scheduleDelivery();
 }
 
 void SerialLink::scheduleDelivery()
 {
-    if (m_deliveryQueued) return;
+    if (m_deliveryQueued)
+        return;
     m_deliveryQueued = true;
     QMetaObject::invokeMethod(
         this,
@@ -221,20 +229,23 @@ void SerialLink::deliver()
 {
     // A handler may run the event loop (a yielding wait); bytes arriving then
     // are queued and handed out by this outer loop, in order.
-    if (m_delivering) return;
+    if (m_delivering)
+        return;
     const QScopedValueRollback<bool> delivering(m_delivering, true);
     while (m_readPos < m_waiting.size()) {
         const quint64 readsBefore = m_reads;
         emit commEvent();
         // A handler that did not read would be called forever; wait for new
         // bytes (or a later read) instead.
-        if (m_reads == readsBefore) break;
+        if (m_reads == readsBefore)
+            break;
     }
 }
 
 void SerialLink::onError(int error)
 {
-    if (!m_port->isOpen() || m_lost) return;
+    if (!m_port->isOpen() || m_lost)
+        return;
 
     bool gone = false;
     switch (error) {
@@ -250,7 +261,8 @@ void SerialLink::onError(int error)
     default:
         break;
     }
-    if (!gone) return;
+    if (!gone)
+        return;
 
     m_lost = true;
     const QString device = m_device;
@@ -277,14 +289,15 @@ void SerialLink::applySettings()
 
 void SerialLink::closePort()
 {
-    if (m_port->isOpen()) m_port->close();
+    if (m_port->isOpen())
+        m_port->close();
     m_port->clearError();
     m_waiting.clear();
     m_readPos = 0;
     m_device.clear();
 }
 
-SerialError SerialLink::openFailure(const QString& device, int error, const QString& reason) const
+SerialError SerialLink::openFailure(const QString &device, int error, const QString &reason) const
 {
     switch (error) {
     case QSerialPort::PermissionError: {

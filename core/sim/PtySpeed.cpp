@@ -3,8 +3,7 @@
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
 
-namespace zomar::sim
-{
+namespace zomar::sim {
 
 int terminalLineSpeed(int fd)
 {
@@ -12,7 +11,8 @@ int terminalLineSpeed(int fd)
     // step with the B-constants too, so standard and custom rates read alike.
     struct termios2 settings {
     };
-    if (::ioctl(fd, TCGETS2, &settings) != 0) return -1;
+    if (::ioctl(fd, TCGETS2, &settings) != 0)
+        return -1;
     return static_cast<int>(settings.c_ospeed);
 }
 

@@ -3,8 +3,7 @@
 // rates that have no B-constant. Kept apart from <termios.h>, whose structures
 // clash with the kernel's termios2.
 
-namespace zomar::sim
-{
+namespace zomar::sim {
 
 // The output speed of the terminal behind fd (either side of a pseudo-terminal
 // pair), or -1 when it cannot be read.

@@ -16,11 +16,9 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace zomar
-{
+namespace zomar {
 
-namespace
-{
+namespace {
 
 // Bytes that arrive closer together than this belong to one message.
 constexpr int kQuietGapMs = 5;
@@ -55,7 +53,7 @@ struct ModuleState {
 class ModuleWorker : public QObject
 {
 public:
-    ModuleWorker(VirtualModule* owner, ModuleState* shared) : m_owner(owner), d(shared) {}
+    ModuleWorker(VirtualModule *owner, ModuleState *shared) : m_owner(owner), d(shared) {}
 
     void setUp()
     {
@@ -84,26 +82,30 @@ public:
         m_scheduled.clear();
         m_out.clear();
         m_outPos = 0;
-        if (d->master >= 0) ::close(d->master);
-        if (d->slave >= 0) ::close(d->slave);
+        if (d->master >= 0)
+            ::close(d->master);
+        if (d->slave >= 0)
+            ::close(d->slave);
         d->master = -1;
         d->slave = -1;
     }
 
-    void write(const QByteArray& bytes)
+    void write(const QByteArray &bytes)
     {
-        if (d->master < 0 || bytes.isEmpty()) return;
+        if (d->master < 0 || bytes.isEmpty())
+            return;
         m_out.append(bytes);
         flush();
     }
 
-    void sendAt(qint64 deadlineNs, const QByteArray& bytes)
+    void sendAt(qint64 deadlineNs, const QByteArray &bytes)
     {
-        if (d->master < 0) return;
+        if (d->master < 0)
+            return;
         const qint64 remainingNs = deadlineNs - VirtualModule::now();
         // Rounded up: a byte must never leave before its time.
         const int ms = remainingNs <= 0 ? 0 : static_cast<int>((remainingNs + 999'999) / 1'000'000);
-        auto* timer = new QTimer(this);
+        auto *timer = new QTimer(this);
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
         m_scheduled.append(timer);
@@ -125,17 +127,20 @@ private:
                 record(buffer, n);
                 continue;
             }
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+                break;
             // End of file or a hard error: nothing more will come, and a
             // notifier left on would fire forever.
             m_readNotifier->setEnabled(false);
             break;
         }
-        if (m_quiet) m_quiet->start(kQuietGapMs);
+        if (m_quiet)
+            m_quiet->start(kQuietGapMs);
     }
 
-    void record(const char* bytes, ssize_t count)
+    void record(const char *bytes, ssize_t count)
     {
         const qint64 at = VirtualModule::now();
         {
@@ -146,7 +151,8 @@ private:
         }
         m_messageLength += count;
         m_messageTail.append(bytes, count);
-        if (m_messageTail.size() > 8 * kTailKept) m_messageTail = m_messageTail.right(kTailKept);
+        if (m_messageTail.size() > 8 * kTailKept)
+            m_messageTail = m_messageTail.right(kTailKept);
     }
 
     // A message made only of "+++" and "---" sequences, split into them;
@@ -208,7 +214,8 @@ private:
             QMutexLocker lock(&d->mutex);
             ++d->messagesHandled;
         }
-        if (written) emit m_owner->configurationWritten(*written);
+        if (written)
+            emit m_owner->configurationWritten(*written);
     }
 
     void flush()
@@ -220,25 +227,28 @@ private:
                 m_outPos += n;
                 continue;
             }
-            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && errno == EINTR)
+                continue;
             if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
                 // The program's input queue is full; go on when it drains.
-                if (m_writeNotifier) m_writeNotifier->setEnabled(true);
+                if (m_writeNotifier)
+                    m_writeNotifier->setEnabled(true);
                 return;
             }
             break; // the line is gone: drop what is left
         }
         m_out.clear();
         m_outPos = 0;
-        if (m_writeNotifier && m_writeNotifier->isEnabled()) m_writeNotifier->setEnabled(false);
+        if (m_writeNotifier && m_writeNotifier->isEnabled())
+            m_writeNotifier->setEnabled(false);
     }
 
-    VirtualModule* m_owner;
-    ModuleState* d;
-    QSocketNotifier* m_readNotifier = nullptr;
-    QSocketNotifier* m_writeNotifier = nullptr;
-    QTimer* m_quiet = nullptr;
-    QList<QTimer*> m_scheduled;
+    VirtualModule *m_owner;
+    ModuleState *d;
+    QSocketNotifier *m_readNotifier = nullptr;
+    QSocketNotifier *m_writeNotifier = nullptr;
+    QTimer *m_quiet = nullptr;
+    QList<QTimer *> m_scheduled;
     QByteArray m_out;
     qsizetype m_outPos = 0;
     QByteArray m_messageTail;
@@ -248,10 +258,10 @@ private:
 struct VirtualModule::Private : ModuleState {
     QString path;
     QThread thread;
-    ModuleWorker* worker = nullptr;
+    ModuleWorker *worker = nullptr;
 };
 
-VirtualModule::VirtualModule(QObject* parent) : QObject(parent), d(std::make_unique<Private>())
+VirtualModule::VirtualModule(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
 {
     d->thread.setObjectName(QStringLiteral("VirtualModule"));
 }
@@ -268,18 +278,21 @@ VirtualModule::~VirtualModule()
         delete d->worker; // its thread has ended and it holds no timers any more
         d->worker = nullptr;
     }
-    if (d->master >= 0) ::close(d->master);
-    if (d->slave >= 0) ::close(d->slave);
+    if (d->master >= 0)
+        ::close(d->master);
+    if (d->slave >= 0)
+        ::close(d->slave);
 }
 
-bool VirtualModule::start(QString* error)
+bool VirtualModule::start(QString *error)
 {
-    auto fail = [error](const QString& what) {
+    auto fail = [error](const QString &what) {
         if (error)
             *error = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
         return false;
     };
-    if (d->worker) return true;
+    if (d->worker)
+        return true;
 
     int master = -1;
     int slave = -1;
@@ -325,7 +338,7 @@ QByteArray VirtualModule::factoryConfiguration()
     return QByteArray(bytes, kBlockSize);
 }
 
-void VirtualModule::setConfiguration(const QByteArray& block)
+void VirtualModule::setConfiguration(const QByteArray &block)
 {
     QMutexLocker lock(&d->mutex);
     d->configuration = block;
@@ -367,16 +380,18 @@ int VirtualModule::messagesHandled() const
     return d->messagesHandled;
 }
 
-void VirtualModule::send(const QByteArray& bytes)
+void VirtualModule::send(const QByteArray &bytes)
 {
-    if (!d->worker) return;
+    if (!d->worker)
+        return;
     QMetaObject::invokeMethod(
         d->worker, [w = d->worker, bytes] { w->write(bytes); }, Qt::QueuedConnection);
 }
 
-void VirtualModule::sendAfter(int msecs, const QByteArray& bytes)
+void VirtualModule::sendAfter(int msecs, const QByteArray &bytes)
 {
-    if (!d->worker) return;
+    if (!d->worker)
+        return;
     // The delay counts from this call, not from when the module thread gets
     // to it.
     const qint64 deadline = now() + qint64(qMax(msecs, 0)) * 1'000'000;
@@ -396,7 +411,7 @@ QByteArray VirtualModule::receivedBytes() const
     QMutexLocker lock(&d->mutex);
     QByteArray bytes;
     bytes.reserve(d->received.size());
-    for (const WireByte& b : d->received)
+    for (const WireByte &b : d->received)
         bytes.append(static_cast<char>(b.value));
     return bytes;
 }
@@ -409,7 +424,8 @@ void VirtualModule::clearReceived()
 
 void VirtualModule::hangUp()
 {
-    if (!d->worker || !d->thread.isRunning()) return;
+    if (!d->worker || !d->thread.isRunning())
+        return;
     if (QThread::currentThread() == &d->thread)
         d->worker->shutDown();
     else

@@ -57,8 +57,7 @@ void IntervalTimer::rearm()
     // half an interval early is moved now instead, so that restarts coming
     // steadily (a byte every few milliseconds) do not also wake the thread in
     // between; that costs one re-arm per half interval, not one per restart.
-    if (!m_timer.isActive() || m_wakeNs > m_deadlineNs ||
-        m_deadlineNs - m_wakeNs > intervalNs / 2)
+    if (!m_timer.isActive() || m_wakeNs > m_deadlineNs || m_deadlineNs - m_wakeNs > intervalNs / 2)
         arm(m_interval);
 }
 

@@ -167,8 +167,8 @@ void TestConfigRecord::listItems()
     for (int i = 1; i <= 15; ++i)
         ports << QString::number(i);
     QCOMPARE(portItems(), ports);
-    QCOMPARE(lineSpeedItems(), (QStringList{"2400", "4800", "9600", "14400", "19200", "28800",
-                                            "38400"}));
+    QCOMPARE(lineSpeedItems(),
+             (QStringList{"2400", "4800", "9600", "14400", "19200", "28800", "38400"}));
     QCOMPARE(txPowerItems(), (QStringList{"0 dBm", "-3 dBm", "-6 dBm", "-9 dBm", "-12 dBm",
                                           "-15 dBm", "-18 dBm", "-21 dBm"}));
     QCOMPARE(rfSpeedItems(), (QStringList{"1200 bps", "2400 bps", "4800 bps", "9600 bps",
@@ -347,23 +347,40 @@ void TestConfigRecord::encodeAddress_data()
     const auto ok = EncodeResult::Ok;
     const auto refused = EncodeResult::Refused;
     const auto failed = EncodeResult::Failed;
-    QTest::newRow("0") << "0" << ok << 0x00 << "" << "";
-    QTest::newRow("00") << "00" << ok << 0x00 << "" << "";
-    QTest::newRow("5") << "5" << ok << 0x05 << "" << "";
-    QTest::newRow("0A") << "0A" << ok << 0x0A << "" << "";
-    QTest::newRow("A") << "A" << ok << 0x0A << "" << "";
-    QTest::newRow("a") << "a" << ok << 0x0A << "" << "";
-    QTest::newRow("ff") << "ff" << ok << 0xFF << "" << "";
-    QTest::newRow("A5") << "A5" << ok << 0xA5 << "" << "";
-    QTest::newRow("00FF") << "00FF" << ok << 0xFF << "" << "";
-    QTest::newRow("G1") << "G1" << refused << 0 << "Invalid input (00-FF)" << "Error!!";
-    QTest::newRow("empty") << "" << refused << 0 << "Invalid input (00-FF)" << "Error!!";
-    QTest::newRow("??") << "??" << refused << 0 << "Invalid input (00-FF)" << "Error!!";
-    QTest::newRow("100") << "100" << refused << 0 << "Incorrect value" << "Error";
-    QTest::newRow("7FFF") << "7FFF" << refused << 0 << "Incorrect value" << "Error";
-    QTest::newRow("8000") << "8000" << failed << 0 << "" << "";
-    QTest::newRow("FFFF") << "FFFF" << failed << 0 << "" << "";
-    QTest::newRow("10000") << "10000" << failed << 0 << "" << "";
+    QTest::newRow("0") << "0" << ok << 0x00 << ""
+                       << "";
+    QTest::newRow("00") << "00" << ok << 0x00 << ""
+                        << "";
+    QTest::newRow("5") << "5" << ok << 0x05 << ""
+                       << "";
+    QTest::newRow("0A") << "0A" << ok << 0x0A << ""
+                        << "";
+    QTest::newRow("A") << "A" << ok << 0x0A << ""
+                       << "";
+    QTest::newRow("a") << "a" << ok << 0x0A << ""
+                       << "";
+    QTest::newRow("ff") << "ff" << ok << 0xFF << ""
+                        << "";
+    QTest::newRow("A5") << "A5" << ok << 0xA5 << ""
+                        << "";
+    QTest::newRow("00FF") << "00FF" << ok << 0xFF << ""
+                          << "";
+    QTest::newRow("G1") << "G1" << refused << 0 << "Invalid input (00-FF)"
+                        << "Error!!";
+    QTest::newRow("empty") << "" << refused << 0 << "Invalid input (00-FF)"
+                           << "Error!!";
+    QTest::newRow("??") << "??" << refused << 0 << "Invalid input (00-FF)"
+                        << "Error!!";
+    QTest::newRow("100") << "100" << refused << 0 << "Incorrect value"
+                         << "Error";
+    QTest::newRow("7FFF") << "7FFF" << refused << 0 << "Incorrect value"
+                          << "Error";
+    QTest::newRow("8000") << "8000" << failed << 0 << ""
+                          << "";
+    QTest::newRow("FFFF") << "FFFF" << failed << 0 << ""
+                          << "";
+    QTest::newRow("10000") << "10000" << failed << 0 << ""
+                           << "";
 }
 
 void TestConfigRecord::encodeAddress()
@@ -473,11 +490,9 @@ void TestConfigRecord::leadingNumber_data()
     QTest::newRow("exponent leading zeros") << "1e0003" << 1000.0;
     QTest::newRow("1e12") << "1e12" << 1e12;
     QTest::newRow("nearest 0.1") << "0.1" << 0.1;
-    QTest::newRow("nearest 0.30000000000000004")
-        << "0.30000000000000004" << 0.30000000000000004;
+    QTest::newRow("nearest 0.30000000000000004") << "0.30000000000000004" << 0.30000000000000004;
     QTest::newRow("tie to even 2^53+1") << "9007199254740993" << 9007199254740992.0;
-    QTest::newRow("long fraction")
-        << "433.920000000000000000000000000000000000000001" << 433.92;
+    QTest::newRow("long fraction") << "433.920000000000000000000000000000000000000001" << 433.92;
     QTest::newRow("huge") << "1e999" << inf;
     QTest::newRow("huge negative") << "-1e999" << -inf;
     QTest::newRow("huge exponent digits") << "1e99999999999999999999999" << inf;
@@ -498,10 +513,10 @@ void TestConfigRecord::leadingNumber()
     QFETCH(QString, text);
     QFETCH(double, value);
     const double actual = zomar::leadingNumber(text);
-    QVERIFY2(sameDouble(actual, value),
-             qPrintable(QStringLiteral("got %1, expected %2")
-                            .arg(actual, 0, 'g', 17)
-                            .arg(value, 0, 'g', 17)));
+    QVERIFY2(
+        sameDouble(actual, value),
+        qPrintable(
+            QStringLiteral("got %1, expected %2").arg(actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
 }
 
 void TestConfigRecord::leadingNumberIgnoresLocale()
@@ -603,27 +618,43 @@ void TestConfigRecord::workedFrequencyTable_data()
     QTest::addColumn<int>("low");
     QTest::addColumn<QString>("readBack");
     // Worked frequencies, with 434 and 868 landing on their whole channel.
-    QTest::newRow("433 433.92") << "433Mhz" << "433.92" << 1568 << 0x06 << 0x20 << "433.920";
-    QTest::newRow("433 434 (whole channel)") << "433Mhz" << "434" << 1600 << 0x06 << 0x40 << "434.000";
-    QTest::newRow("433 435") << "433Mhz" << "435" << 2000 << 0x07 << 0xD0 << "435.000";
-    QTest::newRow("433 430") << "433Mhz" << "430" << 0 << 0x00 << 0x00 << "430.000";
-    QTest::newRow("868 868 (whole channel)") << "868Mhz" << "868" << 1600 << 0x06 << 0x40 << "868.000";
-    QTest::newRow("868 869.5") << "868Mhz" << "869.5" << 1900 << 0x07 << 0x6C << "869.500";
+    QTest::newRow("433 433.92") << "433Mhz"
+                                << "433.92" << 1568 << 0x06 << 0x20 << "433.920";
+    QTest::newRow("433 434 (whole channel)") << "433Mhz"
+                                             << "434" << 1600 << 0x06 << 0x40 << "434.000";
+    QTest::newRow("433 435") << "433Mhz"
+                             << "435" << 2000 << 0x07 << 0xD0 << "435.000";
+    QTest::newRow("433 430") << "433Mhz"
+                             << "430" << 0 << 0x00 << 0x00 << "430.000";
+    QTest::newRow("868 868 (whole channel)") << "868Mhz"
+                                             << "868" << 1600 << 0x06 << 0x40 << "868.000";
+    QTest::newRow("868 869.5") << "868Mhz"
+                               << "869.5" << 1900 << 0x07 << 0x6C << "869.500";
     // Further rows.
-    QTest::newRow("433 433.997") << "433Mhz" << "433.997" << 1598 << 0x06 << 0x3E << "433.995";
-    QTest::newRow("433 433.9975") << "433Mhz" << "433.9975" << 1599 << 0x06 << 0x3F << "433.998";
-    QTest::newRow("433 433.998") << "433Mhz" << "433.998" << 1599 << 0x06 << 0x3F << "433.998";
-    QTest::newRow("433 430.24") << "433Mhz" << "430.24" << 96 << 0x00 << 0x60 << "430.240";
-    QTest::newRow("433 439.75") << "433Mhz" << "439.75" << 3900 << 0x0F << 0x3C << "439.750";
-    QTest::newRow("433 593.8") << "433Mhz" << "593.8" << 65520 << 0xFF << 0xF0 << "593.800";
-    QTest::newRow("433 593.838") << "433Mhz" << "593.838" << 65535 << 0xFF << 0xFF << "593.838";
-    QTest::newRow("433 433.92 MHz") << "433Mhz" << " 433.92 MHz" << 1568 << 0x06 << 0x20
-                                    << "433.920";
-    QTest::newRow("868 860.48") << "868Mhz" << "860.48" << 96 << 0x00 << 0x60 << "860.480";
-    QTest::newRow("868 879.51") << "868Mhz" << "879.51" << 3902 << 0x0F << 0x3E << "879.510";
-    QTest::newRow("868 867.84") << "868Mhz" << "867.84" << 1568 << 0x06 << 0x20 << "867.840";
-    QTest::newRow("868 1187.675") << "868Mhz" << "1187.675" << 65535 << 0xFF << 0xFF
-                                  << "1187.675";
+    QTest::newRow("433 433.997") << "433Mhz"
+                                 << "433.997" << 1598 << 0x06 << 0x3E << "433.995";
+    QTest::newRow("433 433.9975") << "433Mhz"
+                                  << "433.9975" << 1599 << 0x06 << 0x3F << "433.998";
+    QTest::newRow("433 433.998") << "433Mhz"
+                                 << "433.998" << 1599 << 0x06 << 0x3F << "433.998";
+    QTest::newRow("433 430.24") << "433Mhz"
+                                << "430.24" << 96 << 0x00 << 0x60 << "430.240";
+    QTest::newRow("433 439.75") << "433Mhz"
+                                << "439.75" << 3900 << 0x0F << 0x3C << "439.750";
+    QTest::newRow("433 593.8") << "433Mhz"
+                               << "593.8" << 65520 << 0xFF << 0xF0 << "593.800";
+    QTest::newRow("433 593.838") << "433Mhz"
+                                 << "593.838" << 65535 << 0xFF << 0xFF << "593.838";
+    QTest::newRow("433 433.92 MHz") << "433Mhz"
+                                    << " 433.92 MHz" << 1568 << 0x06 << 0x20 << "433.920";
+    QTest::newRow("868 860.48") << "868Mhz"
+                                << "860.48" << 96 << 0x00 << 0x60 << "860.480";
+    QTest::newRow("868 879.51") << "868Mhz"
+                                << "879.51" << 3902 << 0x0F << 0x3E << "879.510";
+    QTest::newRow("868 867.84") << "868Mhz"
+                                << "867.84" << 1568 << 0x06 << 0x20 << "867.840";
+    QTest::newRow("868 1187.675") << "868Mhz"
+                                  << "1187.675" << 65535 << 0xFF << 0xFF << "1187.675";
 }
 
 void TestConfigRecord::workedFrequencyTable()
@@ -681,14 +712,22 @@ void TestConfigRecord::frequencyRefused_data()
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<int>("keptHigh");
     QTest::addColumn<int>("keptLow");
-    QTest::newRow("433 429") << "433Mhz" << "429" << -2 << 112;           // N = -400
-    QTest::newRow("433 600") << "433Mhz" << "600" << 265 << 160;          // N = 68000
-    QTest::newRow("433 593.84") << "433Mhz" << "593.84" << 256 << 0;      // N = 65536
-    QTest::newRow("433 ??") << "433Mhz" << "??" << -672 << 32;            // N = -172000
-    QTest::newRow("433 empty") << "433Mhz" << "" << -672 << 32;           // N = -172000
-    QTest::newRow("433 429.9999") << "433Mhz" << "429.9999" << -1 << 255; // N = -1
-    QTest::newRow("868 859") << "868Mhz" << "859" << -1 << 56;             // N = -200
-    QTest::newRow("868 1187.68") << "868Mhz" << "1187.68" << 256 << 0;    // N = 65536
+    QTest::newRow("433 429") << "433Mhz"
+                             << "429" << -2 << 112; // N = -400
+    QTest::newRow("433 600") << "433Mhz"
+                             << "600" << 265 << 160; // N = 68000
+    QTest::newRow("433 593.84") << "433Mhz"
+                                << "593.84" << 256 << 0; // N = 65536
+    QTest::newRow("433 ??") << "433Mhz"
+                            << "??" << -672 << 32; // N = -172000
+    QTest::newRow("433 empty") << "433Mhz"
+                               << "" << -672 << 32; // N = -172000
+    QTest::newRow("433 429.9999") << "433Mhz"
+                                  << "429.9999" << -1 << 255; // N = -1
+    QTest::newRow("868 859") << "868Mhz"
+                             << "859" << -1 << 56; // N = -200
+    QTest::newRow("868 1187.68") << "868Mhz"
+                                 << "1187.68" << 256 << 0; // N = 65536
 }
 
 void TestConfigRecord::frequencyRefused()
@@ -714,13 +753,20 @@ void TestConfigRecord::frequencyOverflowFails_data()
 {
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("frequency");
-    QTest::newRow("433 1e12") << "433Mhz" << "1e12";
-    QTest::newRow("868 1e12") << "868Mhz" << "1e12";
-    QTest::newRow("433 -1e12") << "433Mhz" << "-1e12";
-    QTest::newRow("433 1e999 (inf)") << "433Mhz" << "1e999";
-    QTest::newRow("433 -1e999 (-inf)") << "433Mhz" << "-1e999";
-    QTest::newRow("433 just above int32") << "433Mhz" << "5369140"; // p = 2147484000
-    QTest::newRow("433 just below int32 min") << "433Mhz" << "-5368281"; // p = -2147484400
+    QTest::newRow("433 1e12") << "433Mhz"
+                              << "1e12";
+    QTest::newRow("868 1e12") << "868Mhz"
+                              << "1e12";
+    QTest::newRow("433 -1e12") << "433Mhz"
+                               << "-1e12";
+    QTest::newRow("433 1e999 (inf)") << "433Mhz"
+                                     << "1e999";
+    QTest::newRow("433 -1e999 (-inf)") << "433Mhz"
+                                       << "-1e999";
+    QTest::newRow("433 just above int32") << "433Mhz"
+                                          << "5369140"; // p = 2147484000
+    QTest::newRow("433 just below int32 min") << "433Mhz"
+                                              << "-5368281"; // p = -2147484400
 }
 
 void TestConfigRecord::frequencyOverflowFails()
@@ -783,10 +829,10 @@ void TestConfigRecord::channelRoundTripEveryChannel()
         const EncodeResult r = writer.encode(f);
         if (r.status != EncodeResult::Ok || r.packet.size() != kBlockSize ||
             byteAt(r.packet, 8) != (n >> 8) || byteAt(r.packet, 9) != (n & 0xFF)) {
-            QFAIL(qPrintable(QStringLiteral("channel %1 shown as %2 encodes back as %3 (%4)")
-                                 .arg(n)
-                                 .arg(*d.frequency, QString::fromLatin1(r.packet.toHex(' ')),
-                                      r.text)));
+            QFAIL(qPrintable(
+                QStringLiteral("channel %1 shown as %2 encodes back as %3 (%4)")
+                    .arg(n)
+                    .arg(*d.frequency, QString::fromLatin1(r.packet.toHex(' ')), r.text)));
         }
     }
 }
@@ -942,16 +988,26 @@ void TestConfigRecord::powerAndSpeedEncoding_data()
     QTest::addColumn<QString>("speed");
     QTest::addColumn<int>("powerCode");
     QTest::addColumn<int>("speedCode");
-    QTest::newRow("list items") << "-21 dBm" << "38400 bps" << 7 << 8;
-    QTest::newRow("typed 0") << "0" << "19200 bps" << 0 << 17;
-    QTest::newRow("unmatched power") << "-20 dBm" << "2400 bps" << 0 << 145;
-    QTest::newRow("unmatched speed") << "-3 dBm" << "300 bps" << 1 << 163;
-    QTest::newRow("typed 57600") << "-6 dBm" << "57600 bps" << 2 << 5;
-    QTest::newRow("typed 115200") << "-9 dBm" << "115200 bps" << 3 << 2;
-    QTest::newRow("single ?") << "?" << "?" << 0 << 163;
-    QTest::newRow("three ?") << "???" << "???" << 0 << 163;
-    QTest::newRow("?? with blank") << " ??" << "?? " << 0 << 163;
-    QTest::newRow("empty") << "" << "" << 0 << 163;
+    QTest::newRow("list items") << "-21 dBm"
+                                << "38400 bps" << 7 << 8;
+    QTest::newRow("typed 0") << "0"
+                             << "19200 bps" << 0 << 17;
+    QTest::newRow("unmatched power") << "-20 dBm"
+                                     << "2400 bps" << 0 << 145;
+    QTest::newRow("unmatched speed") << "-3 dBm"
+                                     << "300 bps" << 1 << 163;
+    QTest::newRow("typed 57600") << "-6 dBm"
+                                 << "57600 bps" << 2 << 5;
+    QTest::newRow("typed 115200") << "-9 dBm"
+                                  << "115200 bps" << 3 << 2;
+    QTest::newRow("single ?") << "?"
+                              << "?" << 0 << 163;
+    QTest::newRow("three ?") << "???"
+                             << "???" << 0 << 163;
+    QTest::newRow("?? with blank") << " ??"
+                                   << "?? " << 0 << 163;
+    QTest::newRow("empty") << ""
+                           << "" << 0 << 163;
 }
 
 void TestConfigRecord::powerAndSpeedEncoding()
@@ -978,8 +1034,8 @@ void TestConfigRecord::decodeFullBlock()
 {
     ConfigRecord record;
     RxSlots rx = emptySlots();
-    const int block[kBlockSize] = {0x00, 0x0A, 0x7F, 0xFF, 0x01, 0x10, 0xA5, 0xAB,
-                                   0x06, 0x20, 7,    0x05};
+    const int block[kBlockSize] = {0x00, 0x0A, 0x7F, 0xFF, 0x01, 0x10,
+                                   0xA5, 0xAB, 0x06, 0x20, 7,    0x05};
     for (int k = 0; k < kBlockSize; ++k)
         rx[k] = block[k];
     rx[12] = 0x33; // bytes after the twelfth are not decoded

@@ -5,21 +5,20 @@
 using zomar::PortResolver;
 using zomar::SystemPort;
 
-namespace
-{
+namespace {
 
-QList<SystemPort> portsNamed(const QStringList& devices)
+QList<SystemPort> portsNamed(const QStringList &devices)
 {
     QList<SystemPort> ports;
-    for (const QString& device : devices)
+    for (const QString &device : devices)
         ports.append(SystemPort{device, QString()});
     return ports;
 }
 
-QStringList devicesOf(const QList<SystemPort>& ports)
+QStringList devicesOf(const QList<SystemPort> &ports)
 {
     QStringList devices;
-    for (const SystemPort& port : ports)
+    for (const SystemPort &port : ports)
         devices.append(port.device);
     return devices;
 }
@@ -108,7 +107,8 @@ void TestPortResolver::priority()
 
     PortResolver resolver;
     resolver.setSystemPortsSource([] { return portsNamed({"/dev/ttyUSB0"}); });
-    if (withExplicit) resolver.setExplicit(1, "/dev/pts/7", "Virtual module");
+    if (withExplicit)
+        resolver.setExplicit(1, "/dev/pts/7", "Virtual module");
     if (withSaved)
         resolver.setSavedLookup([](int n) { return n == 1 ? QString("/dev/ttyS4") : QString(); });
     QCOMPARE(resolver.deviceFor(1), expected);
@@ -164,8 +164,10 @@ void TestPortResolver::describe()
     });
     resolver.setExplicit(6, "/dev/pts/9", "Virtual module");
     resolver.setSavedLookup([](int n) {
-        if (n == 4) return QStringLiteral("ttyUSB1");
-        if (n == 5) return QStringLiteral("/dev/ttyXR0");
+        if (n == 4)
+            return QStringLiteral("ttyUSB1");
+        if (n == 5)
+            return QStringLiteral("/dev/ttyXR0");
         return QString();
     });
     QCOMPARE(resolver.deviceFor(number), device);

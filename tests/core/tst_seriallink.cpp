@@ -1,10 +1,10 @@
 // The serial link over a real pseudo-terminal, with the virtual module on the
 // other end.
 
-#include "support/TestUtil.h"
 #include "serial/PortResolver.h"
 #include "serial/SerialLink.h"
 #include "sim/VirtualModule.h"
+#include "support/TestUtil.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -25,18 +25,19 @@ using zomar::VirtualModule;
 using namespace zomar::test;
 namespace errors = zomar::serial_errors;
 
-namespace
-{
+namespace {
 
 const QByteArray kBlock = QByteArray::fromHex("0a0b0c0d01020304076c0523");
 
 // Bytes waiting in a terminal's input queue, looked at without reading them.
-int queuedAt(const QString& path)
+int queuedAt(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return -1;
+    if (fd < 0)
+        return -1;
     int count = -1;
-    if (::ioctl(fd, FIONREAD, &count) != 0) count = -1;
+    if (::ioctl(fd, FIONREAD, &count) != 0)
+        count = -1;
     ::close(fd);
     return count;
 }
@@ -54,7 +55,7 @@ template <typename F> std::optional<SerialError> errorOf(F call)
 {
     try {
         call();
-    } catch (const SerialError& error) {
+    } catch (const SerialError &error) {
         return error;
     }
     return std::nullopt;
@@ -69,7 +70,7 @@ struct Rig {
     int events = 0; // receive events
     bool oneByteEach = true;
 
-    bool start(const QString& settings = QStringLiteral("38400,n,8,1"))
+    bool start(const QString &settings = QStringLiteral("38400,n,8,1"))
     {
         QString error;
         if (!module.start(&error)) {
@@ -240,7 +241,8 @@ void TestSerialLink::unusablePorts()
     QFETCH(QString, device);
     PortResolver resolver;
     resolver.setSystemPortsSource([] { return QList<zomar::SystemPort>(); });
-    if (!device.isEmpty()) resolver.setExplicit(5, device);
+    if (!device.isEmpty())
+        resolver.setExplicit(5, device);
     SerialLink link(resolver);
     link.setCommPort(5);
     const auto error = errorOf([&] { link.setPortOpen(true); });
@@ -358,7 +360,7 @@ void TestSerialLink::configurationWriteThroughTheLink()
     rig.readInEvents();
     QList<QByteArray> written;
     connect(&rig.module, &VirtualModule::configurationWritten, this,
-            [&written](const QByteArray& block) { written.append(block); });
+            [&written](const QByteArray &block) { written.append(block); });
 
     rig.link.output("+++");
     QTRY_COMPARE_WITH_TIMEOUT(rig.got, VirtualModule::factoryConfiguration(), 5000);
@@ -500,7 +502,7 @@ void TestSerialLink::deviceLost()
     const QString path = rig.module.devicePath();
     QStringList descriptions;
     bool openWhenTold = true;
-    connect(&rig.link, &SerialLink::deviceLost, this, [&](const QString& description) {
+    connect(&rig.link, &SerialLink::deviceLost, this, [&](const QString &description) {
         descriptions.append(description);
         openWhenTold = rig.link.portOpen();
     });
@@ -554,7 +556,8 @@ void TestSerialLink::portInUse()
 
 void TestSerialLink::permissionDenied()
 {
-    if (::geteuid() == 0) QSKIP("Access rights do not apply to root");
+    if (::geteuid() == 0)
+        QSKIP("Access rights do not apply to root");
     Rig rig;
     QVERIFY(rig.module.start());
     const QString path = rig.module.devicePath();

@@ -12,18 +12,17 @@
 
 using namespace zomar;
 
-namespace
-{
+namespace {
 
 // Milliseconds since `clock` started, with sub-millisecond precision.
-double msSince(const QElapsedTimer& clock)
+double msSince(const QElapsedTimer &clock)
 {
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
 // Records the time of every tick of a timer.
 struct TickLog {
-    TickLog(IntervalTimer& timer, const QElapsedTimer& clock)
+    TickLog(IntervalTimer &timer, const QElapsedTimer &clock)
     {
         QObject::connect(&timer, &IntervalTimer::tick, &guard,
                          [this, &clock] { at.append(msSince(clock)); });
@@ -37,7 +36,7 @@ double cpuMs()
 {
     rusage use{};
     getrusage(RUSAGE_SELF, &use);
-    const auto ms = [](const timeval& t) {
+    const auto ms = [](const timeval &t) {
         return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
     };
     return ms(use.ru_utime) + ms(use.ru_stime);
@@ -165,7 +164,8 @@ void TestTiming::restartsPostponeTheTick()
     for (const double tick : log.at) {
         double last = -1;
         for (const double r : restarts) {
-            if (r <= tick) last = r;
+            if (r <= tick)
+                last = r;
         }
         QVERIFY2(
             tick - last >= interval - 1.0,
@@ -242,7 +242,8 @@ void TestTiming::intervalChangeWhileEnabled()
         [&] {
             ticks.clear();
             for (const double t : log.at) {
-                if (changedAt >= 0 && t >= changedAt) ticks.append(t);
+                if (changedAt >= 0 && t >= changedAt)
+                    ticks.append(t);
             }
             return ticks.size() >= 3;
         },

@@ -1,8 +1,8 @@
 // The virtual module, driven from the program's side of the pseudo-terminal
 // through a plain terminal descriptor (no SerialLink involved).
 
-#include "support/TestUtil.h"
 #include "sim/VirtualModule.h"
+#include "support/TestUtil.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -19,8 +19,7 @@
 using zomar::VirtualModule;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 const QByteArray kBlock = QByteArray::fromHex("0102030405060708076c0523");
 
@@ -31,10 +30,11 @@ class Terminal
 public:
     ~Terminal() { close(); }
 
-    bool open(const QString& path, speed_t speed = B38400)
+    bool open(const QString &path, speed_t speed = B38400)
     {
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (m_fd < 0) return false;
+        if (m_fd < 0)
+            return false;
         setSpeed(speed);
         m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { drain(); });
@@ -52,7 +52,7 @@ public:
         ::tcsetattr(m_fd, TCSANOW, &settings);
     }
 
-    bool write(const QByteArray& bytes)
+    bool write(const QByteArray &bytes)
     {
         return ::write(m_fd, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size();
     }
@@ -60,7 +60,8 @@ public:
     void close()
     {
         m_notifier.reset();
-        if (m_fd >= 0) ::close(m_fd);
+        if (m_fd >= 0)
+            ::close(m_fd);
         m_fd = -1;
     }
 
@@ -179,7 +180,7 @@ void TestVirtualModule::protocol()
     module.setLineSpeed(moduleSpeed);
     QList<QByteArray> written;
     connect(&module, &VirtualModule::configurationWritten, this,
-            [&written](const QByteArray& block) { written.append(block); });
+            [&written](const QByteArray &block) { written.append(block); });
 
     Terminal terminal;
     const speed_t speed =
@@ -187,7 +188,7 @@ void TestVirtualModule::protocol()
     QVERIFY(terminal.open(module.devicePath(), speed));
 
     QByteArray sent;
-    for (const QByteArray& message : messages) {
+    for (const QByteArray &message : messages) {
         const int before = module.messagesHandled();
         QVERIFY(terminal.write(message));
         sent += message;
@@ -205,7 +206,8 @@ void TestVirtualModule::protocol()
 
     const bool blockTaken = expectedConfiguration != VirtualModule::factoryConfiguration();
     QTRY_COMPARE_WITH_TIMEOUT(written.size(), blockTaken ? 1 : 0, 5000);
-    if (blockTaken) QCOMPARE(written.first(), expectedConfiguration);
+    if (blockTaken)
+        QCOMPARE(written.first(), expectedConfiguration);
 }
 
 void TestVirtualModule::answerOverride()
@@ -248,7 +250,8 @@ void TestVirtualModule::recordsEveryByteWithItsTime()
         QCOMPARE(received.at(i).value, static_cast<quint8>(bytes.at(i)));
         QVERIFY(received.at(i).nsecs >= before);
         QVERIFY(received.at(i).nsecs <= after);
-        if (i > 0) QVERIFY(received.at(i).nsecs >= received.at(i - 1).nsecs);
+        if (i > 0)
+            QVERIFY(received.at(i).nsecs >= received.at(i - 1).nsecs);
     }
 
     module.clearReceived();

@@ -20,10 +20,9 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
-bool waitForMessages(FormHarness& h, int count)
+bool waitForMessages(FormHarness &h, int count)
 {
     return QTest::qWaitFor([&] { return h.module().messagesHandled() >= count; }, 5000);
 }
@@ -52,7 +51,8 @@ void TestCommandMode::connectSendsBothSequences()
     std::optional<QString> statusWhileWaiting;
     QObject context;
     connect(&h.form().comm(), &SerialLink::commEvent, &context, [&] {
-        if (!statusWhileWaiting) statusWhileWaiting = h.status();
+        if (!statusWhileWaiting)
+            statusWhileWaiting = h.status();
     });
 
     h.connectPort();
@@ -120,7 +120,8 @@ void TestCommandMode::sequenceOnItsOwn()
     }
     QVERIFY(waitForMessages(h, before + 1));
     QCOMPARE(h.module().receivedBytes(), sent);
-    if (open && enter) QVERIFY(h.module().inCommandMode());
+    if (open && enter)
+        QVERIFY(h.module().inCommandMode());
 }
 
 void TestCommandMode::waitEndsOnlyAfterItsTime_data()

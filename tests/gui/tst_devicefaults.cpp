@@ -24,8 +24,7 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 // Runs the event loop, blocked in it between events, and returns the CPU
 // seconds the process used meanwhile.
@@ -38,7 +37,7 @@ double cpuWhileRunningEvents(int msecs)
     return processCpuSeconds() - before;
 }
 
-bool connectAndSettle(FormHarness& h)
+bool connectAndSettle(FormHarness &h)
 {
     h.connectPort();
     return h.waitIdle() && h.form().comm().portOpen() &&
@@ -50,11 +49,12 @@ bool connectAndSettle(FormHarness& h)
 class AtByte
 {
 public:
-    AtByte(SerialLink& link, std::function<void()> action, int after = 1)
+    AtByte(SerialLink &link, std::function<void()> action, int after = 1)
     {
         QObject::connect(&link, &SerialLink::commEvent, &m_context,
                          [this, after, action = std::move(action)] {
-                             if (++count == after) action();
+                             if (++count == after)
+                                 action();
                          });
     }
     int count = 0;
@@ -65,9 +65,9 @@ private:
 
 // What every loss leaves behind: the window closed, one box about it, and
 // an idle process.
-void checkClosedAfterLoss(FormHarness& h)
+void checkClosedAfterLoss(FormHarness &h)
 {
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QTRY_COMPARE_WITH_TIMEOUT(h.prompter().shown.size(), 1, 5000);
     QVERIFY(!h.form().comm().portOpen());
     QCOMPARE(ui.Command7->text(), QString("Connect"));
@@ -89,7 +89,7 @@ void checkClosedAfterLoss(FormHarness& h)
 }
 
 // The status names the loss and its device, in the words of the box.
-void checkStatusReportsLoss(FormHarness& h)
+void checkStatusReportsLoss(FormHarness &h)
 {
     const QString status = h.status();
     QVERIFY2(status.contains(h.module().devicePath()), qPrintable(status));
@@ -117,7 +117,8 @@ void TestDeviceFaults::lostWhileIdle()
 
     h.module().hangUp();
     checkClosedAfterLoss(h);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     checkStatusReportsLoss(h);
     QVERIFY(h.ui().Command5->isEnabled());
     QVERIFY(h.ui().Command13->isEnabled());
@@ -173,7 +174,8 @@ void TestDeviceFaults::lostDuringBurst()
         h.form().comm(), [&] { h.module().hangUp(); }, 500);
     h.module().send(flood);
     checkClosedAfterLoss(h);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     checkStatusReportsLoss(h);
     QVERIFY(trigger.count >= 500);
     // What was still on its way was dropped with the device.
@@ -183,7 +185,7 @@ void TestDeviceFaults::lostDuringBurst()
 void TestDeviceFaults::lostWhileTimedSendsRun()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndSettle(h));
     h.module().clearReceived();
 
@@ -205,7 +207,8 @@ void TestDeviceFaults::lostWhileTimedSendsRun()
     connect(&h.form().loopTimer(), &IntervalTimer::tick, &context, [&] { ++echoTicks; });
     h.module().send("f");
     checkClosedAfterLoss(h);
-    if (QTest::currentTestFailed()) return;
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(trigger.count, 1);
     // Both kept running after the loss without trying the closed port: the
     // status still reports the loss, not a failed write.

@@ -15,34 +15,35 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 const QString kPrompt =
     QStringLiteral("This will reset the unit to Factory defaults.\r\nContinue?");
 
 // Text1..Text8, Text9, Text10, Combo5, and the band Combo6 last.
-QStringList pageWithBand(const Form1Controls& ui)
+QStringList pageWithBand(const Form1Controls &ui)
 {
     QStringList out;
-    for (QLineEdit* box : ui.addressBoxes())
+    for (QLineEdit *box : ui.addressBoxes())
         out << box->text();
     out << ui.Text9->text() << ui.Text10->text() << ui.Combo5->text() << ui.Combo6->text();
     return out;
 }
 
-bool moduleIdle(FormHarness& h)
+bool moduleIdle(FormHarness &h)
 {
     return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
 }
 
-bool connectAndRead(FormHarness& h, const QByteArray& config, const QString& band)
+bool connectAndRead(FormHarness &h, const QByteArray &config, const QString &band)
 {
     h.module().setConfiguration(config);
     h.ui().Combo6->setText(band); // read on the closed port: nothing sent
-    if (!h.waitIdle()) return false;
+    if (!h.waitIdle())
+        return false;
     h.connectPort();
-    if (!h.waitIdle() || h.status() != kComplete || !moduleIdle(h)) return false;
+    if (!h.waitIdle() || h.status() != kComplete || !moduleIdle(h))
+        return false;
     h.module().clearReceived();
     return true;
 }
@@ -52,10 +53,10 @@ bool connectAndRead(FormHarness& h, const QByteArray& config, const QString& ban
 class PageBeforeReadBack
 {
 public:
-    explicit PageBeforeReadBack(Form1Controls& ui)
+    explicit PageBeforeReadBack(Form1Controls &ui)
     {
         QObject::connect(ui.Text1, &QLineEdit::textChanged, &m_context,
-                         [this, &ui](const QString& text) {
+                         [this, &ui](const QString &text) {
                              if (text == QLatin1String("??") && page.isEmpty())
                                  page = pageWithBand(ui);
                          });
@@ -66,7 +67,7 @@ private:
     QObject m_context;
 };
 
-int countOf(const QByteArray& haystack, const QByteArray& needle)
+int countOf(const QByteArray &haystack, const QByteArray &needle)
 {
     return int(haystack.count(needle));
 }
@@ -88,14 +89,14 @@ private slots:
 void TestFactoryReset::confirmationBox()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration(), "433Mhz"));
     QVERIFY(ui.Command6->isEnabled());
     h.prompter().answers << MessageRequest::AnswerNo;
     ui.Command6->click();
 
     QCOMPARE(h.prompter().shown.size(), 1);
-    const MessageRequest& box = h.prompter().shown.first();
+    const MessageRequest &box = h.prompter().shown.first();
     QCOMPARE(box.text, kPrompt);
     QCOMPARE(box.buttons, MessageRequest::YesNo);
     QCOMPARE(box.defaultAnswer, MessageRequest::AnswerYes);
@@ -121,7 +122,7 @@ void TestFactoryReset::answerNoChangesNothing()
     const QByteArray config =
         bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x07, 0x6C, 0x07, 0x08});
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, config, band));
     if (!edits.isEmpty()) {
         ui.Text1->setText(edits.at(0));
@@ -167,7 +168,7 @@ void TestFactoryReset::resetWritesFactoryBlock()
 
     const QByteArray factory = bytes({0, 0, 0, 0, 0, 0, 0, 0, 0x06, 0x20, 0x00, 0x11});
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, config, band));
     QCOMPARE(ui.Combo6->text(), band);
 
@@ -191,7 +192,7 @@ void TestFactoryReset::resetWritesFactoryBlock()
                                      "19200 bps", "433Mhz"}));
     // Then they show what the module reports.
     QCOMPARE(pageWithBand(ui), (QStringList{"0", "0", "0", "0", "0", "0", "0", "0", "433.920",
-                                          "0 dBm", "19200 bps", "433Mhz"}));
+                                            "0 dBm", "19200 bps", "433Mhz"}));
     QCOMPARE(h.status(), kComplete);
     QVERIFY(ui.Command2->isEnabled());
     QVERIFY(ui.Command6->isEnabled());
@@ -200,7 +201,7 @@ void TestFactoryReset::resetWritesFactoryBlock()
 void TestFactoryReset::silentModuleAfterWrite()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(
         h, bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x07, 0xD0, 0x07, 0x08}),
         "433Mhz"));

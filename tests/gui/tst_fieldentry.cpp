@@ -21,18 +21,17 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 const QString kRange433 = QStringLiteral("430.24-439.75");
 const QString kRange868 = QStringLiteral("860.48-879.51");
 
-bool moduleIdle(FormHarness& h)
+bool moduleIdle(FormHarness &h)
 {
     return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
 }
 
-bool showWindow(FormHarness& h)
+bool showWindow(FormHarness &h)
 {
     h.form().show();
     h.form().activateWindow();
@@ -41,25 +40,29 @@ bool showWindow(FormHarness& h)
 
 // Connects and reads `config`; leaves the module out of command mode and the
 // wire record empty.
-bool connectAndRead(FormHarness& h, const QByteArray& config)
+bool connectAndRead(FormHarness &h, const QByteArray &config)
 {
     h.module().setConfiguration(config);
-    if (!h.waitIdle()) return false;
+    if (!h.waitIdle())
+        return false;
     h.connectPort();
-    if (!h.waitIdle() || h.status() != kComplete || !moduleIdle(h)) return false;
+    if (!h.waitIdle() || h.status() != kComplete || !moduleIdle(h))
+        return false;
     h.module().clearReceived();
     return true;
 }
 
 // Picks an item the way the operator does: opens the list, moves to the item
 // and takes it with Enter.
-bool pickItem(DropDownBox* box, const QString& item)
+bool pickItem(DropDownBox *box, const QString &item)
 {
     const int index = box->findText(item);
-    if (index < 0) return false;
+    if (index < 0)
+        return false;
     box->showPopup();
-    QAbstractItemView* list = box->view();
-    if (!QTest::qWaitFor([list] { return list->isVisible(); })) return false;
+    QAbstractItemView *list = box->view();
+    if (!QTest::qWaitFor([list] { return list->isVisible(); }))
+        return false;
     list->setCurrentIndex(list->model()->index(index, 0));
     QTest::keyClick(list, Qt::Key_Return);
     return !list->isVisible();
@@ -99,7 +102,7 @@ void TestFieldEntry::tabIntoAddressBoxSelectsAll()
     QFETCH(QString, shown);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     const QByteArray config(8, char(0x7F));
     if (connected)
@@ -107,20 +110,20 @@ void TestFieldEntry::tabIntoAddressBoxSelectsAll()
     else
         QVERIFY(h.waitIdle());
     const auto boxes = ui.addressBoxes();
-    for (QLineEdit* box : boxes)
+    for (QLineEdit *box : boxes)
         QCOMPARE(box->text(), shown);
 
     // Tab forward from each box into the next; Shift+Tab back into the first.
     for (size_t k = 0; k < boxes.size(); ++k) {
-        QLineEdit* box = boxes[k];
-        QLineEdit* from = k == 0 ? boxes[1] : boxes[k - 1];
+        QLineEdit *box = boxes[k];
+        QLineEdit *from = k == 0 ? boxes[1] : boxes[k - 1];
         from->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(from));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(from));
         if (k == 0)
             QTest::keyClick(from, Qt::Key_Backtab, Qt::ShiftModifier);
         else
             QTest::keyClick(from, Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
         QCOMPARE(box->selectedText(), shown);
         // Two digits replace the selection; a third is refused.
         const QString digits = QString::number(k / 2) + QString::number(k % 2);
@@ -130,7 +133,8 @@ void TestFieldEntry::tabIntoAddressBoxSelectsAll()
         QCOMPARE(box->text(), digits);
     }
 
-    if (!connected) return;
+    if (!connected)
+        return;
     // What was typed is what the write sends.
     ui.Command2->click();
     QVERIFY(h.waitIdle());
@@ -144,11 +148,11 @@ void TestFieldEntry::focusRestoresTwoCharacterLimit()
     FormHarness h;
     QVERIFY(showWindow(h));
     QVERIFY(h.waitIdle());
-    for (QLineEdit* box : h.ui().addressBoxes()) {
+    for (QLineEdit *box : h.ui().addressBoxes()) {
         box->setMaxLength(6);
         box->setText("ABCD");
         box->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
         QCOMPARE(box->maxLength(), 2);
         // A longer text from code is cut to the limit by the box itself.
         QCOMPARE(box->text(), QString("AB"));
@@ -179,7 +183,7 @@ void TestFieldEntry::bandPickReadsOnce()
     QFETCH(QString, frequency);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     ui.Combo6->setText(before);
     QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration()));
@@ -199,7 +203,7 @@ void TestFieldEntry::bandPickReadsOnce()
 void TestFieldEntry::bandPickDiscardsEdits()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     const QByteArray config =
         bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x06, 0x20, 0x02, 0x47});
@@ -214,7 +218,7 @@ void TestFieldEntry::bandPickDiscardsEdits()
     QStringList text1Seen;
     QObject context;
     connect(ui.Text1, &QLineEdit::textChanged, &context,
-            [&text1Seen](const QString& t) { text1Seen << t; });
+            [&text1Seen](const QString &t) { text1Seen << t; });
 
     QVERIFY(pickItem(ui.Combo6, "868Mhz"));
     QVERIFY(h.waitIdle());
@@ -234,10 +238,10 @@ void TestFieldEntry::bandPickDiscardsEdits()
 void TestFieldEntry::bandPickWhileClosed()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     QVERIFY(h.waitIdle());
-    for (QLineEdit* box : ui.addressBoxes())
+    for (QLineEdit *box : ui.addressBoxes())
         box->setText("5A");
     ui.Text9->setText("869.5");
     ui.Text10->setText("-3 dBm");
@@ -257,11 +261,11 @@ void TestFieldEntry::bandPickWhileClosed()
 void TestFieldEntry::typedBandReadsPerCharacter()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration()));
 
-    QLineEdit* edit = ui.Combo6->lineEdit();
+    QLineEdit *edit = ui.Combo6->lineEdit();
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     QTest::keyClicks(edit, "868Mhz");
@@ -288,7 +292,7 @@ void TestFieldEntry::bandInOtherCase()
     QFETCH(QString, band);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(
         h, bytes({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x07, 0x6C, 0x01, 0x23})));
     QCOMPARE(ui.Text9->text(), QString("434.750"));
@@ -316,7 +320,7 @@ void TestFieldEntry::receiveBoxHandsFocusOn()
     QFETCH(bool, byMouse);
 
     FormHarness h(FormHarness::Options::noModule());
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     QVERIFY(h.waitIdle());
     ui.Command7->setFocus(Qt::OtherFocusReason);
@@ -330,7 +334,7 @@ void TestFieldEntry::receiveBoxHandsFocusOn()
                           ui.Text13->viewport()->rect().center());
     else
         ui.Text13->setFocus(Qt::MouseFocusReason);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Text14));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui.Text14));
     QVERIFY(!ui.Text13->hasFocus());
 }
 

@@ -20,8 +20,7 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 const QString kInvalidPortText = QStringLiteral("Please select a valid comms port");
 
@@ -38,9 +37,9 @@ struct Snapshot {
     bool open = false;
 };
 
-Snapshot snapshot(FormHarness& h)
+Snapshot snapshot(FormHarness &h)
 {
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     Snapshot s;
     s.status = h.status();
     s.caption = ui.Command7->text();
@@ -60,12 +59,13 @@ Snapshot snapshot(FormHarness& h)
 class ReadStartProbe
 {
 public:
-    explicit ReadStartProbe(FormHarness& h) : m_h(h)
+    explicit ReadStartProbe(FormHarness &h) : m_h(h)
     {
         h.ui().Text1->setText(QStringLiteral("--"));
         m_connection =
-            QObject::connect(h.ui().Text1, &QLineEdit::textChanged, [this](const QString& text) {
-                if (!seen && text == QLatin1String("??")) seen = snapshot(m_h);
+            QObject::connect(h.ui().Text1, &QLineEdit::textChanged, [this](const QString &text) {
+                if (!seen && text == QLatin1String("??"))
+                    seen = snapshot(m_h);
             });
     }
     ~ReadStartProbe() { QObject::disconnect(m_connection); }
@@ -73,19 +73,21 @@ public:
     std::optional<Snapshot> seen;
 
 private:
-    FormHarness& m_h;
+    FormHarness &m_h;
     QMetaObject::Connection m_connection;
 };
 
 // Picks an item the way the operator does: opens the list, moves to the item
 // and presses Enter.
-bool pickFromList(DropDownBox* box, const QString& item)
+bool pickFromList(DropDownBox *box, const QString &item)
 {
     const int index = box->findText(item, Qt::MatchExactly);
-    if (index < 0) return false;
+    if (index < 0)
+        return false;
     box->showPopup();
-    QAbstractItemView* view = box->view();
-    if (!QTest::qWaitForWindowExposed(view->window())) return false;
+    QAbstractItemView *view = box->view();
+    if (!QTest::qWaitForWindowExposed(view->window()))
+        return false;
     view->setCurrentIndex(view->model()->index(index, box->modelColumn()));
     QTest::keyClick(view, Qt::Key_Return);
     return !view->window()->isVisible() ||
@@ -93,16 +95,16 @@ bool pickFromList(DropDownBox* box, const QString& item)
 }
 
 // The module takes in `count` more messages than it had at `before`.
-bool waitForMessages(FormHarness& h, int before, int count)
+bool waitForMessages(FormHarness &h, int before, int count)
 {
     return QTest::qWaitFor([&] { return h.module().messagesHandled() >= before + count; }, 5000);
 }
 
-SerialError errorOf(const std::function<void()>& call)
+SerialError errorOf(const std::function<void()> &call)
 {
     try {
         call();
-    } catch (const SerialError& e) {
+    } catch (const SerialError &e) {
         return e;
     }
     return SerialError(0, QString());
@@ -138,7 +140,7 @@ private slots:
 void TestPortConnection::connectThenDisconnect()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     QVERIFY(h.waitIdle());
@@ -231,7 +233,7 @@ void TestPortConnection::pickPortWhileClosed()
     FormHarness::Options o;
     o.modulePort = 3;
     FormHarness h(o);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     QVERIFY(h.waitIdle());
@@ -271,7 +273,7 @@ void TestPortConnection::pickPortWhileOpen()
     o.modulePort = 3;
     o.savedPort = QStringLiteral("3");
     FormHarness h(o);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     h.connectPort();
@@ -313,7 +315,7 @@ void TestPortConnection::pickPortWhileOpen()
 void TestPortConnection::pickSpeedWhileClosed()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     QVERIFY(h.waitIdle());
@@ -353,7 +355,7 @@ void TestPortConnection::pickSpeedWhileOpen()
     QFETCH(QString, item);
     QFETCH(bool, answered);
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     h.connectPort();
@@ -394,9 +396,10 @@ void TestPortConnection::portWithoutDevice()
 {
     QFETCH(QString, how);
     FormHarness::Options o; // module on port 1, nothing on 7
-    if (how == "connect") o.savedPort = QStringLiteral("7");
+    if (how == "connect")
+        o.savedPort = QStringLiteral("7");
     FormHarness h(o);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     if (how == "pick while open") {
@@ -409,7 +412,7 @@ void TestPortConnection::portWithoutDevice()
     h.module().clearReceived();
 
     std::optional<Snapshot> atBox;
-    h.prompter().onShown = [&](const MessageRequest&) { atBox = snapshot(h); };
+    h.prompter().onShown = [&](const MessageRequest &) { atBox = snapshot(h); };
     ReadStartProbe probe(h);
     if (how == "connect")
         ui.Command7->click();
@@ -436,7 +439,7 @@ void TestPortConnection::portWithoutDevice()
     QCOMPARE(ui.Text1->text(), QString("??"));
     QCOMPARE(ui.Command7->text(), QString("Connect"));
     QVERIFY(!h.form().comm().portOpen());
-    for (QPushButton* b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
+    for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     QVERIFY(h.module().receivedBytes().isEmpty());
     QVERIFY(!h.form().pointer().isBusy());
@@ -461,12 +464,12 @@ void TestPortConnection::portTextNotANumber()
     FormHarness::Options o;
     o.savedPort = savedPort;
     FormHarness h(o);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(h.waitIdle());
     QCOMPARE(h.form().state().portNumber, savedPort);
 
     std::optional<Snapshot> atBox;
-    h.prompter().onShown = [&](const MessageRequest&) { atBox = snapshot(h); };
+    h.prompter().onShown = [&](const MessageRequest &) { atBox = snapshot(h); };
     ReadStartProbe probe(h);
     h.connectPort();
 
@@ -485,7 +488,7 @@ void TestPortConnection::portTextNotANumber()
     QCOMPARE(ui.Command7->text(), QString("Connect"));
     QVERIFY(!h.form().comm().portOpen());
     // The conversion failed after the buttons were disabled.
-    for (QPushButton* b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
+    for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
 }
 
@@ -497,7 +500,7 @@ void TestPortConnection::refusedSpeedTextKeepsButtons()
     QVERIFY(expected.number() != 0);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.connectPort();
     QVERIFY(h.waitIdle());
     QVERIFY(ui.Command2->isEnabled());
@@ -529,7 +532,7 @@ void TestPortConnection::typingIntoListsChangesNothing_data()
     QTest::addColumn<QString>("typed"); // characters, or
     QTest::addColumn<int>("key");       // one key (0: none)
     // With the port open a pick of either list would reconnect and read.
-    for (const char* list : {"Combo1", "Combo2"}) {
+    for (const char *list : {"Combo1", "Combo2"}) {
         const QString name = QString::fromLatin1(list);
         QTest::addRow("%s digits", list) << name << "72" << 0;
         QTest::addRow("%s letters and blank", list) << name << "a b" << 0;
@@ -546,14 +549,14 @@ void TestPortConnection::typingIntoListsChangesNothing()
     QFETCH(QString, typed);
     QFETCH(int, key);
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
     h.connectPort();
     QVERIFY(h.waitIdle());
     QVERIFY(waitForMessages(h, 0, 2));
     h.module().clearReceived();
-    DropDownBox* box = list == "Combo1" ? ui.Combo1 : ui.Combo2;
+    DropDownBox *box = list == "Combo1" ? ui.Combo1 : ui.Combo2;
     ui.TabStrip1->setCurrentIndex(1); // the comms page, where the lists are
     box->setFocus(Qt::OtherFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), box);
@@ -610,13 +613,14 @@ void TestPortConnection::portTextToNumber()
         QCOMPARE(got, number);
     });
     QCOMPARE(e.number(), error);
-    if (error != 0) QVERIFY(!e.description().isEmpty());
+    if (error != 0)
+        QVERIFY(!e.description().isEmpty());
 }
 
 void TestPortConnection::disconnectDuringRead()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.connectPort();
     QVERIFY(h.waitIdle());
     QVERIFY(h.form().comm().portOpen());

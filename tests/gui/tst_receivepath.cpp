@@ -15,8 +15,7 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 // The window right after one receive event was handled.
 struct RxEvent {
@@ -39,10 +38,10 @@ struct RxEvent {
 class ReceiveRecorder
 {
 public:
-    explicit ReceiveRecorder(Form1& form) : m_form(form)
+    explicit ReceiveRecorder(Form1 &form) : m_form(form)
     {
         QObject::connect(&form.comm(), &SerialLink::commEvent, &m_context, [this] {
-            const FormState& s = m_form.state();
+            const FormState &s = m_form.state();
             RxEvent e;
             e.ns = VirtualModule::now();
             e.rxIndex = s.rxIndex;
@@ -65,11 +64,11 @@ public:
     QList<qint64> ticks;
 
 private:
-    Form1& m_form;
+    Form1 &m_form;
     QObject m_context;
 };
 
-QString shownText(const QByteArray& bytes)
+QString shownText(const QByteArray &bytes)
 {
     QString text;
     for (char b : bytes)
@@ -79,12 +78,14 @@ QString shownText(const QByteArray& bytes)
 
 // Connects, lets the read finish, and empties the receive boxes and the
 // module's record of what it was sent.
-bool connectAndSettle(FormHarness& h)
+bool connectAndSettle(FormHarness &h)
 {
     h.connectPort();
-    if (!h.waitIdle() || !h.form().comm().portOpen()) return false;
+    if (!h.waitIdle() || !h.form().comm().portOpen())
+        return false;
     // "+++" and "---" both taken in.
-    if (!QTest::qWaitFor([&] { return h.module().messagesHandled() >= 2; }, 5000)) return false;
+    if (!QTest::qWaitFor([&] { return h.module().messagesHandled() >= 2; }, 5000))
+        return false;
     h.ui().Text13->setText(QString());
     h.ui().Text22->setText(QString());
     h.module().clearReceived();
@@ -101,7 +102,7 @@ QByteArray letters(int n)
 }
 
 // Waits for `count` receive events and the tick that ends their burst.
-bool waitForBurst(FormHarness& h, const ReceiveRecorder& rec, int count)
+bool waitForBurst(FormHarness &h, const ReceiveRecorder &rec, int count)
 {
     return QTest::qWaitFor(
         [&] { return rec.events.size() >= count && !h.form().timer1().isEnabled(); }, 5000);
@@ -153,7 +154,7 @@ void TestReceivePath::bytesStoredAndShown()
     QCOMPARE(h.ui().Text13->text(), shown);
     QCOMPARE(h.ui().Text22->text(), shown);
     for (int i = 0; i < bytes.size(); ++i) {
-        const RxEvent& e = rec.events.at(i);
+        const RxEvent &e = rec.events.at(i);
         QCOMPARE(e.rxIndex, i + 1);
         QCOMPARE(e.buffer[size_t(i)], int(quint8(bytes.at(i))));
         QCOMPARE(e.text13, qsizetype(i + 1));
@@ -190,7 +191,7 @@ void TestReceivePath::ignoredByte()
     QFETCH(QList<int>, expectedSlots);
     QFETCH(QList<int>, indexes);
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndSettle(h));
     // Echo after 20 ms, so an echoed A5 would reach the module.
     ui.Text23->setText(QStringLiteral("20"));
@@ -205,7 +206,7 @@ void TestReceivePath::ignoredByte()
 
     QCOMPARE(rec.events.size(), bytes.size());
     QList<int> gotIndexes;
-    for (const RxEvent& e : rec.events) {
+    for (const RxEvent &e : rec.events) {
         gotIndexes << e.rxIndex;
         // Dropped or not, every event restarts the quiet-line timer.
         QVERIFY(e.timer1Enabled);
@@ -246,7 +247,7 @@ void TestReceivePath::fiftyTwoBytesWrap()
     QCOMPARE(rec.events.at(50).buffer[50], 51);
     QCOMPARE(rec.events.at(50).buffer[0], 1);
     QCOMPARE(rec.events.at(51).rxIndex, 1);
-    const RxSlots& after = h.form().state().rxBuffer;
+    const RxSlots &after = h.form().state().rxBuffer;
     QCOMPARE(after[0], 52);
     for (int i = 1; i <= 50; ++i)
         QCOMPARE(after[size_t(i)], i + 1);
@@ -278,7 +279,7 @@ void TestReceivePath::emptyReadEvent()
 {
     FormHarness h;
     QVERIFY(connectAndSettle(h));
-    FormState& s = h.form().state();
+    FormState &s = h.form().state();
     h.ui().Text13->setText(QStringLiteral("abc"));
     h.ui().Text22->setText(QStringLiteral("de"));
     s.rxIndex = 3;
@@ -348,7 +349,7 @@ void TestReceivePath::loopDelayWithLoopbackOff()
     h.module().send("b");
     QVERIFY(waitForBurst(h, rec, 2));
     QCOMPARE(rec.events.size(), 2);
-    for (const RxEvent& e : rec.events)
+    for (const RxEvent &e : rec.events)
         QVERIFY(!e.loopEnabled);
     QCOMPARE(rec.events.at(1).loopInterval, interval);
     QVERIFY(!h.form().loopTimer().isEnabled());
@@ -359,7 +360,7 @@ void TestReceivePath::loopDelayWithLoopbackOff()
 void TestReceivePath::zeroDelayNeverEchoes()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndSettle(h));
     ui.Command10->click();
     QVERIFY(h.form().state().loopbackOn);
@@ -400,8 +401,9 @@ void TestReceivePath::quietLineWaitsForTheLastByte()
     // No tick comes less than the quiet time after a byte.
     for (qint64 tick : rec.ticks) {
         qint64 lastBefore = 0;
-        for (const RxEvent& e : rec.events) {
-            if (e.ns <= tick) lastBefore = e.ns;
+        for (const RxEvent &e : rec.events) {
+            if (e.ns <= tick)
+                lastBefore = e.ns;
         }
         QVERIFY(lastBefore != 0);
         const double quietMs = msBetween(lastBefore, tick);
@@ -411,7 +413,8 @@ void TestReceivePath::quietLineWaitsForTheLastByte()
     QVERIFY2(afterLastMs >= 55 && afterLastMs <= 400,
              qPrintable(QString("tick %1 ms after the last byte").arg(afterLastMs)));
     // Bytes closer than the quiet time make one burst and one tick.
-    if (widestGapMs < 50) QCOMPARE(rec.ticks.size(), 1);
+    if (widestGapMs < 50)
+        QCOMPARE(rec.ticks.size(), 1);
 }
 
 QTEST_MAIN(TestReceivePath)

@@ -16,9 +16,7 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
-
+namespace {
 
 QStringList unread()
 {
@@ -37,51 +35,52 @@ public:
         bool busy;
     };
 
-    explicit PageWatch(FormHarness& h) : m_h(h)
+    explicit PageWatch(FormHarness &h) : m_h(h)
     {
-        Form1Controls& ui = h.ui();
-        QList<QLineEdit*> edits;
-        for (QLineEdit* box : ui.addressBoxes())
+        Form1Controls &ui = h.ui();
+        QList<QLineEdit *> edits;
+        for (QLineEdit *box : ui.addressBoxes())
             edits << box;
         edits << ui.Text9;
-        for (QLineEdit* box : edits)
+        for (QLineEdit *box : edits)
             QObject::connect(box, &QLineEdit::textChanged, &m_context,
-                             [this, box](const QString& t) { record(box, t); });
-        for (DropDownBox* box : {ui.Text10, ui.Combo5})
+                             [this, box](const QString &t) { record(box, t); });
+        for (DropDownBox *box : {ui.Text10, ui.Combo5})
             QObject::connect(box, &QComboBox::editTextChanged, &m_context,
-                             [this, box](const QString& t) { record(box, t); });
+                             [this, box](const QString &t) { record(box, t); });
     }
 
     QList<Change> changes;
 
-    QStringList textsOf(const QString& field) const
+    QStringList textsOf(const QString &field) const
     {
         QStringList out;
-        for (const Change& c : changes) {
-            if (c.field == field) out << c.text;
+        for (const Change &c : changes) {
+            if (c.field == field)
+                out << c.text;
         }
         return out;
     }
 
 private:
-    void record(QObject* field, const QString& text)
+    void record(QObject *field, const QString &text)
     {
         changes.append({field->objectName(), text, m_h.status(), m_h.form().pointer().isBusy()});
     }
 
-    FormHarness& m_h;
+    FormHarness &m_h;
     QObject m_context; // ends the connections with the watch
 };
 
 // Lets the start-up settle (its one quiet-line tick) before the test acts.
-bool settle(FormHarness& h)
+bool settle(FormHarness &h)
 {
     return h.waitIdle();
 }
 
 // Waits until the module has taken in the "---" that ended the last exchange;
 // it tells messages apart by a short quiet gap that a test could otherwise beat.
-bool moduleIdle(FormHarness& h)
+bool moduleIdle(FormHarness &h)
 {
     return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
 }
@@ -155,7 +154,7 @@ void TestRefresh::readFillsFields()
     QFETCH(QStringList, expected);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.module().setConfiguration(config);
     ui.Combo6->setText(band); // a read on the closed port
     QVERIFY(settle(h));
@@ -186,7 +185,7 @@ void TestRefresh::readFillsFields()
 void TestRefresh::refreshClickRereads()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.module().setConfiguration(
         bytes({0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x07, 0xD0, 0x02, 0x23}));
     QVERIFY(settle(h));
@@ -215,7 +214,7 @@ void TestRefresh::refreshClickRereads()
     QCOMPARE(watch.textsOf("Combo5"), (QStringList{"??", "38400 bps"}));
     // The hourglass shows while the read runs and is gone after it.
     QVERIFY(!watch.changes.isEmpty());
-    for (const PageWatch::Change& c : watch.changes)
+    for (const PageWatch::Change &c : watch.changes)
         QVERIFY2(c.busy, qPrintable(c.field + "=" + c.text));
     QVERIFY(!h.form().pointer().isBusy());
 }
@@ -237,7 +236,7 @@ void TestRefresh::lineSpeedMustMatch()
     QFETCH(bool, answered);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.module().setLineSpeed(moduleSpeed);
     ui.Combo2->setText(windowSpeed);
     QVERIFY(settle(h));
@@ -264,7 +263,7 @@ void TestRefresh::lineSpeedMustMatch()
 void TestRefresh::lateBurstAfterNoAnswer()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.module().setAnswerOverride(QByteArray()); // "+++" goes unanswered
     QVERIFY(settle(h));
     h.connectPort();
@@ -341,7 +340,7 @@ void TestRefresh::oddAnswers()
     QFETCH(bool, noReply);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     h.module().setAnswerOverride(answer);
     QVERIFY(settle(h));
     h.connectPort();
@@ -362,7 +361,7 @@ void TestRefresh::oddAnswers()
 void TestRefresh::refreshWhileClosed()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(settle(h));
     h.connectPort();
     QVERIFY(h.waitIdle());

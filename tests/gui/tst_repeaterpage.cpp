@@ -13,15 +13,14 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 constexpr int kModemTab = 0;
 constexpr int kRepeaterTab = 3;
 
 // Waits until the module has taken the "---" that ends a read, so that the
 // next request reaches it as a message of its own.
-void waitModuleOutOfCommandMode(FormHarness& h)
+void waitModuleOutOfCommandMode(FormHarness &h)
 {
     QVERIFY(QTest::qWaitFor([&] { return h.module().receivedBytes().endsWith("---"); }, 5000));
     // A module that took "---" together with other bytes stays in command
@@ -32,7 +31,7 @@ void waitModuleOutOfCommandMode(FormHarness& h)
 // Shows the window with the test tabs revealed and `tab` selected, connects
 // to the module and waits until the read that follows is over; then forgets
 // its traffic: the wire record and the boxes start empty.
-void showConnected(FormHarness& h, int tab)
+void showConnected(FormHarness &h, int tab)
 {
     h.form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
@@ -51,24 +50,26 @@ void showConnected(FormHarness& h, int tab)
     QCOMPARE(h.status(), QString("Request Complete"));
     waitModuleOutOfCommandMode(h);
     h.module().clearReceived();
-    for (TrafficView* box : {h.ui().Text13, h.ui().Text21, h.ui().Text22})
+    for (TrafficView *box : {h.ui().Text13, h.ui().Text21, h.ui().Text22})
         box->setText(QString());
 }
 
 #define SHOW_CONNECTED(h, tab)                                                                     \
     do {                                                                                           \
         showConnected(h, tab);                                                                     \
-        if (QTest::currentTestFailed()) return;                                                    \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
     } while (false)
 
-void switchLoopback(FormHarness& h, bool on)
+void switchLoopback(FormHarness &h, bool on)
 {
-    if (h.form().state().loopbackOn != on) QTest::mouseClick(h.ui().Command10, Qt::LeftButton);
+    if (h.form().state().loopbackOn != on)
+        QTest::mouseClick(h.ui().Command10, Qt::LeftButton);
 }
 
 // Waits until the receive path has handled `text` (its last character ends
 // the repeater's RX box).
-bool waitReceived(FormHarness& h, const QString& text)
+bool waitReceived(FormHarness &h, const QString &text)
 {
     return QTest::qWaitFor([&] { return h.ui().Text22->text().endsWith(text); }, 5000);
 }
@@ -99,7 +100,7 @@ void TestRepeaterPage::toggle()
 {
     // Works without a port: the button is always enabled.
     FormHarness h(FormHarness::Options::noModule());
-    QPushButton* button = h.ui().Command10;
+    QPushButton *button = h.ui().Command10;
     QVERIFY(button->isEnabled());
     QCOMPARE(button->text(), QString("Loopback On"));
     QVERIFY(!h.form().state().loopbackOn);
@@ -146,7 +147,7 @@ void TestRepeaterPage::echoAfterQuietDelay()
 
     // Each echo about one delay after its character arrived.
     const QList<VirtualModule::WireByte> wire = h.module().received();
-    for (const VirtualModule::WireByte& echo : wire) {
+    for (const VirtualModule::WireByte &echo : wire) {
         const qsizetype index = sent.indexOf(char(echo.value));
         const double after = msBetween(sentAt[index], echo.nsecs);
         QVERIFY2(after >= 70.0 && after < 400.0,
@@ -234,7 +235,8 @@ void TestRepeaterPage::echoedBoxEmptiedPastTwoHundred()
     // The echo goes out whether or not it is shown.
     QTRY_COMPARE(h.module().receivedBytes(), QByteArray("k"));
     QCOMPARE(h.ui().Text21->text().size(), after);
-    if (after > 0) QVERIFY(h.ui().Text21->text().endsWith('k'));
+    if (after > 0)
+        QVERIFY(h.ui().Text21->text().endsWith('k'));
 }
 
 void TestRepeaterPage::receivedBoxEmptiedPastTwoHundred_data()
@@ -269,7 +271,7 @@ void TestRepeaterPage::clearLeavesLoopbackAndPendingEcho()
 {
     FormHarness h;
     SHOW_CONNECTED(h, kRepeaterTab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(ui.Command13->isEnabled());
     ui.Text23->setText("300");
     switchLoopback(h, true);
@@ -335,7 +337,8 @@ void TestRepeaterPage::configurationBlockIsEchoedDuringRefresh()
     // Read until the module answers (on a heavily loaded machine its thread
     // can sleep through a whole read, and then nothing is echoed either).
     for (int attempt = 0; attempt < 3 && h.ui().Text22->text().isEmpty(); ++attempt) {
-        if (attempt > 0) waitModuleOutOfCommandMode(h);
+        if (attempt > 0)
+            waitModuleOutOfCommandMode(h);
         h.module().clearReceived();
         h.ui().Command3->click();
         QVERIFY(h.waitIdle());

@@ -16,22 +16,20 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
-
+namespace {
 
 // Writes "Name=text" into the named field as the operator could have left it.
 // Address boxes take longer texts only from code, so their limit is raised.
-bool editField(Form1& form, const QString& edit)
+bool editField(Form1 &form, const QString &edit)
 {
     const qsizetype at = edit.indexOf(QLatin1Char('='));
     const QString name = edit.left(at);
     const QString text = edit.mid(at + 1);
-    if (auto* box = form.findChild<DropDownBox*>(name)) {
+    if (auto *box = form.findChild<DropDownBox *>(name)) {
         box->setText(text);
         return true;
     }
-    if (auto* box = form.findChild<QLineEdit*>(name)) {
+    if (auto *box = form.findChild<QLineEdit *>(name)) {
         box->setMaxLength(qMax(box->maxLength(), int(text.size())));
         box->setText(text);
         return box->text() == text;
@@ -45,13 +43,13 @@ bool editField(Form1& form, const QString& edit)
 class StatusTrail
 {
 public:
-    explicit StatusTrail(FormHarness& h) : m_h(h)
+    explicit StatusTrail(FormHarness &h) : m_h(h)
     {
-        Form1Controls& ui = h.ui();
-        for (QLineEdit* box : ui.addressBoxes())
+        Form1Controls &ui = h.ui();
+        for (QLineEdit *box : ui.addressBoxes())
             QObject::connect(box, &QLineEdit::textChanged, &m_context, [this] { note(); });
         QObject::connect(ui.Text9, &QLineEdit::textChanged, &m_context, [this] { note(); });
-        for (DropDownBox* box : {ui.Text10, ui.Combo5})
+        for (DropDownBox *box : {ui.Text10, ui.Combo5})
             QObject::connect(box, &QComboBox::editTextChanged, &m_context, [this] { note(); });
     }
     QStringList seen;
@@ -60,32 +58,36 @@ private:
     void note()
     {
         const QString status = m_h.status();
-        if (seen.isEmpty() || seen.last() != status) seen << status;
+        if (seen.isEmpty() || seen.last() != status)
+            seen << status;
     }
-    FormHarness& m_h;
+    FormHarness &m_h;
     QObject m_context;
 };
 
-bool moduleIdle(FormHarness& h)
+bool moduleIdle(FormHarness &h)
 {
     return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
 }
 
 // Connects and reads `config` on `band`; leaves the module out of command mode.
-bool connectAndRead(FormHarness& h, const QByteArray& config, const QString& band)
+bool connectAndRead(FormHarness &h, const QByteArray &config, const QString &band)
 {
     h.module().setConfiguration(config);
     h.ui().Combo6->setText(band); // read on the closed port: nothing sent
-    if (!h.waitIdle()) return false;
+    if (!h.waitIdle())
+        return false;
     h.connectPort();
-    if (!h.waitIdle() || h.status() != kComplete) return false;
-    if (!moduleIdle(h)) return false;
+    if (!h.waitIdle() || h.status() != kComplete)
+        return false;
+    if (!moduleIdle(h))
+        return false;
     h.module().clearReceived();
     return true;
 }
 
 // Milliseconds between two bytes on the wire.
-double gapMs(const QList<VirtualModule::WireByte>& wire, int from, int to)
+double gapMs(const QList<VirtualModule::WireByte> &wire, int from, int to)
 {
     return msBetween(wire.at(from).nsecs, wire.at(to).nsecs);
 }
@@ -159,7 +161,7 @@ void TestSet::writesBackWhatWasRead()
     QFETCH(QString, shownFrequency);
 
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, config, band));
     QCOMPARE(ui.Text9->text(), shownFrequency);
     QVERIFY(ui.Command2->isEnabled());
@@ -269,7 +271,7 @@ void TestSet::editedFieldsWritten()
     const QByteArray config =
         bytes({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x00, 0x60, 0x07, 0x08});
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, config, band));
 
     ui.Text9->setText(frequency);
@@ -337,17 +339,17 @@ void TestSet::refusedFieldWritesNothing()
     const QByteArray config =
         bytes({0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x07, 0xD0, 0x05, 0x11});
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, config, "433Mhz"));
     const QStringList before = pageFields(ui);
 
-    for (const QString& edit : edits)
+    for (const QString &edit : edits)
         QVERIFY2(editField(h.form(), edit), qPrintable(edit));
     ui.Command2->click();
     QVERIFY(h.waitIdle());
 
     QCOMPARE(h.prompter().shown.size(), 1);
-    const MessageRequest& box = h.prompter().shown.first();
+    const MessageRequest &box = h.prompter().shown.first();
     if (prefixOnly) {
         QVERIFY2(box.text.startsWith(message) && box.text.size() > message.size(),
                  qPrintable(box.text));
@@ -374,7 +376,7 @@ void TestSet::noBandWritesChannelLastRead()
     const QByteArray config =
         bytes({0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x07, 0xD0, 0x05, 0x11});
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, config, "433Mhz"));
 
     ui.Combo6->setText("915Mhz"); // reads again, without a band
@@ -406,7 +408,7 @@ void TestSet::noBandWritesChannelLastRead()
 void TestSet::setWhileClosed()
 {
     FormHarness h;
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration(), "433Mhz"));
     h.connectPort(); // "Disconnect"
     QVERIFY(!ui.Command2->isEnabled());
@@ -417,7 +419,7 @@ void TestSet::setWhileClosed()
 
     // The write to the closed port fails with the general message.
     QCOMPARE(h.prompter().shown.size(), 1);
-    const MessageRequest& box = h.prompter().shown.first();
+    const MessageRequest &box = h.prompter().shown.first();
     QVERIFY2(box.text.startsWith("Error!! ") && box.text.size() > 8, qPrintable(box.text));
     QCOMPARE(box.shownTitle(), QString("Zomar Setup Utility"));
     QCOMPARE(h.status(), kNoResponse);

@@ -102,9 +102,12 @@ void TestStartup::savedSettingsShown_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("baud");
-    QTest::newRow("list items") << "3" << "9600";
-    QTest::newRow("not a list item") << "20" << "115200";
-    QTest::newRow("blank kept") << " 3" << "4800 ";
+    QTest::newRow("list items") << "3"
+                                << "9600";
+    QTest::newRow("not a list item") << "20"
+                                     << "115200";
+    QTest::newRow("blank kept") << " 3"
+                                << "4800 ";
 }
 
 void TestStartup::savedSettingsShown()
@@ -127,10 +130,22 @@ void TestStartup::unloadWritesSettings_data()
     QTest::addColumn<QString>("baud");
     QTest::addColumn<QString>("storedPort"); // "<absent>" when not written
     QTest::addColumn<QString>("storedBaud");
-    QTest::newRow("both") << "5" << "9600" << "5" << "9600";
-    QTest::newRow("untrimmed") << " 3" << " 2400 " << " 3" << " 2400 ";
-    QTest::newRow("blank speed writes port only") << "7" << "  " << "7" << "<absent>";
-    QTest::newRow("blank port writes speed only") << "" << "19200" << "<absent>" << "19200";
+    QTest::newRow("both") << "5"
+                          << "9600"
+                          << "5"
+                          << "9600";
+    QTest::newRow("untrimmed") << " 3"
+                               << " 2400 "
+                               << " 3"
+                               << " 2400 ";
+    QTest::newRow("blank speed writes port only") << "7"
+                                                  << "  "
+                                                  << "7"
+                                                  << "<absent>";
+    QTest::newRow("blank port writes speed only") << ""
+                                                  << "19200"
+                                                  << "<absent>"
+                                                  << "19200";
 }
 
 void TestStartup::unloadWritesSettings()
@@ -175,10 +190,11 @@ void TestStartup::designStates()
     QVERIFY(ui.Text13->text().isEmpty());
     QVERIFY(ui.Text14->text().isEmpty());
     // Every named control carries its design name as its object name.
-    for (const char *name : {"Form1", "TabStrip1", "Frame2", "ModemPic", "CommsPic", "TermPic",
-                             "RepeaterPic", "Command7", "StatusBar1", "Text1", "Text9", "Text10",
-                             "Combo1", "Combo2", "Combo5", "Combo6", "Text13", "Text14", "Text21",
-                             "Text22", "Text23", "Text24", "Command13", "Label31", "Label32"}) {
+    for (const char *name :
+         {"Form1",    "TabStrip1",  "Frame2",  "ModemPic", "CommsPic", "TermPic", "RepeaterPic",
+          "Command7", "StatusBar1", "Text1",   "Text9",    "Text10",   "Combo1",  "Combo2",
+          "Combo5",   "Combo6",     "Text13",  "Text14",   "Text21",   "Text22",  "Text23",
+          "Text24",   "Command13",  "Label31", "Label32"}) {
         const bool found = h.form().objectName() == name ||
                            h.form().findChild<QWidget *>(QString::fromLatin1(name)) != nullptr;
         QVERIFY2(found, name);
@@ -227,8 +243,8 @@ void TestStartup::listContents()
         return out;
     };
     Form1Controls &ui = h.ui();
-    QCOMPARE(items(ui.Combo1), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
-                                            "11", "12", "13", "14", "15"}));
+    QCOMPARE(items(ui.Combo1), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
+                                            "12", "13", "14", "15"}));
     QCOMPARE(items(ui.Combo2),
              QStringList({"2400", "4800", "9600", "14400", "19200", "28800", "38400"}));
     QCOMPARE(items(ui.Text10), QStringList({"0 dBm", "-3 dBm", "-6 dBm", "-9 dBm", "-12 dBm",
@@ -243,10 +259,14 @@ void TestStartup::pageForEachTab_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("page");
-    QTest::newRow("Modem Setup") << 0 << "Modem Settings" << "ModemPic";
-    QTest::newRow("Comms Port Setup") << 1 << "Comms Setup" << "CommsPic";
-    QTest::newRow("Terminal") << 2 << "Terminal" << "TermPic";
-    QTest::newRow("Repeater") << 3 << "Repeater" << "RepeaterPic";
+    QTest::newRow("Modem Setup") << 0 << "Modem Settings"
+                                 << "ModemPic";
+    QTest::newRow("Comms Port Setup") << 1 << "Comms Setup"
+                                      << "CommsPic";
+    QTest::newRow("Terminal") << 2 << "Terminal"
+                              << "TermPic";
+    QTest::newRow("Repeater") << 3 << "Repeater"
+                              << "RepeaterPic";
 }
 
 void TestStartup::pageForEachTab()
@@ -279,16 +299,14 @@ void TestStartup::hiddenTabKeys_data()
     QTest::addColumn<int>("tabsAfter");
     QTest::newRow("F1 on Connect") << true << int(Qt::NoModifier) << int(Qt::Key_F1) << 4;
     QTest::newRow("F1 in a field") << false << int(Qt::NoModifier) << int(Qt::Key_F1) << 2;
-    QTest::newRow("Shift+F1 in a field") << false << int(Qt::ShiftModifier) << int(Qt::Key_F1)
-                                         << 4;
+    QTest::newRow("Shift+F1 in a field") << false << int(Qt::ShiftModifier) << int(Qt::Key_F1) << 4;
     QTest::newRow("Ctrl+Shift+F1 in a field")
         << false << int(Qt::ShiftModifier | Qt::ControlModifier) << int(Qt::Key_F1) << 2;
     QTest::newRow("Ctrl+Shift+F1 on Connect")
         << true << int(Qt::ShiftModifier | Qt::ControlModifier) << int(Qt::Key_F1) << 4;
     QTest::newRow("Alt+Shift+F1 in a field")
         << false << int(Qt::ShiftModifier | Qt::AltModifier) << int(Qt::Key_F1) << 2;
-    QTest::newRow("Shift+F2 in a field") << false << int(Qt::ShiftModifier) << int(Qt::Key_F2)
-                                         << 2;
+    QTest::newRow("Shift+F2 in a field") << false << int(Qt::ShiftModifier) << int(Qt::Key_F2) << 2;
     QTest::newRow("Shift+F1 on Connect") << true << int(Qt::ShiftModifier) << int(Qt::Key_F1) << 4;
 }
 

@@ -16,15 +16,14 @@
 using namespace zomar;
 using namespace zomar::test;
 
-namespace
-{
+namespace {
 
 constexpr int kModemTab = 0;
 constexpr int kTerminalTab = 2;
 
 // Waits until the module has taken the "---" that ends a read, so that the
 // next request reaches it as a message of its own.
-void waitModuleOutOfCommandMode(FormHarness& h)
+void waitModuleOutOfCommandMode(FormHarness &h)
 {
     QVERIFY(QTest::qWaitFor([&] { return h.module().receivedBytes().endsWith("---"); }, 5000));
     // A module that took "---" together with other bytes stays in command
@@ -33,7 +32,7 @@ void waitModuleOutOfCommandMode(FormHarness& h)
 }
 
 // Shows the window active with the test tabs revealed and `tab` selected.
-void showWithTab(FormHarness& h, int tab)
+void showWithTab(FormHarness &h, int tab)
 {
     h.form().show();
     h.form().activateWindow();
@@ -45,7 +44,7 @@ void showWithTab(FormHarness& h, int tab)
 
 // Connects to the module and waits until the read that follows is over, then
 // forgets its traffic: the wire record and the boxes start empty.
-void connectAndSettle(FormHarness& h)
+void connectAndSettle(FormHarness &h)
 {
     h.connectPort();
     QVERIFY(h.waitIdle());
@@ -68,12 +67,14 @@ void connectAndSettle(FormHarness& h)
 #define SHOW_CONNECTED(h, tab)                                                                     \
     do {                                                                                           \
         showWithTab(h, tab);                                                                       \
-        if (QTest::currentTestFailed()) return;                                                    \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
         connectAndSettle(h);                                                                       \
-        if (QTest::currentTestFailed()) return;                                                    \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
     } while (false)
 
-void typeKey(QWidget* box, QChar ch)
+void typeKey(QWidget *box, QChar ch)
 {
     switch (ch.unicode()) {
     case '\r':
@@ -90,7 +91,7 @@ void typeKey(QWidget* box, QChar ch)
     }
 }
 
-QByteArray latin1(const QString& text)
+QByteArray latin1(const QString &text)
 {
     return text.toLatin1();
 }
@@ -143,9 +144,9 @@ void TestTerminalPage::typedCharactersGoOutOneByteEach()
     QFETCH(QString, shown);
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    TypingBox* box = h.ui().Text14;
+    TypingBox *box = h.ui().Text14;
     box->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box));
 
     // Each key puts its own byte on the line at once, before the next key.
     for (int i = 0; i < keys.size(); ++i) {
@@ -161,8 +162,9 @@ void TestTerminalPage::typingWithPortClosedOnlyShows()
 {
     FormHarness h;
     showWithTab(h, kTerminalTab);
-    if (QTest::currentTestFailed()) return;
-    TypingBox* box = h.ui().Text14;
+    if (QTest::currentTestFailed())
+        return;
+    TypingBox *box = h.ui().Text14;
     QTest::keyClicks(box, "abc");
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(box->text(), QString("abc\n"));
@@ -182,9 +184,10 @@ void TestTerminalPage::toggleCaptionAndTimer()
 {
     FormHarness h(FormHarness::Options::noModule());
     showWithTab(h, kTerminalTab);
-    if (QTest::currentTestFailed()) return;
-    QPushButton* toggle = h.ui().Command8;
-    IntervalTimer& timer2 = h.form().timer2();
+    if (QTest::currentTestFailed())
+        return;
+    QPushButton *toggle = h.ui().Command8;
+    IntervalTimer &timer2 = h.form().timer2();
     QCOMPARE(toggle->text(), QString("Cont Send On"));
     QVERIFY(!timer2.isEnabled());
 
@@ -240,8 +243,8 @@ void TestTerminalPage::sendPattern()
 {
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
-    FormState& state = h.form().state();
+    Form1Controls &ui = h.ui();
+    FormState &state = h.form().state();
     QCOMPARE(state.contSendChar, 32);
     ui.Text24->setText("40");
 
@@ -281,7 +284,7 @@ void TestTerminalPage::fourBytesInTwoSecondsAtFiveHundred()
 {
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QCOMPARE(ui.Text24->text(), QString("500"));
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
     QTest::qWait(2000); // the span measured
@@ -322,7 +325,7 @@ void TestTerminalPage::periodEditedWhileSending()
     QFETCH(int, newInterval);
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     const int oldInterval = start.toInt();
 
     QList<qint64> ticks;
@@ -356,8 +359,8 @@ void TestTerminalPage::tickWithPortClosedStillAppends()
 {
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
-    FormState& state = h.form().state();
+    Form1Controls &ui = h.ui();
+    FormState &state = h.form().state();
     ui.Text24->setText("60");
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
     QTRY_VERIFY(h.module().receivedBytes().size() >= 2);
@@ -389,7 +392,7 @@ void TestTerminalPage::clearKeepsSending()
 {
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(ui.Command5->isEnabled());
     h.module().send("rx");
     QTRY_COMPARE(ui.Text13->text(), QString("rx"));
@@ -401,7 +404,7 @@ void TestTerminalPage::clearKeepsSending()
     QTest::mouseClick(ui.Command5, Qt::LeftButton);
     QVERIFY(ui.Text13->text().isEmpty());
     QVERIFY(ui.Text14->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui.Text14));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui.Text14));
     // The repeater's box is not this button's.
     QCOMPARE(ui.Text22->text(), QString("rx"));
 
@@ -431,7 +434,7 @@ void TestTerminalPage::txBoxEmptiedPastTwoHundred()
     QFETCH(int, after);
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     ui.Text14->setText(QString(initial, QChar('x')));
     QCOMPARE(ui.Text14->text().size(), initial);
 
@@ -451,7 +454,8 @@ void TestTerminalPage::txBoxEmptiedPastTwoHundred()
     }
     // Emptied whole, not trimmed; the character went out all the same.
     QCOMPARE(ui.Text14->text().size(), after);
-    if (after > 0) QVERIFY(ui.Text14->text().contains(QChar(expected.at(0))));
+    if (after > 0)
+        QVERIFY(ui.Text14->text().contains(QChar(expected.at(0))));
     QTRY_COMPARE(h.module().receivedBytes(), expected);
 }
 
@@ -473,7 +477,7 @@ void TestTerminalPage::rxBoxEmptiedPastTwoHundredFifty()
     QFETCH(QString, after);
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     const QString start(initial, QChar('y'));
     ui.Text13->setText(start);
     h.module().send(sent);
@@ -498,7 +502,7 @@ void TestTerminalPage::worksWithAnotherPageShown()
     QFETCH(int, tab);
     FormHarness h;
     SHOW_CONNECTED(h, tab);
-    Form1Controls& ui = h.ui();
+    Form1Controls &ui = h.ui();
     QVERIFY(ui.TermPic->isHidden());
     ui.Text24->setText("50");
     ui.Command8->click();
@@ -522,8 +526,8 @@ void TestTerminalPage::sendsDuringConfigurationWaits()
     QFETCH(QString, button);
     FormHarness h;
     SHOW_CONNECTED(h, kTerminalTab);
-    Form1Controls& ui = h.ui();
-    auto* operation = h.form().findChild<QPushButton*>(button);
+    Form1Controls &ui = h.ui();
+    auto *operation = h.form().findChild<QPushButton *>(button);
     QVERIFY(operation);
     QVERIFY(operation->isEnabled());
 
@@ -535,7 +539,7 @@ void TestTerminalPage::sendsDuringConfigurationWaits()
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
 
     const QString letters = ui.Text14->text();
-    auto countLetters = [](const QByteArray& bytes) {
+    auto countLetters = [](const QByteArray &bytes) {
         int n = 0;
         for (const char c : bytes)
             n += (c >= 'A' && c <= 'Z') ? 1 : 0;

@@ -83,8 +83,7 @@ void FormHarness::connectPort()
 bool FormHarness::waitIdle(int timeoutMs)
 {
     return QTest::qWaitFor(
-        [this] { return !m_form->pointer().isBusy() && !m_form->timer1().isEnabled(); },
-        timeoutMs);
+        [this] { return !m_form->pointer().isBusy() && !m_form->timer1().isEnabled(); }, timeoutMs);
 }
 
 void FormHarness::closeWindow()

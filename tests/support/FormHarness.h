@@ -39,7 +39,7 @@ public:
     struct Options {
         bool withModule = true;
         int modulePort = 1;
-        QString savedPort;  // written before the window loads, when set
+        QString savedPort; // written before the window loads, when set
         QString savedBaud;
 
         static Options noModule()
