@@ -289,8 +289,14 @@ void SerialLink::applySettings()
 
 void SerialLink::closePort()
 {
-    if (m_port->isOpen())
+    if (m_port->isOpen()) {
+        // Bytes written in this turn of the event loop still wait in the
+        // port's buffer; hand them to the device before it is closed. A lost
+        // device has nothing to take them.
+        if (!m_lost)
+            m_port->flush();
         m_port->close();
+    }
     m_port->clearError();
     m_waiting.clear();
     m_readPos = 0;

@@ -107,6 +107,7 @@ private slots:
     void inputWithNothingWaiting();
     void outputPutsBytesOnTheWire_data();
     void outputPutsBytesOnTheWire();
+    void closingSendsWhatWasWritten();
     void closedLinkRefusesOutput();
     void invalidPortNumbers_data();
     void invalidPortNumbers();
@@ -188,6 +189,17 @@ void TestSerialLink::outputPutsBytesOnTheWire()
     // Nothing more follows (no line end).
     QTRY_COMPARE_WITH_TIMEOUT(rig.module.messagesHandled(), 1, 5000);
     QCOMPARE(rig.module.receivedBytes(), bytes);
+}
+
+void TestSerialLink::closingSendsWhatWasWritten()
+{
+    Rig rig;
+    QVERIFY(rig.start());
+    // Written and closed in the same turn of the event loop, as when the
+    // operator types and disconnects at once: the bytes still go out.
+    rig.link.output("xyz");
+    rig.link.setPortOpen(false);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.module.receivedBytes(), QByteArray("xyz"), 5000);
 }
 
 void TestSerialLink::closedLinkRefusesOutput()
