@@ -4,7 +4,7 @@
 # or use the system's ports in their numbered order: scripts/run.sh --hardware
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh default
+scripts/setup.sh default zomar-setup
 # "--hardware" alone: use the system's serial ports as they are numbered.
 if [ $# -eq 0 ]; then
   set -- --simulate

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian 12 (as root, only what is missing),
-# then configures and builds the given preset (default: "default").
+# then configures and builds the given preset (default: "default"), all of it
+# or only the given target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
+target="${2:-}"
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           libgl-dev fonts-liberation fontconfig)
@@ -22,4 +24,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+if [ -n "$target" ]; then
+  cmake --build --preset "$preset" --target "$target"
+else
+  cmake --build --preset "$preset"
+fi
