@@ -30,24 +30,6 @@ QStringList pageWithBand(const Form1Controls &ui)
     return out;
 }
 
-bool moduleIdle(FormHarness &h)
-{
-    return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
-}
-
-bool connectAndRead(FormHarness &h, const QByteArray &config, const QString &band)
-{
-    h.module().setConfiguration(config);
-    h.ui().Combo6->setText(band); // read on the closed port: nothing sent
-    if (!h.waitIdle())
-        return false;
-    h.connectPort();
-    if (!h.waitIdle() || h.status() != kComplete || !moduleIdle(h))
-        return false;
-    h.module().clearReceived();
-    return true;
-}
-
 // The page at the moment the read-back blanks Text1, its first field: after
 // the reset filled the fields and the write sent them.
 class PageBeforeReadBack
@@ -90,7 +72,7 @@ void TestFactoryReset::confirmationBox()
 {
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration(), "433Mhz"));
+    QVERIFY(h.connectAndRead(VirtualModule::factoryConfiguration(), "433Mhz"));
     QVERIFY(ui.Command6->isEnabled());
     h.prompter().answers << MessageRequest::AnswerNo;
     ui.Command6->click();
@@ -123,7 +105,7 @@ void TestFactoryReset::answerNoChangesNothing()
         bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x07, 0x6C, 0x07, 0x08});
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, config, band));
+    QVERIFY(h.connectAndRead(config, band));
     if (!edits.isEmpty()) {
         ui.Text1->setText(edits.at(0));
         ui.Text9->setText(edits.at(1));
@@ -169,7 +151,7 @@ void TestFactoryReset::resetWritesFactoryBlock()
     const QByteArray factory = bytes({0, 0, 0, 0, 0, 0, 0, 0, 0x06, 0x20, 0x00, 0x11});
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, config, band));
+    QVERIFY(h.connectAndRead(config, band));
     QCOMPARE(ui.Combo6->text(), band);
 
     PageBeforeReadBack seen(ui);
@@ -202,9 +184,8 @@ void TestFactoryReset::silentModuleAfterWrite()
 {
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(
-        h, bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x07, 0xD0, 0x07, 0x08}),
-        "433Mhz"));
+    QVERIFY(h.connectAndRead(
+        bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x07, 0xD0, 0x07, 0x08}), "433Mhz"));
     h.module().setAnswerOverride(QByteArray()); // takes the block but answers nothing
 
     ui.Command6->click();

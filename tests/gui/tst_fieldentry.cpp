@@ -26,30 +26,11 @@ namespace {
 const QString kRange433 = QStringLiteral("430.24-439.75");
 const QString kRange868 = QStringLiteral("860.48-879.51");
 
-bool moduleIdle(FormHarness &h)
-{
-    return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
-}
-
 bool showWindow(FormHarness &h)
 {
     h.form().show();
     h.form().activateWindow();
     return QTest::qWaitForWindowActive(&h.form());
-}
-
-// Connects and reads `config`; leaves the module out of command mode and the
-// wire record empty.
-bool connectAndRead(FormHarness &h, const QByteArray &config)
-{
-    h.module().setConfiguration(config);
-    if (!h.waitIdle())
-        return false;
-    h.connectPort();
-    if (!h.waitIdle() || h.status() != kComplete || !moduleIdle(h))
-        return false;
-    h.module().clearReceived();
-    return true;
 }
 
 // Picks an item the way the operator does: opens the list, moves to the item
@@ -106,7 +87,7 @@ void TestFieldEntry::tabIntoAddressBoxSelectsAll()
     QVERIFY(showWindow(h));
     const QByteArray config(8, char(0x7F));
     if (connected)
-        QVERIFY(connectAndRead(h, config + bytes({0x06, 0x20, 0x00, 0x11})));
+        QVERIFY(h.connectAndRead(config + bytes({0x06, 0x20, 0x00, 0x11})));
     else
         QVERIFY(h.waitIdle());
     const auto boxes = ui.addressBoxes();
@@ -186,7 +167,7 @@ void TestFieldEntry::bandPickReadsOnce()
     Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
     ui.Combo6->setText(before);
-    QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration()));
+    QVERIFY(h.connectAndRead(VirtualModule::factoryConfiguration()));
 
     QVERIFY(pickItem(ui.Combo6, item));
     QVERIFY(h.waitIdle());
@@ -207,7 +188,7 @@ void TestFieldEntry::bandPickDiscardsEdits()
     QVERIFY(showWindow(h));
     const QByteArray config =
         bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x06, 0x20, 0x02, 0x47});
-    QVERIFY(connectAndRead(h, config));
+    QVERIFY(h.connectAndRead(config));
     QCOMPARE(ui.Text9->text(), QString("433.920"));
 
     ui.Text1->setText("00");
@@ -263,7 +244,7 @@ void TestFieldEntry::typedBandReadsPerCharacter()
     FormHarness h;
     Form1Controls &ui = h.ui();
     QVERIFY(showWindow(h));
-    QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration()));
+    QVERIFY(h.connectAndRead(VirtualModule::factoryConfiguration()));
 
     QLineEdit *edit = ui.Combo6->lineEdit();
     edit->setFocus(Qt::OtherFocusReason);
@@ -293,8 +274,8 @@ void TestFieldEntry::bandInOtherCase()
 
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(
-        h, bytes({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x07, 0x6C, 0x01, 0x23})));
+    QVERIFY(h.connectAndRead(
+        bytes({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x07, 0x6C, 0x01, 0x23})));
     QCOMPARE(ui.Text9->text(), QString("434.750"));
 
     ui.Combo6->setText(band); // a change from code reads again

@@ -78,13 +78,6 @@ bool settle(FormHarness &h)
     return h.waitIdle();
 }
 
-// Waits until the module has taken in the "---" that ended the last exchange;
-// it tells messages apart by a short quiet gap that a test could otherwise beat.
-bool moduleIdle(FormHarness &h)
-{
-    return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
-}
-
 } // namespace
 
 class TestRefresh : public QObject
@@ -192,7 +185,7 @@ void TestRefresh::refreshClickRereads()
     h.connectPort();
     QVERIFY(h.waitIdle());
     QCOMPARE(ui.Text1->text(), QString("10"));
-    QVERIFY(moduleIdle(h));
+    QVERIFY(h.waitModuleIdle());
 
     // Unsaved edits are replaced by what the module reports now.
     ui.Text1->setText("EE");

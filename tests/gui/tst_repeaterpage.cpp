@@ -18,16 +18,6 @@ namespace {
 constexpr int kModemTab = 0;
 constexpr int kRepeaterTab = 3;
 
-// Waits until the module has taken the "---" that ends a read, so that the
-// next request reaches it as a message of its own.
-void waitModuleOutOfCommandMode(FormHarness &h)
-{
-    QVERIFY(QTest::qWaitFor([&] { return h.module().receivedBytes().endsWith("---"); }, 5000));
-    // A module that took "---" together with other bytes stays in command
-    // mode; it still answers the next "+++" then.
-    (void)QTest::qWaitFor([&] { return !h.module().inCommandMode(); }, 1000);
-}
-
 // Shows the window with the test tabs revealed and `tab` selected, connects
 // to the module and waits until the read that follows is over; then forgets
 // its traffic: the wire record and the boxes start empty.

@@ -65,27 +65,6 @@ private:
     QObject m_context;
 };
 
-bool moduleIdle(FormHarness &h)
-{
-    return QTest::qWaitFor([&h] { return !h.module().inCommandMode(); });
-}
-
-// Connects and reads `config` on `band`; leaves the module out of command mode.
-bool connectAndRead(FormHarness &h, const QByteArray &config, const QString &band)
-{
-    h.module().setConfiguration(config);
-    h.ui().Combo6->setText(band); // read on the closed port: nothing sent
-    if (!h.waitIdle())
-        return false;
-    h.connectPort();
-    if (!h.waitIdle() || h.status() != kComplete)
-        return false;
-    if (!moduleIdle(h))
-        return false;
-    h.module().clearReceived();
-    return true;
-}
-
 // Milliseconds between two bytes on the wire.
 double gapMs(const QList<VirtualModule::WireByte> &wire, int from, int to)
 {
@@ -162,7 +141,7 @@ void TestSet::writesBackWhatWasRead()
 
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, config, band));
+    QVERIFY(h.connectAndRead(config, band));
     QCOMPARE(ui.Text9->text(), shownFrequency);
     QVERIFY(ui.Command2->isEnabled());
     const QStringList before = pageFields(ui);
@@ -272,7 +251,7 @@ void TestSet::editedFieldsWritten()
         bytes({0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x00, 0x60, 0x07, 0x08});
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, config, band));
+    QVERIFY(h.connectAndRead(config, band));
 
     ui.Text9->setText(frequency);
     ui.Text10->setText(power);
@@ -340,7 +319,7 @@ void TestSet::refusedFieldWritesNothing()
         bytes({0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x07, 0xD0, 0x05, 0x11});
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, config, "433Mhz"));
+    QVERIFY(h.connectAndRead(config, "433Mhz"));
     const QStringList before = pageFields(ui);
 
     for (const QString &edit : edits)
@@ -377,14 +356,14 @@ void TestSet::noBandWritesChannelLastRead()
         bytes({0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x07, 0xD0, 0x05, 0x11});
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, config, "433Mhz"));
+    QVERIFY(h.connectAndRead(config, "433Mhz"));
 
     ui.Combo6->setText("915Mhz"); // reads again, without a band
     QVERIFY(h.waitIdle());
     QCOMPARE(ui.Text9->text(), QString("??"));
     QCOMPARE(h.form().state().record.freqHigh(), 0x07);
     QCOMPARE(h.form().state().record.freqLow(), 0xD0);
-    QVERIFY(moduleIdle(h));
+    QVERIFY(h.waitModuleIdle());
     h.module().clearReceived();
 
     // The module's answer to the write's own "+++" must not replace the channel
@@ -409,7 +388,7 @@ void TestSet::setWhileClosed()
 {
     FormHarness h;
     Form1Controls &ui = h.ui();
-    QVERIFY(connectAndRead(h, VirtualModule::factoryConfiguration(), "433Mhz"));
+    QVERIFY(h.connectAndRead(VirtualModule::factoryConfiguration(), "433Mhz"));
     h.connectPort(); // "Disconnect"
     QVERIFY(!ui.Command2->isEnabled());
     h.module().clearReceived();

@@ -21,16 +21,6 @@ namespace {
 constexpr int kModemTab = 0;
 constexpr int kTerminalTab = 2;
 
-// Waits until the module has taken the "---" that ends a read, so that the
-// next request reaches it as a message of its own.
-void waitModuleOutOfCommandMode(FormHarness &h)
-{
-    QVERIFY(QTest::qWaitFor([&] { return h.module().receivedBytes().endsWith("---"); }, 5000));
-    // A module that took "---" together with other bytes stays in command
-    // mode; it still answers the next "+++" then.
-    (void)QTest::qWaitFor([&] { return !h.module().inCommandMode(); }, 1000);
-}
-
 // Shows the window active with the test tabs revealed and `tab` selected.
 void showWithTab(FormHarness &h, int tab)
 {

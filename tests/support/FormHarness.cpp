@@ -86,6 +86,33 @@ bool FormHarness::waitIdle(int timeoutMs)
         [this] { return !m_form->pointer().isBusy() && !m_form->timer1().isEnabled(); }, timeoutMs);
 }
 
+bool FormHarness::waitModuleIdle(int timeoutMs)
+{
+    return QTest::qWaitFor([this] { return !m_module->inCommandMode(); }, timeoutMs);
+}
+
+bool FormHarness::connectAndRead(const QByteArray &config, const QString &band)
+{
+    m_module->setConfiguration(config);
+    if (!band.isEmpty())
+        ui().Combo6->setText(band); // a read on the closed port: nothing sent
+    if (!waitIdle())
+        return false;
+    connectPort();
+    if (!waitIdle() || status() != kComplete || !waitModuleIdle())
+        return false;
+    m_module->clearReceived();
+    return true;
+}
+
+void waitModuleOutOfCommandMode(FormHarness &h)
+{
+    QVERIFY(QTest::qWaitFor([&] { return h.module().receivedBytes().endsWith("---"); }, 5000));
+    // A module that took "---" together with other bytes stays in command
+    // mode; it still answers the next "+++" then.
+    (void)QTest::qWaitFor([&] { return !h.module().inCommandMode(); }, 1000);
+}
+
 void FormHarness::closeWindow()
 {
     m_form->close();

@@ -65,6 +65,12 @@ public:
     void connectPort();
     // Waits until the page is settled after a read (decode done, pointer back).
     bool waitIdle(int timeoutMs = 3000);
+    // Waits until the module has left command mode.
+    bool waitModuleIdle(int timeoutMs = 5000);
+    // Gives the module `config`, selects `band` (unless empty) while the port
+    // is closed, connects and reads; leaves the module out of command mode
+    // and its wire record empty. False when any step did not end as expected.
+    bool connectAndRead(const QByteArray &config, const QString &band = QString());
 
     // Closes the window as the operator would, which writes the settings.
     void closeWindow();
@@ -84,6 +90,10 @@ inline const QString kComplete = QStringLiteral("Request Complete");
 
 // The configuration fields of the modem page: Text1..Text8, Text9, Text10, Combo5.
 QStringList pageFields(const Form1Controls &ui);
+
+// Waits until the module has taken the "---" that ends a read, so that the
+// next request reaches it as a message of its own.
+void waitModuleOutOfCommandMode(FormHarness &h);
 
 // Milliseconds between two module timestamps.
 inline double msBetween(qint64 fromNs, qint64 toNs)
