@@ -37,6 +37,18 @@ struct Snapshot {
     bool open = false;
 };
 
+// After a failed open and the read that follows it: closed, with the
+// no-response status, and every button that needs the port disabled.
+void checkClosedAfterFailedOpen(FormHarness &h)
+{
+    Form1Controls &ui = h.ui();
+    QCOMPARE(h.status(), kNoResponse);
+    QCOMPARE(ui.Command7->text(), QString("Connect"));
+    QVERIFY(!h.form().comm().portOpen());
+    for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+}
+
 Snapshot snapshot(FormHarness &h)
 {
     Form1Controls &ui = h.ui();
@@ -435,12 +447,8 @@ void TestPortConnection::portWithoutDevice()
     QCOMPARE(probe.seen->caption, QString("Connect"));
 
     // The read still ran, on the closed port.
-    QCOMPARE(h.status(), kNoResponse);
+    checkClosedAfterFailedOpen(h);
     QCOMPARE(ui.Text1->text(), QString("??"));
-    QCOMPARE(ui.Command7->text(), QString("Connect"));
-    QVERIFY(!h.form().comm().portOpen());
-    for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     QVERIFY(h.module().receivedBytes().isEmpty());
     QVERIFY(!h.form().pointer().isBusy());
 }
@@ -464,7 +472,6 @@ void TestPortConnection::portTextNotANumber()
     FormHarness::Options o;
     o.savedPort = savedPort;
     FormHarness h(o);
-    Form1Controls &ui = h.ui();
     QVERIFY(h.waitIdle());
     QCOMPARE(h.form().state().portNumber, savedPort);
 
@@ -484,12 +491,8 @@ void TestPortConnection::portTextNotANumber()
     QVERIFY(probe.seen);
     QCOMPARE(probe.seen->status, "Error!! " + expected.description());
 
-    QCOMPARE(h.status(), kNoResponse);
-    QCOMPARE(ui.Command7->text(), QString("Connect"));
-    QVERIFY(!h.form().comm().portOpen());
     // The conversion failed after the buttons were disabled.
-    for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command6, ui.Command5, ui.Command13})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    checkClosedAfterFailedOpen(h);
 }
 
 void TestPortConnection::refusedSpeedTextKeepsButtons()
