@@ -7,14 +7,14 @@
 // page is shown; the repeater's boxes take every byte too. Not a test: run it
 // by hand (see README.md).
 
-#include "app/AppSettings.h"
-#include "app/Form1.h"
-#include "app/MessagePrompter.h"
-#include "app/PageNavigator.h"
-#include "serial/PortConnection.h"
-#include "serial/PortResolver.h"
-#include "serial/SerialLink.h"
-#include "timing/IntervalTimer.h"
+#include "core/settings/AppSettings.h"
+#include "gui/window/Form1.h"
+#include "gui/window/MessagePrompter.h"
+#include "gui/window/PageNavigator.h"
+#include "gui/connection/PortConnection.h"
+#include "core/link/PortResolver.h"
+#include "core/link/SerialLink.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "timing/IntervalTimer.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QDeadlineTimer>
 

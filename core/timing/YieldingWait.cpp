@@ -1,4 +1,4 @@
-#include "timing/YieldingWait.h"
+#include "core/timing/YieldingWait.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "serial/PortResolver.h"
+#include "core/link/PortResolver.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The serial link over a real pseudo-terminal, with the virtual module on the
 // other end.
 
-#include "serial/PortResolver.h"
-#include "serial/SerialLink.h"
+#include "core/link/PortResolver.h"
+#include "core/link/SerialLink.h"
 #include "sim/VirtualModule.h"
-#include "support/TestUtil.h"
+#include "tests/support/TestUtil.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The window-timer semantics of IntervalTimer and the yielding wait.
 
-#include "timing/IntervalTimer.h"
-#include "timing/YieldingWait.h"
+#include "core/timing/IntervalTimer.h"
+#include "core/timing/YieldingWait.h"
 
 #include <QElapsedTimer>
 #include <QList>

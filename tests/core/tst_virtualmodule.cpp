@@ -2,7 +2,7 @@
 // through a plain terminal descriptor (no SerialLink involved).
 
 #include "sim/VirtualModule.h"
-#include "support/TestUtil.h"
+#include "tests/support/TestUtil.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,15 +1,15 @@
 // The command-mode sequences on the wire, and the yielding wait that the
 // configuration exchanges rely on.
 
-#include "app/FormContext.h"
-#include "app/TrafficView.h"
-#include "config/CommandModeSteps.h"
-#include "serial/PortConnection.h"
-#include "serial/SerialLink.h"
-#include "support/FormHarness.h"
-#include "support/TestUtil.h"
-#include "timing/IntervalTimer.h"
-#include "timing/YieldingWait.h"
+#include "gui/window/FormContext.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/modem/CommandModeSteps.h"
+#include "gui/connection/PortConnection.h"
+#include "core/link/SerialLink.h"
+#include "tests/support/FormHarness.h"
+#include "tests/support/TestUtil.h"
+#include "core/timing/IntervalTimer.h"
+#include "core/timing/YieldingWait.h"
 
 #include <QElapsedTimer>
 #include <QTest>

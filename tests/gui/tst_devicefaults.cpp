@@ -2,14 +2,14 @@
 // during a read, during a flood of data and while timed sends run; and a port
 // that another program holds.
 
-#include "app/TrafficView.h"
-#include "app/TypingBox.h"
-#include "config/RefreshOperation.h"
-#include "serial/PortResolver.h"
-#include "serial/SerialLink.h"
-#include "support/FormHarness.h"
-#include "support/TestUtil.h"
-#include "timing/IntervalTimer.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "gui/modem/RefreshOperation.h"
+#include "core/link/PortResolver.h"
+#include "core/link/SerialLink.h"
+#include "tests/support/FormHarness.h"
+#include "tests/support/TestUtil.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QEventLoop>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 // the factory block on the wire, the fields it leaves, and a No that changes
 // nothing.
 
-#include "app/DropDownBox.h"
-#include "support/FormHarness.h"
-#include "support/TestUtil.h"
+#include "gui/widgets/DropDownBox.h"
+#include "tests/support/FormHarness.h"
+#include "tests/support/TestUtil.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,11 +2,11 @@
 // that read the configuration again, and the terminal's receive box that hands
 // the focus on.
 
-#include "app/DropDownBox.h"
-#include "app/TrafficView.h"
-#include "app/TypingBox.h"
-#include "support/FormHarness.h"
-#include "support/TestUtil.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "tests/support/FormHarness.h"
+#include "tests/support/TestUtil.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

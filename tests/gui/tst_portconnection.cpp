@@ -1,12 +1,12 @@
 // Opening and closing the port: "Connect"/"Disconnect", picks in the port and
 // speed lists, and the failures of an open, over the virtual module.
 
-#include "app/DropDownBox.h"
-#include "config/RefreshOperation.h"
-#include "serial/PortConnection.h"
-#include "serial/SerialLink.h"
-#include "support/FormHarness.h"
-#include "timing/IntervalTimer.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/modem/RefreshOperation.h"
+#include "gui/connection/PortConnection.h"
+#include "core/link/SerialLink.h"
+#include "tests/support/FormHarness.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The receive path: every byte the module sends, stored, shown on both test
 // pages, armed for the echo, and timed by the quiet-line timer.
 
-#include "app/TrafficView.h"
-#include "serial/SerialLink.h"
-#include "support/FormHarness.h"
-#include "timing/IntervalTimer.h"
+#include "gui/widgets/TrafficView.h"
+#include "core/link/SerialLink.h"
+#include "tests/support/FormHarness.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QLineEdit>
 #include <QPushButton>

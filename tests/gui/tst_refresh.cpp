@@ -2,10 +2,10 @@
 // the virtual module: what goes on the wire, how the answer is decoded, and
 // what happens when the answer is missing, short or odd.
 
-#include "app/DropDownBox.h"
-#include "config/RefreshOperation.h"
-#include "support/FormHarness.h"
-#include "support/TestUtil.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/modem/RefreshOperation.h"
+#include "tests/support/FormHarness.h"
+#include "tests/support/TestUtil.h"
 
 #include <QLineEdit>
 #include <QPushButton>

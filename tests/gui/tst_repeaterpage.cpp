@@ -1,9 +1,9 @@
 // The repeater page on the wire: the module sends characters at chosen times
 // and records when the echoes come back.
 
-#include "app/TrafficView.h"
-#include "support/FormHarness.h"
-#include "timing/IntervalTimer.h"
+#include "gui/widgets/TrafficView.h"
+#include "tests/support/FormHarness.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QLineEdit>
 #include <QPushButton>

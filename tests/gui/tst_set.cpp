@@ -2,10 +2,10 @@
 // the bytes of the write, their order and timing, the refusals, and the
 // read-back that ends every write.
 
-#include "app/DropDownBox.h"
-#include "config/SetOperation.h"
-#include "support/FormHarness.h"
-#include "support/TestUtil.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/modem/SetOperation.h"
+#include "tests/support/FormHarness.h"
+#include "tests/support/TestUtil.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // Start-up, saved settings, the window's design states and page navigation.
 
-#include "app/DropDownBox.h"
-#include "app/TrafficView.h"
-#include "app/TypingBox.h"
-#include "support/FormHarness.h"
-#include "timing/IntervalTimer.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "tests/support/FormHarness.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QApplication>
 #include <QGroupBox>

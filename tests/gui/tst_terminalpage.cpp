@@ -1,10 +1,10 @@
 // The terminal page: typed characters and the continuous send on the wire,
 // the toggle, "Clear", and the length rules of the two boxes.
 
-#include "app/TrafficView.h"
-#include "app/TypingBox.h"
-#include "support/FormHarness.h"
-#include "timing/IntervalTimer.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "tests/support/FormHarness.h"
+#include "core/timing/IntervalTimer.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "support/FormHarness.h"
+#include "tests/support/FormHarness.h"
 
-#include "serial/PortConnection.h"
-#include "serial/SerialLink.h"
-#include "timing/IntervalTimer.h"
+#include "gui/connection/PortConnection.h"
+#include "core/link/SerialLink.h"
+#include "core/timing/IntervalTimer.h"
 
-#include "app/DropDownBox.h"
+#include "gui/widgets/DropDownBox.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -2,10 +2,10 @@
 // A window under test: its own settings file, a message-box seam that records
 // and answers, no system serial ports, and a virtual module on port 1.
 
-#include "app/AppSettings.h"
-#include "app/Form1.h"
-#include "app/MessagePrompter.h"
-#include "serial/PortResolver.h"
+#include "core/settings/AppSettings.h"
+#include "gui/window/Form1.h"
+#include "gui/window/MessagePrompter.h"
+#include "core/link/PortResolver.h"
 #include "sim/VirtualModule.h"
 
 #include <QList>

@@ -1,0 +1,165 @@
+#include "core/link/PortResolver.h"
+
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace zomar {
+
+namespace {
+
+// Saved and explicit mappings may name a device as "ttyUSB0"; everything the
+// link opens is a full path.
+QString fullDevicePath(const QString &device)
+{
+    const QString trimmed = device.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('/')))
+        return trimmed;
+    return QStringLiteral("/dev/") + trimmed;
+}
+
+QString baseName(const QString &device)
+{
+    const qsizetype slash = device.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? device : device.mid(slash + 1);
+}
+
+bool isUsbAdapter(const QString &device)
+{
+    const QString name = baseName(device);
+    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
+}
+
+// Compares names so that runs of digits compare by value: ttyUSB2 < ttyUSB10.
+int compareNatural(const QString &a, const QString &b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            // Skip leading zeros, then the longer run is the larger number.
+            while (i < a.size() && a.at(i) == QLatin1Char('0'))
+                ++i;
+            while (j < b.size() && b.at(j) == QLatin1Char('0'))
+                ++j;
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a.at(endA).isDigit())
+                ++endA;
+            while (endB < b.size() && b.at(endB).isDigit())
+                ++endB;
+            const qsizetype lenA = endA - i;
+            const qsizetype lenB = endB - j;
+            if (lenA != lenB)
+                return lenA < lenB ? -1 : 1;
+            const int digits = QStringView(a).mid(i, lenA).compare(QStringView(b).mid(j, lenB));
+            if (digits != 0)
+                return digits;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a.at(i) != b.at(j))
+            return a.at(i) < b.at(j) ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return 0;
+}
+
+QString withDescription(const QString &device, const QString &description)
+{
+    if (description.trimmed().isEmpty())
+        return device;
+    return device + QStringLiteral(" - ") + description.trimmed();
+}
+
+} // namespace
+
+void PortResolver::setExplicit(int number, const QString &device, const QString &description)
+{
+    m_explicit.insert(number, Explicit{fullDevicePath(device), description});
+}
+
+void PortResolver::setSavedLookup(std::function<QString(int)> lookup)
+{
+    m_saved = std::move(lookup);
+}
+
+void PortResolver::setSystemPortsSource(std::function<QList<SystemPort>()> source)
+{
+    m_system = std::move(source);
+}
+
+QString PortResolver::deviceFor(int number) const
+{
+    if (number < 1)
+        return {};
+    const auto explicitIt = m_explicit.constFind(number);
+    if (explicitIt != m_explicit.constEnd())
+        return explicitIt->device;
+    if (m_saved) {
+        const QString saved = fullDevicePath(m_saved(number));
+        if (!saved.isEmpty())
+            return saved;
+    }
+    const QList<SystemPort> ports = orderedSystemPorts();
+    if (number <= ports.size())
+        return fullDevicePath(ports.at(number - 1).device);
+    return {};
+}
+
+QString PortResolver::describe(int number) const
+{
+    if (number < 1)
+        return {};
+    const auto explicitIt = m_explicit.constFind(number);
+    if (explicitIt != m_explicit.constEnd())
+        return withDescription(explicitIt->device, explicitIt->description);
+
+    const QString device = deviceFor(number);
+    if (device.isEmpty())
+        return {};
+    // A saved mapping carries no description of its own; the system may know
+    // the device.
+    const QList<SystemPort> ports = orderedSystemPorts();
+    for (const SystemPort &port : ports) {
+        if (fullDevicePath(port.device) == device)
+            return withDescription(device, port.description);
+    }
+    return device;
+}
+
+QList<SystemPort> PortResolver::orderedSystemPorts() const
+{
+    QList<SystemPort> ports;
+    if (m_system) {
+        ports = m_system();
+    } else {
+        const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
+        for (const QSerialPortInfo &info : infos)
+            ports.append(SystemPort{info.systemLocation(), info.description()});
+    }
+    return sortPorts(std::move(ports));
+}
+
+QList<SystemPort> PortResolver::sortPorts(QList<SystemPort> ports)
+{
+    std::stable_sort(ports.begin(), ports.end(), [](const SystemPort &a, const SystemPort &b) {
+        const bool usbA = isUsbAdapter(a.device);
+        const bool usbB = isUsbAdapter(b.device);
+        if (usbA != usbB)
+            return usbA;
+        const int byName = compareNatural(baseName(a.device), baseName(b.device));
+        if (byName != 0)
+            return byName < 0;
+        return compareNatural(a.device, b.device) < 0;
+    });
+    return ports;
+}
+
+} // namespace zomar

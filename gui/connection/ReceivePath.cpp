@@ -1,0 +1,60 @@
+#include "gui/connection/ReceivePath.h"
+
+#include "gui/window/FormContext.h"
+#include "gui/widgets/TrafficView.h"
+#include "core/link/SerialLink.h"
+#include "core/timing/IntervalTimer.h"
+
+#include <QLineEdit>
+
+namespace zomar {
+
+ReceivePath::ReceivePath(FormContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
+{
+    // The delay text is parsed when it changes, not for every byte.
+    connect(m_ctx.ui.Text23, &QLineEdit::textChanged, this, &ReceivePath::readLoopDelay);
+    readLoopDelay();
+}
+
+void ReceivePath::readLoopDelay()
+{
+    // A text that is not a whole number of milliseconds keeps the last delay.
+    bool ok = false;
+    const int ms = m_ctx.ui.Text23->text().trimmed().toInt(&ok);
+    if (ok && ms >= 0)
+        m_loopDelayMs = ms;
+}
+
+void ReceivePath::onComm()
+{
+    FormState &s = m_ctx.state;
+    m_ctx.timer1.restart(kQuietLineMs);
+
+    const QByteArray in = m_ctx.comm.input();
+    if (in.isEmpty()) {
+        s.rxBuffer[s.rxIndex] = kEmptySlot;
+        return;
+    }
+    const auto byte = static_cast<quint8>(in.at(0));
+    s.rxBuffer[s.rxIndex] = byte;
+    if (byte == kIgnoredByte)
+        return; // kept in its slot, but the next byte overwrites it
+
+    const QChar ch(char16_t{byte}); // byte value = character code
+    m_ctx.ui.Text13->appendChar(ch);
+    m_ctx.ui.Text22->appendChar(ch);
+    s.loopbackChar = byte;
+
+    m_ctx.loopTimer.setEnabled(false);
+    m_ctx.loopTimer.setInterval(m_loopDelayMs);
+    if (s.loopbackOn)
+        m_ctx.loopTimer.setEnabled(true);
+
+    if (++s.rxIndex > kRxSlots - 1)
+        s.rxIndex = 0;
+    m_ctx.timer1.setInterval(kQuietLineMs);
+    m_ctx.timer1.setEnabled(true);
+    s.noReply = false;
+}
+
+} // namespace zomar

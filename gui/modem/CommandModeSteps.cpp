@@ -1,0 +1,29 @@
+#include "gui/modem/CommandModeSteps.h"
+
+#include "gui/window/FormContext.h"
+#include "core/protocol/CommandMode.h"
+#include "core/link/SerialLink.h"
+
+namespace zomar {
+
+void EnterATMode(FormContext &ctx)
+{
+    try {
+        if (enterATMode(ctx.comm))
+            ctx.setStatus(QString());
+    } catch (const SerialError &e) {
+        // The operation goes on; its final status tells whether the module answered.
+        ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+    }
+}
+
+void CloseATMode(FormContext &ctx)
+{
+    try {
+        closeATMode(ctx.comm);
+    } catch (const SerialError &e) {
+        ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+    }
+}
+
+} // namespace zomar

@@ -1,0 +1,66 @@
+#include "gui/modem/SetOperation.h"
+
+#include "gui/widgets/DropDownBox.h"
+#include "gui/window/FormContext.h"
+#include "gui/modem/CommandModeSteps.h"
+#include "gui/modem/RefreshOperation.h"
+#include "core/link/SerialLink.h"
+#include "core/timing/YieldingWait.h"
+
+#include <QLineEdit>
+
+namespace zomar {
+
+SetOperation::SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject *parent)
+    : QObject(parent), m_ctx(ctx), m_refresh(refresh)
+{}
+
+void SetOperation::set()
+{
+    m_ctx.pointer.set(true);
+    m_ctx.setStatus(QStringLiteral("Sending Configuration..."));
+    // The module's answer to "+++" is only counted, not decoded into the fields.
+    m_ctx.state.parsePending = false;
+    EnterATMode(m_ctx);
+    yieldingWait(0.2);
+    sendConfigPacket();
+    yieldingWait(0.1);
+    CloseATMode(m_ctx);
+    m_ctx.state.parsePending = true;
+    yieldingWait(0.1);
+    m_ctx.setStatus(QStringLiteral("Send Complete"));
+    m_refresh.refresh();
+    m_ctx.pointer.set(false);
+}
+
+void SetOperation::sendConfigPacket()
+{
+    const Form1Controls &ui = m_ctx.ui;
+    FieldTexts fields;
+    const auto boxes = ui.addressBoxes();
+    for (size_t k = 0; k < boxes.size(); ++k)
+        fields.address[k] = boxes[k]->text();
+    fields.frequency = ui.Text9->text();
+    fields.band = ui.Combo6->text();
+    fields.txPower = ui.Text10->text();
+    fields.rfSpeed = ui.Combo5->text();
+
+    const EncodeResult result = m_ctx.state.record.encode(fields);
+    switch (result.status) {
+    case EncodeResult::Refused:
+        m_ctx.messages.inform(result.text, result.title);
+        return;
+    case EncodeResult::Failed:
+        m_ctx.messages.inform(QStringLiteral("Error!! ") + result.text);
+        return;
+    case EncodeResult::Ok:
+        break;
+    }
+    try {
+        m_ctx.comm.output(result.packet);
+    } catch (const SerialError &e) {
+        m_ctx.messages.inform(QStringLiteral("Error!! ") + e.description());
+    }
+}
+
+} // namespace zomar

@@ -1,0 +1,105 @@
+#include "gui/pages/TerminalPage.h"
+
+#include "gui/window/FormContext.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "core/link/SerialLink.h"
+#include "core/timing/IntervalTimer.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zomar {
+
+namespace {
+// Leading whole number of a period text ("500ms" gives 500); nullopt when
+// the text does not start with a number or the value does not fit a timer.
+std::optional<int> leadingWholeNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    qsizetype end = 0;
+    while (end < t.size() && t.at(end).isDigit())
+        ++end;
+    if (end == 0)
+        return std::nullopt;
+    bool ok = false;
+    const int value = t.left(end).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+TerminalPage::TerminalPage(FormContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
+{
+    const Form1Controls &ui = m_ctx.ui;
+    connect(ui.Text14, &TypingBox::keyTyped, this, &TerminalPage::keyTyped);
+    connect(ui.Command8, &QPushButton::clicked, this, &TerminalPage::contSendClicked);
+    connect(ui.Command5, &QPushButton::clicked, this, &TerminalPage::clearClicked);
+    connect(&m_ctx.timer2, &IntervalTimer::tick, this, &TerminalPage::onContSendTick);
+    // Boxes are emptied whole when they grow past their limit, never trimmed.
+    connect(ui.Text13, &TrafficView::changed, this, [this] {
+        if (m_ctx.ui.Text13->text().size() > kRxLimit)
+            m_ctx.ui.Text13->setText(QString());
+    });
+    connect(ui.Text14, &TypingBox::textChanged, this, [this] {
+        if (m_ctx.ui.Text14->text().size() > kTxLimit)
+            m_ctx.ui.Text14->setText(QString());
+    });
+}
+
+void TerminalPage::send(QChar ch)
+{
+    // Never attempted on a closed port (a tick can come after a disconnect).
+    if (!m_ctx.comm.portOpen())
+        return;
+    const char16_t code = ch.unicode();
+    // Characters beyond one byte have no byte of their own: sent as "?".
+    const char byte = code <= 0xFF ? static_cast<char>(code) : '?';
+    try {
+        m_ctx.comm.output(QByteArray(1, byte));
+    } catch (const SerialError &e) {
+        m_ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+    }
+}
+
+void TerminalPage::keyTyped(QChar ch)
+{
+    send(ch);
+}
+
+void TerminalPage::contSendClicked()
+{
+    QPushButton *toggle = m_ctx.ui.Command8;
+    if (toggle->text() == kSendOn) {
+        toggle->setText(kSendOff);
+        if (const auto period = leadingWholeNumber(m_ctx.ui.Text24->text()))
+            m_ctx.timer2.setInterval(*period);
+        m_ctx.timer2.setEnabled(true);
+    } else {
+        m_ctx.timer2.setEnabled(false);
+        toggle->setText(kSendOn);
+    }
+}
+
+void TerminalPage::onContSendTick()
+{
+    const auto period = leadingWholeNumber(m_ctx.ui.Text24->text());
+    if (period && *period > 1)
+        m_ctx.timer2.setInterval(*period);
+    int &code = m_ctx.state.contSendChar;
+    if (++code > 'Z')
+        code = 'A';
+    const QChar ch{static_cast<char16_t>(code)};
+    send(ch);
+    m_ctx.ui.Text14->appendText(QString(ch));
+}
+
+void TerminalPage::clearClicked()
+{
+    m_ctx.ui.Text13->setText(QString());
+    m_ctx.ui.Text14->setText(QString());
+    m_ctx.ui.Text14->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace zomar

@@ -1,0 +1,91 @@
+#include "gui/widgets/DropDownBox.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace zomar {
+
+DropDownBox::DropDownBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    // No inline completion (it would rewrite typed text) and no new items from Enter.
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    // A pick changes the edit text first and then activates: reporting only
+    // the activation keeps a pick to one notification.
+    connect(this, QOverload<int>::of(&QComboBox::activated), this, &DropDownBox::picked);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (!m_quiet)
+            emit changed();
+    });
+}
+
+void DropDownBox::setText(const QString &text)
+{
+    if (text == currentText())
+        return;
+    setTextQuietly(text);
+    emit changed();
+}
+
+void DropDownBox::setTextQuietly(const QString &text)
+{
+    m_quiet = true;
+    setEditText(text);
+    m_quiet = false;
+}
+
+void DropDownBox::appendItem(const QString &item)
+{
+    const QString kept = currentText();
+    m_quiet = true;
+    addItem(item);
+    // No item is selected until the operator picks one; the text stays free.
+    if (currentIndex() != -1)
+        setCurrentIndex(-1);
+    if (currentText() != kept)
+        setEditText(kept);
+    m_quiet = false;
+}
+
+void DropDownBox::clearItems()
+{
+    const QString kept = currentText();
+    m_quiet = true;
+    clear();
+    setEditText(kept);
+    m_quiet = false;
+}
+
+void DropDownBox::setItemToolTip(int index, const QString &tip)
+{
+    // Changing an item's data re-syncs the edit text to the selected item.
+    const QString kept = currentText();
+    m_quiet = true;
+    setItemData(index, tip, Qt::ToolTipRole);
+    if (currentText() != kept)
+        setEditText(kept);
+    m_quiet = false;
+}
+
+void DropDownBox::showPopup()
+{
+    emit aboutToShowPopup();
+    QComboBox::showPopup();
+}
+
+void DropDownBox::keyPressEvent(QKeyEvent *event)
+{
+    // Enter in the text makes QComboBox select a matching item and activate
+    // it, which would look like a pick; only choosing from the list is one.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !view()->isVisible()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+} // namespace zomar

@@ -1,0 +1,42 @@
+#include "gui/widgets/TypingBox.h"
+
+#include <QKeyEvent>
+#include <QTextCursor>
+
+namespace zomar {
+
+TypingBox::TypingBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+    setTabChangesFocus(true);
+}
+
+void TypingBox::setText(const QString &text)
+{
+    if (text != toPlainText())
+        setPlainText(text);
+}
+
+void TypingBox::appendText(const QString &text)
+{
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+}
+
+void TypingBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    QString typed = event->text();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        typed = QStringLiteral("\r");
+    else if (key == Qt::Key_Backspace)
+        typed = QStringLiteral("\b");
+    else if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        typed.clear(); // editing and focus keys, not characters
+    for (const QChar ch : typed)
+        emit keyTyped(ch);
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+} // namespace zomar

@@ -1,0 +1,207 @@
+#include "gui/window/Form1.h"
+
+#include "gui/window/AppIcon.h"
+#include "core/settings/AppSettings.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/window/PageNavigator.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "gui/modem/FactoryReset.h"
+#include "gui/modem/FieldEntry.h"
+#include "gui/modem/RefreshOperation.h"
+#include "gui/modem/SetOperation.h"
+#include "gui/connection/PortConnection.h"
+#include "core/link/PortResolver.h"
+#include "gui/connection/ReceivePath.h"
+#include "core/link/SerialLink.h"
+#include "gui/pages/RepeaterPage.h"
+#include "gui/pages/TerminalPage.h"
+#include "core/timing/IntervalTimer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace zomar {
+
+Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompter &messages,
+             QWidget *parent)
+    : QWidget(parent), m_settings(settings), m_resolver(resolver)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zomar Setup Utility"));
+    setWindowIcon(appIcon());
+    m_ui = buildForm1(this);
+
+    m_comm = std::make_unique<SerialLink>(m_resolver, this);
+    m_timer1 = std::make_unique<IntervalTimer>();
+    m_timer2 = std::make_unique<IntervalTimer>();
+    m_loopTimer = std::make_unique<IntervalTimer>();
+    m_ctx = std::make_unique<FormContext>(FormContext{m_ui, m_state, *m_comm, messages, m_pointer,
+                                                      *m_timer1, *m_timer2, *m_loopTimer});
+    m_navigator = std::make_unique<PageNavigator>(m_ui);
+    m_refresh = std::make_unique<RefreshOperation>(*m_ctx);
+    m_connection = std::make_unique<PortConnection>(*m_ctx, *m_refresh);
+    m_receive = std::make_unique<ReceivePath>(*m_ctx);
+    m_set = std::make_unique<SetOperation>(*m_ctx, *m_refresh);
+    m_fields = std::make_unique<FieldEntry>(*m_ctx, *m_refresh);
+    m_reset = std::make_unique<FactoryReset>(*m_ctx, *m_fields, *m_set);
+    m_terminal = std::make_unique<TerminalPage>(*m_ctx);
+    m_repeater = std::make_unique<RepeaterPage>(*m_ctx);
+    wire();
+
+    // Design-time timers: the quiet-line timer ticks once right after start-up,
+    // the continuous send waits for its toggle, the loopback timer for an interval.
+    m_timer1->setInterval(100);
+    m_timer1->setEnabled(true);
+    m_timer2->setInterval(200);
+    m_loopTimer->setEnabled(true);
+
+    load();
+}
+
+Form1::~Form1()
+{
+    // Behaviours refer to the controls; they go first.
+    m_repeater.reset();
+    m_terminal.reset();
+    m_reset.reset();
+    m_fields.reset();
+    m_set.reset();
+    m_receive.reset();
+    m_connection.reset();
+    m_refresh.reset();
+    m_pointer.set(false);
+    qApp->removeEventFilter(this);
+}
+
+QString Form1::versionedTitle(int major, int minor, int revision)
+{
+    return QStringLiteral("Zomar Setup Utility - Version:%1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
+}
+
+QString Form1::statusText() const
+{
+    return m_ui.StatusPanel1->text();
+}
+
+void Form1::wire()
+{
+    Form1Controls &ui = m_ui;
+    connect(ui.TabStrip1, &QTabBar::currentChanged, m_navigator.get(),
+            &PageNavigator::showSelectedPage);
+    connect(ui.Command7, &QPushButton::clicked, m_connection.get(),
+            &PortConnection::connectClicked);
+    connect(ui.Combo1, &DropDownBox::picked, m_connection.get(), &PortConnection::portPicked);
+    connect(ui.Combo2, &DropDownBox::picked, m_connection.get(), &PortConnection::speedPicked);
+    connect(ui.Combo1, &DropDownBox::aboutToShowPopup, this, &Form1::updatePortToolTips);
+    // The two lists change only by picking an item.
+    ui.Combo1->lineEdit()->setReadOnly(true);
+    ui.Combo2->lineEdit()->setReadOnly(true);
+    connect(m_comm.get(), &SerialLink::commEvent, m_receive.get(), &ReceivePath::onComm);
+    connect(ui.Command3, &QPushButton::clicked, m_refresh.get(), &RefreshOperation::refresh);
+    connect(m_timer1.get(), &IntervalTimer::tick, m_refresh.get(), &RefreshOperation::onQuietLine);
+    connect(ui.Command2, &QPushButton::clicked, m_set.get(), &SetOperation::set);
+    connect(ui.Command6, &QPushButton::clicked, m_reset.get(), &FactoryReset::resetDefaults);
+    // The window sees key releases before the focused control does.
+    qApp->installEventFilter(this);
+}
+
+void Form1::load()
+{
+    m_state.parsePending = true;
+    m_state.rxIndex = 0;
+    m_state.contSendChar = 32;
+    m_navigator->hideTestTabs();
+
+    for (QLineEdit *box : m_ui.addressBoxes())
+        box->setText(QStringLiteral("7F"));
+    m_ui.Text9->setText(QStringLiteral("433.92"));
+    m_ui.Text10->setText(QStringLiteral("0"));
+
+    m_ui.Combo1->clearItems();
+    for (const QString &item : portItems())
+        m_ui.Combo1->appendItem(item);
+    m_ui.Combo2->clearItems();
+    for (const QString &item : lineSpeedItems())
+        m_ui.Combo2->appendItem(item);
+    for (const QString &item : txPowerItems())
+        m_ui.Text10->appendItem(item);
+    for (const QString &item : rfSpeedItems())
+        m_ui.Combo5->appendItem(item);
+    for (const QString &item : bandItems())
+        m_ui.Combo6->appendItem(item);
+
+    // A change of band reads the configuration, here on the still closed port.
+    m_fields->setBand(QStringLiteral("433Mhz"));
+
+    m_navigator->showSelectedPage();
+    setWindowTitle(versionedTitle(ZOMAR_VERSION_MAJOR, ZOMAR_VERSION_MINOR, ZOMAR_VERSION_PATCH));
+    m_state.portNumber = m_settings.port();
+    m_ui.Combo1->setText(m_state.portNumber);
+    m_ui.Combo2->setText(m_settings.baud());
+    m_ui.Text13->setText(QString());
+    m_ui.Text14->setText(QString());
+    m_ctx->setStatus(QStringLiteral("Disconnected"));
+    updatePortToolTips();
+    m_ui.Command7->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::updatePortToolTips()
+{
+    // The operator can see which device each number stands for.
+    DropDownBox *ports = m_ui.Combo1;
+    for (int i = 0; i < ports->count(); ++i) {
+        bool ok = false;
+        const int number = ports->itemText(i).toInt(&ok);
+        const QString tip = ok ? m_resolver.describe(number) : QString();
+        ports->setItemToolTip(i, tip.isEmpty() ? QStringLiteral("No serial device") : tip);
+    }
+    bool ok = false;
+    const int current = m_state.portNumber.trimmed().toInt(&ok);
+    ports->setToolTip(ok ? m_resolver.describe(current) : QString());
+}
+
+void Form1::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    if (!m_ui.Combo1->text().trimmed().isEmpty())
+        m_settings.setPort(m_ui.Combo1->text());
+    if (!m_ui.Combo2->text().trimmed().isEmpty())
+        m_settings.setBaud(m_ui.Combo2->text());
+    m_settings.sync();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        // A key event propagates up the parents; act on its first receiver only.
+        const bool first = widget && widget->window() == this &&
+                           (watched == QApplication::focusWidget() ||
+                            (!QApplication::focusWidget() && watched == this));
+        if (first && !key->isAutoRepeat()) {
+            m_navigator->windowKeyReleased(key->key(), key->modifiers());
+            if (watched == m_ui.Command7)
+                m_navigator->connectKeyReleased(key->key());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace zomar

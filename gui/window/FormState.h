@@ -1,0 +1,26 @@
+#pragma once
+// Window-level state shared by the behaviours of the window.
+
+#include "core/protocol/ConfigRecord.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace zomar {
+
+struct FormState {
+    FormState() { rxBuffer.fill(kEmptySlot); }
+
+    RxSlots rxBuffer;                   // one received byte per slot
+    int rxIndex = 0;                    // next slot to fill
+    bool noReply = false;               // nothing stored since the last Refresh
+    bool parsePending = false;          // decode the next burst that ends
+    std::optional<quint8> loopbackChar; // last stored byte, echoed by the repeater
+    bool loopbackOn = false;
+    int contSendChar = 0; // last code of the continuous send
+    QString portNumber;   // port number as text
+    ConfigRecord record;  // keeps the channel bytes between operations
+};
+
+} // namespace zomar
