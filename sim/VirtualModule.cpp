@@ -1,5 +1,7 @@
 #include "sim/VirtualModule.h"
 
+#include "core/protocol/CommandMode.h"
+#include "core/protocol/ConfigBlock.h"
 #include "sim/PtySpeed.h"
 
 #include <QMutex>
@@ -22,13 +24,12 @@ namespace {
 
 // Bytes that arrive closer together than this belong to one message.
 constexpr int kQuietGapMs = 5;
-constexpr qsizetype kBlockSize = 12;
 // Only the end of a message matters to the protocol (its last three bytes or
 // a whole twelve-byte block), so long data runs are not kept in full.
 constexpr qsizetype kTailKept = kBlockSize;
 
-const QByteArray kEnter = QByteArrayLiteral("+++");
-const QByteArray kExit = QByteArrayLiteral("---");
+const QByteArray &kEnter = kEnterCommandMode;
+const QByteArray &kExit = kExitCommandMode;
 
 } // namespace
 
@@ -333,9 +334,7 @@ QString VirtualModule::devicePath() const
 
 QByteArray VirtualModule::factoryConfiguration()
 {
-    static const char bytes[kBlockSize] = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                           0x00, 0x00, 0x06, 0x20, 0x00, 0x11};
-    return QByteArray(bytes, kBlockSize);
+    return ConfigBlock::factoryDefaults().toBytes();
 }
 
 void VirtualModule::setConfiguration(const QByteArray &block)

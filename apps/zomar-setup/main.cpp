@@ -2,6 +2,7 @@
 // (and the virtual module when asked), create the window and show it.
 
 #include "core/settings/AppSettings.h"
+#include "core/Version.h"
 #include "gui/window/Form1.h"
 #include "gui/window/MessagePrompter.h"
 #include "apps/zomar-setup/StartupOptions.h"
@@ -41,10 +42,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zomar-setup"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(ZOMAR_VERSION_MAJOR)
-                                            .arg(ZOMAR_VERSION_MINOR)
-                                            .arg(ZOMAR_VERSION_PATCH));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
 
     const StartupOptions options = StartupOptions::parse(QApplication::arguments());
     if (!options.error.isEmpty()) {

@@ -4,7 +4,7 @@
 
 namespace zomar {
 
-bool enterATMode(SerialLink &link)
+bool sendEntrySequence(SerialLink &link)
 {
     if (!link.portOpen())
         return false;
@@ -12,7 +12,7 @@ bool enterATMode(SerialLink &link)
     return true;
 }
 
-bool closeATMode(SerialLink &link)
+bool sendExitSequence(SerialLink &link)
 {
     if (!link.portOpen())
         return false;

@@ -12,7 +12,7 @@ inline const QByteArray kExitCommandMode = QByteArrayLiteral("---");
 
 // Each sends its sequence in one write if the port is open and says whether it
 // did; on a closed port nothing is sent.
-bool enterATMode(SerialLink &link);
-bool closeATMode(SerialLink &link);
+bool sendEntrySequence(SerialLink &link);
+bool sendExitSequence(SerialLink &link);
 
 } // namespace zomar

@@ -119,20 +119,14 @@ QString formatThousandths(long long whole, long long rem)
     return text;
 }
 
-EncodeResult refused(const QString &text, const QString &title)
+EncodeResult refused(Refusal why, int byte)
 {
     EncodeResult r;
-    r.status = EncodeResult::Refused;
-    r.text = text;
-    r.title = title;
-    return r;
-}
-
-EncodeResult failed(const QString &description)
-{
-    EncodeResult r;
-    r.status = EncodeResult::Failed;
-    r.text = description;
+    r.status = (why == Refusal::AddressOverflow || why == Refusal::FrequencyOverflow)
+                   ? EncodeResult::Failed
+                   : EncodeResult::Refused;
+    r.refusal = why;
+    r.byte = byte;
     return r;
 }
 
@@ -433,15 +427,15 @@ EncodeResult ConfigRecord::encode(const FieldTexts &fields)
     QByteArray packet;
     packet.reserve(kBlockSize);
 
-    for (const QString &text : fields.address) {
-        const AddressValue a = parseAddress(text);
+    for (int k = 0; k < 8; ++k) {
+        const AddressValue a = parseAddress(fields.address[static_cast<size_t>(k)]);
         switch (a.kind) {
         case AddressValue::NotHex:
-            return refused(QStringLiteral("Invalid input (00-FF)"), QStringLiteral("Error!!"));
+            return refused(Refusal::AddressNotHex, k);
         case AddressValue::Overflow:
-            return failed(QStringLiteral("Overflow"));
+            return refused(Refusal::AddressOverflow, k);
         case AddressValue::TooLarge:
-            return refused(QStringLiteral("Incorrect value"), QStringLiteral("Error"));
+            return refused(Refusal::AddressTooLarge, k);
         case AddressValue::Byte:
             packet.append(static_cast<char>(a.value));
             break;
@@ -452,7 +446,7 @@ EncodeResult ConfigRecord::encode(const FieldTexts &fields)
     if (band != Band::None) {
         const std::optional<ChannelNumber> ch = channelFromFrequency(band, fields.frequency);
         if (ch->overflow)
-            return failed(QStringLiteral("Overflow"));
+            return refused(Refusal::FrequencyOverflow, 8);
         const long long n = ch->n;
         const long long low = n & 255;
         // (N with its low 8 bits cleared) / 256: floor division, -1 for N = -1.
@@ -461,19 +455,19 @@ EncodeResult ConfigRecord::encode(const FieldTexts &fields)
     }
 
     if (m_freqHigh < 0 || m_freqHigh > 255)
-        return refused(QStringLiteral("Incorrect Frequency value"), QStringLiteral("Error"));
+        return refused(Refusal::FrequencyOutOfRange, 8);
     packet.append(static_cast<char>(m_freqHigh));
     if (m_freqLow < 0 || m_freqLow > 255)
-        return refused(QStringLiteral("Incorrect Frequency value"), QStringLiteral("Error"));
+        return refused(Refusal::FrequencyOutOfRange, 8);
     packet.append(static_cast<char>(m_freqLow));
 
     const QString unread = QStringLiteral("??");
     if (fields.txPower == unread)
-        return refused(QStringLiteral("Invalid input (Tx Power)"), QStringLiteral("Error!!"));
+        return refused(Refusal::TxPowerUnread, 10);
     packet.append(static_cast<char>(txPowerCode(fields.txPower)));
 
     if (fields.rfSpeed == unread)
-        return refused(QStringLiteral("Invalid input (RF TX Speed)"), QStringLiteral("Error!!"));
+        return refused(Refusal::RfSpeedUnread, 11);
     packet.append(static_cast<char>(rfSpeedCode(fields.rfSpeed)));
 
     EncodeResult result;

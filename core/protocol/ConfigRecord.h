@@ -3,6 +3,9 @@
 // frequency maths, decoding from received slots and encoding from field texts.
 // Free of widgets so that the window, the tools and the tests share it.
 
+#include "core/protocol/ConfigBlock.h"
+#include "core/protocol/ReplyFramer.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,13 +14,6 @@
 #include <optional>
 
 namespace zomar {
-
-inline constexpr int kBlockSize = 12;
-inline constexpr int kRxSlots = 51;
-
-// One received byte per slot, or kEmptySlot when nothing was stored there.
-inline constexpr int kEmptySlot = -1;
-using RxSlots = std::array<int, kRxSlots>;
 
 enum class Band { None, Mhz433, Mhz868 };
 
@@ -87,17 +83,32 @@ struct DecodedFields {
     std::optional<QString> rfSpeed;
 };
 
+// Why the fields could not be built into a packet. The window turns these
+// into its own message texts.
+enum class Refusal {
+    None,
+    AddressNotHex,       // empty, "??", a letter beyond F
+    AddressTooLarge,     // 256..32767
+    AddressOverflow,     // 32768 or more (a run-time failure, not a refusal)
+    FrequencyOutOfRange, // channel bytes not both within 0..255
+    FrequencyOverflow,   // the channel does not fit a 32-bit integer (failure)
+    TxPowerUnread,       // "??"
+    RfSpeedUnread,       // "??"
+};
+
 // Outcome of building a packet from the fields.
 struct EncodeResult {
     enum Status {
         Ok,      // packet holds the twelve bytes
-        Refused, // a field was refused: message box text and title
-        Failed,  // a run-time failure: description only
+        Refused, // a field was refused
+        Failed,  // a run-time failure
     };
     Status status = Ok;
     QByteArray packet;
-    QString text;
-    QString title;
+    Refusal refusal = Refusal::None;
+    // Block byte of the refused field: 0..7 an address box, 8 the frequency,
+    // 10 the TX power, 11 the RF speed.
+    int byte = -1;
 };
 
 // The two channel bytes persist between operations: with no band selected

@@ -32,13 +32,12 @@ void ReceivePath::onComm()
 
     const QByteArray in = m_ctx.comm.input();
     if (in.isEmpty()) {
-        s.rxBuffer[s.rxIndex] = kEmptySlot;
+        s.rx.clearCurrentSlot();
         return;
     }
     const auto byte = static_cast<quint8>(in.at(0));
-    s.rxBuffer[s.rxIndex] = byte;
-    if (byte == kIgnoredByte)
-        return; // kept in its slot, but the next byte overwrites it
+    if (!s.rx.store(byte))
+        return; // 0xA5: kept in its slot, but the next byte overwrites it
 
     const QChar ch(char16_t{byte}); // byte value = character code
     m_ctx.ui.Text13->appendChar(ch);
@@ -50,8 +49,6 @@ void ReceivePath::onComm()
     if (s.loopbackOn)
         m_ctx.loopTimer.setEnabled(true);
 
-    if (++s.rxIndex > kRxSlots - 1)
-        s.rxIndex = 0;
     m_ctx.timer1.setInterval(kQuietLineMs);
     m_ctx.timer1.setEnabled(true);
     s.noReply = false;

@@ -20,9 +20,6 @@ public:
     // The serial link's receive event: reads and handles one byte.
     void onComm();
 
-    static constexpr int kQuietLineMs = 60;
-    static constexpr quint8 kIgnoredByte = 0xA5;
-
 private:
     void readLoopDelay();
 

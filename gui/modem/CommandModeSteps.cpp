@@ -9,7 +9,7 @@ namespace zomar {
 void EnterATMode(FormContext &ctx)
 {
     try {
-        if (enterATMode(ctx.comm))
+        if (sendEntrySequence(ctx.comm))
             ctx.setStatus(QString());
     } catch (const SerialError &e) {
         // The operation goes on; its final status tells whether the module answered.
@@ -20,7 +20,7 @@ void EnterATMode(FormContext &ctx)
 void CloseATMode(FormContext &ctx)
 {
     try {
-        closeATMode(ctx.comm);
+        sendExitSequence(ctx.comm);
     } catch (const SerialError &e) {
         ctx.setStatus(QStringLiteral("Error!! ") + e.description());
     }

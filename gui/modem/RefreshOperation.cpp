@@ -32,11 +32,11 @@ void RefreshOperation::refresh()
     const bool wasOpen = m_ctx.comm.portOpen();
     m_ctx.pointer.set(true);
     fillPlaceholders();
-    s.rxBuffer.fill(kEmptySlot);
+    s.rx.clear();
     m_ctx.setStatus(QStringLiteral("Requesting Configuration..."));
     s.noReply = true;
     s.parsePending = true;
-    s.rxIndex = 0;
+    s.rx.index = 0;
 
     EnterATMode(m_ctx);
     // The answer is stored, and decoded, by events handled inside this wait.
@@ -56,7 +56,7 @@ void RefreshOperation::onQuietLine()
     try {
         if (m_ctx.state.parsePending)
             decodePending();
-        m_ctx.state.rxIndex = 0;
+        m_ctx.state.rx.endBurst();
         m_ctx.timer1.setEnabled(false);
     } catch (const std::exception &e) {
         m_ctx.timer1.setEnabled(false);
@@ -69,7 +69,7 @@ void RefreshOperation::decodePending()
 {
     FormState &s = m_ctx.state;
     fillPlaceholders();
-    const DecodedFields fields = s.record.decode(s.rxBuffer, bandFromText(m_ctx.ui.Combo6->text()));
+    const DecodedFields fields = s.record.decode(s.rx.buffer, bandFromText(m_ctx.ui.Combo6->text()));
     const auto boxes = m_ctx.ui.addressBoxes();
     for (size_t k = 0; k < boxes.size(); ++k) {
         if (fields.address[k])

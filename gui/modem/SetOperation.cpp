@@ -11,6 +11,29 @@
 
 namespace zomar {
 
+SetOperation::RefusalMessage SetOperation::refusalMessage(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::AddressNotHex:
+        return {QStringLiteral("Invalid input (00-FF)"), QStringLiteral("Error!!")};
+    case Refusal::AddressTooLarge:
+        return {QStringLiteral("Incorrect value"), QStringLiteral("Error")};
+    case Refusal::FrequencyOutOfRange:
+        return {QStringLiteral("Incorrect Frequency value"), QStringLiteral("Error")};
+    case Refusal::TxPowerUnread:
+        return {QStringLiteral("Invalid input (Tx Power)"), QStringLiteral("Error!!")};
+    case Refusal::RfSpeedUnread:
+        return {QStringLiteral("Invalid input (RF TX Speed)"), QStringLiteral("Error!!")};
+    case Refusal::AddressOverflow:
+    case Refusal::FrequencyOverflow:
+        // Run-time failures: the general message with the failure's description.
+        return {QStringLiteral("Error!! Overflow"), QString()};
+    case Refusal::None:
+        break;
+    }
+    return {};
+}
+
 SetOperation::SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject *parent)
     : QObject(parent), m_ctx(ctx), m_refresh(refresh)
 {}
@@ -46,15 +69,10 @@ void SetOperation::sendConfigPacket()
     fields.rfSpeed = ui.Combo5->text();
 
     const EncodeResult result = m_ctx.state.record.encode(fields);
-    switch (result.status) {
-    case EncodeResult::Refused:
-        m_ctx.messages.inform(result.text, result.title);
+    if (result.status != EncodeResult::Ok) {
+        const RefusalMessage message = refusalMessage(result.refusal);
+        m_ctx.messages.inform(message.text, message.title);
         return;
-    case EncodeResult::Failed:
-        m_ctx.messages.inform(QStringLiteral("Error!! ") + result.text);
-        return;
-    case EncodeResult::Ok:
-        break;
     }
     try {
         m_ctx.comm.output(result.packet);

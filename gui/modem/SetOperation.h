@@ -2,6 +2,8 @@
 // "Set": writes the fields of the modem page to the module in command mode,
 // then reads the configuration back so the page shows what the module holds.
 
+#include "core/protocol/ConfigRecord.h"
+
 #include <QObject>
 
 namespace zomar {
@@ -20,6 +22,14 @@ public:
     // Validates the fields in block order and writes the packet in one write.
     // A refused field shows its message box and nothing is written.
     void sendConfigPacket();
+
+    // The message box a refusal shows: its text and title (empty: the
+    // application's title).
+    struct RefusalMessage {
+        QString text;
+        QString title;
+    };
+    static RefusalMessage refusalMessage(Refusal refusal);
 
 private:
     FormContext &m_ctx;

@@ -1,4 +1,5 @@
 #include "gui/window/Form1.h"
+#include "core/Version.h"
 
 #include "gui/window/AppIcon.h"
 #include "core/settings/AppSettings.h"
@@ -116,7 +117,7 @@ void Form1::wire()
 void Form1::load()
 {
     m_state.parsePending = true;
-    m_state.rxIndex = 0;
+    m_state.rx.index = 0;
     m_state.contSendChar = 32;
     m_navigator->hideTestTabs();
 
@@ -142,7 +143,7 @@ void Form1::load()
     m_fields->setBand(QStringLiteral("433Mhz"));
 
     m_navigator->showSelectedPage();
-    setWindowTitle(versionedTitle(ZOMAR_VERSION_MAJOR, ZOMAR_VERSION_MINOR, ZOMAR_VERSION_PATCH));
+    setWindowTitle(versionedTitle(kVersionMajor, kVersionMinor, kVersionPatch));
     m_state.portNumber = m_settings.port();
     m_ui.Combo1->setText(m_state.portNumber);
     m_ui.Combo2->setText(m_settings.baud());

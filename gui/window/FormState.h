@@ -10,10 +10,7 @@
 namespace zomar {
 
 struct FormState {
-    FormState() { rxBuffer.fill(kEmptySlot); }
-
-    RxSlots rxBuffer;                   // one received byte per slot
-    int rxIndex = 0;                    // next slot to fill
+    ReplyFramer rx;                     // the receive buffer and its index
     bool noReply = false;               // nothing stored since the last Refresh
     bool parsePending = false;          // decode the next burst that ends
     std::optional<quint8> loopbackChar; // last stored byte, echoed by the repeater

@@ -16,6 +16,7 @@ using namespace zomar;
 
 Q_DECLARE_METATYPE(zomar::Band)
 Q_DECLARE_METATYPE(zomar::EncodeResult::Status)
+Q_DECLARE_METATYPE(zomar::Refusal)
 
 namespace {
 
@@ -342,45 +343,27 @@ void TestConfigRecord::encodeAddress_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<EncodeResult::Status>("status");
     QTest::addColumn<int>("byte");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("title");
+    QTest::addColumn<Refusal>("refusal");
     const auto ok = EncodeResult::Ok;
     const auto refused = EncodeResult::Refused;
     const auto failed = EncodeResult::Failed;
-    QTest::newRow("0") << "0" << ok << 0x00 << ""
-                       << "";
-    QTest::newRow("00") << "00" << ok << 0x00 << ""
-                        << "";
-    QTest::newRow("5") << "5" << ok << 0x05 << ""
-                       << "";
-    QTest::newRow("0A") << "0A" << ok << 0x0A << ""
-                        << "";
-    QTest::newRow("A") << "A" << ok << 0x0A << ""
-                       << "";
-    QTest::newRow("a") << "a" << ok << 0x0A << ""
-                       << "";
-    QTest::newRow("ff") << "ff" << ok << 0xFF << ""
-                        << "";
-    QTest::newRow("A5") << "A5" << ok << 0xA5 << ""
-                        << "";
-    QTest::newRow("00FF") << "00FF" << ok << 0xFF << ""
-                          << "";
-    QTest::newRow("G1") << "G1" << refused << 0 << "Invalid input (00-FF)"
-                        << "Error!!";
-    QTest::newRow("empty") << "" << refused << 0 << "Invalid input (00-FF)"
-                           << "Error!!";
-    QTest::newRow("??") << "??" << refused << 0 << "Invalid input (00-FF)"
-                        << "Error!!";
-    QTest::newRow("100") << "100" << refused << 0 << "Incorrect value"
-                         << "Error";
-    QTest::newRow("7FFF") << "7FFF" << refused << 0 << "Incorrect value"
-                          << "Error";
-    QTest::newRow("8000") << "8000" << failed << 0 << ""
-                          << "";
-    QTest::newRow("FFFF") << "FFFF" << failed << 0 << ""
-                          << "";
-    QTest::newRow("10000") << "10000" << failed << 0 << ""
-                           << "";
+    QTest::newRow("0") << "0" << ok << 0x00 << Refusal::None;
+    QTest::newRow("00") << "00" << ok << 0x00 << Refusal::None;
+    QTest::newRow("5") << "5" << ok << 0x05 << Refusal::None;
+    QTest::newRow("0A") << "0A" << ok << 0x0A << Refusal::None;
+    QTest::newRow("A") << "A" << ok << 0x0A << Refusal::None;
+    QTest::newRow("a") << "a" << ok << 0x0A << Refusal::None;
+    QTest::newRow("ff") << "ff" << ok << 0xFF << Refusal::None;
+    QTest::newRow("A5") << "A5" << ok << 0xA5 << Refusal::None;
+    QTest::newRow("00FF") << "00FF" << ok << 0xFF << Refusal::None;
+    QTest::newRow("G1") << "G1" << refused << 0 << Refusal::AddressNotHex;
+    QTest::newRow("empty") << "" << refused << 0 << Refusal::AddressNotHex;
+    QTest::newRow("??") << "??" << refused << 0 << Refusal::AddressNotHex;
+    QTest::newRow("100") << "100" << refused << 0 << Refusal::AddressTooLarge;
+    QTest::newRow("7FFF") << "7FFF" << refused << 0 << Refusal::AddressTooLarge;
+    QTest::newRow("8000") << "8000" << failed << 0 << Refusal::AddressOverflow;
+    QTest::newRow("FFFF") << "FFFF" << failed << 0 << Refusal::AddressOverflow;
+    QTest::newRow("10000") << "10000" << failed << 0 << Refusal::AddressOverflow;
 }
 
 void TestConfigRecord::encodeAddress()
@@ -388,8 +371,7 @@ void TestConfigRecord::encodeAddress()
     QFETCH(QString, text);
     QFETCH(EncodeResult::Status, status);
     QFETCH(int, byte);
-    QFETCH(QString, message);
-    QFETCH(QString, title);
+    QFETCH(Refusal, refusal);
 
     // The text in each of the eight boxes in turn, the others valid.
     for (int box = 0; box < 8; ++box) {
@@ -405,12 +387,12 @@ void TestConfigRecord::encodeAddress()
             break;
         case EncodeResult::Refused:
             QVERIFY(r.packet.isEmpty());
-            QCOMPARE(r.text, message);
-            QCOMPARE(r.title, title);
+            QCOMPARE(r.refusal, refusal);
+            QCOMPARE(r.byte, box);
             break;
         case EncodeResult::Failed:
             QVERIFY(r.packet.isEmpty());
-            QVERIFY(!r.text.isEmpty()); // a description, e.g. "Overflow"
+            QCOMPARE(r.refusal, refusal);
             break;
         }
     }
@@ -424,8 +406,7 @@ void TestConfigRecord::refusalInText5WritesNothing()
     const EncodeResult r = record.encode(f);
     QCOMPARE(r.status, EncodeResult::Refused);
     QVERIFY(r.packet.isEmpty());
-    QCOMPARE(r.text, QStringLiteral("Invalid input (00-FF)"));
-    QCOMPARE(r.title, QStringLiteral("Error!!"));
+    QCOMPARE(r.refusal, Refusal::AddressNotHex);
 }
 
 void TestConfigRecord::firstAddressRefusalWins()
@@ -437,8 +418,7 @@ void TestConfigRecord::firstAddressRefusalWins()
     f.address[3] = "??";   // would be refused differently
     EncodeResult r = record.encode(f);
     QCOMPARE(r.status, EncodeResult::Refused);
-    QCOMPARE(r.text, QStringLiteral("Incorrect value"));
-    QCOMPARE(r.title, QStringLiteral("Error"));
+    QCOMPARE(r.refusal, Refusal::AddressTooLarge);
 
     f.address[1] = "8000";
     f.address[2] = "100";
@@ -742,8 +722,7 @@ void TestConfigRecord::frequencyRefused()
     const EncodeResult r = record.encode(validFields(frequency, band));
     QCOMPARE(r.status, EncodeResult::Refused);
     QVERIFY(r.packet.isEmpty());
-    QCOMPARE(r.text, QStringLiteral("Incorrect Frequency value"));
-    QCOMPARE(r.title, QStringLiteral("Error"));
+    QCOMPARE(r.refusal, Refusal::FrequencyOutOfRange);
     // The computed bytes are stored even though they were refused.
     QCOMPARE(record.freqHigh(), keptHigh);
     QCOMPARE(record.freqLow(), keptLow);
@@ -789,7 +768,7 @@ void TestConfigRecord::frequencyOverflowFails()
     const EncodeResult r = record.encode(validFields(frequency, band));
     QCOMPARE(r.status, EncodeResult::Failed);
     QVERIFY(r.packet.isEmpty());
-    QCOMPARE(r.text, QStringLiteral("Overflow"));
+    QCOMPARE(r.refusal, Refusal::FrequencyOverflow);
     // Nothing was computed, so the kept bytes stay.
     QCOMPARE(record.freqHigh(), 0x12);
     QCOMPARE(record.freqLow(), 0x34);
@@ -830,9 +809,10 @@ void TestConfigRecord::channelRoundTripEveryChannel()
         if (r.status != EncodeResult::Ok || r.packet.size() != kBlockSize ||
             byteAt(r.packet, 8) != (n >> 8) || byteAt(r.packet, 9) != (n & 0xFF)) {
             QFAIL(qPrintable(
-                QStringLiteral("channel %1 shown as %2 encodes back as %3 (%4)")
+                QStringLiteral("channel %1 shown as %2 encodes back as %3 (refusal %4)")
                     .arg(n)
-                    .arg(*d.frequency, QString::fromLatin1(r.packet.toHex(' ')), r.text)));
+                    .arg(*d.frequency, QString::fromLatin1(r.packet.toHex(' ')))
+                    .arg(static_cast<int>(r.refusal))));
         }
     }
 }
@@ -917,14 +897,13 @@ void TestConfigRecord::refusedChannelBytesAreKept()
     // With no band the kept (refused) bytes are checked again.
     r = record.encode(validFields("433.92", ""));
     QCOMPARE(r.status, EncodeResult::Refused);
-    QCOMPARE(r.text, QStringLiteral("Incorrect Frequency value"));
+    QCOMPARE(r.refusal, Refusal::FrequencyOutOfRange);
 
     // High byte in range, low byte not: refused at the low byte.
     record.setChannelBytes(0x06, 256);
     r = record.encode(validFields("", ""));
     QCOMPARE(r.status, EncodeResult::Refused);
-    QCOMPARE(r.text, QStringLiteral("Incorrect Frequency value"));
-    QCOMPARE(r.title, QStringLiteral("Error"));
+    QCOMPARE(r.refusal, Refusal::FrequencyOutOfRange);
     record.setChannelBytes(0x06, -1);
     QCOMPARE(record.encode(validFields("", "")).status, EncodeResult::Refused);
 }
@@ -960,26 +939,24 @@ void TestConfigRecord::unreadPowerAndSpeedAreRefused()
     EncodeResult r = record.encode(f);
     QCOMPARE(r.status, EncodeResult::Refused);
     QVERIFY(r.packet.isEmpty());
-    QCOMPARE(r.text, QStringLiteral("Invalid input (Tx Power)"));
-    QCOMPARE(r.title, QStringLiteral("Error!!"));
+    QCOMPARE(r.refusal, Refusal::TxPowerUnread);
 
     f = validFields();
     f.rfSpeed = "??";
     r = record.encode(f);
     QCOMPARE(r.status, EncodeResult::Refused);
     QVERIFY(r.packet.isEmpty());
-    QCOMPARE(r.text, QStringLiteral("Invalid input (RF TX Speed)"));
-    QCOMPARE(r.title, QStringLiteral("Error!!"));
+    QCOMPARE(r.refusal, Refusal::RfSpeedUnread);
 
     // Both unread: the power box comes first in block order.
     f.txPower = "??";
     r = record.encode(f);
-    QCOMPARE(r.text, QStringLiteral("Invalid input (Tx Power)"));
+    QCOMPARE(r.refusal, Refusal::TxPowerUnread);
 
     // A frequency refusal comes before either.
     f.frequency = "429";
     r = record.encode(f);
-    QCOMPARE(r.text, QStringLiteral("Incorrect Frequency value"));
+    QCOMPARE(r.refusal, Refusal::FrequencyOutOfRange);
 }
 
 void TestConfigRecord::powerAndSpeedEncoding_data()
@@ -1157,8 +1134,7 @@ void TestConfigRecord::factoryPacket()
     const EncodeResult r = record.encode(factoryFields());
     QCOMPARE(r.status, EncodeResult::Ok);
     QCOMPARE(r.packet, QByteArray::fromHex("000000000000000006200011"));
-    QVERIFY(r.text.isEmpty());
-    QVERIFY(r.title.isEmpty());
+    QCOMPARE(r.refusal, Refusal::None);
 }
 
 void TestConfigRecord::packetBlockOrder()

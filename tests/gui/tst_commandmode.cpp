@@ -168,7 +168,7 @@ void TestCommandMode::waitRunsTimersAndReceiveEvents()
     QCOMPARE(h.form().state().loopbackChar, std::optional<quint8>(quint8('Z')));
     // The quiet-line tick came too and ended the burst.
     QVERIFY(!h.form().timer1().isEnabled());
-    QCOMPARE(h.form().state().rxIndex, 0);
+    QCOMPARE(h.form().state().rx.index, 0);
 }
 
 void TestCommandMode::waitDoesNotSpin()

@@ -44,9 +44,9 @@ public:
             const FormState &s = m_form.state();
             RxEvent e;
             e.ns = VirtualModule::now();
-            e.rxIndex = s.rxIndex;
+            e.rxIndex = s.rx.index;
             e.noReply = s.noReply;
-            e.buffer = s.rxBuffer;
+            e.buffer = s.rx.buffer;
             e.text13 = m_form.controls().Text13->text().size();
             e.text22 = m_form.controls().Text22->text().size();
             e.timer1Enabled = m_form.timer1().isEnabled();
@@ -164,9 +164,9 @@ void TestReceivePath::bytesStoredAndShown()
         QCOMPARE(e.timer1Interval, 60);
     }
     // The tick ended the burst: the index starts over, the slots stay.
-    QCOMPARE(h.form().state().rxIndex, 0);
+    QCOMPARE(h.form().state().rx.index, 0);
     for (int i = 0; i < bytes.size(); ++i)
-        QCOMPARE(h.form().state().rxBuffer[size_t(i)], int(quint8(bytes.at(i))));
+        QCOMPARE(h.form().state().rx.buffer[size_t(i)], int(quint8(bytes.at(i))));
 }
 
 void TestReceivePath::ignoredByte_data()
@@ -215,7 +215,7 @@ void TestReceivePath::ignoredByte()
     QCOMPARE(ui.Text13->text(), shown);
     QCOMPARE(ui.Text22->text(), shown);
     for (int i = 0; i < expectedSlots.size(); ++i)
-        QCOMPARE(h.form().state().rxBuffer[size_t(i)], expectedSlots.at(i));
+        QCOMPARE(h.form().state().rx.buffer[size_t(i)], expectedSlots.at(i));
     QCOMPARE(h.form().state().noReply, shown.isEmpty());
     const quint8 lastShown = shown.isEmpty() ? quint8('q') : quint8(shown.back().unicode());
     QCOMPARE(h.form().state().loopbackChar, std::optional<quint8>(lastShown));
@@ -247,7 +247,7 @@ void TestReceivePath::fiftyTwoBytesWrap()
     QCOMPARE(rec.events.at(50).buffer[50], 51);
     QCOMPARE(rec.events.at(50).buffer[0], 1);
     QCOMPARE(rec.events.at(51).rxIndex, 1);
-    const RxSlots &after = h.form().state().rxBuffer;
+    const RxSlots &after = h.form().state().rx.buffer;
     QCOMPARE(after[0], 52);
     for (int i = 1; i <= 50; ++i)
         QCOMPARE(after[size_t(i)], i + 1);
@@ -282,9 +282,9 @@ void TestReceivePath::emptyReadEvent()
     FormState &s = h.form().state();
     h.ui().Text13->setText(QStringLiteral("abc"));
     h.ui().Text22->setText(QStringLiteral("de"));
-    s.rxIndex = 3;
-    s.rxBuffer[3] = 'A';
-    s.rxBuffer[2] = 'B';
+    s.rx.index = 3;
+    s.rx.buffer[3] = 'A';
+    s.rx.buffer[2] = 'B';
     s.noReply = true;
     s.loopbackChar = quint8('q');
     h.form().loopTimer().setEnabled(false);
@@ -295,9 +295,9 @@ void TestReceivePath::emptyReadEvent()
     // A line event with nothing to read.
     emit h.form().comm().commEvent();
 
-    QCOMPARE(s.rxBuffer[3], kEmptySlot);
-    QCOMPARE(s.rxBuffer[2], int('B'));
-    QCOMPARE(s.rxIndex, 3);
+    QCOMPARE(s.rx.buffer[3], kEmptySlot);
+    QCOMPARE(s.rx.buffer[2], int('B'));
+    QCOMPARE(s.rx.index, 3);
     QVERIFY(s.noReply);
     QCOMPARE(s.loopbackChar, std::optional<quint8>(quint8('q')));
     QCOMPARE(h.ui().Text13->text(), QString("abc"));
@@ -308,7 +308,7 @@ void TestReceivePath::emptyReadEvent()
     QCOMPARE(h.form().timer1().interval(), 60);
     // Its tick ends the (empty) burst.
     QTRY_VERIFY(!h.form().timer1().isEnabled());
-    QCOMPARE(s.rxIndex, 0);
+    QCOMPARE(s.rx.index, 0);
 }
 
 void TestReceivePath::loopDelayWithLoopbackOff_data()

@@ -1,5 +1,6 @@
 // Start-up, saved settings, the window's design states and page navigation.
 
+#include "core/Version.h"
 #include "gui/widgets/DropDownBox.h"
 #include "gui/widgets/TrafficView.h"
 #include "gui/widgets/TypingBox.h"
@@ -230,7 +231,7 @@ void TestStartup::versionedTitle()
     QCOMPARE(Form1::versionedTitle(1, 0, 116), QString("Zomar Setup Utility - Version:1.0.116"));
     FormHarness h(FormHarness::Options::noModule());
     QCOMPARE(h.form().windowTitle(),
-             Form1::versionedTitle(ZOMAR_VERSION_MAJOR, ZOMAR_VERSION_MINOR, ZOMAR_VERSION_PATCH));
+             Form1::versionedTitle(kVersionMajor, kVersionMinor, kVersionPatch));
 }
 
 void TestStartup::listContents()

@@ -1,0 +1,53 @@
+#pragma once
+// The module's configuration as a typed value: the twelve bytes of the block
+// and what they mean. Both directions of the line use the same layout.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+namespace zomar {
+
+inline constexpr int kBlockSize = 12;
+
+// The fields of a block, in block order.
+enum class BlockField { Destination, Local, Channel, TxPower, RfSpeed };
+
+struct ConfigBlock {
+    quint32 destination = 0; // bytes 0..3, the first byte is the most significant
+    quint32 local = 0;       // bytes 4..7
+    quint16 channel = 0;     // bytes 8 (high) and 9 (low)
+    quint8 txPowerCode = 0;  // byte 10
+    quint8 rfSpeedCode = 0;  // byte 11
+
+    // Twelve bytes, or nullopt for any other length.
+    static std::optional<ConfigBlock> fromBytes(const QByteArray &bytes);
+    QByteArray toBytes() const;
+    // 00 00 00 00 00 00 00 00 06 20 00 11: what "Reset Defaults" writes.
+    static ConfigBlock factoryDefaults();
+
+    // The fields whose bytes differ, in block order.
+    QList<BlockField> differingFields(const ConfigBlock &other) const;
+    // True when a byte of the block is 0xA5, which a module's answer cannot
+    // carry (the receive rules drop it), so such a block cannot be read back.
+    bool holdsUnreadableByte() const;
+
+    bool operator==(const ConfigBlock &o) const { return toBytes() == o.toBytes(); }
+    bool operator!=(const ConfigBlock &o) const { return !(*this == o); }
+};
+
+// "destination", "local", "channel", "tx_power", "rf_speed": the names used in
+// the command line's output, JSON and profiles.
+QString fieldKey(BlockField field);
+// "Destination", "Local", "Channel", "TX power", "RF speed".
+QString fieldLabel(BlockField field);
+
+// Eight uppercase hex digits, e.g. "0102A0FF".
+QString addressHex(quint32 address);
+// Bytes as lowercase hex without separators ("0102...11"), or with blanks.
+QString blockHex(const QByteArray &bytes, bool spaced = false);
+
+} // namespace zomar
