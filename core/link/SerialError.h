@@ -30,6 +30,7 @@ inline constexpr int SettingsRefused = 8015;  // line settings not accepted
 inline constexpr int InvalidSettings = 380;   // malformed settings text
 inline constexpr int OpenFailed = 8020;       // any other failure to open
 inline constexpr int WriteFailed = 8021;      // the device refused a write
+inline constexpr int NotATerminal = 8022;     // the path is no serial device
 } // namespace serial_errors
 
 } // namespace zomar

@@ -7,8 +7,13 @@
 #include <QScopedValueRollback>
 #include <QSerialPort>
 
+#include <QDir>
+
 #include <cerrno>
+#include <grp.h>
 #include <poll.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace zomar {
@@ -57,6 +62,16 @@ bool descriptorHungUp(qintptr handle)
 }
 
 } // namespace
+
+QString SerialLink::deviceGroup(const QString &device)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(device).constData(), &st) != 0)
+        return {};
+    if (const group *g = ::getgrgid(st.st_gid))
+        return QString::fromLocal8Bit(g->gr_name);
+    return QString::number(st.st_gid);
+}
 
 SerialLink::SerialLink(const PortResolver &resolver, QObject *parent)
     : QObject(parent), m_resolver(resolver), m_port(new QSerialPort(this))
@@ -120,10 +135,51 @@ void SerialLink::setPortOpen(bool open)
         return;
     }
 
-    closePort();
     const QString device = m_resolver.deviceFor(m_commPort);
-    if (device.isEmpty() || !QFileInfo::exists(device))
+    if (device.isEmpty() || !QFileInfo::exists(device)) {
+        closePort();
         throw invalidPort();
+    }
+    openDevice(device);
+}
+
+QString SerialLink::canonicalDevice(const QString &path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
+QString SerialLink::notATerminalReason(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("it does not exist");
+    if (!S_ISCHR(st.st_mode))
+        return S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder")
+                                   : QStringLiteral("it is not a device");
+    const unsigned maj = major(st.st_rdev);
+    const unsigned min = minor(st.st_rdev);
+    // Pseudo-terminal slaves have no sysfs entry; every other terminal
+    // device belongs to the tty class.
+    if (maj >= 136 && maj <= 143)
+        return {};
+    const QString subsystem =
+        QFileInfo(QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(maj).arg(min))
+            .canonicalFilePath();
+    if (subsystem.endsWith(QLatin1String("/tty")))
+        return {};
+    return QStringLiteral("it is a device, but not a serial port or terminal");
+}
+
+void SerialLink::openDevice(const QString &path)
+{
+    closePort();
+    const QString device = canonicalDevice(path);
+    if (device.isEmpty())
+        throw SerialError(InvalidPort, QStringLiteral("No such device: %1").arg(path));
+    const QString notTerminal = notATerminalReason(device);
+    if (!notTerminal.isEmpty())
+        throw SerialError(NotATerminal,
+                          QStringLiteral("%1 is not a serial port: %2").arg(path, notTerminal));
 
     m_port->setPortName(device);
     m_port->setBaudRate(m_baud);
@@ -137,13 +193,20 @@ void SerialLink::setPortOpen(bool open)
         const QString reason = m_port->errorString();
         m_port->close();
         m_port->clearError();
-        throw openFailure(device, error, reason);
+        throw openFailure(device,
+                          path == device ? device : QStringLiteral("%1 (%2)").arg(device, path),
+                          error, reason);
+    }
+    if (!::isatty(static_cast<int>(m_port->handle()))) {
+        m_port->close();
+        throw SerialError(NotATerminal, QStringLiteral("%1 is not a serial port").arg(path));
     }
 
     // Whatever reached the device while nobody listened is not for us; a real
     // UART would have dropped it.
     m_port->clear(QSerialPort::AllDirections);
     m_device = device;
+    m_requested = path;
     m_lost = false;
 }
 
@@ -154,6 +217,8 @@ void SerialLink::output(const QByteArray &bytes)
                           QStringLiteral("Operation valid only when the port is open"));
     if (bytes.isEmpty())
         return;
+    if (m_tap)
+        m_tap(true, bytes);
     if (m_port->write(bytes) != bytes.size())
         throw SerialError(
             WriteFailed,
@@ -188,6 +253,11 @@ QString SerialLink::deviceName() const
     return m_port->isOpen() ? m_device : QString();
 }
 
+QString SerialLink::requestedName() const
+{
+    return m_port->isOpen() ? m_requested : QString();
+}
+
 void SerialLink::onReadyRead()
 {
     const qint64 available = m_port->bytesAvailable();
@@ -202,6 +272,8 @@ void SerialLink::onReadyRead()
     m_waiting.resize(old + static_cast<qsizetype>(available));
     const qint64 got = m_port->read(m_waiting.data() + old, available);
     m_waiting.resize(old + static_cast<qsizetype>(qMax<qint64>(got, 0)));
+    if (m_tap && got > 0)
+        m_tap(false, QByteArray(m_waiting.constData() + old, static_cast<qsizetype>(got)));
 
     // Handlers run from the event loop, not inside the port's readyRead: a
     // handler that waits with the event loop running must still let the port
@@ -301,9 +373,11 @@ void SerialLink::closePort()
     m_waiting.clear();
     m_readPos = 0;
     m_device.clear();
+    m_requested.clear();
 }
 
-SerialError SerialLink::openFailure(const QString &device, int error, const QString &reason) const
+SerialError SerialLink::openFailure(const QString &device, const QString &shown, int error,
+                                    const QString &reason) const
 {
     switch (error) {
     case QSerialPort::PermissionError: {
@@ -311,23 +385,27 @@ SerialError SerialLink::openFailure(const QString &device, int error, const QStr
         // error; only the device's own access rights tell them apart.
         const QByteArray path = QFile::encodeName(device);
         if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
+            const QString group = deviceGroup(device);
+            const QString owner = group.isEmpty() || group == QLatin1String("dialout")
+                                      ? QString()
+                                      : QStringLiteral(" (the device belongs to group '%1')").arg(group);
             return SerialError(PermissionDenied,
-                               QStringLiteral("Permission denied on %1. Add your user to the "
+                               QStringLiteral("Permission denied on %1%2. Add your user to the "
                                               "'dialout' group (on some distributions 'uucp') "
                                               "and log in again.")
-                                   .arg(device));
+                                   .arg(shown, owner));
         }
         return SerialError(
-            PortInUse, QStringLiteral("Port %1 is already in use by another program").arg(device));
+            PortInUse, QStringLiteral("Port %1 is already in use by another program").arg(shown));
     }
     case QSerialPort::DeviceNotFoundError:
         return invalidPort();
     case QSerialPort::UnsupportedOperationError:
         return SerialError(SettingsRefused,
                            QStringLiteral("The device %1 does not accept the settings %2: %3")
-                               .arg(device, m_settings, reason));
+                               .arg(shown, m_settings, reason));
     default:
-        return SerialError(OpenFailed, QStringLiteral("Cannot open %1: %2").arg(device, reason));
+        return SerialError(OpenFailed, QStringLiteral("Cannot open %1: %2").arg(shown, reason));
     }
 }
 

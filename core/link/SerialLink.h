@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QSerialPort;
 
 namespace zomar {
@@ -38,6 +40,24 @@ public:
     // true: opens the device the port number maps to (throws SerialError);
     // false: closes (never throws).
     void setPortOpen(bool open);
+    // Opens a device by path, whatever name it is given by (a by-id or by-path
+    // link, a symlink): the link follows it to the device itself, so the lock
+    // holds for every name. Refuses paths that are not terminal devices
+    // without opening them. Throws SerialError.
+    void openDevice(const QString &path);
+
+    // The device a path names: symlinks resolved ("" when it does not exist).
+    static QString canonicalDevice(const QString &path);
+    // "" when the path is a terminal device, else why it is not one. Looks
+    // only at the file and sysfs: nothing is opened.
+    static QString notATerminalReason(const QString &path);
+    // Name of the group that owns the device ("" when it cannot be read).
+    static QString deviceGroup(const QString &device);
+
+    // Sees every byte written (sent = true) and read from the device, as it
+    // goes to or comes from the port, for a trace of the line.
+    using Tap = std::function<void(bool sent, const QByteArray &bytes)>;
+    void setTap(Tap tap) { m_tap = std::move(tap); }
 
     // Sends every byte in order without waiting for the line. Throws
     // PortNotOpen while closed.
@@ -47,8 +67,11 @@ public:
     QByteArray input();
     int bytesWaiting() const;
 
-    // Device path of the open port ("" while closed).
+    // Device path of the open port ("" while closed): the device itself,
+    // not the name it was opened by.
     QString deviceName() const;
+    // The name the open port was asked for ("" while closed).
+    QString requestedName() const;
 
 signals:
     // Raised once per waiting byte (more may follow while bytes still wait).
@@ -64,7 +87,8 @@ private:
     void onError(int error);
     void applySettings();
     void closePort();
-    SerialError openFailure(const QString &device, int error, const QString &reason) const;
+    SerialError openFailure(const QString &device, const QString &shown, int error,
+                            const QString &reason) const;
 
     const PortResolver &m_resolver;
     QSerialPort *m_port;
@@ -72,6 +96,8 @@ private:
     int m_baud = 38400;
     int m_commPort = 1;
     QString m_device;
+    QString m_requested;
+    Tap m_tap;
     QByteArray m_waiting;
     qsizetype m_readPos = 0;
     quint64 m_reads = 0; // bytes taken by input(), to tell reading handlers apart
