@@ -40,6 +40,8 @@ struct ModuleState {
     QByteArray configuration = VirtualModule::factoryConfiguration();
     int lineSpeed = 38400;
     std::optional<QByteArray> answerOverride;
+    std::optional<QByteArray> storeOverride;
+    std::function<bool(const QByteArray &)> hangUpAfter;
     bool commandMode = false;
     QList<VirtualModule::WireByte> received;
     int messagesHandled = 0;
@@ -205,8 +207,8 @@ private:
                         answer = d->answerOverride.value_or(d->configuration);
                     }
                 } else if (length == kBlockSize) {
-                    d->configuration = tail;
-                    written = tail;
+                    d->configuration = d->storeOverride.value_or(tail);
+                    written = d->configuration;
                 }
             }
         }
@@ -217,6 +219,14 @@ private:
         }
         if (written)
             emit m_owner->configurationWritten(*written);
+        std::function<bool(const QByteArray &)> hangUpAfter;
+        {
+            QMutexLocker lock(&d->mutex);
+            hangUpAfter = d->hangUpAfter;
+        }
+        // Queued: this runs inside the quiet timer's own signal.
+        if (hangUpAfter && hangUpAfter(length <= tail.size() ? tail : QByteArray()))
+            QMetaObject::invokeMethod(this, [this] { shutDown(); }, Qt::QueuedConnection);
     }
 
     void flush()
@@ -365,6 +375,18 @@ void VirtualModule::setAnswerOverride(std::optional<QByteArray> answer)
 {
     QMutexLocker lock(&d->mutex);
     d->answerOverride = std::move(answer);
+}
+
+void VirtualModule::setStoreOverride(std::optional<QByteArray> stored)
+{
+    QMutexLocker lock(&d->mutex);
+    d->storeOverride = std::move(stored);
+}
+
+void VirtualModule::setHangUpAfter(std::function<bool(const QByteArray &)> when)
+{
+    QMutexLocker lock(&d->mutex);
+    d->hangUpAfter = std::move(when);
 }
 
 bool VirtualModule::inCommandMode() const

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -40,6 +41,12 @@ public:
     // Replaces the answer to "+++" (for short or odd answers); nullopt restores it.
     void setAnswerOverride(std::optional<QByteArray> answer);
     bool inCommandMode() const;
+    // A faulty module: a block written to it is stored as this instead
+    // (nullopt: stored as sent).
+    void setStoreOverride(std::optional<QByteArray> stored);
+    // Pulls the plug right after the module has taken a message (a burst ended
+    // by a quiet gap) for which `when` is true; called on the module's thread.
+    void setHangUpAfter(std::function<bool(const QByteArray &message)> when);
     // Messages (bursts ended by a quiet gap) taken in so far, answered or not;
     // any answer to a message is on the line before this count moves.
     int messagesHandled() const;

@@ -73,8 +73,12 @@ QString SerialLink::deviceGroup(const QString &device)
     return QString::number(st.st_gid);
 }
 
-SerialLink::SerialLink(const PortResolver &resolver, QObject *parent)
-    : QObject(parent), m_resolver(resolver), m_port(new QSerialPort(this))
+SerialLink::SerialLink(const PortResolver &resolver, QObject *parent) : SerialLink(parent)
+{
+    m_resolver = &resolver;
+}
+
+SerialLink::SerialLink(QObject *parent) : QObject(parent), m_port(new QSerialPort(this))
 {
     connect(m_port, &QSerialPort::readyRead, this, [this] { onReadyRead(); });
     connect(m_port, &QSerialPort::errorOccurred, this,
@@ -135,7 +139,7 @@ void SerialLink::setPortOpen(bool open)
         return;
     }
 
-    const QString device = m_resolver.deviceFor(m_commPort);
+    const QString device = m_resolver ? m_resolver->deviceFor(m_commPort) : QString();
     if (device.isEmpty() || !QFileInfo::exists(device)) {
         closePort();
         throw invalidPort();
@@ -208,6 +212,7 @@ void SerialLink::openDevice(const QString &path)
     m_device = device;
     m_requested = path;
     m_lost = false;
+    m_lostReason.clear();
 }
 
 void SerialLink::output(const QByteArray &bytes)
@@ -223,6 +228,15 @@ void SerialLink::output(const QByteArray &bytes)
         throw SerialError(
             WriteFailed,
             QStringLiteral("Write to %1 failed: %2").arg(m_device, m_port->errorString()));
+}
+
+bool SerialLink::outputAtOnce(const QByteArray &bytes)
+{
+    output(bytes);
+    // Hand the bytes to the device now rather than at the next turn of the
+    // event loop, so the caller knows whether they left.
+    m_port->flush();
+    return m_port->isOpen() && m_port->bytesToWrite() == 0;
 }
 
 QByteArray SerialLink::input()
@@ -338,6 +352,7 @@ void SerialLink::onError(int error)
 
     m_lost = true;
     const QString device = m_device;
+    m_lostReason = QStringLiteral("The device %1 was disconnected").arg(device);
     closePort();
     // Queued, so the receiver's message box does not run inside the port's own
     // notification.

@@ -22,7 +22,10 @@ class SerialLink : public QObject
 {
     Q_OBJECT
 public:
+    // With a resolver, port numbers open the device they map to; without
+    // one only openDevice() opens anything.
     explicit SerialLink(const PortResolver &resolver, QObject *parent = nullptr);
+    explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
     // "<speed>,n,8,1". Throws SerialError (InvalidSettings) for a malformed
@@ -62,6 +65,9 @@ public:
     // Sends every byte in order without waiting for the line. Throws
     // PortNotOpen while closed.
     void output(const QByteArray &bytes);
+    // The same, handing the bytes to the device within this call; true when
+    // all of them reached it.
+    bool outputAtOnce(const QByteArray &bytes);
 
     // Removes and returns one waiting byte, or an empty array.
     QByteArray input();
@@ -70,6 +76,8 @@ public:
     // Device path of the open port ("" while closed): the device itself,
     // not the name it was opened by.
     QString deviceName() const;
+    // Why the last open port went away ("" when it did not, or once reopened).
+    QString lostReason() const { return m_lostReason; }
     // The name the open port was asked for ("" while closed).
     QString requestedName() const;
 
@@ -90,13 +98,14 @@ private:
     SerialError openFailure(const QString &device, const QString &shown, int error,
                             const QString &reason) const;
 
-    const PortResolver &m_resolver;
+    const PortResolver *m_resolver = nullptr;
     QSerialPort *m_port;
     QString m_settings = QStringLiteral("38400,n,8,1");
     int m_baud = 38400;
     int m_commPort = 1;
     QString m_device;
     QString m_requested;
+    QString m_lostReason;
     Tap m_tap;
     QByteArray m_waiting;
     qsizetype m_readPos = 0;

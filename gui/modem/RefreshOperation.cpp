@@ -5,6 +5,7 @@
 #include "gui/modem/CommandModeSteps.h"
 #include "core/link/SerialLink.h"
 #include "core/timing/IntervalTimer.h"
+#include "core/protocol/CommandTiming.h"
 #include "core/timing/YieldingWait.h"
 
 #include <QLineEdit>
@@ -40,7 +41,7 @@ void RefreshOperation::refresh()
 
     EnterATMode(m_ctx);
     // The answer is stored, and decoded, by events handled inside this wait.
-    yieldingWait(0.2);
+    yieldingWait(kEntryWait);
     CloseATMode(m_ctx);
 
     // A port that closed under the read (device lost, or a disconnect during

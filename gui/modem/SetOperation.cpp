@@ -5,6 +5,7 @@
 #include "gui/modem/CommandModeSteps.h"
 #include "gui/modem/RefreshOperation.h"
 #include "core/link/SerialLink.h"
+#include "core/protocol/CommandTiming.h"
 #include "core/timing/YieldingWait.h"
 
 #include <QLineEdit>
@@ -45,12 +46,12 @@ void SetOperation::set()
     // The module's answer to "+++" is only counted, not decoded into the fields.
     m_ctx.state.parsePending = false;
     EnterATMode(m_ctx);
-    yieldingWait(0.2);
+    yieldingWait(kEntryWait);
     sendConfigPacket();
-    yieldingWait(0.1);
+    yieldingWait(kPacketWait);
     CloseATMode(m_ctx);
     m_ctx.state.parsePending = true;
-    yieldingWait(0.1);
+    yieldingWait(kExitWait);
     m_ctx.setStatus(QStringLiteral("Send Complete"));
     m_refresh.refresh();
     m_ctx.pointer.set(false);

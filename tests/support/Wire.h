@@ -1,0 +1,71 @@
+#pragma once
+// What a virtual module received, read as the module reads it: messages
+// split by quiet gaps, and the command-mode exchanges they make up. No
+// widgets, so core tests use it too.
+
+#include "sim/VirtualModule.h"
+
+#include <QList>
+#include <QString>
+
+namespace zomar::test {
+
+struct WireMessage {
+    qint64 startNs = 0;
+    qint64 endNs = 0;
+    QByteArray bytes;
+};
+
+// Bytes closer together than gapMs belong to one message.
+inline QList<WireMessage> wireMessages(const QList<VirtualModule::WireByte> &wire, int gapMs = 5)
+{
+    QList<WireMessage> out;
+    for (const VirtualModule::WireByte &b : wire) {
+        if (out.isEmpty() || b.nsecs - out.last().endNs > qint64(gapMs) * 1'000'000)
+            out.append(WireMessage{b.nsecs, b.nsecs, {}});
+        out.last().endNs = b.nsecs;
+        out.last().bytes.append(static_cast<char>(b.value));
+    }
+    return out;
+}
+
+// Checks that the messages are whole exchanges that never interleave: "+++"
+// only outside command mode, "---" only inside it, a twelve-byte block only
+// inside it, nothing else. Returns "" or what went wrong first.
+inline QString exchangeFault(const QList<WireMessage> &messages)
+{
+    bool inCommandMode = false;
+    for (int i = 0; i < messages.size(); ++i) {
+        const QByteArray &m = messages.at(i).bytes;
+        const QString at = QStringLiteral("message %1 (%2)").arg(i).arg(QString::fromLatin1(m.toHex(' ')));
+        if (m.size() == 12) {
+            if (!inCommandMode)
+                return at + QStringLiteral(": a block outside command mode");
+            continue;
+        }
+        if (m.isEmpty() || m.size() % 3 != 0)
+            return at + QStringLiteral(": not a command sequence");
+        for (int k = 0; k < m.size(); k += 3) {
+            const QByteArray seq = m.mid(k, 3);
+            if (seq == "+++") {
+                if (inCommandMode)
+                    return at + QStringLiteral(": \"+++\" inside command mode");
+                inCommandMode = true;
+            } else if (seq == "---") {
+                if (!inCommandMode)
+                    return at + QStringLiteral(": \"---\" outside command mode");
+                inCommandMode = false;
+            } else {
+                return at + QStringLiteral(": not a command sequence");
+            }
+        }
+    }
+    return inCommandMode ? QStringLiteral("left in command mode") : QString();
+}
+
+inline double msBetweenNs(qint64 fromNs, qint64 toNs)
+{
+    return double(toNs - fromNs) / 1e6;
+}
+
+} // namespace zomar::test
