@@ -1,6 +1,6 @@
 #include "core/link/PortResolver.h"
 
-#include <QSerialPortInfo>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -99,6 +99,16 @@ QString PortResolver::deviceFor(int number) const
 {
     if (number < 1)
         return {};
+    // Only the system's ports need the (costly) scan.
+    if (m_explicit.contains(number) || (m_saved && !m_saved(number).trimmed().isEmpty()))
+        return deviceFor(number, {});
+    return deviceFor(number, orderedSystemPorts());
+}
+
+QString PortResolver::deviceFor(int number, const QList<SystemPort> &ports) const
+{
+    if (number < 1)
+        return {};
     const auto explicitIt = m_explicit.constFind(number);
     if (explicitIt != m_explicit.constEnd())
         return explicitIt->device;
@@ -107,7 +117,6 @@ QString PortResolver::deviceFor(int number) const
         if (!saved.isEmpty())
             return saved;
     }
-    const QList<SystemPort> ports = orderedSystemPorts();
     if (number <= ports.size())
         return fullDevicePath(ports.at(number - 1).device);
     return {};
@@ -115,18 +124,24 @@ QString PortResolver::deviceFor(int number) const
 
 QString PortResolver::describe(int number) const
 {
+    if (m_explicit.contains(number))
+        return describe(number, {});
+    return describe(number, orderedSystemPorts());
+}
+
+QString PortResolver::describe(int number, const QList<SystemPort> &ports) const
+{
     if (number < 1)
         return {};
     const auto explicitIt = m_explicit.constFind(number);
     if (explicitIt != m_explicit.constEnd())
         return withDescription(explicitIt->device, explicitIt->description);
 
-    const QString device = deviceFor(number);
+    const QString device = deviceFor(number, ports);
     if (device.isEmpty())
         return {};
     // A saved mapping carries no description of its own; the system may know
     // the device.
-    const QList<SystemPort> ports = orderedSystemPorts();
     for (const SystemPort &port : ports) {
         if (fullDevicePath(port.device) == device)
             return withDescription(device, port.description);
@@ -134,17 +149,24 @@ QString PortResolver::describe(int number) const
     return device;
 }
 
+QList<int> PortResolver::numbersFor(const QString &device, const QList<SystemPort> &ordered,
+                                    int highest) const
+{
+    QList<int> numbers;
+    const QString wanted = QFileInfo(device).canonicalFilePath();
+    if (wanted.isEmpty())
+        return numbers;
+    for (int n = 1; n <= highest; ++n) {
+        const QString mapped = deviceFor(n, ordered);
+        if (!mapped.isEmpty() && QFileInfo(mapped).canonicalFilePath() == wanted)
+            numbers << n;
+    }
+    return numbers;
+}
+
 QList<SystemPort> PortResolver::orderedSystemPorts() const
 {
-    QList<SystemPort> ports;
-    if (m_system) {
-        ports = m_system();
-    } else {
-        const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
-        for (const QSerialPortInfo &info : infos)
-            ports.append(SystemPort{info.systemLocation(), info.description()});
-    }
-    return sortPorts(std::move(ports));
+    return sortPorts(m_system ? m_system() : PortCatalog::scan());
 }
 
 QList<SystemPort> PortResolver::sortPorts(QList<SystemPort> ports)

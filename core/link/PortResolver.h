@@ -2,6 +2,8 @@
 // Maps the port numbers of the port list ("1".."15", or a saved number) to
 // serial devices on this system.
 
+#include "core/link/PortCatalog.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -9,11 +11,6 @@
 #include <functional>
 
 namespace zomar {
-
-struct SystemPort {
-    QString device;      // full path, e.g. /dev/ttyUSB0
-    QString description; // what the system says about it (may be empty)
-};
 
 class PortResolver
 {
@@ -25,10 +22,19 @@ public:
     // Last: the system's serial ports. Replaceable so tests need no hardware.
     void setSystemPortsSource(std::function<QList<SystemPort>()> source);
 
-    // The device port n maps to, or "" when it maps to nothing.
+    // The device port n maps to, or "" when it maps to nothing. Without a
+    // list of system ports it asks the system afresh.
     QString deviceFor(int number) const;
+    QString deviceFor(int number, const QList<SystemPort> &ordered) const;
     // Tool-tip text naming the device and its description, or "" when unmapped.
     QString describe(int number) const;
+    QString describe(int number, const QList<SystemPort> &ordered) const;
+    // The numbers from 1 to `highest` that map to the device (by its
+    // canonical path), lowest first.
+    QList<int> numbersFor(const QString &device, const QList<SystemPort> &ordered,
+                          int highest) const;
+    // Whether number n has an explicit mapping (command line, virtual module).
+    bool isExplicit(int number) const { return m_explicit.contains(number); }
 
     // The system's ports in a stable order: USB adapters (ttyUSB*, ttyACM*)
     // first, then the rest; within each group by name, numbers compared as numbers.

@@ -156,17 +156,19 @@ void Form1::load()
 
 void Form1::updatePortToolTips()
 {
-    // The operator can see which device each number stands for.
+    // The operator can see which device each number stands for. One look at
+    // the system's ports serves every entry: each look walks sysfs and udev.
+    const QList<SystemPort> system = m_resolver.orderedSystemPorts();
     DropDownBox *ports = m_ui.Combo1;
     for (int i = 0; i < ports->count(); ++i) {
         bool ok = false;
         const int number = ports->itemText(i).toInt(&ok);
-        const QString tip = ok ? m_resolver.describe(number) : QString();
+        const QString tip = ok ? m_resolver.describe(number, system) : QString();
         ports->setItemToolTip(i, tip.isEmpty() ? QStringLiteral("No serial device") : tip);
     }
     bool ok = false;
     const int current = m_state.portNumber.trimmed().toInt(&ok);
-    ports->setToolTip(ok ? m_resolver.describe(current) : QString());
+    ports->setToolTip(ok ? m_resolver.describe(current, system) : QString());
 }
 
 void Form1::unload()
