@@ -1,6 +1,13 @@
 #include "core/settings/AppSettings.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace zomar {
 
@@ -56,9 +63,37 @@ QString AppSettings::fileName() const
 {
     return m_store->fileName();
 }
-void AppSettings::sync()
+QString AppSettings::sync()
 {
     m_store->sync();
+    if (m_store->status() == QSettings::NoError)
+        return {};
+    return whyUnwritable(fileName());
+}
+
+QString AppSettings::whyUnwritable(const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.isDir())
+        return QStringLiteral("a folder is in its place");
+    // The nearest folder that exists on the way to the file.
+    QString folder = info.absolutePath();
+    while (!QFileInfo::exists(folder) && folder != QDir::rootPath())
+        folder = QFileInfo(folder).absolutePath();
+    const QFileInfo existing(folder);
+    if (!existing.isDir())
+        return QStringLiteral("%1 is not a folder").arg(folder);
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0 &&
+        folder != info.absolutePath())
+        return QStringLiteral("the folder %1 cannot be created: %2")
+            .arg(info.absolutePath(), QString::fromLocal8Bit(std::strerror(errno)));
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("the folder %1 is not writable: %2")
+            .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    QFile probe(file);
+    if (!probe.open(QIODevice::Append))
+        return probe.errorString();
+    return QStringLiteral("the settings store could not write it");
 }
 
 } // namespace zomar

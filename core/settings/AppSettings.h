@@ -39,7 +39,11 @@ public:
     QString portDevice(int number) const;
 
     QString fileName() const;
-    void sync();
+    // Writes what was set to the file. Returns "" when it was saved, else
+    // why not, in words (a folder in the file's place, no permission, ...).
+    QString sync();
+
+    static QString whyUnwritable(const QString &file);
 
 private:
     QString read(const QString &key, const QString &fallback) const;

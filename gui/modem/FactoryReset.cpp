@@ -3,6 +3,7 @@
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
 #include "gui/modem/FieldEntry.h"
+#include "gui/modem/OperationQueue.h"
 #include "gui/modem/SetOperation.h"
 
 #include <QLineEdit>
@@ -15,6 +16,13 @@ FactoryReset::FactoryReset(FormContext &ctx, FieldEntry &fields, SetOperation &s
 
 void FactoryReset::resetDefaults()
 {
+    // All of it in one turn: fields filled while a read is under way would be
+    // overwritten by that read's answer before the Set sends them.
+    m_ctx.operations.run([this] { resetNow(); });
+}
+
+void FactoryReset::resetNow()
+{
     if (!m_ctx.messages.confirm(kPrompt))
         return;
     for (QLineEdit *box : m_ctx.ui.addressBoxes())
@@ -25,7 +33,7 @@ void FactoryReset::resetDefaults()
     // A read now would replace the values just written.
     m_fields.setBandWithoutRefresh(QStringLiteral("433Mhz"));
     m_ctx.ui.Combo5->setText(QStringLiteral("19200 bps"));
-    m_set.set();
+    m_set.runSet();
 }
 
 } // namespace zomar

@@ -24,6 +24,8 @@ public:
         QStringLiteral("This will reset the unit to Factory defaults.\r\nContinue?");
 
 private:
+    void resetNow();
+
     FormContext &m_ctx;
     FieldEntry &m_fields;
     SetOperation &m_set;

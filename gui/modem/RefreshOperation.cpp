@@ -3,6 +3,7 @@
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
 #include "gui/modem/CommandModeSteps.h"
+#include "gui/modem/OperationQueue.h"
 #include "core/link/SerialLink.h"
 #include "core/timing/IntervalTimer.h"
 #include "core/protocol/CommandTiming.h"
@@ -29,12 +30,18 @@ void RefreshOperation::fillPlaceholders()
 
 void RefreshOperation::refresh()
 {
+    m_ctx.operations.run([this] { runRead(); });
+}
+
+void RefreshOperation::runRead(bool portLostBefore)
+{
     FormState &s = m_ctx.state;
     const bool wasOpen = m_ctx.comm.portOpen();
     m_ctx.pointer.set(true);
     fillPlaceholders();
     s.rx.clear();
-    m_ctx.setStatus(QStringLiteral("Requesting Configuration..."));
+    if (!portLostBefore)
+        m_ctx.setStatus(QStringLiteral("Requesting Configuration..."));
     s.noReply = true;
     s.parsePending = true;
     s.rx.index = 0;
@@ -47,7 +54,7 @@ void RefreshOperation::refresh()
     // A port that closed under the read (device lost, or a disconnect during
     // the wait) has said so in the status bar; the read claims no outcome.
     const bool closedMeanwhile = wasOpen && !m_ctx.comm.portOpen();
-    if (!closedMeanwhile)
+    if (!closedMeanwhile && !portLostBefore)
         m_ctx.setStatus(s.noReply ? kNoResponse : QStringLiteral("Request Complete"));
     m_ctx.pointer.set(false);
 }

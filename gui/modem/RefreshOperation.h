@@ -14,8 +14,12 @@ class RefreshOperation : public QObject
 public:
     explicit RefreshOperation(FormContext &ctx, QObject *parent = nullptr);
 
-    // Click of "Refresh"; also run directly by connect, Set and a band change.
+    // Click of "Refresh"; also asked for by connect and a band change. Waits
+    // for a read or write under way, then runs.
     void refresh();
+    // The read itself, at once: Set ends with it, inside the Set. After the
+    // port was lost under the Set, it writes no status: the loss stays shown.
+    void runRead(bool portLostBefore = false);
     // Tick of the quiet-line timer: decodes a pending block, ends the burst.
     void onQuietLine();
 

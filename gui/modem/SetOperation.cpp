@@ -3,6 +3,7 @@
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
 #include "gui/modem/CommandModeSteps.h"
+#include "gui/modem/OperationQueue.h"
 #include "gui/modem/RefreshOperation.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/CommandTiming.h"
@@ -41,24 +42,35 @@ SetOperation::SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject 
 
 void SetOperation::set()
 {
+    m_ctx.operations.run([this] { runSet(); });
+}
+
+void SetOperation::runSet()
+{
+    const bool wasOpen = m_ctx.comm.portOpen();
     m_ctx.pointer.set(true);
     m_ctx.setStatus(QStringLiteral("Sending Configuration..."));
     // The module's answer to "+++" is only counted, not decoded into the fields.
     m_ctx.state.parsePending = false;
     EnterATMode(m_ctx);
     yieldingWait(kEntryWait);
-    sendConfigPacket();
+    sendConfigPacket(wasOpen);
     yieldingWait(kPacketWait);
     CloseATMode(m_ctx);
     m_ctx.state.parsePending = true;
     yieldingWait(kExitWait);
-    m_ctx.setStatus(QStringLiteral("Send Complete"));
-    m_refresh.refresh();
+    // A port closed under the Set has said so; the Set claims no outcome.
+    const bool closedMeanwhile = wasOpen && !m_ctx.comm.portOpen();
+    if (!closedMeanwhile)
+        m_ctx.setStatus(QStringLiteral("Send Complete"));
+    m_refresh.runRead(closedMeanwhile);
     m_ctx.pointer.set(false);
 }
 
-void SetOperation::sendConfigPacket()
+void SetOperation::sendConfigPacket(bool portWasOpen)
 {
+    if (portWasOpen && !m_ctx.comm.portOpen())
+        return;
     const Form1Controls &ui = m_ctx.ui;
     FieldTexts fields;
     const auto boxes = ui.addressBoxes();

@@ -17,11 +17,15 @@ class SetOperation : public QObject
 public:
     SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject *parent = nullptr);
 
-    // Click of "Set"; also run directly by the factory reset.
+    // Click of "Set". Waits for a read or write under way, then runs.
     void set();
+    // The write itself, at once: the factory reset runs it in its own turn.
+    void runSet();
     // Validates the fields in block order and writes the packet in one write.
-    // A refused field shows its message box and nothing is written.
-    void sendConfigPacket();
+    // A refused field shows its message box and nothing is written. On a port
+    // that was open when the Set began and has closed since (the device was
+    // pulled), it says nothing more: the loss has been reported.
+    void sendConfigPacket(bool portWasOpen = false);
 
     // The message box a refusal shows: its text and title (empty: the
     // application's title).

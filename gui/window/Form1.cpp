@@ -9,6 +9,7 @@
 #include "gui/widgets/TypingBox.h"
 #include "gui/modem/FactoryReset.h"
 #include "gui/modem/FieldEntry.h"
+#include "gui/modem/OperationQueue.h"
 #include "gui/modem/RefreshOperation.h"
 #include "gui/modem/SetOperation.h"
 #include "gui/connection/PortConnection.h"
@@ -41,8 +42,10 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_timer1 = std::make_unique<IntervalTimer>();
     m_timer2 = std::make_unique<IntervalTimer>();
     m_loopTimer = std::make_unique<IntervalTimer>();
+    m_operations = std::make_unique<OperationQueue>();
     m_ctx = std::make_unique<FormContext>(FormContext{m_ui, m_state, *m_comm, messages, m_pointer,
-                                                      *m_timer1, *m_timer2, *m_loopTimer});
+                                                      *m_timer1, *m_timer2, *m_loopTimer,
+                                                      *m_operations});
     m_navigator = std::make_unique<PageNavigator>(m_ui);
     m_refresh = std::make_unique<RefreshOperation>(*m_ctx);
     m_connection = std::make_unique<PortConnection>(*m_ctx, *m_refresh);
@@ -176,11 +179,19 @@ void Form1::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    // Reads and writes still waiting for their turn would go out after the
+    // window has gone.
+    m_operations->clear();
     if (!m_ui.Combo1->text().trimmed().isEmpty())
         m_settings.setPort(m_ui.Combo1->text());
     if (!m_ui.Combo2->text().trimmed().isEmpty())
         m_settings.setBaud(m_ui.Combo2->text());
-    m_settings.sync();
+    const QString problem = m_settings.sync();
+    if (!problem.isEmpty())
+        m_ctx->messages.inform(QStringLiteral("The port and speed could not be saved to %1: %2.\n"
+                                              "They will not be remembered next time.")
+                                   .arg(m_settings.fileName(), problem),
+                               QStringLiteral("Settings not saved"), MessageRequest::Warning);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

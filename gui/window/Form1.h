@@ -15,6 +15,7 @@ class AppSettings;
 class PortResolver;
 class SerialLink;
 class IntervalTimer;
+class OperationQueue;
 class PageNavigator;
 class PortConnection;
 class ReceivePath;
@@ -73,6 +74,7 @@ private:
     BusyPointer m_pointer;
     std::unique_ptr<SerialLink> m_comm;
     std::unique_ptr<IntervalTimer> m_timer1, m_timer2, m_loopTimer;
+    std::unique_ptr<OperationQueue> m_operations;
     std::unique_ptr<FormContext> m_ctx;
     std::unique_ptr<PageNavigator> m_navigator;
     std::unique_ptr<RefreshOperation> m_refresh;

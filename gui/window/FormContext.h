@@ -13,6 +13,7 @@ namespace zomar {
 
 class SerialLink;
 class IntervalTimer;
+class OperationQueue;
 
 struct FormContext {
     Form1Controls &ui;
@@ -23,6 +24,7 @@ struct FormContext {
     IntervalTimer &timer1;    // quiet-line timer
     IntervalTimer &timer2;    // continuous send
     IntervalTimer &loopTimer; // loopback delay
+    OperationQueue &operations; // reads and writes take turns on the port
 
     void setStatus(const QString &text) { ui.StatusPanel1->setText(text); }
     QString status() const { return ui.StatusPanel1->text(); }

@@ -1,0 +1,31 @@
+#pragma once
+// Reads and writes of the window take turns on the port. Each of them waits
+// with the event loop running, so a keystroke, a wheel turn or a click can ask
+// for another one while it waits; started there, the new one would run
+// inside it, its "+++" inside the running exchange and the "---" of both
+// going out back to back, which a module in command mode takes as twelve
+// bytes of configuration. An operation asked for while one runs waits and
+// runs right after it ends, in the order asked.
+
+#include <QQueue>
+
+#include <functional>
+
+namespace zomar {
+
+class OperationQueue
+{
+public:
+    // Runs the operation now, or after the running one and those asked before.
+    void run(std::function<void()> operation);
+    bool isRunning() const { return m_running; }
+    int waiting() const { return static_cast<int>(m_waiting.size()); }
+    // Drops the waiting ones (the window is closing).
+    void clear() { m_waiting.clear(); }
+
+private:
+    bool m_running = false;
+    QQueue<std::function<void()>> m_waiting;
+};
+
+} // namespace zomar
