@@ -16,6 +16,12 @@ DropDownBox::DropDownBox(QWidget *parent) : QComboBox(parent)
     // A pick changes the edit text first and then activates: reporting only
     // the activation keeps a pick to one notification.
     connect(this, QOverload<int>::of(&QComboBox::activated), this, &DropDownBox::picked);
+    // QComboBox takes the end of editing as a pick of the item that matches
+    // the text. Editing ends whenever the text loses the focus, and opening
+    // the list takes it: the band list read the module, and the speed list
+    // reconnected, on merely being opened. Only choosing an item (from the
+    // list, by the arrow keys or the wheel) is a pick.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
         if (!m_quiet)
             emit changed();
