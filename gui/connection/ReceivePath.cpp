@@ -1,5 +1,6 @@
 #include "gui/connection/ReceivePath.h"
 
+#include "gui/pages/IntervalText.h"
 #include "gui/window/FormContext.h"
 #include "gui/widgets/TrafficView.h"
 #include "core/link/SerialLink.h"
@@ -18,11 +19,10 @@ ReceivePath::ReceivePath(FormContext &ctx, QObject *parent) : QObject(parent), m
 
 void ReceivePath::readLoopDelay()
 {
-    // A text that is not a whole number of milliseconds keeps the last delay.
-    bool ok = false;
-    const int ms = m_ctx.ui.Text23->text().trimmed().toInt(&ok);
-    if (ok && ms >= 0)
-        m_loopDelayMs = ms;
+    // A text that is not a delay keeps the last one; "0" is an interval of 0
+    // (no echo).
+    if (const auto ms = intervalFromText(m_ctx.ui.Text23->text(), 0))
+        m_loopDelayMs = *ms;
 }
 
 void ReceivePath::onComm()

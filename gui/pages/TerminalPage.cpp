@@ -1,5 +1,6 @@
 #include "gui/pages/TerminalPage.h"
 
+#include "gui/pages/IntervalText.h"
 #include "gui/window/FormContext.h"
 #include "gui/widgets/TrafficView.h"
 #include "gui/widgets/TypingBox.h"
@@ -11,24 +12,6 @@
 
 namespace zomar {
 
-namespace {
-// Leading whole number of a period text ("500ms" gives 500); nullopt when
-// the text does not start with a number or the value does not fit a timer.
-std::optional<int> leadingWholeNumber(const QString &text)
-{
-    const QString t = text.trimmed();
-    qsizetype end = 0;
-    while (end < t.size() && t.at(end).isDigit())
-        ++end;
-    if (end == 0)
-        return std::nullopt;
-    bool ok = false;
-    const int value = t.left(end).toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-} // namespace
 
 TerminalPage::TerminalPage(FormContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
 {
@@ -48,13 +31,13 @@ TerminalPage::TerminalPage(FormContext &ctx, QObject *parent) : QObject(parent),
     });
 }
 
-void TerminalPage::send(QChar ch)
+void TerminalPage::send(char32_t code)
 {
     // Never attempted on a closed port (a tick can come after a disconnect).
     if (!m_ctx.comm.portOpen())
         return;
-    const char16_t code = ch.unicode();
-    // Characters beyond one byte have no byte of their own: sent as "?".
+    // Characters beyond one byte have no byte of their own: one "?" each,
+    // whatever their length in UTF-16.
     const char byte = code <= 0xFF ? static_cast<char>(code) : '?';
     try {
         m_ctx.comm.output(QByteArray(1, byte));
@@ -63,9 +46,9 @@ void TerminalPage::send(QChar ch)
     }
 }
 
-void TerminalPage::keyTyped(QChar ch)
+void TerminalPage::keyTyped(char32_t code)
 {
-    send(ch);
+    send(code);
 }
 
 void TerminalPage::contSendClicked()
@@ -73,7 +56,8 @@ void TerminalPage::contSendClicked()
     QPushButton *toggle = m_ctx.ui.Command8;
     if (toggle->text() == kSendOn) {
         toggle->setText(kSendOff);
-        if (const auto period = leadingWholeNumber(m_ctx.ui.Text24->text()))
+        // "0" is an interval of 0: the toggle reads "Cont Send Off" but no tick comes.
+        if (const auto period = intervalFromText(m_ctx.ui.Text24->text(), 0))
             m_ctx.timer2.setInterval(*period);
         m_ctx.timer2.setEnabled(true);
     } else {
@@ -84,14 +68,14 @@ void TerminalPage::contSendClicked()
 
 void TerminalPage::onContSendTick()
 {
-    const auto period = leadingWholeNumber(m_ctx.ui.Text24->text());
-    if (period && *period > 1)
+    // A changed period counts from the next tick when it is greater than 1.
+    if (const auto period = intervalFromText(m_ctx.ui.Text24->text(), 2))
         m_ctx.timer2.setInterval(*period);
     int &code = m_ctx.state.contSendChar;
     if (++code > 'Z')
         code = 'A';
     const QChar ch{static_cast<char16_t>(code)};
-    send(ch);
+    send(ch.unicode());
     m_ctx.ui.Text14->appendText(QString(ch));
 }
 

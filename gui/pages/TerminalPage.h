@@ -14,7 +14,7 @@ class TerminalPage : public QObject
 public:
     explicit TerminalPage(FormContext &ctx, QObject *parent = nullptr);
 
-    void keyTyped(QChar ch); // typing box key press
+    void keyTyped(char32_t code); // typing box key press, one character
     void contSendClicked();  // "Cont Send On"/"Cont Send Off"
     void onContSendTick();   // continuous-send timer
     void clearClicked();     // "Clear"
@@ -25,7 +25,7 @@ public:
     static inline const QString kSendOff = QStringLiteral("Cont Send Off");
 
 private:
-    void send(QChar ch);
+    void send(char32_t code);
 
     FormContext &m_ctx;
 };

@@ -1,5 +1,6 @@
 #include "gui/widgets/TypingBox.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextCursor>
 
@@ -34,9 +35,24 @@ void TypingBox::keyPressEvent(QKeyEvent *event)
         typed = QStringLiteral("\b");
     else if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         typed.clear(); // editing and focus keys, not characters
-    for (const QChar ch : typed)
-        emit keyTyped(ch);
+    report(typed);
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void TypingBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Characters composed by an input method (emoji pickers, CJK input)
+    // arrive here rather than as key presses.
+    report(event->commitString());
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void TypingBox::report(const QString &typed)
+{
+    // By code point: a character outside the BMP is one character, not two
+    // UTF-16 halves.
+    for (const uint code : typed.toUcs4())
+        emit keyTyped(static_cast<char32_t>(code));
 }
 
 } // namespace zomar

@@ -17,12 +17,17 @@ public:
     void appendText(const QString &text);
 
 signals:
-    // One typed character (control characters included: Enter is "\r",
-    // Backspace "\b"); the box still edits as usual afterwards.
-    void keyTyped(QChar ch);
+    // One typed character, by its code point (control characters included:
+    // Enter is "\r", Backspace "\b"), from a key or from an input method;
+    // the box still edits as usual afterwards.
+    void keyTyped(char32_t code);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    void report(const QString &typed);
 };
 
 } // namespace zomar
