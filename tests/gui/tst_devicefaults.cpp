@@ -1,6 +1,6 @@
 // The serial device going away under the window (an adapter pulled), at rest,
-// during a read, during a flood of data and while timed sends run; and a port
-// that another program holds.
+// during a read, in each wait of a write, during a flood of data and while
+// timed sends run; and a port that another program holds.
 
 #include "gui/widgets/TrafficView.h"
 #include "gui/widgets/TypingBox.h"
@@ -105,6 +105,8 @@ private slots:
     void lostWhileIdle();
     void lostDuringRefresh_data();
     void lostDuringRefresh();
+    void lostDuringSet_data();
+    void lostDuringSet();
     void lostDuringBurst();
     void lostWhileTimedSendsRun();
     void portHeldByAnotherProgram();
@@ -156,6 +158,60 @@ void TestDeviceFaults::lostDuringRefresh()
 
     // The read ran to its end but does not claim an outcome over the loss.
     QCOMPARE(h.prompter().shown.size(), 1);
+    checkClosedAfterLoss(h);
+    if (QTest::currentTestFailed())
+        return;
+    checkStatusReportsLoss(h);
+}
+
+void TestDeviceFaults::lostDuringSet_data()
+{
+    // The module pulls the plug right after the message that begins the wait.
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("packetSent");
+    QTest::addColumn<bool>("exitSent");
+    QTest::newRow("entry wait") << QByteArray("+++") << false << false;
+    QTest::newRow("packet wait") << QByteArray("<block>") << true << false;
+    QTest::newRow("exit wait") << QByteArray("---") << true << true;
+}
+
+void TestDeviceFaults::lostDuringSet()
+{
+    QFETCH(QByteArray, after);
+    QFETCH(bool, packetSent);
+    QFETCH(bool, exitSent);
+    FormHarness h;
+    QVERIFY(connectAndSettle(h));
+    QVERIFY(h.waitModuleIdle());
+    h.module().clearReceived();
+    h.module().setHangUpAfter([after](const QByteArray &message) {
+        return after == "<block>" ? message.size() == 12 : message.endsWith(after);
+    });
+
+    // Where the Set stood when the loss came: the read-back has not begun
+    // (it would blank the fields), and whether "---" had gone out.
+    struct {
+        bool seen = false, readBackBegun = false, exitSent = false, busy = false;
+    } atLoss;
+    QObject context;
+    connect(&h.form().comm(), &SerialLink::deviceLost, &context, [&] {
+        atLoss = {true, h.ui().Text1->text() == "??", h.form().state().parsePending,
+                  h.form().pointer().isBusy()};
+    });
+    h.ui().Command2->click();
+    QVERIFY(h.waitIdle());
+
+    QVERIFY(atLoss.seen);
+    QVERIFY(atLoss.busy);
+    QVERIFY(!atLoss.readBackBegun);
+    QCOMPARE(atLoss.exitSent, exitSent);
+    const QByteArray packet = VirtualModule::factoryConfiguration();
+    QCOMPARE(h.module().receivedBytes().contains(packet), packetSent);
+    // One box, the loss's; the status keeps naming the loss.
+    QVERIFY2(h.prompter().shown.size() == 1, qPrintable(h.prompter().texts().join(" | ")));
+    QVERIFY2(h.prompter().shown.first().text.startsWith("Connection lost: "),
+             qPrintable(h.prompter().shown.first().text));
+    QVERIFY2(h.status().startsWith("Connection lost: "), qPrintable(h.status()));
     checkClosedAfterLoss(h);
     if (QTest::currentTestFailed())
         return;
