@@ -79,6 +79,27 @@ bool ConfigBlock::holdsUnreadableByte() const
     return toBytes().contains(static_cast<char>(kUnreadableByte));
 }
 
+QList<BlockField> ConfigBlock::fieldsHoldingUnreadableByte() const
+{
+    struct Span {
+        BlockField field;
+        int first;
+        int size;
+    };
+    static constexpr Span kSpans[] = {{BlockField::Destination, 0, 4},
+                                      {BlockField::Local, 4, 4},
+                                      {BlockField::Channel, 8, 2},
+                                      {BlockField::TxPower, 10, 1},
+                                      {BlockField::RfSpeed, 11, 1}};
+    const QByteArray bytes = toBytes();
+    QList<BlockField> fields;
+    for (const Span &span : kSpans) {
+        if (bytes.mid(span.first, span.size).contains(static_cast<char>(kUnreadableByte)))
+            fields << span.field;
+    }
+    return fields;
+}
+
 QString fieldKey(BlockField field)
 {
     switch (field) {

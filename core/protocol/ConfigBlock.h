@@ -34,6 +34,7 @@ struct ConfigBlock {
     // True when a byte of the block is 0xA5, which a module's answer cannot
     // carry (the receive rules drop it), so such a block cannot be read back.
     bool holdsUnreadableByte() const;
+    QList<BlockField> fieldsHoldingUnreadableByte() const;
 
     bool operator==(const ConfigBlock &o) const { return toBytes() == o.toBytes(); }
     bool operator!=(const ConfigBlock &o) const { return !(*this == o); }

@@ -368,21 +368,28 @@ QString frequencyText(Band band, long long channel)
     return QString();
 }
 
+double channelPosition(Band band, double mhz)
+{
+    // Kept in this order of operations: decimal texts must land on the
+    // channels they always did.
+    if (band == Band::Mhz433)
+        return (mhz / 10.0 - 43.0) * 4000.0;
+    if (band == Band::Mhz868)
+        return (mhz / 10.0 - 86.0) * 2000.0;
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+bool isWholeChannel(double position)
+{
+    return std::isfinite(position) && std::fabs(position - std::nearbyint(position)) <= kWholeTolerance;
+}
+
 std::optional<ChannelNumber> channelFromFrequency(Band band, const QString &text)
 {
     if (band == Band::None)
         return std::nullopt;
 
-    const double v = leadingNumber(text);
-    double p = 0.0;
-    if (band == Band::Mhz433) {
-        const double d = v / 10.0 - 43.0;
-        p = d * 4000.0;
-    } else {
-        const double d = v / 10.0 - 86.0;
-        p = d * 2000.0;
-    }
-
+    const double p = channelPosition(band, leadingNumber(text));
     ChannelNumber result;
     if (!std::isfinite(p)) {
         result.overflow = true;

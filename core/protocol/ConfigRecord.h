@@ -58,6 +58,11 @@ double leadingNumber(const QString &text);
 // halfway between thousandths is rounded up, so the text encodes back to n.
 QString frequencyText(Band band, long long channel);
 
+// Channel position of a frequency in MHz on a band (None: NaN); whole for a
+// channel's own frequency, within the tolerance isWholeChannel allows.
+double channelPosition(Band band, double mhz);
+bool isWholeChannel(double position);
+
 // Channel number for a frequency text on a band (None: nullopt).
 // overflow is set when the value does not fit a 32-bit integer.
 struct ChannelNumber {

@@ -1,0 +1,55 @@
+#pragma once
+// A configuration profile: the fields of a block a person wants written, kept
+// in a JSON file. A profile names only the fields it changes; the others keep
+// the module's own values.
+
+#include "core/protocol/ConfigBlock.h"
+#include "core/protocol/ConfigRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zomar {
+
+inline constexpr int kProfileVersion = 1;
+inline constexpr qint64 kProfileMaxBytes = 64 * 1024;
+
+struct Profile {
+    std::optional<QString> name;
+    std::optional<QString> comment;
+    std::optional<quint32> destination;
+    std::optional<quint32> local;
+    std::optional<Band> band;      // how the channel is shown; also the window's band box
+    std::optional<int> channel;    // from "frequency_mhz" (needs "band") or "channel"
+    std::optional<quint8> txPower; // code
+    std::optional<quint8> rfSpeed; // code
+
+    // The block fields the profile names, in block order.
+    QList<BlockField> namedFields() const;
+    bool namesEveryField() const { return namedFields().size() == 5; }
+    // base with the named fields replaced.
+    ConfigBlock applyTo(ConfigBlock base) const;
+    // Every field of a block; the band picks how the channel is written.
+    static Profile fromBlock(const ConfigBlock &block, Band band);
+};
+
+struct ProfileReading {
+    std::optional<Profile> profile;
+    QString error; // one line naming the file, the key and what is allowed
+};
+
+// Strict: unknown keys, wrong types, values outside their tables, newer
+// versions, files over 64 KiB and JSON syntax errors (with line and column)
+// are refused.
+ProfileReading readProfile(const QString &path);
+ProfileReading parseProfile(const QByteArray &bytes, const QString &fileLabel);
+
+// UTF-8, keys in a fixed order, two-space indent, newline at the end.
+QByteArray profileJson(const Profile &profile);
+// Atomic (QSaveFile). Returns "" when saved, else one line saying why not.
+QString saveProfile(const Profile &profile, const QString &path);
+
+} // namespace zomar
