@@ -9,6 +9,10 @@ target="${2:-}"
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           libgl-dev fonts-liberation fontconfig)
+# The fuzzer is built with clang and its libFuzzer runtime.
+if [ "$preset" = fuzz ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

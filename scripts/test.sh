@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, then again under AddressSanitizer and
-# UndefinedBehaviorSanitizer. GUI tests run on Qt's offscreen platform.
+# UndefinedBehaviorSanitizer (with leak checks), then fuzzes the configuration
+# record for a minute. GUI tests run on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -11,4 +12,9 @@ ctest --preset default
 if [ "${ZOMAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   scripts/setup.sh asan
   ctest --preset asan
+fi
+
+# A minute of fuzzing of the configuration record, block and reply framing.
+if [ "${ZOMAR_SKIP_FUZZ:-0}" != "1" ]; then
+  scripts/fuzz.sh 60
 fi
