@@ -62,7 +62,12 @@ for _ in $(seq 100); do [ -s "$work/pty" ] && break; sleep 0.1; done
   >"$work/app.log" 2>&1 &
 app=$!
 pids+=("$app")
-window="$(xdotool search --sync --onlyvisible --name "Zomar Setup Utility" | head -n 1)"
+window="$(timeout 60 xdotool search --sync --onlyvisible --name "Zomar Setup Utility" | head -n 1 || true)"
+if [ -z "$window" ]; then
+  echo "zomar-setup showed no window:" >&2
+  cat "$work/app.log" >&2
+  exit 2
+fi
 xdotool windowactivate --sync "$window"
 sleep 1
 
