@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -47,9 +48,20 @@ struct ProfileReading {
 ProfileReading readProfile(const QString &path);
 ProfileReading parseProfile(const QByteArray &bytes, const QString &fileLabel);
 
-// UTF-8, keys in a fixed order, two-space indent, newline at the end.
+// The keys a profile may hold, in the order they are written.
+const QStringList &profileKeys();
+
+// Why a profile cannot be written ("" when it can): a TX power or RF speed
+// code outside its table (a block read from a module may carry one), or a
+// channel outside 0..65535.
+QString profileProblem(const Profile &profile);
+
+// UTF-8, keys in a fixed order, two-space indent, newline at the end; the
+// frequency written exactly (four decimals for the odd 433 MHz channels).
+// Empty when profileProblem() names a problem.
 QByteArray profileJson(const Profile &profile);
-// Atomic (QSaveFile). Returns "" when saved, else one line saying why not.
+// Atomic (QSaveFile). Returns "" when saved, else one line saying why not
+// (also for a profile that cannot be written).
 QString saveProfile(const Profile &profile, const QString &path);
 
 } // namespace zomar
