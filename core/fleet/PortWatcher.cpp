@@ -1,0 +1,55 @@
+#include "core/fleet/PortWatcher.h"
+
+#include "core/link/PortCatalog.h"
+#include "core/link/SerialLink.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zomar {
+
+PortWatcher::PortWatcher(const QString &folder, QObject *parent) : QObject(parent), m_folder(folder)
+{
+    m_timer.setInterval(kPollMs);
+    connect(&m_timer, &QTimer::timeout, this, &PortWatcher::poll);
+}
+
+void PortWatcher::start()
+{
+    m_known = present();
+    m_timer.start();
+}
+
+QMap<QString, ModuleJob> PortWatcher::present() const
+{
+    QMap<QString, ModuleJob> devices;
+    if (m_folder.isEmpty()) {
+        for (const SystemPort &port : PortCatalog::scan())
+            devices.insert(port.device, {port.device, port.byId, port.byPath, port.serialNumber});
+        return devices;
+    }
+    const QFileInfoList entries = QDir(m_folder).entryInfoList(QDir::Files | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        // A link whose device is gone is not a port.
+        if (!entry.exists())
+            continue;
+        const QString device = SerialLink::canonicalDevice(entry.absoluteFilePath());
+        devices.insert(
+            device, {device, PortCatalog::byIdName(device), entry.absoluteFilePath(), QString()});
+    }
+    return devices;
+}
+
+void PortWatcher::poll()
+{
+    const QMap<QString, ModuleJob> now = present();
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        if (!m_known.contains(it.key()))
+            emit appeared(it.value());
+    for (auto it = m_known.cbegin(); it != m_known.cend(); ++it)
+        if (!now.contains(it.key()))
+            emit disappeared(it.key());
+    m_known = now;
+}
+
+} // namespace zomar
