@@ -1,0 +1,366 @@
+#include "apps/zomar-cli/Cli.h"
+
+#include "core/link/PortCatalog.h"
+#include "core/link/PortResolver.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/ConfigBlock.h"
+#include "core/protocol/FieldValues.h"
+#include "core/settings/AppSettings.h"
+#include "sim/VirtualModule.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace zomar {
+
+namespace {
+
+QString commandName(const QString &command)
+{
+    return QStringLiteral("zomar-cli %1").arg(command);
+}
+
+qint64 monotonicMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+} // namespace
+
+Cli::Cli(const QString &command, const QString &summary, const QStringList &arguments)
+    : m_command(command), m_summary(summary), m_arguments(arguments)
+{
+    monotonicMs();
+}
+
+Cli::~Cli() = default;
+
+QString Cli::exitCodesHelp()
+{
+    return QStringLiteral("Exit codes:\n"
+                          "  0  done (a write: written and verified)\n"
+                          "  1  bad command line\n"
+                          "  2  no answer from the module\n"
+                          "  3  the read-back differs from what was written (verify: the module\n"
+                          "     differs from the profile)\n"
+                          "  4  an invalid value: nothing was sent\n"
+                          "  5  the port could not be opened, or was lost\n");
+}
+
+bool Cli::parse(int options, const QString &usageTail)
+{
+    m_options = options;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOption(help);
+    const bool many = options & ManyDevices;
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        many ? QStringLiteral("A serial device (any name: /dev/ttyUSB0, a /dev/serial/by-id "
+                              "link); repeat for more.")
+             : QStringLiteral("The serial device (any name: /dev/ttyUSB0, a /dev/serial/by-id "
+                              "link)."),
+        QStringLiteral("path"));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Port number as the window numbers them (see 'zomar-cli ports')%1.")
+            .arg(many ? QStringLiteral("; repeat for more") : QString()),
+        QStringLiteral("n"));
+    const QCommandLineOption portMap(QStringLiteral("port-map"),
+                                     QStringLiteral("Map port number N to a device; repeatable."),
+                                     QStringLiteral("N=path"));
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  QStringLiteral("Line speed of the port (default 38400)."),
+                                  QStringLiteral("speed"), QStringLiteral("38400"));
+    const QCommandLineOption simulate(
+        QStringLiteral("simulate"),
+        QStringLiteral("Run against N built-in virtual modules (default 1) instead of hardware; "
+                       "the first holds the factory configuration, each other one its own."),
+        QStringLiteral("N"));
+    const QCommandLineOption tracePath(
+        QStringLiteral("trace"),
+        QStringLiteral(
+            "Write every byte on the line, both ways, with a millisecond time, to FILE."),
+        QStringLiteral("file"));
+    const QCommandLineOption band(
+        QStringLiteral("band"),
+        QStringLiteral("Band the channel is shown and given on: 433 or 868 (default 433)."),
+        QStringLiteral("433|868"), QStringLiteral("433"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                        QStringLiteral("Print JSON instead of text."));
+    if (options & PortOptions)
+        parser.addOptions({device, port, portMap, baud, simulate, tracePath});
+    if (options & BandOption)
+        parser.addOption(band);
+    if (options & JsonOption)
+        parser.addOption(jsonOption);
+
+    // A bare --simulate means one module; the parser wants a value, so a
+    // number after it is its count ("--simulate 4") and anything else is not.
+    QStringList args{commandName(m_command)};
+    for (int i = 0; i < m_arguments.size(); ++i) {
+        const QString &a = m_arguments.at(i);
+        if (a != QLatin1String("--simulate")) {
+            args << a;
+            continue;
+        }
+        const bool countFollows = i + 1 < m_arguments.size() && !m_arguments.at(i + 1).isEmpty() &&
+                                  m_arguments.at(i + 1).front().isDigit();
+        args << QStringLiteral("--simulate=%1")
+                    .arg(countFollows ? m_arguments.at(++i) : QStringLiteral("1"));
+    }
+    if (!parser.parse(args)) {
+        fail(exit_codes::BadCommandLine,
+             parser.errorText() + QStringLiteral(" (see 'zomar-cli %1 --help')").arg(m_command));
+        return false;
+    }
+    // Only commands that declare arguments take any: a stray word is a typo.
+    if (parser.positionalArguments().size() > m_positionalAllowed) {
+        fail(exit_codes::BadCommandLine,
+             QStringLiteral("unexpected argument '%1' (see 'zomar-cli %2 --help')")
+                 .arg(parser.positionalArguments().at(m_positionalAllowed), m_command));
+        return false;
+    }
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        text.replace(
+            QStringLiteral("Usage: %1 [options]").arg(commandName(m_command)),
+            QStringLiteral("Usage: %1 [options]%2").arg(commandName(m_command), usageTail));
+        text.replace(QStringLiteral("Usage: %1").arg(QCoreApplication::applicationFilePath()),
+                     QStringLiteral("Usage: %1").arg(commandName(m_command)));
+        out(m_summary + QStringLiteral("\n\n") + text.trimmed() + QStringLiteral("\n\n") +
+            exitCodesHelp().trimmed());
+        m_exitCode = exit_codes::Done;
+        return false;
+    }
+    m_json = (options & JsonOption) && parser.isSet(jsonOption);
+    if (options & PortOptions) {
+        bool ok = false;
+        m_baud = parser.value(baud).toInt(&ok);
+        if (!ok || !lineSpeedItems().contains(parser.value(baud).trimmed())) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--baud %1: not a line speed of the list; allowed: %2")
+                     .arg(parser.value(baud), lineSpeedItems().join(QStringLiteral(", "))));
+            return false;
+        }
+    }
+    if (options & BandOption) {
+        const Parsed<Band> b = parseBandValue(parser.value(band));
+        if (!b) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--band %1: %2").arg(parser.value(band), b.problem));
+            return false;
+        }
+        m_band = *b.value;
+    }
+    return true;
+}
+
+QStringList Cli::devicesOrSystemPorts() const
+{
+    if (!m_devices.isEmpty())
+        return m_devices;
+    QStringList devices;
+    for (const SystemPort &port : PortResolver().orderedSystemPorts())
+        devices << port.device;
+    return devices;
+}
+
+bool Cli::startSimulation(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto module = std::make_unique<VirtualModule>();
+        // The first starts as from the factory; the others each hold their
+        // own block, as a tray of used modules would.
+        if (i > 0) {
+            ConfigBlock block = ConfigBlock::factoryDefaults();
+            block.destination = 0xFFFFFFFFu;
+            block.local = 0x00C00000u + quint32(i);
+            block.channel = quint16(block.channel + 8 * i);
+            block.txPowerCode = quint8(i % 8);
+            module->setConfiguration(block.toBytes());
+        }
+        QString error;
+        if (!module->start(&error)) {
+            fail(exit_codes::PortFailed,
+                 QStringLiteral("cannot start the virtual module: %1").arg(error));
+            return false;
+        }
+        m_devices << module->devicePath();
+        m_simulated.push_back(std::move(module));
+    }
+    return true;
+}
+
+bool Cli::resolveDevices(bool required)
+{
+    const QStringList paths = parser.values(QStringLiteral("device"));
+    const QStringList numbers = parser.values(QStringLiteral("port"));
+    if (parser.isSet(QStringLiteral("simulate"))) {
+        bool ok = false;
+        const int count = parser.value(QStringLiteral("simulate")).toInt(&ok);
+        if (!ok || count < 1 || count > 64) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--simulate %1: the number of virtual modules, 1 to 64")
+                     .arg(parser.value(QStringLiteral("simulate"))));
+            return false;
+        }
+        if (!paths.isEmpty() || !numbers.isEmpty()) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral(
+                     "--simulate runs on virtual modules: leave out --device and --port"));
+            return false;
+        }
+        return startSimulation(count);
+    }
+
+    PortResolver resolver;
+    AppSettings settings;
+    resolver.setSavedLookup([&settings](int n) { return settings.portDevice(n); });
+    for (const QString &entry : parser.values(QStringLiteral("port-map"))) {
+        const int eq = entry.indexOf(QLatin1Char('='));
+        bool ok = false;
+        const int n = entry.left(eq).toInt(&ok);
+        if (eq < 1 || !ok || n < 1 || eq == entry.size() - 1) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--port-map %1: give N=DEVICE, e.g. 3=/dev/ttyUSB1").arg(entry));
+            return false;
+        }
+        resolver.setExplicit(n, entry.mid(eq + 1), QStringLiteral("mapped on the command line"));
+    }
+    // Options in the order given on the command line.
+    int nextPath = 0;
+    int nextNumber = 0;
+    QList<SystemPort> ordered;
+    bool scanned = false;
+    for (const QString &name : parser.optionNames()) {
+        if (name == QLatin1String("device")) {
+            m_devices << paths.at(nextPath++);
+        } else if (name == QLatin1String("port")) {
+            const QString text = numbers.at(nextNumber++);
+            bool ok = false;
+            const int n = text.toInt(&ok);
+            if (!ok || n < 1) {
+                fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--port %1: a port number is 1 or more").arg(text));
+                return false;
+            }
+            if (!scanned && !resolver.isExplicit(n)) {
+                ordered = resolver.orderedSystemPorts();
+                scanned = true;
+            }
+            const QString path = resolver.deviceFor(n, ordered);
+            if (path.isEmpty()) {
+                fail(exit_codes::PortFailed,
+                     QStringLiteral("--port %1: no serial device has that number on this "
+                                    "system ('zomar-cli ports' lists them)")
+                         .arg(n));
+                return false;
+            }
+            m_devices << path;
+        }
+    }
+    if (!(m_options & ManyDevices) && m_devices.size() > 1) {
+        fail(exit_codes::BadCommandLine,
+             QStringLiteral("%1 works on one port: name one --device or --port").arg(m_command));
+        return false;
+    }
+    if (m_devices.isEmpty() && required) {
+        fail(exit_codes::BadCommandLine,
+             QStringLiteral("name the module's port: --device PATH or --port N ('zomar-cli ports' "
+                            "lists them), or try it on a virtual module with --simulate"));
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<ModuleSession> Cli::openSession(const QString &device)
+{
+    auto session = std::make_unique<ModuleSession>(device, m_baud);
+    trace(session->link(), device);
+    return session;
+}
+
+void Cli::trace(SerialLink &link, const QString &device)
+{
+    const QString path =
+        parser.isSet(QStringLiteral("trace")) ? parser.value(QStringLiteral("trace")) : QString();
+    if (path.isEmpty())
+        return;
+    if (!m_trace) {
+        m_trace = std::make_unique<QFile>(path);
+        if (!m_trace->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            err(QStringLiteral("zomar-cli %1: cannot write the trace %2: %3")
+                    .arg(m_command, path, m_trace->errorString()));
+            m_trace.reset();
+            return;
+        }
+        m_traceStart = monotonicMs();
+        m_trace->write(QStringLiteral("# zomar-cli %1 trace, started %2; ms since start, "
+                                      "> sent, < received, byte in hex and as text\n")
+                           .arg(m_command, QDateTime::currentDateTime().toString(Qt::ISODateWithMs))
+                           .toUtf8());
+    }
+    QFile *file = m_trace.get();
+    const qint64 start = m_traceStart;
+    link.setTap([file, start, device](bool sent, const QByteArray &bytes) {
+        const qint64 ms = monotonicMs() - start;
+        QByteArray lines;
+        for (char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            lines += QStringLiteral("%1 %2 %3 %4 %5\n")
+                         .arg(ms, 8)
+                         .arg(device)
+                         .arg(sent ? QLatin1Char('>') : QLatin1Char('<'))
+                         .arg(b, 2, 16, QLatin1Char('0'))
+                         .arg(b >= 0x20 && b < 0x7f ? QString(QLatin1Char(c)) : QStringLiteral("."))
+                         .toUtf8();
+        }
+        file->write(lines);
+        file->flush();
+    });
+}
+
+void Cli::out(const QString &line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+void Cli::err(const QString &line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+}
+
+void Cli::printJson(const QJsonObject &object)
+{
+    std::fputs(QJsonDocument(object).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+}
+
+void Cli::fail(int code, const QString &message)
+{
+    err(QStringLiteral("zomar-cli %1: %2").arg(m_command, message));
+    finish(code);
+}
+
+void Cli::finish(int code)
+{
+    if (m_exitCode)
+        return;
+    m_exitCode = code;
+    QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); });
+}
+
+} // namespace zomar

@@ -1,0 +1,100 @@
+#pragma once
+// What every command of the command-line tool shares: its options (which
+// port, line speed, band, JSON, trace, the built-in virtual module), the
+// port it names, printing, and the end of the run with an exit code.
+
+#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/ModuleSession.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QJsonObject>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace zomar {
+
+class SerialLink;
+class VirtualModule;
+
+class Cli : public QObject
+{
+    Q_OBJECT
+public:
+    enum Options {
+        PortOptions = 1, // --device, --port, --port-map, --baud, --simulate, --trace
+        BandOption = 2,  // --band
+        JsonOption = 4,  // --json
+        ManyDevices = 8, // --device and --port may be repeated
+    };
+
+    // command: "read", ...; summary: one line; arguments: after the command.
+    Cli(const QString &command, const QString &summary, const QStringList &arguments);
+    ~Cli() override;
+
+    QCommandLineParser parser;
+    QString command() const { return m_command; }
+
+    // Adds the shared options, parses, and answers --help. Returns false when
+    // the run is over (help shown, or the command line refused: exit code set).
+    bool parse(int options, const QString &usageTail = {});
+
+    // The devices named, or else every serial port of the system in the
+    // window's order (for commands that search).
+    QStringList devicesOrSystemPorts() const;
+    bool json() const { return m_json; }
+    // Words after the options that the command takes (none unless it says).
+    void allowArguments(int count) { m_positionalAllowed = count; }
+    int baud() const { return m_baud; }
+    Band band() const { return m_band; }
+
+    // The devices the options name (after --port mapping and --simulate),
+    // in the order given. Refuses (exit 1) when none is named and `required`.
+    bool resolveDevices(bool required = true);
+    const QStringList &devices() const { return m_devices; }
+    QString device() const { return m_devices.value(0); }
+    // The virtual modules --simulate started (empty without it).
+    const std::vector<std::unique_ptr<VirtualModule>> &simulated() const { return m_simulated; }
+
+    // A session on the first named device, its line traced when --trace asks.
+    std::unique_ptr<ModuleSession> openSession(const QString &device);
+    void trace(SerialLink &link, const QString &device);
+
+    void out(const QString &line);
+    void err(const QString &line);
+    void printJson(const QJsonObject &object);
+    // Prints "zomar-cli COMMAND: message" on stderr and ends with code.
+    void fail(int code, const QString &message);
+    // Ends the run: the event loop returns code.
+    void finish(int code);
+    std::optional<int> exitCode() const { return m_exitCode; }
+
+    static QString exitCodesHelp();
+
+private:
+    bool startSimulation(int count);
+
+    int m_options = 0;
+    QString m_command;
+    QString m_summary;
+    QStringList m_arguments;
+    bool m_json = false;
+    int m_positionalAllowed = 0;
+    int m_baud = 38400;
+    Band m_band = Band::Mhz433;
+    QStringList m_devices;
+    std::vector<std::unique_ptr<VirtualModule>> m_simulated;
+    std::unique_ptr<QFile> m_trace;
+    qint64 m_traceStart = 0;
+    std::optional<int> m_exitCode;
+};
+
+// A command runs to its end (returns the exit code) or starts work on the
+// event loop and returns nullopt; it then ends with Cli::finish.
+using CommandRun = std::optional<int> (*)(Cli &cli);
+
+} // namespace zomar

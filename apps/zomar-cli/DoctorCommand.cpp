@@ -1,0 +1,194 @@
+#include "apps/zomar-cli/DoctorCommand.h"
+
+#include "core/link/PortResolver.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/FieldValues.h"
+#include "core/protocol/ModuleFinder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <grp.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace zomar {
+
+namespace {
+
+QString processName(const QString &pid)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (!comm.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    return QString::fromLocal8Bit(comm.readAll()).trimmed();
+}
+
+// Whether this session's process is in the group (not only the user's entry
+// in /etc/group, which takes effect at the next login).
+bool sessionInGroup(const QString &group)
+{
+    const struct group *g = ::getgrnam(qPrintable(group));
+    if (!g)
+        return false;
+    if (::getegid() == g->gr_gid)
+        return true;
+    gid_t groups[256];
+    const int n = ::getgroups(256, groups);
+    for (int i = 0; i < n; ++i)
+        if (groups[i] == g->gr_gid)
+            return true;
+    return false;
+}
+
+struct Doctor {
+    Cli &cli;
+    int problems = 0;
+
+    void ok(const QString &text) { cli.out(QStringLiteral("  ok    ") + text); }
+    void bad(const QString &text, const QString &todo)
+    {
+        ++problems;
+        cli.out(QStringLiteral("  FAIL  ") + text);
+        if (!todo.isEmpty())
+            cli.out(QStringLiteral("        -> ") + todo);
+    }
+    void note(const QString &text) { cli.out(QStringLiteral("  note  ") + text); }
+
+    // The checks that need no port opened; false when the port cannot be tried.
+    bool checkDevice(const QString &device)
+    {
+        cli.out(QStringLiteral("%1:").arg(device));
+        const QFileInfo info(device);
+        if (!info.exists()) {
+            bad(QStringLiteral("the device does not exist"),
+                QStringLiteral("plug the adapter in and check its cable; 'zomar-cli ports' "
+                               "lists the ports this system has"));
+            return false;
+        }
+        const QString canonical = SerialLink::canonicalDevice(device);
+        ok(canonical == device ? QStringLiteral("the device exists")
+                               : QStringLiteral("the device exists (%1)").arg(canonical));
+        const QString notTerminal = SerialLink::notATerminalReason(canonical);
+        if (!notTerminal.isEmpty()) {
+            bad(notTerminal, QStringLiteral("name the serial device itself, e.g. /dev/ttyUSB0"));
+            return false;
+        }
+        ok(QStringLiteral("it is a serial terminal device"));
+        const QString group = SerialLink::deviceGroup(canonical);
+        if (::access(qPrintable(canonical), R_OK | W_OK) != 0) {
+            const QString why = QString::fromLocal8Bit(std::strerror(errno));
+            if (!group.isEmpty() && !sessionInGroup(group))
+                bad(QStringLiteral("you may not open it (%1): it belongs to the group '%2', "
+                                   "which this session is not in")
+                        .arg(why, group),
+                    QStringLiteral("sudo adduser %1 %2, then log out and in again")
+                        .arg(QString::fromLocal8Bit(qgetenv("USER")), group));
+            else
+                bad(QStringLiteral("you may not open it: %1").arg(why),
+                    QStringLiteral("check the device's permissions: ls -l %1").arg(canonical));
+            return false;
+        }
+        ok(group.isEmpty() ? QStringLiteral("you may open it")
+                           : QStringLiteral("you may open it (group '%1')").arg(group));
+        const QStringList holders = deviceHolders(canonical);
+        if (!holders.isEmpty()) {
+            bad(QStringLiteral("held open by %1").arg(holders.join(QStringLiteral(", "))),
+                holders.join(QString()).contains(QLatin1String("ModemManager"))
+                    ? QStringLiteral("ModemManager probes new serial devices and garbles command "
+                                     "mode: sudo systemctl stop ModemManager (or disable it)")
+                    : QStringLiteral("close that program (a terminal left open?) and try again"));
+        } else {
+            ok(::geteuid() == 0 ? QStringLiteral("no other process holds it")
+                                : QStringLiteral("no other process of yours holds it (run with "
+                                                 "sudo to check every user's)"));
+        }
+        ok(QStringLiteral("the port is opened 8N1 with flow control off (no RTS/CTS, no "
+                          "XON/XOFF), as the module expects"));
+        return true;
+    }
+};
+
+} // namespace
+
+QStringList deviceHolders(const QString &device)
+{
+    QStringList holders;
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    const QStringList pids =
+        QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
+    for (const QString &pid : pids) {
+        if (pid == self)
+            continue;
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+        const QStringList entries = fds.entryList(QDir::Files | QDir::System);
+        for (const QString &fd : entries) {
+            if (QFile::symLinkTarget(fds.filePath(fd)) == device) {
+                holders << QStringLiteral("%1 (pid %2)").arg(processName(pid), pid);
+                break;
+            }
+        }
+    }
+    return holders;
+}
+
+std::optional<int> runDoctor(Cli &cli)
+{
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption) || !cli.resolveDevices(false))
+        return cli.exitCode();
+    const QStringList devices = cli.devicesOrSystemPorts();
+    if (devices.isEmpty()) {
+        cli.out(QStringLiteral("No serial ports found."));
+        cli.out(QStringLiteral("  -> plug the adapter in; a USB adapter shows up as "
+                               "/dev/ttyUSB* or /dev/ttyACM* (check 'dmesg | tail')"));
+        return exit_codes::PortFailed;
+    }
+    auto doctor = std::make_shared<Doctor>(Doctor{cli});
+    QStringList testable;
+    for (const QString &device : devices)
+        if (doctor->checkDevice(device))
+            testable << device;
+    if (testable.isEmpty())
+        return exit_codes::PortFailed;
+
+    cli.out(QStringLiteral("Asking for command mode at every line speed, %1 first...")
+                .arg(ModuleFinder::speedsToTry().first()));
+    auto *finder = new ModuleFinder(testable, &cli);
+    finder->setLinkHook(
+        [&cli](SerialLink &link, const QString &device) { cli.trace(link, device); });
+    QObject::connect(finder, &ModuleFinder::finished, &cli, [&cli, finder, testable, doctor](bool) {
+        for (const QString &device : testable) {
+            cli.out(QStringLiteral("%1:").arg(device));
+            bool answered = false;
+            for (const FinderHit &hit : finder->hits()) {
+                if (hit.device != device)
+                    continue;
+                answered = true;
+                doctor->ok(QStringLiteral("a module answers at %1 baud (local address %2, %3)")
+                               .arg(hit.baud)
+                               .arg(addressHex(hit.block.local),
+                                    blockFieldText(hit.block, BlockField::Channel, cli.band())));
+                if (hit.baud != cli.baud())
+                    doctor->note(QStringLiteral("use --baud %1 (or that speed in the window)")
+                                     .arg(hit.baud));
+            }
+            for (const FinderProblem &problem : finder->problems())
+                if (problem.device == device)
+                    doctor->bad(problem.message, QString());
+            if (!answered)
+                doctor->bad(QStringLiteral("no module answered \"+++\" at any line speed"),
+                            QStringLiteral("check the module's power, that TX and RX are crossed "
+                                           "(adapter TX to module RX), the common ground, and "
+                                           "that nothing else is sending to it"));
+        }
+        cli.finish(finder->hits().isEmpty() ? exit_codes::NoAnswer : exit_codes::Done);
+    });
+    finder->start();
+    return std::nullopt;
+}
+
+} // namespace zomar

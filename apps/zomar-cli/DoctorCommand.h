@@ -1,0 +1,13 @@
+#pragma once
+// zomar-cli doctor: the checks to run when a module does not answer.
+
+#include "apps/zomar-cli/Cli.h"
+
+namespace zomar {
+
+std::optional<int> runDoctor(Cli &cli);
+
+// The processes (other than this one) that hold the device open: "name (pid N)".
+QStringList deviceHolders(const QString &device);
+
+} // namespace zomar

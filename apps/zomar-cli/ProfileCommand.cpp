@@ -1,0 +1,69 @@
+#include "apps/zomar-cli/ProfileCommand.h"
+
+#include "core/profiles/Profile.h"
+#include "core/protocol/FieldValues.h"
+
+#include <QJsonArray>
+
+namespace zomar {
+
+std::optional<int> runProfile(Cli &cli)
+{
+    cli.parser.addPositionalArgument(QStringLiteral("check"),
+                                     QStringLiteral("Validate the profile and show what it sets."));
+    cli.parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The profile file."));
+    cli.allowArguments(2);
+    if (!cli.parse(Cli::JsonOption, QStringLiteral(" check FILE")))
+        return cli.exitCode();
+    const QStringList args = cli.parser.positionalArguments();
+    if (args.size() != 2 || args.first() != QLatin1String("check")) {
+        cli.fail(exit_codes::BadCommandLine, QStringLiteral("usage: zomar-cli profile check FILE"));
+        return cli.exitCode();
+    }
+    const ProfileReading reading = readProfile(args.at(1));
+    if (!reading.profile) {
+        if (cli.json())
+            cli.printJson({{QStringLiteral("file"), args.at(1)},
+                           {QStringLiteral("valid"), false},
+                           {QStringLiteral("message"), reading.error}});
+        cli.fail(exit_codes::InvalidValue, reading.error);
+        return cli.exitCode();
+    }
+    const Profile &p = *reading.profile;
+    const Band band = p.band.value_or(Band::None);
+    const ConfigBlock block = p.applyTo(ConfigBlock{});
+    QJsonArray sets;
+    QStringList lines;
+    for (BlockField f : p.namedFields()) {
+        const QString text = f == BlockField::Channel && band != Band::None
+                                 ? QStringLiteral("%1 (channel %2)")
+                                       .arg(blockFieldText(block, f, band))
+                                       .arg(block.channel)
+                                 : blockFieldText(block, f, band);
+        sets.append(
+            QJsonObject{{QStringLiteral("field"), fieldKey(f)}, {QStringLiteral("value"), text}});
+        lines << QStringLiteral("  %1  %2").arg(fieldLabel(f), -11).arg(text);
+    }
+    if (cli.json()) {
+        cli.printJson({{QStringLiteral("file"), args.at(1)},
+                       {QStringLiteral("valid"), true},
+                       {QStringLiteral("name"), p.name.value_or(QString())},
+                       {QStringLiteral("sets"), sets}});
+        return exit_codes::Done;
+    }
+    cli.out(QStringLiteral("%1: valid profile%2")
+                .arg(args.at(1), p.name ? QStringLiteral(" \"%1\"").arg(*p.name) : QString()));
+    if (p.comment)
+        cli.out(QStringLiteral("  %1").arg(*p.comment));
+    if (lines.isEmpty())
+        cli.out(QStringLiteral("  It names no field: writing it changes nothing."));
+    else
+        cli.out(QStringLiteral("It sets:"));
+    for (const QString &line : lines)
+        cli.out(line);
+    if (!lines.isEmpty() && !p.namesEveryField())
+        cli.out(QStringLiteral("Fields it does not name keep each module's own values."));
+    return exit_codes::Done;
+}
+
+} // namespace zomar

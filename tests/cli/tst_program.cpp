@@ -1,0 +1,225 @@
+// zomar-cli program against several virtual modules at once: addresses,
+// failures that stay with their module, the log as the allocation record,
+// Ctrl+C, and refusals that come before anything is sent.
+
+#include "core/fleet/ProgramLog.h"
+#include "sim/VirtualModule.h"
+#include "tests/cli/CliRun.h"
+#include "tests/support/Wire.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace zomar;
+using namespace zomar::test;
+
+namespace {
+
+const QByteArray kProfile = R"({"format": "zomar-profile", "version": 1,
+ "band": "433", "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})";
+
+std::vector<std::unique_ptr<VirtualModule>> modules(int count)
+{
+    std::vector<std::unique_ptr<VirtualModule>> list;
+    for (int i = 0; i < count; ++i) {
+        auto m = std::make_unique<VirtualModule>();
+        if (!m->start())
+            return {};
+        m->setConfiguration(QByteArray::fromHex("ffffffff0000000006200011"));
+        list.push_back(std::move(m));
+    }
+    return list;
+}
+
+QStringList deviceArgs(const std::vector<std::unique_ptr<VirtualModule>> &list)
+{
+    QStringList args;
+    for (const auto &m : list)
+        args << "--device" << m->devicePath();
+    return args;
+}
+
+// The log's rows after the header, as column name -> value.
+QList<QHash<QString, QString>> logRows(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QStringList> rows = ProgramLog::parseCsv(f.readAll());
+    QList<QHash<QString, QString>> out;
+    for (const QStringList &row : rows.mid(1)) {
+        QHash<QString, QString> named;
+        for (int i = 0; i < row.size() && i < rows.first().size(); ++i)
+            named.insert(rows.first().at(i), row.at(i));
+        out << named;
+    }
+    return out;
+}
+
+// The profile's fields with the given local address: what a passing module holds.
+QByteArray programmed(quint32 local)
+{
+    return QByteArray::fromHex("ffffffff" + QByteArray::number(local, 16).rightJustified(8, '0') +
+                               "06400323");
+}
+
+} // namespace
+
+class TstProgram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void failuresStayWithTheirModule();
+    void restartResumesAfterTheLog();
+    void interruptFinishesModulesInFlight();
+    void refusalsSendNothing_data();
+    void refusalsSendNothing();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TstProgram::failuresStayWithTheirModule()
+{
+    auto m = modules(4);
+    QVERIFY(m.size() == 4);
+    m[1]->setAnswerOverride(QByteArray()); // silent
+    m[2]->setHangUpAfter([](const QByteArray &message) { return message.size() == 12; });
+    const QString profile = writeFile(m_dir, "fail.json", kProfile);
+    const QString log = m_dir.filePath("fail.csv");
+    const CliRun r = runCli(
+        QStringList{"program", "--profile", profile, "--local-from", "00000100", "--log", log} +
+        deviceArgs(m));
+    QCOMPARE(r.exitCode, 5); // the worst: a port lost
+    QCOMPARE(r.out.count("PASS  "), 2);
+    QCOMPARE(r.out.count("FAIL  "), 2);
+    // Addresses in the order named; the silent module's comes back unused,
+    // the pulled one's was sent and stays taken.
+    QCOMPARE(m[0]->configuration().toHex(), programmed(0x100).toHex());
+    QCOMPARE(m[3]->configuration().toHex(), programmed(0x103).toHex());
+    const auto rows = logRows(log);
+    QCOMPARE(rows.size(), 4);
+    QHash<QString, QHash<QString, QString>> byDevice;
+    for (const auto &row : rows)
+        byDevice.insert(row.value("device"), row);
+    const auto row = [&](int i) { return byDevice.value(m[i]->devicePath()); };
+    QCOMPARE(row(0).value("result"), QStringLiteral("PASS"));
+    QCOMPARE(row(0).value("block_before"), QStringLiteral("ffffffff0000000006200011"));
+    QCOMPARE(row(0).value("block_read_back"), QString::fromLatin1(programmed(0x100).toHex()));
+    QCOMPARE(row(1).value("result"), QStringLiteral("FAIL"));
+    QCOMPARE(row(1).value("block_written"), QString());
+    QCOMPARE(row(1).value("local"), QString());
+    QCOMPARE(row(2).value("local"), QStringLiteral("00000102"));
+    QCOMPARE(row(2).value("block_written"), QString::fromLatin1(programmed(0x102).toHex()));
+    QCOMPARE(row(3).value("local"), QStringLiteral("00000103"));
+    QVERIFY(QDateTime::fromString(row(3).value("time"), Qt::ISODate).isValid());
+    QCOMPARE(QFileInfo(row(3).value("profile")), QFileInfo(profile));
+    for (const int i : {0, 3})
+        QCOMPARE(exchangeFault(wireMessages(m[i]->received())), QString());
+}
+
+void TstProgram::restartResumesAfterTheLog()
+{
+    const QString profile = writeFile(m_dir, "resume.json", kProfile);
+    const QString log = m_dir.filePath("resume.csv");
+    // An earlier run: 1F0 written with this profile; 300 only tried (nothing
+    // written); 500 written with another profile.
+    QByteArray text = ProgramLog::csvLine(ProgramLog::header());
+    const auto earlier = [&](const QString &file, const QString &sha, const QString &local,
+                             const QString &written) {
+        ProgramRow row;
+        row.time = QDateTime::currentDateTime();
+        row.profileFile = file;
+        row.profileSha256 = sha;
+        row.local = local;
+        row.blockWritten = written;
+        text += ProgramLog::csvLine(ProgramLog::fields(row));
+    };
+    earlier(QFileInfo(profile).absoluteFilePath(), "0000", "000001F0", "ffffffff000001f006400323");
+    earlier(QFileInfo(profile).absoluteFilePath(), "0000", "00000300", "");
+    earlier("/elsewhere/other.json", "1111", "00000500", "ffffffff0000050006400323");
+    writeFile(m_dir, "resume.csv", text);
+
+    auto m = modules(2);
+    QVERIFY(m.size() == 2);
+    const CliRun r = runCli(QStringList{"program", "--profile", profile, "--local-from", "00000100",
+                                        "--step", "2", "--log", log} +
+                            deviceArgs(m));
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    QVERIFY2(r.err.contains("Resuming after local address 000001F0"), qPrintable(r.err));
+    QCOMPARE(m[0]->configuration().toHex(), programmed(0x1F2).toHex());
+    QCOMPARE(m[1]->configuration().toHex(), programmed(0x1F4).toHex());
+    QCOMPARE(logRows(log).size(), 5);
+}
+
+void TstProgram::interruptFinishesModulesInFlight()
+{
+    auto m = modules(3);
+    QVERIFY(m.size() == 3);
+    const QString profile = writeFile(m_dir, "stop.json", kProfile);
+    const QString log = m_dir.filePath("stop.csv");
+    QProcess p;
+    p.start(QStringLiteral(ZOMAR_CLI),
+            QStringList{"program", "--profile", profile, "--local-from", "10", "--log", log} +
+                deviceArgs(m));
+    QVERIFY(p.waitForStarted());
+    // Ctrl+C once every module is inside its write (its third message is the
+    // write's "+++").
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::all_of(m.begin(), m.end(), [](const auto &v) { return v->messagesHandled() >= 3; }),
+        10000);
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("in flight finish first"));
+    QCOMPARE(logRows(log).size(), 3);
+    for (size_t i = 0; i < m.size(); ++i) {
+        QCOMPARE(m[i]->configuration().toHex(), programmed(0x10 + quint32(i)).toHex());
+        QCOMPARE(exchangeFault(wireMessages(m[i]->received())), QString());
+    }
+}
+
+void TstProgram::refusalsSendNothing_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says");
+    const QString folder = m_dir.filePath("a-folder");
+    QDir().mkpath(folder);
+    const QString file = writeFile(m_dir, "a-file", "x");
+    const QString readOnly = m_dir.filePath("read-only");
+    QDir().mkpath(readOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+    QTest::newRow("log is a folder") << QStringList{"--log", folder} << 1 << "is a folder";
+    QTest::newRow("log under a file")
+        << QStringList{"--log", file + "/log.csv"} << 1 << "cannot write the log";
+    if (::geteuid() != 0) // root writes anywhere
+        QTest::newRow("log in a read-only folder")
+            << QStringList{"--log", readOnly + "/log.csv"} << 1 << "cannot write the log";
+    QTest::newRow("past FFFFFFFF")
+        << QStringList{"--local-from", "FFFFFFFF"} << 4 << "would pass FFFFFFFF";
+    QTest::newRow("bad step") << QStringList{"--local-from", "1", "--step", "0"} << 4 << "--step 0";
+    QTest::newRow("bad address") << QStringList{"--local-from", "123456789"} << 4 << "--local-from";
+}
+
+void TstProgram::refusalsSendNothing()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    auto m = modules(2);
+    QVERIFY(m.size() == 2);
+    const QString profile = writeFile(m_dir, "refuse.json", kProfile);
+    const CliRun r = runCli(QStringList{"program", "--profile", profile} + options + deviceArgs(m));
+    QCOMPARE(r.exitCode, code);
+    QVERIFY2(r.err.contains(says) && r.err.contains("nothing was sent"), qPrintable(r.err));
+    QTest::qWait(50);
+    for (const auto &v : m)
+        QCOMPARE(v->receivedBytes(), QByteArray());
+}
+
+QTEST_GUILESS_MAIN(TstProgram)
+#include "tst_program.moc"
