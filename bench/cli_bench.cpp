@@ -1,0 +1,143 @@
+// Wall times of zomar-cli as a script runs it, process start included,
+// against virtual modules on pseudo-terminals in this process: one read, one
+// write (its first read, the write and the read-back), and program over 1, 4,
+// 8 and 16 modules at once with the CPU time each module costs.
+
+#include "sim/VirtualModule.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace zomar;
+
+namespace {
+
+struct Run {
+    double wallS = -1;
+    double cpuS = 0; // user + system time of the child
+    int exitCode = -1;
+};
+
+double childCpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+Run runCli(const QStringList &args)
+{
+    const double cpuBefore = childCpuSeconds();
+    QProcess p;
+    QElapsedTimer t;
+    t.start();
+    p.start(QStringLiteral(ZOMAR_CLI), args);
+    Run r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.wallS = double(t.nsecsElapsed()) / 1e9;
+    r.cpuS = childCpuSeconds() - cpuBefore;
+    r.exitCode = p.exitCode();
+    return r;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+std::vector<std::unique_ptr<VirtualModule>> modules(int count)
+{
+    std::vector<std::unique_ptr<VirtualModule>> list;
+    for (int i = 0; i < count; ++i) {
+        auto m = std::make_unique<VirtualModule>();
+        if (!m->start())
+            return {};
+        list.push_back(std::move(m));
+    }
+    return list;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    bool met = true;
+    auto one = modules(1);
+    if (one.empty()) {
+        std::fprintf(stderr, "cli_bench: cannot start a virtual module\n");
+        return 2;
+    }
+    const QString device = one.front()->devicePath();
+
+    std::vector<double> reads, writes;
+    for (int i = 0; i < runs; ++i) {
+        const Run read = runCli({"read", "--device", device});
+        const Run write = runCli({"write", "--device", device, "--local", QString::number(i + 1)});
+        if (read.exitCode != 0 || write.exitCode != 0) {
+            std::fprintf(stderr, "cli_bench: read or write failed (exit %d, %d)\n", read.exitCode,
+                         write.exitCode);
+            return 2;
+        }
+        reads.push_back(read.wallS);
+        writes.push_back(write.wallS);
+    }
+    const double read = median(reads), write = median(writes);
+    std::printf("zomar-cli read   %.3f s (median of %d; floor 0.260 s)   goal <= 0.35 s  %s\n",
+                read, runs, read <= 0.35 ? "PASS" : "FAIL");
+    std::printf("zomar-cli write  %.3f s (median of %d; floor 0.920 s)   goal <= 1.20 s  %s\n",
+                write, runs, write <= 1.2 ? "PASS" : "FAIL");
+    met = met && read <= 0.35 && write <= 1.2;
+
+    QTemporaryDir dir;
+    const QString profile = dir.filePath(QStringLiteral("bench.json"));
+    QFile f(profile);
+    f.open(QIODevice::WriteOnly);
+    f.write(R"({"format": "zomar-profile", "version": 1, "band": "433",
+ "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})");
+    f.close();
+    double single = 0;
+    for (const int count : {1, 4, 8, 16}) {
+        auto tray = modules(count);
+        QStringList args{"program", "--profile", profile, "--local-from", "100"};
+        for (const auto &m : tray)
+            args << "--device" << m->devicePath();
+        std::vector<double> walls, cpus;
+        for (int i = 0; i < runs; ++i) {
+            const Run r = runCli(args);
+            if (r.exitCode != 0) {
+                std::fprintf(stderr, "cli_bench: program of %d modules failed (exit %d)\n", count,
+                             r.exitCode);
+                return 2;
+            }
+            walls.push_back(r.wallS);
+            cpus.push_back(r.cpuS);
+        }
+        const double wall = median(walls);
+        if (count == 1)
+            single = wall;
+        std::printf("program %2d module(s)  %.3f s  %.2fx one  CPU %.1f ms per module%s\n", count,
+                    wall, wall / single, 1000 * median(cpus) / count,
+                    count == 8
+                        ? (wall <= 1.3 * single ? "   goal <= 1.3x  PASS" : "   goal <= 1.3x  FAIL")
+                        : "");
+        if (count == 8)
+            met = met && wall <= 1.3 * single;
+    }
+    return met ? 0 : 1;
+}
