@@ -262,11 +262,13 @@ std::optional<int> runProgram(Cli &cli)
         programmer->program(jobFor(device));
     if (wait) {
         station->watcher = new PortWatcher(p.value(QStringLiteral("watch")), &cli);
-        QObject::connect(station->watcher, &PortWatcher::appeared, &cli,
-                         [station](const ModuleJob &job) {
-                             if (!station->stopping)
-                                 station->programmer->program(job);
-                         });
+        QObject::connect(station->watcher, &PortWatcher::appeared, &cli, [station](ModuleJob job) {
+            if (station->stopping)
+                return;
+            if (job.usbSerial.isEmpty())
+                job.usbSerial = jobFor(job.device).usbSerial;
+            station->programmer->program(job);
+        });
         station->watcher->start();
         if (!cli.json())
             cli.out(QStringLiteral("Station ready: plug in a module (Ctrl+C ends)."));

@@ -74,6 +74,7 @@ private slots:
     void failuresStayWithTheirModule();
     void restartResumesAfterTheLog();
     void interruptFinishesModulesInFlight();
+    void stationProgramsEachNewModuleOnce();
     void refusalsSendNothing_data();
     void refusalsSendNothing();
 
@@ -180,6 +181,36 @@ void TstProgram::interruptFinishesModulesInFlight()
         QCOMPARE(m[i]->configuration().toHex(), programmed(0x10 + quint32(i)).toHex());
         QCOMPARE(exchangeFault(wireMessages(m[i]->received())), QString());
     }
+}
+
+void TstProgram::stationProgramsEachNewModuleOnce()
+{
+    auto m = modules(2);
+    QVERIFY(m.size() == 2);
+    const QString hub = m_dir.filePath("slots");
+    QDir().mkpath(hub);
+    // A module already plugged in when the station starts is left alone.
+    QVERIFY(QFile::link(m[0]->devicePath(), hub + "/hub-port1"));
+    const QString profile = writeFile(m_dir, "station.json", kProfile);
+    const QString log = m_dir.filePath("station.csv");
+    QProcess p;
+    p.start(QStringLiteral(ZOMAR_CLI), {"program", "--wait", "--watch", hub, "--profile", profile,
+                                        "--local-from", "20", "--log", log});
+    QVERIFY(p.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT((said += p.readAllStandardOutput()).contains("Station ready"),
+                              qPrintable(said + p.readAllStandardError()), 10000);
+    QVERIFY(QFile::link(m[1]->devicePath(), hub + "/hub-port2"));
+    QTRY_COMPARE_WITH_TIMEOUT(logRows(log).size(), 1, 10000);
+    QTest::qWait(1500); // three more polls: still there, not programmed again
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 0);
+    const auto rows = logRows(log);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().value("by_path"), hub + "/hub-port2");
+    QCOMPARE(m[1]->configuration().toHex(), programmed(0x20).toHex());
+    QCOMPARE(m[0]->receivedBytes(), QByteArray());
 }
 
 void TstProgram::refusalsSendNothing_data()
