@@ -258,8 +258,16 @@ std::optional<int> runProgram(Cli &cli)
     QObject::connect(interrupts, &InterruptWatch::interrupted, &cli,
                      [station](int) { station->interrupt(); });
 
-    for (const QString &device : cli.devices())
+    for (const QString &device : cli.devices()) {
+        // In station mode a named slot that is empty waits: its module is
+        // programmed when it appears, as any new port is.
+        if (wait && !QFileInfo::exists(device)) {
+            if (!cli.json())
+                cli.out(QStringLiteral("%1: nothing plugged in yet; waiting for it").arg(device));
+            continue;
+        }
         programmer->program(jobFor(device));
+    }
     if (wait) {
         station->watcher = new PortWatcher(p.value(QStringLiteral("watch")), &cli);
         QObject::connect(station->watcher, &PortWatcher::appeared, &cli, [station](ModuleJob job) {
