@@ -132,12 +132,12 @@ bool Cli::parse(int options, const QString &usageTail)
         return false;
     }
     if (parser.isSet(help)) {
+        // The parser names the program as it was started (a path, or a bare
+        // name from PATH); the usage line names the command instead.
         QString text = parser.helpText();
-        text.replace(
-            QStringLiteral("Usage: %1 [options]").arg(commandName(m_command)),
-            QStringLiteral("Usage: %1 [options]%2").arg(commandName(m_command), usageTail));
-        text.replace(QStringLiteral("Usage: %1").arg(QCoreApplication::applicationFilePath()),
-                     QStringLiteral("Usage: %1").arg(commandName(m_command)));
+        const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+        text.replace(0, firstLineEnd,
+                     QStringLiteral("Usage: %1 [options]%2").arg(commandName(m_command), usageTail));
         out(m_summary + QStringLiteral("\n\n") + text.trimmed() + QStringLiteral("\n\n") +
             exitCodesHelp().trimmed());
         m_exitCode = exit_codes::Done;
