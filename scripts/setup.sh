@@ -8,7 +8,12 @@ preset="${1:-default}"
 target="${2:-}"
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
-          libgl-dev fonts-liberation fontconfig)
+          libgl-dev fonts-liberation fontconfig
+          help2man librsvg2-bin)  # manual pages and PNG icons, made when building
+# scripts/package.sh builds and checks the Debian package with these.
+if [ "${ZOMAR_PACKAGE_TOOLS:-0}" = 1 ]; then
+  packages+=(dpkg-dev lintian desktop-file-utils appstream file man-db bash-completion)
+fi
 # The fuzzer is built with clang and its libFuzzer runtime.
 if [ "$preset" = fuzz ]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite, then again under AddressSanitizer and
+# Builds and runs the whole test suite, checks the Debian package of that
+# build (scripts/package.sh), then runs the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (with leak checks), then fuzzes the configuration
 # record for a minute. GUI tests run on Qt's offscreen platform.
 set -euo pipefail
@@ -8,6 +9,10 @@ export QT_QPA_PLATFORM=offscreen
 
 scripts/setup.sh default
 ctest --preset default
+# The Debian package of that build, with lintian and the desktop checks.
+if [ "${ZOMAR_SKIP_PACKAGE:-0}" != "1" ]; then
+  scripts/package.sh
+fi
 
 if [ "${ZOMAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   scripts/setup.sh asan

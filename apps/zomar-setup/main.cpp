@@ -33,7 +33,13 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("zomar-setup"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     if (!displayAvailable()) {
+        // --help and --version need no display: answer them on a console
+        // (parsing exits for those and for unknown options).
+        QCoreApplication console(argc, argv);
+        StartupOptions::parse(QCoreApplication::arguments());
         std::fprintf(stderr,
                      "zomar-setup: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
                      "Run it on a desktop session, or under a virtual display, for example:\n"
@@ -41,8 +47,6 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zomar-setup"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
 
     const StartupOptions options = StartupOptions::parse(QApplication::arguments());
     if (!options.error.isEmpty()) {
