@@ -332,12 +332,14 @@ void TestTerminalPage::periodEditedWhileSending()
     QCOMPARE(h.form().timer2().interval(), newInterval);
 
     // The tick already counting comes at the old pace; from it on, the new one.
+    // A gap is taken between two handler runs, so one run delayed by a busy
+    // machine shortens the next gap by as much: allow 10 ms of that.
     const double pending = msBetween(ticks[before - 1], ticks[before]);
-    QVERIFY2(pending >= oldInterval - 1.0 && pending < oldInterval + 500.0,
+    QVERIFY2(pending >= oldInterval - 10.0 && pending < oldInterval + 500.0,
              qPrintable(QString::number(pending)));
     for (qsizetype i = before + 1; i < ticks.size(); ++i) {
         const double gap = msBetween(ticks[i - 1], ticks[i]);
-        QVERIFY2(gap >= newInterval - 1.0 && gap < newInterval + 500.0,
+        QVERIFY2(gap >= newInterval - 10.0 && gap < newInterval + 500.0,
                  qPrintable(QStringLiteral("tick %1: %2 ms").arg(i).arg(gap)));
     }
     // And every tick put its character on the line.
