@@ -54,6 +54,32 @@ void AppSettings::setBaud(const QString &value)
     m_store->setValue(kSection + QLatin1Char('/') + kBaudKey, value);
 }
 
+QStringList AppSettings::recentProfiles() const
+{
+    return m_store->value(kRecentSection + QLatin1Char('/') + kRecentFilesKey).toStringList();
+}
+
+void AppSettings::addRecentProfile(const QString &file)
+{
+    QStringList files = recentProfiles();
+    files.removeAll(file);
+    files.prepend(file);
+    m_store->setValue(kRecentSection + QLatin1Char('/') + kRecentFilesKey,
+                      files.mid(0, kRecentProfilesKept));
+}
+
+void AppSettings::removeRecentProfile(const QString &file)
+{
+    QStringList files = recentProfiles();
+    files.removeAll(file);
+    m_store->setValue(kRecentSection + QLatin1Char('/') + kRecentFilesKey, files);
+}
+
+void AppSettings::clearRecentProfiles()
+{
+    m_store->remove(kRecentSection);
+}
+
 QString AppSettings::portDevice(int number) const
 {
     return m_store->value(kPortMapSection + QLatin1Char('/') + QString::number(number)).toString();

@@ -1,9 +1,11 @@
 #pragma once
 // The one place that knows the saved settings: application "ZOMAR", section
-// "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N".
+// "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N"
+// and the window's recent profiles ("RecentProfiles/Files").
 // Values are kept as text, unchanged (no trimming, no validation).
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -25,6 +27,9 @@ public:
     static inline const QString kPortKey = QStringLiteral("Port");
     static inline const QString kBaudKey = QStringLiteral("BAUD");
     static inline const QString kPortMapSection = QStringLiteral("Ports");
+    static inline const QString kRecentSection = QStringLiteral("RecentProfiles");
+    static inline const QString kRecentFilesKey = QStringLiteral("Files");
+    static constexpr int kRecentProfilesKept = 8;
     static inline const QString kPortDefault = QStringLiteral("1");
     static inline const QString kBaudDefault = QStringLiteral("38400");
 
@@ -34,6 +39,13 @@ public:
     void setBaud(const QString &value);
     bool hasPort() const;
     bool hasBaud() const;
+
+    // Profile files opened or saved in the window, newest first.
+    QStringList recentProfiles() const;
+    // Puts a file first (once), keeping at most kRecentProfilesKept.
+    void addRecentProfile(const QString &file);
+    void removeRecentProfile(const QString &file);
+    void clearRecentProfiles();
 
     // Device saved for port number n ("" when none).
     QString portDevice(int number) const;

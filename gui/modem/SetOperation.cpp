@@ -1,13 +1,13 @@
 #include "gui/modem/SetOperation.h"
 
-#include "gui/widgets/DropDownBox.h"
-#include "gui/window/FormContext.h"
-#include "gui/modem/CommandModeSteps.h"
-#include "gui/modem/OperationQueue.h"
-#include "gui/modem/RefreshOperation.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/CommandTiming.h"
 #include "core/timing/YieldingWait.h"
+#include "gui/modem/CommandModeSteps.h"
+#include "gui/modem/OperationQueue.h"
+#include "gui/modem/RefreshOperation.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/window/FormContext.h"
 
 #include <QLineEdit>
 
@@ -34,6 +34,19 @@ SetOperation::RefusalMessage SetOperation::refusalMessage(Refusal refusal)
         break;
     }
     return {};
+}
+
+FieldTexts SetOperation::pageFieldTexts(const Form1Controls &ui)
+{
+    FieldTexts fields;
+    const auto boxes = ui.addressBoxes();
+    for (size_t k = 0; k < boxes.size(); ++k)
+        fields.address[k] = boxes[k]->text();
+    fields.frequency = ui.Text9->text();
+    fields.band = ui.Combo6->text();
+    fields.txPower = ui.Text10->text();
+    fields.rfSpeed = ui.Combo5->text();
+    return fields;
 }
 
 SetOperation::SetOperation(FormContext &ctx, RefreshOperation &refresh, QObject *parent)
@@ -71,17 +84,7 @@ void SetOperation::sendConfigPacket(bool portWasOpen)
 {
     if (portWasOpen && !m_ctx.comm.portOpen())
         return;
-    const Form1Controls &ui = m_ctx.ui;
-    FieldTexts fields;
-    const auto boxes = ui.addressBoxes();
-    for (size_t k = 0; k < boxes.size(); ++k)
-        fields.address[k] = boxes[k]->text();
-    fields.frequency = ui.Text9->text();
-    fields.band = ui.Combo6->text();
-    fields.txPower = ui.Text10->text();
-    fields.rfSpeed = ui.Combo5->text();
-
-    const EncodeResult result = m_ctx.state.record.encode(fields);
+    const EncodeResult result = m_ctx.state.record.encode(pageFieldTexts(m_ctx.ui));
     if (result.status != EncodeResult::Ok) {
         const RefusalMessage message = refusalMessage(result.refusal);
         m_ctx.messages.inform(message.text, message.title);

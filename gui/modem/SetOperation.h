@@ -9,6 +9,7 @@
 namespace zomar {
 
 struct FormContext;
+struct Form1Controls;
 class RefreshOperation;
 
 class SetOperation : public QObject
@@ -34,6 +35,8 @@ public:
         QString title;
     };
     static RefusalMessage refusalMessage(Refusal refusal);
+    // The texts of the page that make up the block, as Set reads them.
+    static FieldTexts pageFieldTexts(const Form1Controls &ui);
 
 private:
     FormContext &m_ctx;

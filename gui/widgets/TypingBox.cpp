@@ -25,6 +25,18 @@ void TypingBox::appendText(const QString &text)
     end.insertText(text);
 }
 
+bool TypingBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->text().isEmpty()) {
+            event->accept(); // delivered as a key press, which sends it
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void TypingBox::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();

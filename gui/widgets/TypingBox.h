@@ -1,6 +1,8 @@
 #pragma once
 // The terminal's typing box: reports every typed character before the box
-// takes it, and lets the program append text without moving the caret.
+// takes it, and lets the program append text without moving the caret. A key
+// that types a character is the box's even where a menu has it as a shortcut
+// (Ctrl+S is XOFF here, not "Save Profile").
 
 #include <QPlainTextEdit>
 
@@ -23,6 +25,7 @@ signals:
     void keyTyped(char32_t code);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 
