@@ -1,29 +1,35 @@
 #include "gui/window/Form1.h"
 #include "core/Version.h"
 
-#include "gui/window/AppIcon.h"
+#include "core/link/PortResolver.h"
+#include "core/link/SerialLink.h"
 #include "core/settings/AppSettings.h"
-#include "gui/widgets/DropDownBox.h"
-#include "gui/window/PageNavigator.h"
-#include "gui/widgets/TrafficView.h"
-#include "gui/widgets/TypingBox.h"
+#include "core/timing/IntervalTimer.h"
+#include "gui/connection/ModuleSearch.h"
+#include "gui/connection/PortConnection.h"
+#include "gui/connection/ReceivePath.h"
 #include "gui/modem/FactoryReset.h"
 #include "gui/modem/FieldEntry.h"
 #include "gui/modem/OperationQueue.h"
 #include "gui/modem/RefreshOperation.h"
 #include "gui/modem/SetOperation.h"
-#include "gui/connection/PortConnection.h"
-#include "core/link/PortResolver.h"
-#include "gui/connection/ReceivePath.h"
-#include "core/link/SerialLink.h"
 #include "gui/pages/RepeaterPage.h"
 #include "gui/pages/TerminalPage.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/profiles/ProfileActions.h"
+#include "gui/profiles/ProfileDrop.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/widgets/TrafficView.h"
+#include "gui/widgets/TypingBox.h"
+#include "gui/window/AppIcon.h"
+#include "gui/window/FilePrompter.h"
+#include "gui/window/MenuBar.h"
+#include "gui/window/PageNavigator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -36,7 +42,9 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zomar Setup Utility"));
     setWindowIcon(appIcon());
-    m_ui = buildForm1(this);
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("Form1Body"));
+    m_ui = buildForm1(m_body);
 
     m_comm = std::make_unique<SerialLink>(m_resolver, this);
     m_timer1 = std::make_unique<IntervalTimer>();
@@ -55,6 +63,12 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_reset = std::make_unique<FactoryReset>(*m_ctx, *m_fields, *m_set);
     m_terminal = std::make_unique<TerminalPage>(*m_ctx);
     m_repeater = std::make_unique<RepeaterPage>(*m_ctx);
+    m_files = std::make_unique<DialogFilePrompter>(this);
+    m_profiles = std::make_unique<ProfileActions>(*m_ctx, *m_fields, m_settings, *m_files);
+    m_search = std::make_unique<ModuleSearch>(*m_ctx, *m_connection, m_resolver, this);
+    m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, messages);
+    m_drop = std::make_unique<ProfileDrop>(this, *m_profiles);
+    placeMenuBar();
     wire();
 
     // Design-time timers: the quiet-line timer ticks once right after start-up,
@@ -70,6 +84,10 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
 Form1::~Form1()
 {
     // Behaviours refer to the controls; they go first.
+    m_drop.reset();
+    m_menu.reset();
+    m_search.reset();
+    m_profiles.reset();
     m_repeater.reset();
     m_terminal.reset();
     m_reset.reset();
@@ -88,6 +106,22 @@ QString Form1::versionedTitle(int major, int minor, int revision)
         .arg(major)
         .arg(minor)
         .arg(revision);
+}
+
+void Form1::placeMenuBar()
+{
+    // The designed window keeps its size and every control its place; the
+    // menu bar comes on top and the window grows by its height.
+    QMenuBar *bar = m_menu->widget();
+    const int height = bar->sizeHint().height();
+    bar->setGeometry(0, 0, m_body->width(), height);
+    m_body->move(0, height);
+    setFixedSize(m_body->width(), m_body->height() + height);
+}
+
+void Form1::setFilePrompter(FilePrompter &files)
+{
+    m_profiles->setFilePrompter(files);
 }
 
 QString Form1::statusText() const

@@ -25,6 +25,12 @@ class FieldEntry;
 class FactoryReset;
 class TerminalPage;
 class RepeaterPage;
+class FilePrompter;
+class DialogFilePrompter;
+class ProfileActions;
+class ProfileDrop;
+class ModuleSearch;
+class MenuBar;
 
 class Form1 : public QWidget
 {
@@ -53,6 +59,11 @@ public:
     FactoryReset &factoryReset() { return *m_reset; }
     TerminalPage &terminalPage() { return *m_terminal; }
     RepeaterPage &repeaterPage() { return *m_repeater; }
+    MenuBar &menuBar() { return *m_menu; }
+    ProfileActions &profileActions() { return *m_profiles; }
+    ModuleSearch &moduleSearch() { return *m_search; }
+    // The file dialogs' seam (real dialogs unless replaced).
+    void setFilePrompter(FilePrompter &files);
     QString statusText() const;
 
     // Writes the saved settings (also run when the window closes).
@@ -66,9 +77,11 @@ private:
     void load();
     void wire();
     void updatePortToolTips();
+    void placeMenuBar();
 
     AppSettings &m_settings;
     const PortResolver &m_resolver;
+    QWidget *m_body = nullptr; // the designed window, below the menu bar
     Form1Controls m_ui;
     FormState m_state;
     BusyPointer m_pointer;
@@ -85,6 +98,11 @@ private:
     std::unique_ptr<FactoryReset> m_reset;
     std::unique_ptr<TerminalPage> m_terminal;
     std::unique_ptr<RepeaterPage> m_repeater;
+    std::unique_ptr<DialogFilePrompter> m_files;
+    std::unique_ptr<ProfileActions> m_profiles;
+    std::unique_ptr<ModuleSearch> m_search;
+    std::unique_ptr<MenuBar> m_menu;
+    std::unique_ptr<ProfileDrop> m_drop;
     bool m_unloaded = false;
 };
 
