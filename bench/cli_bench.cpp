@@ -59,18 +59,6 @@ double median(std::vector<double> v)
     return v.empty() ? -1 : v[v.size() / 2];
 }
 
-std::vector<std::unique_ptr<VirtualModule>> modules(int count)
-{
-    std::vector<std::unique_ptr<VirtualModule>> list;
-    for (int i = 0; i < count; ++i) {
-        auto m = std::make_unique<VirtualModule>();
-        if (!m->start())
-            return {};
-        list.push_back(std::move(m));
-    }
-    return list;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -78,7 +66,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     bool met = true;
-    auto one = modules(1);
+    auto one = VirtualModule::startMany(1);
     if (one.empty()) {
         std::fprintf(stderr, "cli_bench: cannot start a virtual module\n");
         return 2;
@@ -113,7 +101,11 @@ int main(int argc, char **argv)
     f.close();
     double single = 0;
     for (const int count : {1, 4, 8, 16}) {
-        auto tray = modules(count);
+        auto tray = VirtualModule::startMany(count);
+        if (tray.empty()) {
+            std::fprintf(stderr, "cli_bench: cannot start %d virtual modules\n", count);
+            return 2;
+        }
         QStringList args{"program", "--profile", profile, "--local-from", "100"};
         for (const auto &m : tray)
             args << "--device" << m->devicePath();

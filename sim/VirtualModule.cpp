@@ -295,6 +295,18 @@ VirtualModule::~VirtualModule()
         ::close(d->slave);
 }
 
+std::vector<std::unique_ptr<VirtualModule>> VirtualModule::startMany(int count, QString *error)
+{
+    std::vector<std::unique_ptr<VirtualModule>> modules;
+    for (int i = 0; i < count; ++i) {
+        auto module = std::make_unique<VirtualModule>();
+        if (!module->start(error))
+            return {};
+        modules.push_back(std::move(module));
+    }
+    return modules;
+}
+
 bool VirtualModule::start(QString *error)
 {
     auto fail = [error](const QString &what) {

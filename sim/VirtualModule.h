@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zomar {
 
@@ -30,6 +31,10 @@ public:
 
     // Opens the pseudo-terminal and starts the module's thread.
     bool start(QString *error = nullptr);
+    // Starts `count` modules, each on its own terminal; none (and error set)
+    // when one cannot start.
+    static std::vector<std::unique_ptr<VirtualModule>> startMany(int count,
+                                                                 QString *error = nullptr);
     // Path of the terminal device the program opens (the slave side).
     QString devicePath() const;
 

@@ -136,8 +136,9 @@ bool Cli::parse(int options, const QString &usageTail)
         // name from PATH); the usage line names the command instead.
         QString text = parser.helpText();
         const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
-        text.replace(0, firstLineEnd,
-                     QStringLiteral("Usage: %1 [options]%2").arg(commandName(m_command), usageTail));
+        text.replace(
+            0, firstLineEnd,
+            QStringLiteral("Usage: %1 [options]%2").arg(commandName(m_command), usageTail));
         out(m_summary + QStringLiteral("\n\n") + text.trimmed() + QStringLiteral("\n\n") +
             exitCodesHelp().trimmed());
         m_exitCode = exit_codes::Done;
@@ -178,8 +179,14 @@ QStringList Cli::devicesOrSystemPorts() const
 
 bool Cli::startSimulation(int count)
 {
-    for (int i = 0; i < count; ++i) {
-        auto module = std::make_unique<VirtualModule>();
+    QString error;
+    m_simulated = VirtualModule::startMany(count, &error);
+    if (m_simulated.empty()) {
+        fail(exit_codes::PortFailed,
+             QStringLiteral("cannot start the virtual module: %1").arg(error));
+        return false;
+    }
+    for (size_t i = 0; i < m_simulated.size(); ++i) {
         // The first starts as from the factory; the others each hold their
         // own block, as a tray of used modules would.
         if (i > 0) {
@@ -188,16 +195,9 @@ bool Cli::startSimulation(int count)
             block.local = 0x00C00000u + quint32(i);
             block.channel = quint16(block.channel + 8 * i);
             block.txPowerCode = quint8(i % 8);
-            module->setConfiguration(block.toBytes());
+            m_simulated[i]->setConfiguration(block.toBytes());
         }
-        QString error;
-        if (!module->start(&error)) {
-            fail(exit_codes::PortFailed,
-                 QStringLiteral("cannot start the virtual module: %1").arg(error));
-            return false;
-        }
-        m_devices << module->devicePath();
-        m_simulated.push_back(std::move(module));
+        m_devices << m_simulated[i]->devicePath();
     }
     return true;
 }
@@ -228,15 +228,14 @@ bool Cli::resolveDevices(bool required)
     AppSettings settings;
     resolver.setSavedLookup([&settings](int n) { return settings.portDevice(n); });
     for (const QString &entry : parser.values(QStringLiteral("port-map"))) {
-        const int eq = entry.indexOf(QLatin1Char('='));
-        bool ok = false;
-        const int n = entry.left(eq).toInt(&ok);
-        if (eq < 1 || !ok || n < 1 || eq == entry.size() - 1) {
+        const auto mapping = PortResolver::parseMapping(entry);
+        if (!mapping) {
             fail(exit_codes::BadCommandLine,
                  QStringLiteral("--port-map %1: give N=DEVICE, e.g. 3=/dev/ttyUSB1").arg(entry));
             return false;
         }
-        resolver.setExplicit(n, entry.mid(eq + 1), QStringLiteral("mapped on the command line"));
+        resolver.setExplicit(mapping->first, mapping->second,
+                             QStringLiteral("mapped on the command line"));
     }
     // Options in the order given on the command line.
     int nextPath = 0;

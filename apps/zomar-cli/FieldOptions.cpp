@@ -21,11 +21,9 @@ void add(QCommandLineParser &parser, bool withProfile)
         {QStringLiteral("channel"), QStringLiteral("Channel number 0..65535 (instead of --freq)."),
          QStringLiteral("n")},
         {QStringLiteral("power"),
-         QStringLiteral("TX power: 0, -3, -6, -9, -12, -15, -18 or -21 (dBm); --power=-21 or "
-                        "\"-21 dBm\"."),
+         QStringLiteral("TX power: %1; --power=-21 or \"-21 dBm\".").arg(allowedTxPowers()),
          QStringLiteral("dbm")},
-        {QStringLiteral("rf-speed"),
-         QStringLiteral("RF speed: 1200, 2400, 4800, 9600, 19200, 38400, 57600 or 115200 (bps)."),
+        {QStringLiteral("rf-speed"), QStringLiteral("RF speed: %1.").arg(allowedRfSpeeds()),
          QStringLiteral("bps")},
     });
     if (withProfile)
@@ -55,23 +53,21 @@ std::optional<Profile> read(Cli &cli, bool withProfile)
             return std::nullopt;
         changes = *profile;
     }
-    const auto refuse = [&cli](const QString &option, const QString &text, const QString &why) {
-        cli.fail(exit_codes::InvalidValue,
-                 QStringLiteral("--%1 %2: %3; nothing was sent").arg(option, text, why));
-    };
-    const auto address = [&](const QString &option, std::optional<quint32> &field) {
+    // An option given sets its field, or refuses the run naming the text and why.
+    const auto take = [&](const QString &option, auto &field, auto parse) {
         if (!p.isSet(option))
             return true;
-        const Parsed<quint32> v = parseAddressValue(p.value(option));
+        const auto v = parse(p.value(option));
         if (!v) {
-            refuse(option, p.value(option), v.problem);
+            cli.fail(exit_codes::InvalidValue, QStringLiteral("--%1 %2: %3; nothing was sent")
+                                                   .arg(option, p.value(option), v.problem));
             return false;
         }
         field = v.value;
         return true;
     };
-    if (!address(QStringLiteral("dest"), changes.destination) ||
-        !address(QStringLiteral("local"), changes.local))
+    if (!take(QStringLiteral("dest"), changes.destination, parseAddressValue) ||
+        !take(QStringLiteral("local"), changes.local, parseAddressValue))
         return std::nullopt;
 
     // An explicit --band places the channel; otherwise the profile's band.
@@ -83,37 +79,13 @@ std::optional<Profile> read(Cli &cli, bool withProfile)
         cli.fail(exit_codes::BadCommandLine, QStringLiteral("give --freq or --channel, not both"));
         return std::nullopt;
     }
-    if (p.isSet(freq)) {
-        const Parsed<int> v = parseFrequencyValue(*changes.band, p.value(freq));
-        if (!v) {
-            refuse(freq, p.value(freq), v.problem);
-            return std::nullopt;
-        }
-        changes.channel = v.value;
-    } else if (p.isSet(channel)) {
-        const Parsed<int> v = parseChannelValue(p.value(channel));
-        if (!v) {
-            refuse(channel, p.value(channel), v.problem);
-            return std::nullopt;
-        }
-        changes.channel = v.value;
-    }
-    if (p.isSet(QStringLiteral("power"))) {
-        const Parsed<quint8> v = parseTxPowerValue(p.value(QStringLiteral("power")));
-        if (!v) {
-            refuse(QStringLiteral("power"), p.value(QStringLiteral("power")), v.problem);
-            return std::nullopt;
-        }
-        changes.txPower = v.value;
-    }
-    if (p.isSet(QStringLiteral("rf-speed"))) {
-        const Parsed<quint8> v = parseRfSpeedValue(p.value(QStringLiteral("rf-speed")));
-        if (!v) {
-            refuse(QStringLiteral("rf-speed"), p.value(QStringLiteral("rf-speed")), v.problem);
-            return std::nullopt;
-        }
-        changes.rfSpeed = v.value;
-    }
+    const Band band = *changes.band;
+    const auto frequency = [band](const QString &text) { return parseFrequencyValue(band, text); };
+    if (!take(freq, changes.channel, frequency) ||
+        !take(channel, changes.channel, parseChannelValue) ||
+        !take(QStringLiteral("power"), changes.txPower, parseTxPowerValue) ||
+        !take(QStringLiteral("rf-speed"), changes.rfSpeed, parseRfSpeedValue))
+        return std::nullopt;
     return changes;
 }
 

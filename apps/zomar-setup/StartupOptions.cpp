@@ -1,5 +1,7 @@
 #include "apps/zomar-setup/StartupOptions.h"
 
+#include "core/link/PortResolver.h"
+
 #include <QCommandLineParser>
 
 namespace zomar {
@@ -40,14 +42,12 @@ StartupOptions StartupOptions::parse(const QStringList &arguments)
             options.simulatePort = n;
     }
     for (const QString &entry : parser.values(portMap)) {
-        const qsizetype eq = entry.indexOf(QLatin1Char('='));
-        bool ok = false;
-        const int n = eq > 0 ? entry.left(eq).toInt(&ok) : 0;
-        if (!ok || n < 1 || eq + 1 >= entry.size()) {
+        const auto mapping = PortResolver::parseMapping(entry);
+        if (!mapping) {
             options.error = QStringLiteral("--port-map takes N=DEVICE, got \"%1\"").arg(entry);
             continue;
         }
-        options.portMap.insert(n, entry.mid(eq + 1));
+        options.portMap.insert(mapping->first, mapping->second);
     }
     options.settingsFile = parser.value(settings);
     return options;

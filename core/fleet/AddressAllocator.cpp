@@ -1,5 +1,7 @@
 #include "core/fleet/AddressAllocator.h"
 
+#include "core/protocol/ConfigBlock.h"
+
 #include <algorithm>
 
 namespace zomar {
@@ -14,10 +16,9 @@ AddressAllocator::AddressAllocator(quint32 first, quint32 step)
 
 bool AddressAllocator::holdsUnreadableByte(quint32 address)
 {
-    for (int shift = 0; shift < 32; shift += 8)
-        if (((address >> shift) & 0xFF) == 0xA5)
-            return true;
-    return false;
+    ConfigBlock block; // zero elsewhere: only the address can hold the byte
+    block.local = address;
+    return block.holdsUnreadableByte();
 }
 
 void AddressAllocator::resumeAfter(quint32 highestUsed)

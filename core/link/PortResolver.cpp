@@ -184,4 +184,14 @@ QList<SystemPort> PortResolver::sortPorts(QList<SystemPort> ports)
     return ports;
 }
 
+std::optional<std::pair<int, QString>> PortResolver::parseMapping(const QString &entry)
+{
+    const qsizetype eq = entry.indexOf(QLatin1Char('='));
+    bool ok = false;
+    const int n = eq > 0 ? entry.left(eq).toInt(&ok) : 0;
+    if (!ok || n < 1 || eq + 1 >= entry.size())
+        return std::nullopt;
+    return std::make_pair(n, entry.mid(eq + 1));
+}
+
 } // namespace zomar

@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace zomar {
 
@@ -17,6 +19,8 @@ class PortResolver
 public:
     // Highest priority: an explicit mapping (command line, built-in virtual module).
     void setExplicit(int number, const QString &device, const QString &description = {});
+    // "N=DEVICE" as --port-map takes it (N of 1 or more, a device named), or nullopt.
+    static std::optional<std::pair<int, QString>> parseMapping(const QString &entry);
     // Next: a lookup of saved mappings ("Ports/N"); returns "" when none.
     void setSavedLookup(std::function<QString(int)> lookup);
     // Last: the system's serial ports. Replaceable so tests need no hardware.

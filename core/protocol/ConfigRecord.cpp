@@ -130,6 +130,14 @@ EncodeResult refused(Refusal why, int byte)
     return r;
 }
 
+template <std::size_t N> QStringList textsOf(const CodeItem (&table)[N])
+{
+    QStringList list;
+    for (const CodeItem &item : table)
+        list << QString::fromLatin1(item.text);
+    return list;
+}
+
 } // namespace
 
 Band bandFromText(const QString &text)
@@ -164,24 +172,20 @@ const QStringList &lineSpeedItems()
 
 const QStringList &txPowerItems()
 {
-    static const QStringList items = [] {
-        QStringList list;
-        for (const CodeItem &item : kTxPowerTable)
-            list << QString::fromLatin1(item.text);
-        return list;
-    }();
+    static const QStringList items = textsOf(kTxPowerTable);
     return items;
 }
 
 const QStringList &rfSpeedItems()
 {
-    static const QStringList items = [] {
-        QStringList list;
-        for (int i = 0; i < kRfSpeedListItems; ++i)
-            list << QString::fromLatin1(kRfSpeedTable[i].text);
-        return list;
-    }();
+    static const QStringList items = rfSpeedTableTexts().mid(0, kRfSpeedListItems);
     return items;
+}
+
+const QStringList &rfSpeedTableTexts()
+{
+    static const QStringList texts = textsOf(kRfSpeedTable);
+    return texts;
 }
 
 const QStringList &bandItems()
@@ -381,7 +385,8 @@ double channelPosition(Band band, double mhz)
 
 bool isWholeChannel(double position)
 {
-    return std::isfinite(position) && std::fabs(position - std::nearbyint(position)) <= kWholeTolerance;
+    return std::isfinite(position) &&
+           std::fabs(position - std::nearbyint(position)) <= kWholeTolerance;
 }
 
 std::optional<ChannelNumber> channelFromFrequency(Band band, const QString &text)

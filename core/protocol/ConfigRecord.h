@@ -21,11 +21,12 @@ enum class Band { None, Mhz433, Mhz868 };
 Band bandFromText(const QString &text);
 
 // List contents of the drop-down boxes, in list order.
-const QStringList &portItems();      // "1".."15"
-const QStringList &lineSpeedItems(); // "2400".."38400"
-const QStringList &txPowerItems();   // "0 dBm".."-21 dBm" (codes 0..7)
-const QStringList &rfSpeedItems();   // the six list items "1200 bps".."38400 bps"
-const QStringList &bandItems();      // "433Mhz", "868Mhz"
+const QStringList &portItems();         // "1".."15"
+const QStringList &lineSpeedItems();    // "2400".."38400"
+const QStringList &txPowerItems();      // "0 dBm".."-21 dBm" (codes 0..7)
+const QStringList &rfSpeedItems();      // the six list items "1200 bps".."38400 bps"
+const QStringList &rfSpeedTableTexts(); // all eight codes' texts, "1200 bps".."115200 bps"
+const QStringList &bandItems();         // "433Mhz", "868Mhz"
 
 // Table lookups. Text -> code is an exact, case-sensitive whole-text match.
 std::optional<QString> txPowerText(int code); // 0..7, else nullopt

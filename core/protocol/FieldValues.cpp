@@ -8,12 +8,6 @@ namespace zomar {
 
 namespace {
 
-const QList<int> &rfSpeedsBps()
-{
-    static const QList<int> speeds = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
-    return speeds;
-}
-
 // The number in front of a unit, or the whole text when it has no unit.
 QString withoutUnit(QString text, const QString &unit)
 {
@@ -108,9 +102,9 @@ Parsed<quint8> parseRfSpeedValue(const QString &text)
 {
     const QString t = withoutUnit(text, QStringLiteral("bps"));
     static const QRegularExpression number(QStringLiteral("^[0-9]{1,7}$"));
-    if (number.match(t).hasMatch() && rfSpeedsBps().contains(t.toInt()))
-        return Parsed<quint8>::ok(
-            static_cast<quint8>(rfSpeedCode(QStringLiteral("%1 bps").arg(t.toInt()))));
+    const QString item = QStringLiteral("%1 bps").arg(t.toInt());
+    if (number.match(t).hasMatch() && rfSpeedTableTexts().contains(item))
+        return Parsed<quint8>::ok(static_cast<quint8>(rfSpeedCode(item)));
     return Parsed<quint8>::refused(
         QStringLiteral("not an RF speed; allowed: %1").arg(allowedRfSpeeds()));
 }
@@ -161,20 +155,25 @@ QString bandRange(Band band)
         .arg(frequencyText(band, 0), frequencyText(band, kHighestChannel));
 }
 
-QString allowedTxPowers()
+namespace {
+// "0, -3, ... dBm" from "0 dBm", "-3 dBm", ...
+QString numbersThenUnit(const QStringList &items, const QString &unit)
 {
     QStringList numbers;
-    for (const QString &item : txPowerItems())
+    for (const QString &item : items)
         numbers << item.section(QLatin1Char(' '), 0, 0);
-    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" dBm");
+    return numbers.join(QStringLiteral(", ")) + QLatin1Char(' ') + unit;
+}
+} // namespace
+
+QString allowedTxPowers()
+{
+    return numbersThenUnit(txPowerItems(), QStringLiteral("dBm"));
 }
 
 QString allowedRfSpeeds()
 {
-    QStringList numbers;
-    for (int bps : rfSpeedsBps())
-        numbers << QString::number(bps);
-    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" bps");
+    return numbersThenUnit(rfSpeedTableTexts(), QStringLiteral("bps"));
 }
 
 } // namespace zomar

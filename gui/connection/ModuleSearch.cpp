@@ -9,7 +9,6 @@
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
 
-#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,7 +39,7 @@ QStringList ModuleSearch::devicesToSearch(const PortResolver &resolver,
     QStringList devices;
     QStringList seen;
     for (const QString &device : candidates) {
-        const QString canonical = QFileInfo(device).canonicalFilePath();
+        const QString canonical = SerialLink::canonicalDevice(device);
         if (device.isEmpty() || canonical.isEmpty() || seen.contains(canonical))
             continue;
         seen << canonical;

@@ -22,14 +22,9 @@ const QByteArray kProfile = R"({"format": "zomar-profile", "version": 1,
 
 std::vector<std::unique_ptr<VirtualModule>> modules(int count)
 {
-    std::vector<std::unique_ptr<VirtualModule>> list;
-    for (int i = 0; i < count; ++i) {
-        auto m = std::make_unique<VirtualModule>();
-        if (!m->start())
-            return {};
+    auto list = VirtualModule::startMany(count);
+    for (const auto &m : list)
         m->setConfiguration(QByteArray::fromHex("ffffffff0000000006200011"));
-        list.push_back(std::move(m));
-    }
     return list;
 }
 
