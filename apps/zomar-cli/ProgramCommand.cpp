@@ -182,12 +182,15 @@ std::optional<int> runProgram(Cli &cli)
         return cli.exitCode();
     QSet<QString> unique;
     for (const QString &device : cli.devices()) {
-        if (unique.contains(SerialLink::canonicalDevice(device))) {
+        // A slot not plugged in yet has no canonical path: its name stands for it.
+        const QString canonical = SerialLink::canonicalDevice(device);
+        const QString key = canonical.isEmpty() ? device : canonical;
+        if (unique.contains(key)) {
             cli.fail(exit_codes::BadCommandLine,
                      QStringLiteral("%1 is named twice (one module, one session)").arg(device));
             return cli.exitCode();
         }
-        unique.insert(SerialLink::canonicalDevice(device));
+        unique.insert(key);
     }
 
     static std::unique_ptr<AddressAllocator> allocator;

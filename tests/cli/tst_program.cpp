@@ -189,8 +189,10 @@ void TstProgram::stationProgramsEachNewModuleOnce()
     const QString profile = writeFile(m_dir, "station.json", kProfile);
     const QString log = m_dir.filePath("station.csv");
     QProcess p;
-    p.start(QStringLiteral(ZOMAR_CLI), {"program", "--wait", "--watch", hub, "--profile", profile,
-                                        "--local-from", "20", "--log", log});
+    // Two named slots with nothing in them yet wait; neither is taken for the other.
+    p.start(QStringLiteral(ZOMAR_CLI),
+            {"program", "--wait", "--watch", hub, "--profile", profile, "--local-from", "20",
+             "--log", log, "--device", hub + "/hub-port3", "--device", hub + "/hub-port4"});
     QVERIFY(p.waitForStarted());
     QByteArray said;
     QTRY_VERIFY2_WITH_TIMEOUT((said += p.readAllStandardOutput()).contains("Station ready"),
