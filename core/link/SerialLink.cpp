@@ -99,12 +99,19 @@ void SerialLink::setSettings(const QString &settings)
     const QRegularExpressionMatch match = pattern.match(settings);
     bool ok = false;
     const int baud = match.hasMatch() ? match.captured(1).toInt(&ok) : 0;
-    if (!ok || baud <= 0)
+    if (!ok)
         throw SerialError(InvalidSettings, QStringLiteral("Invalid property value"));
+    setBaudRate(baud);
+    m_settings = settings;
+}
 
+void SerialLink::setBaudRate(int baud)
+{
+    if (baud <= 0)
+        throw SerialError(InvalidSettings, QStringLiteral("Invalid property value"));
     const QString previousSettings = m_settings;
     const int previousBaud = m_baud;
-    m_settings = settings;
+    m_settings = QStringLiteral("%1,n,8,1").arg(baud);
     m_baud = baud;
     if (!m_port->isOpen())
         return;

@@ -4,6 +4,7 @@
 // flag, a byte-per-character output, a one-byte input and a receive event
 // raised once per waiting byte.
 
+#include "core/link/LineSettings.h"
 #include "core/link/SerialError.h"
 
 #include <QByteArray>
@@ -28,9 +29,13 @@ public:
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
-    // "<speed>,n,8,1". Throws SerialError (InvalidSettings) for a malformed
-    // text. Applied at the next open, or at once while open (SettingsRefused
-    // if the device does not take it).
+    // The line speed in bits per second (no parity, 8 data bits, 1 stop
+    // bit). Throws SerialError (InvalidSettings) for a speed of 0 or less.
+    // Applied at the next open, or at once while open (SettingsRefused if the
+    // device does not take it).
+    void setBaudRate(int baud);
+    // The window's text form, "<speed>,n,8,1"; a malformed text throws
+    // InvalidSettings ("Invalid property value") as the window expects.
     void setSettings(const QString &settings);
     QString settings() const { return m_settings; }
     int baudRate() const { return m_baud; }
@@ -100,8 +105,8 @@ private:
 
     const PortResolver *m_resolver = nullptr;
     QSerialPort *m_port;
-    QString m_settings = QStringLiteral("38400,n,8,1");
-    int m_baud = 38400;
+    QString m_settings = QStringLiteral("%1,n,8,1").arg(kDefaultLineSpeed);
+    int m_baud = kDefaultLineSpeed;
     int m_commPort = 1;
     QString m_device;
     QString m_requested;

@@ -25,21 +25,6 @@ QString skippedNote(int skipped)
 
 } // namespace
 
-int SessionResult::exitCode() const
-{
-    switch (outcome) {
-    case Done:
-        return exit_codes::Done;
-    case NoResponse:
-        return exit_codes::NoAnswer;
-    case Mismatch:
-        return exit_codes::Mismatch;
-    case PortError:
-        return exit_codes::PortFailed;
-    }
-    return exit_codes::PortFailed;
-}
-
 ModuleSession::ModuleSession(const QString &device, int baud, QObject *parent)
     : QObject(parent), m_device(device), m_baud(baud), m_link(std::make_unique<SerialLink>())
 {
@@ -107,7 +92,7 @@ bool ModuleSession::openPort()
     if (m_link->portOpen())
         return true;
     try {
-        m_link->setSettings(QStringLiteral("%1,n,8,1").arg(m_baud));
+        m_link->setBaudRate(m_baud);
         m_link->openDevice(m_device);
     } catch (const SerialError &e) {
         SessionResult r = m_result;
@@ -263,7 +248,7 @@ void ModuleSession::finishRead()
     if (m_gathered.isEmpty()) {
         r.outcome = SessionResult::NoResponse;
         r.message = QStringLiteral("no response from the module on %1 (%2)%3. Check the cable, "
-                                   "the line speed (--baud) and the module's power")
+                                   "the line speed and the module's power")
                         .arg(where(), what, notVerified);
         finish(r);
         return;

@@ -22,16 +22,6 @@ namespace zomar {
 
 enum class SessionOp { Read, Write, FactoryReset };
 
-// Exit codes of the command line, by outcome.
-namespace exit_codes {
-inline constexpr int Done = 0;
-inline constexpr int BadCommandLine = 1;
-inline constexpr int NoAnswer = 2;
-inline constexpr int Mismatch = 3;
-inline constexpr int InvalidValue = 4;
-inline constexpr int PortFailed = 5;
-} // namespace exit_codes
-
 struct SessionResult {
     enum Outcome {
         Done,       // read, or written and verified
@@ -52,7 +42,6 @@ struct SessionResult {
     bool packetSent = false;             // a packet reached the device
     bool stateUnknown = false;           // the device went away around the packet
 
-    int exitCode() const;
     bool ok() const { return outcome == Done; }
 };
 
