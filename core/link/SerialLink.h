@@ -8,6 +8,7 @@
 #include "core/link/SerialError.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -78,6 +79,10 @@ public:
     QByteArray input();
     int bytesWaiting() const;
 
+    // Milliseconds since the last byte went out or came in (since the link
+    // was made when none has).
+    qint64 quietForMs() const { return m_lastTraffic.elapsed(); }
+
     // Device path of the open port ("" while closed): the device itself,
     // not the name it was opened by.
     QString deviceName() const;
@@ -112,6 +117,7 @@ private:
     QString m_requested;
     QString m_lostReason;
     Tap m_tap;
+    QElapsedTimer m_lastTraffic;
     QByteArray m_waiting;
     qsizetype m_readPos = 0;
     quint64 m_reads = 0; // bytes taken by input(), to tell reading handlers apart

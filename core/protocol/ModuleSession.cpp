@@ -3,6 +3,8 @@
 #include "core/protocol/CommandMode.h"
 #include "core/protocol/CommandTiming.h"
 
+#include <algorithm>
+
 namespace zomar {
 
 namespace {
@@ -78,6 +80,17 @@ void ModuleSession::startNext()
         if (m_closeWhenIdle)
             m_link->setPortOpen(false);
         return;
+    }
+    // After an operation on this port, the next one waits for a quiet line
+    // (bounded, should the module never fall silent).
+    if (m_link->portOpen() && m_lastFinish.isValid()) {
+        const qint64 quiet = m_link->quietForMs();
+        const qint64 left = kQueueGuardLimitMs - m_lastFinish.elapsed();
+        if (quiet < kQueueGuardMs && left > 0) {
+            QTimer::singleShot(static_cast<int>(std::min(kQueueGuardMs - quiet, left)), this,
+                               &ModuleSession::startNext);
+            return;
+        }
     }
     m_current = m_queue.dequeue();
     m_result = SessionResult{};
@@ -319,6 +332,7 @@ void ModuleSession::finish(SessionResult result)
     m_quietTimer.stop();
     m_step = Step::Idle;
     m_current.reset();
+    m_lastFinish.start();
     emit finished(result);
     QTimer::singleShot(0, this, &ModuleSession::startNext);
 }

@@ -4,7 +4,7 @@
 // factory reset. Timers and signals only, no nested event loops, so that
 // many sessions can run side by side on one thread. Requests made while one
 // is under way wait for it and run in the order asked: one operation on the
-// port at a time.
+// port at a time, each after a quiet line.
 
 #include "core/link/SerialLink.h"
 #include "core/protocol/ConfigBlock.h"
@@ -104,6 +104,7 @@ private:
     QTimer m_stepTimer;
     QTimer m_quietTimer;
     QElapsedTimer m_lastByte;
+    QElapsedTimer m_lastFinish; // when the last operation ended
     ReplyFramer m_framer;
     // Only the first burst of an answer counts, as in the window: slots 0..11
     // when it ended, or nullopt when they were not all filled.

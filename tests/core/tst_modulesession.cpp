@@ -2,6 +2,7 @@
 // timing of a read, a write and a factory reset, verification, faults, and
 // requests that wait for one another.
 
+#include "core/protocol/CommandTiming.h"
 #include "core/protocol/ModuleSession.h"
 #include "tests/support/TestUtil.h"
 #include "tests/support/Wire.h"
@@ -75,6 +76,7 @@ private slots:
     void deviceLostDuringWrite();
     void openFailures_data();
     void openFailures();
+    void requestsWaitForOneAnother_data();
     void requestsWaitForOneAnother();
     void blockValueRoundTrip();
 };
@@ -268,10 +270,20 @@ void TestModuleSession::openFailures()
     QVERIFY2(r.message.contains(says), qPrintable(r.message));
 }
 
+void TestModuleSession::requestsWaitForOneAnother_data()
+{
+    QTest::addColumn<int>("commandGapMs");
+    QTest::newRow("lenient module") << 0;
+    // One command per quiet line: "---+++" back to back would be neither.
+    QTest::newRow("module that splits by a quiet line") << kQuietLineMs;
+}
+
 void TestModuleSession::requestsWaitForOneAnother()
 {
+    QFETCH(int, commandGapMs);
     Rig rig;
     QVERIFY(rig.start());
+    rig.module.setCommandGap(commandGapMs);
     // Asked at once: each runs whole, in the order asked.
     rig.session->read();
     rig.session->write(someBlock());
@@ -282,8 +294,15 @@ void TestModuleSession::requestsWaitForOneAnother()
     QCOMPARE(rig.results[2].op, SessionOp::Read);
     QCOMPARE(rig.results[0].block->toBytes(), kModuleBlock);
     QCOMPARE(rig.results[2].block->toBytes(), someBlock().toBytes());
-    const QString fault = exchangeFault(rig.wire());
+    const QList<WireMessage> wire = rig.wire();
+    const QString fault = exchangeFault(wire);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    // Every "+++" but the first follows a quiet line of the guard time.
+    for (int i = 1; i < wire.size(); ++i) {
+        if (wire.at(i).bytes == "+++")
+            QVERIFY2(msBetweenNs(wire.at(i - 1).endNs, wire.at(i).startNs) >= kQueueGuardMs - 1,
+                     qPrintable(QStringLiteral("message %1").arg(i)));
+    }
 }
 
 void TestModuleSession::blockValueRoundTrip()
