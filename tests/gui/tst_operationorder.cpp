@@ -9,6 +9,7 @@
 #include "tests/support/FormHarness.h"
 #include "tests/support/Wire.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,8 +32,9 @@ void turnWheel(QWidget *box, int angle)
 }
 
 // One operator action: "key:c" types c into the band box, "down"/"up" are
-// arrow keys there, "wheel+"/"wheel-" turn the wheel over it, "set" and
-// "refresh" click those buttons.
+// arrow keys there, "wheel+"/"wheel-" turn the wheel over it, "repick" opens
+// its list and picks the item shown again, "set" and "refresh" click those
+// buttons.
 void act(Form1Controls &ui, const QString &step)
 {
     if (step.startsWith(QLatin1String("key:")))
@@ -41,7 +43,10 @@ void act(Form1Controls &ui, const QString &step)
         QTest::keyClick(ui.Combo6, Qt::Key_Down);
     else if (step == QLatin1String("up"))
         QTest::keyClick(ui.Combo6, Qt::Key_Up);
-    else if (step.startsWith(QLatin1String("wheel")))
+    else if (step == QLatin1String("repick")) {
+        QTest::keyClick(ui.Combo6, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(ui.Combo6->view(), Qt::Key_Return);
+    } else if (step.startsWith(QLatin1String("wheel")))
         turnWheel(ui.Combo6, step.endsWith(QLatin1Char('+')) ? 120 : -120);
     else if (step == QLatin1String("set"))
         QTest::mouseClick(ui.Command2, Qt::LeftButton);
@@ -70,13 +75,13 @@ void TestOperationOrder::askedWhileWaiting_data()
     QTest::newRow("typing abcd in the band box")
         << QStringList{"key:a", "key:b", "key:c", "key:d"} << 120;
     QTest::newRow("arrow keys in the band box")
-        << QStringList{"down", "down", "up", "down", "up", "down"} << 50;
+        << QStringList{"down", "up", "down", "up", "down", "up"} << 50;
     QTest::newRow("wheel over the band box")
-        << QStringList{"wheel-", "wheel-", "wheel+", "wheel-", "wheel+", "wheel-"} << 50;
+        << QStringList{"wheel-", "wheel+", "wheel-", "wheel+", "wheel-", "wheel+"} << 50;
     QTest::newRow("Refresh during Set") << QStringList{"set", "refresh"} << 100;
     QTest::newRow("Set during Refresh") << QStringList{"refresh", "set"} << 120;
     QTest::newRow("Refresh and band pick during Set")
-        << QStringList{"set", "refresh", "down"} << 90;
+        << QStringList{"set", "refresh", "repick"} << 90;
 }
 
 void TestOperationOrder::askedWhileWaiting()
