@@ -246,7 +246,7 @@ bool Cli::resolveDevices(bool required)
     bool scanned = false;
     for (const QString &name : parser.optionNames()) {
         if (name == QLatin1String("device")) {
-            m_devices << paths.at(nextPath++);
+            m_devices << PortResolver::devicePath(paths.at(nextPath++));
         } else if (name == QLatin1String("port")) {
             const QString text = numbers.at(nextNumber++);
             bool ok = false;

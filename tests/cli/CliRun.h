@@ -16,9 +16,12 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList &args, int timeoutMs = 20000)
+inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
+                     const QString &workingDir = QString())
 {
     QProcess p;
+    if (!workingDir.isEmpty())
+        p.setWorkingDirectory(workingDir);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The user's saved port mappings must not leak into a test.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::tempPath() + QStringLiteral("/zomar-cli-test-config"));
