@@ -8,6 +8,7 @@ preset="${1:-default}"
 target="${2:-}"
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+          libqt6sql6-sqlite  # the production record's database driver (loaded at run time)
           libgl-dev fonts-liberation fontconfig
           help2man librsvg2-bin)  # manual pages and PNG icons, made when building
 # scripts/package.sh builds and checks the Debian package with these.

@@ -211,9 +211,9 @@ bool Cli::resolveDevices(bool required)
     if (parser.isSet(QStringLiteral("simulate"))) {
         bool ok = false;
         const int count = parser.value(QStringLiteral("simulate")).toInt(&ok);
-        if (!ok || count < 1 || count > 64) {
+        if (!ok || count < 1 || count > 128) {
             fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--simulate %1: the number of virtual modules, 1 to 64")
+                 QStringLiteral("--simulate %1: the number of virtual modules, 1 to 128")
                      .arg(parser.value(QStringLiteral("simulate"))));
             return false;
         }

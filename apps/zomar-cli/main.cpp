@@ -7,6 +7,7 @@
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
+#include "apps/zomar-cli/RecordsCommand.h"
 #include "core/Version.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,8 @@ const Command kCommands[] = {
     {"discover", "Find modules: every port at every line speed, 38400 first.", runDiscover},
     {"doctor", "Check a port step by step when a module does not answer.", runDoctor},
     {"profile", "profile check FILE: validate a profile and show what it sets.", runProfile},
-    {"program", "Program many modules at once, each with its own address, with a log.", runProgram},
+    {"program", "Program many modules at once, each with its own address, recorded.", runProgram},
+    {"records", "records list|unknown|pools|check|export: the production record.", runRecords},
 };
 
 void printHelp()

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 namespace zomar::test {
 
 struct CliRun {
@@ -16,21 +18,28 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
-                     const QString &workingDir = QString())
+// zomar-cli started with the arguments, with homes of its own: the user's
+// saved port mappings and records must not leak into a test, nor one test's
+// into another running beside it.
+inline std::unique_ptr<QProcess> startCli(const QStringList &args,
+                                          const QString &workingDir = QString())
 {
-    QProcess p;
+    auto p = std::make_unique<QProcess>();
     if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
+        p->setWorkingDirectory(workingDir);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The user's saved port mappings and records must not leak into a test,
-    // nor one test's into another running beside it.
     const QString home = QDir::tempPath() +
                          QStringLiteral("/zomar-cli-test-%1").arg(QCoreApplication::applicationPid());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ZOMAR_CLI), args);
+    p->setProcessEnvironment(env);
+    p->start(QStringLiteral(ZOMAR_CLI), args);
+    return p;
+}
+
+// Waits for a started run (the event loop runs meanwhile) and takes its output.
+inline CliRun finishCli(QProcess &p, int timeoutMs = 20000)
+{
     CliRun r;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
@@ -42,6 +51,13 @@ inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
+                     const QString &workingDir = QString())
+{
+    const std::unique_ptr<QProcess> p = startCli(args, workingDir);
+    return finishCli(*p, timeoutMs);
 }
 
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
