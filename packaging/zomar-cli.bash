@@ -39,8 +39,11 @@ _zomar_cli_options()
 _zomar_cli_value()
 {
     case $1 in
-        --profile | --log | --save | --trace | --port-map)
+        --profile | --log | --save | --trace | --port-map | --store | --csv | --watch)
             _filedir
+            ;;
+        --state)
+            COMPREPLY=($(compgen -W "reserved pass fail unknown" -- "$cur"))
             ;;
         --device)
             # Serial devices, not the virtual consoles (/dev/tty0..63).
@@ -103,7 +106,8 @@ _zomar_cli()
     else
         # The command's arguments, in the order of its "Arguments:"
         # paragraph: one named like a file takes a file name, any other is
-        # a word of its own ("profile check FILE").
+        # a word of its own ("profile check FILE") or one of the words it
+        # joins with "|" ("records list|unknown|...").
         local args=() n=0
         mapfile -t args < <(awk '
             /^Arguments:[[:space:]]*$/ { on = 1; next }
@@ -117,7 +121,7 @@ _zomar_cli()
             esac
         done
         if ((n < ${#args[@]})) && [[ ${args[n]} != *[Ff][Ii][Ll][Ee]* ]]; then
-            COMPREPLY=($(compgen -W "${args[n]}" -- "$cur"))
+            COMPREPLY=($(compgen -W "${args[n]//|/ }" -- "$cur"))
         elif ((${#args[@]})); then
             _filedir
         fi

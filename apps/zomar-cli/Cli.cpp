@@ -51,7 +51,7 @@ QString Cli::exitCodesHelp()
                           "  1  bad command line\n"
                           "  2  no answer from the module\n"
                           "  3  the read-back differs from what was written (verify: the module\n"
-                          "     differs from the profile)\n"
+                          "     differs from the profile; records check: a finding)\n"
                           "  4  an invalid value: nothing was sent\n"
                           "  5  the port could not be opened, or was lost\n");
 }

@@ -204,9 +204,9 @@ std::optional<int> runProgram(Cli &cli)
          QStringLiteral("One local address (the profile's or --local) for several modules is "
                         "meant.")},
         {QStringLiteral("store"),
-         QStringLiteral("The production record, shared by every run on this PC (default: %1; "
-                        "with --simulate a temporary one).")
-             .arg(ProductionStore::defaultLocation()),
+         QStringLiteral("The production record, shared by the runs of this user (default: "
+                        "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...; with --simulate "
+                        "a temporary one)."),
          QStringLiteral("file.db")},
         {QStringLiteral("log"),
          QStringLiteral("Also append a CSV row per module to FILE, after its record is "

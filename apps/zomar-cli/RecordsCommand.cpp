@@ -17,6 +17,8 @@ namespace zomar {
 namespace {
 
 const QString kUsage = QStringLiteral(" list|unknown|pools|check|export");
+const QStringList kWhat{QStringLiteral("list"), QStringLiteral("unknown"), QStringLiteral("pools"),
+                        QStringLiteral("check"), QStringLiteral("export")};
 
 // "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
 // a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
@@ -256,8 +258,8 @@ std::optional<int> runRecords(Cli &cli)
     QCommandLineParser &p = cli.parser;
     p.addOptions({
         {QStringLiteral("store"),
-         QStringLiteral("The production store (default: %1).")
-             .arg(ProductionStore::defaultLocation()),
+         QStringLiteral("The production record (default: $XDG_DATA_HOME/zomar/production.db, "
+                        "~/.local/share/...)."),
          QStringLiteral("file.db")},
         {QStringLiteral("since"),
          QStringLiteral("list: units since a date, a date and time, or a time back (30m, 12h, "
@@ -271,7 +273,7 @@ std::optional<int> runRecords(Cli &cli)
         {QStringLiteral("csv"), QStringLiteral("export: the CSV file to write (- for the output)."),
          QStringLiteral("file")},
     });
-    p.addPositionalArgument(QStringLiteral("what"),
+    p.addPositionalArgument(QStringLiteral("list|unknown|pools|check|export"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
                                            "lost), pools (address ranges), check (integrity; exit "
                                            "3 on a finding), export (every unit as CSV)."));
@@ -279,9 +281,6 @@ std::optional<int> runRecords(Cli &cli)
     if (!cli.parse(Cli::JsonOption, kUsage))
         return cli.exitCode();
     const QString what = p.positionalArguments().value(0);
-    static const QStringList kWhat{QStringLiteral("list"), QStringLiteral("unknown"),
-                                   QStringLiteral("pools"), QStringLiteral("check"),
-                                   QStringLiteral("export")};
     if (!kWhat.contains(what)) {
         cli.fail(exit_codes::BadCommandLine,
                  QStringLiteral("say what: records list|unknown|pools|check|export (see "

@@ -130,10 +130,12 @@ ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, cons
         if (!id.isValid())
             return sql.error();
         start.runId = id.toLongLong();
-        // Runs that never ended: those that are gone leave their reserved
-        // units in an unknown state.
-        if (!sql.exec(QStringLiteral("SELECT id, station, boot_id, pid, process_start FROM runs "
-                                     "WHERE ended_at IS NULL AND id <> ?"),
+        // Runs that never ended, or still hold reserved units: those that
+        // are gone leave their reserved units in an unknown state.
+        if (!sql.exec(QStringLiteral("SELECT id, station, boot_id, pid, process_start FROM runs r "
+                                     "WHERE id <> ? AND (ended_at IS NULL OR EXISTS (SELECT 1 "
+                                     "FROM units u WHERE u.run_id = r.id AND u.state = "
+                                     "'reserved'))"),
                       {start.runId}))
             return sql.error();
         QList<qint64> gone;
@@ -156,8 +158,9 @@ ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, cons
                                          "outcome was recorded' WHERE run_id = ? AND state = "
                                          "'reserved'"),
                           {at, run}) ||
-                !sql.exec(QStringLiteral("UPDATE runs SET ended_at = ?, end_state = "
-                                         "'interrupted' WHERE id = ?"),
+                !sql.exec(QStringLiteral("UPDATE runs SET ended_at = COALESCE(ended_at, ?), "
+                                         "end_state = COALESCE(end_state, 'interrupted') WHERE "
+                                         "id = ?"),
                           {at, run}))
                 return sql.error();
         }

@@ -126,15 +126,18 @@ std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *er
     }
     // An address that may have reached two modules of one pool (or, for rows
     // of an old log, of one profile).
-    if (!sql.exec(QStringLiteral(
-            "SELECT COALESCE(CAST(pool_id AS TEXT), 'profile ' || profile_sha256), local_address,"
-            " COUNT(*) FROM units WHERE local_address IS NOT NULL AND (packet_sent = 1 OR state"
-            " IN ('pass', 'unknown', 'reserved')) AND (pool_id IS NOT NULL OR origin = 'import')"
-            " GROUP BY COALESCE(CAST(pool_id AS TEXT), 'profile ' || profile_sha256),"
-            " local_address HAVING COUNT(*) > 1")))
+    const QString group = QStringLiteral(
+        "CASE WHEN origin = 'import' THEN 'imported rows of profile ' || profile_sha256 ELSE "
+        "'pool ' || CAST(pool_id AS TEXT) END");
+    if (!sql.exec(QStringLiteral("SELECT %1, local_address, COUNT(*) FROM units WHERE "
+                                 "local_address IS NOT NULL AND (packet_sent = 1 OR state IN "
+                                 "('pass', 'unknown', 'reserved')) AND (pool_id IS NOT NULL OR "
+                                 "origin = 'import') GROUP BY %1, local_address HAVING COUNT(*) "
+                                 "> 1")
+                      .arg(group)))
         return failed();
     while (sql.query().next())
-        result.findings << QStringLiteral("local address %1 went to %2 modules (pool %3)")
+        result.findings << QStringLiteral("local address %1 went to %2 modules (%3)")
                                .arg(addressHex(quint32(sql.query().value(1).toLongLong())))
                                .arg(sql.query().value(2).toInt())
                                .arg(sql.query().value(0).toString());
