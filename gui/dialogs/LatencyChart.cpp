@@ -6,7 +6,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 namespace zomar {
 
@@ -38,7 +37,7 @@ LatencyChart::LatencyChart(QWidget *parent)
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(240);
-    reset(100, QStringLiteral("ms"));
+    reset(100, QStringLiteral("Latency (ms)"));
 }
 
 void LatencyChart::reset(int count, const QString &what)
@@ -47,7 +46,9 @@ void LatencyChart::reset(int count, const QString &what)
     m_lost->clear();
     m_highest = 0;
     m_x->setRange(0, std::max(1, count - 1));
+    m_x->applyNiceNumbers();
     m_y->setRange(0, 10);
+    m_y->applyNiceNumbers();
     m_y->setTitleText(what);
 }
 
@@ -57,7 +58,8 @@ void LatencyChart::addLatency(quint32 seq, double ms)
     if (ms > m_highest) {
         m_highest = ms;
         // Room above the highest point, in round steps.
-        m_y->setRange(0, std::max(10.0, std::ceil(m_highest * 1.2 / 5) * 5));
+        m_y->setRange(0, std::max(10.0, m_highest * 1.1));
+        m_y->applyNiceNumbers();
     }
 }
 
