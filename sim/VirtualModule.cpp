@@ -59,6 +59,8 @@ struct ModuleState : sim::RadioStation {
     std::optional<QByteArray> storeOverride;
     std::function<bool(const QByteArray &)> hangUpAfter;
     bool commandMode = false;
+    // 0: the lenient model (5 ms, back-to-back sequences taken in order).
+    int commandGapMs = 0;
     QList<VirtualModule::WireByte> received;
     QList<VirtualModule::WireByte> written;
     int messagesHandled = 0;
@@ -175,7 +177,7 @@ private:
             break;
         }
         if (m_quiet)
-            m_quiet->start(kQuietGapMs);
+            m_quiet->start(quietGapMs());
     }
 
     void record(const char *bytes, ssize_t count)
@@ -208,13 +210,21 @@ private:
             m_messageTail = m_messageTail.right(kTailKept);
     }
 
+    int quietGapMs() const
+    {
+        QMutexLocker lock(&d->mutex);
+        return d->commandGapMs > 0 ? d->commandGapMs : kQuietGapMs;
+    }
+
     // A message made only of "+++" and "---" sequences, split into them;
-    // empty for anything else (a configuration block, data).
-    static QList<QByteArray> commandSequences(const QByteArray &tail, qsizetype length)
+    // empty for anything else (a configuration block, data). A strict module
+    // takes one sequence per message only.
+    static QList<QByteArray> commandSequences(const QByteArray &tail, qsizetype length,
+                                              bool strict)
     {
         QList<QByteArray> out;
         if (length != tail.size() || length == 0 || length % kEnter.size() != 0 ||
-            length == kBlockSize)
+            length == kBlockSize || (strict && length != kEnter.size()))
             return {};
         for (qsizetype i = 0; i < length; i += kEnter.size()) {
             const QByteArray part = tail.mid(i, kEnter.size());
@@ -268,13 +278,16 @@ private:
         const QByteArray held = m_airHeld;
         m_airHeld.clear();
         m_signsOnly = true;
-        if (!held.isEmpty() && commandSequences(tail, length).isEmpty()) {
+        if (!held.isEmpty()) {
             sim::RadioSettings radio;
+            bool strict = false;
             {
                 QMutexLocker lock(&d->mutex);
                 radio = d->radio;
+                strict = d->commandGapMs > 0;
             }
-            sim::Radio::air().transmit(d, held, VirtualModule::now(), radio);
+            if (commandSequences(tail, length, strict).isEmpty())
+                sim::Radio::air().transmit(d, held, VirtualModule::now(), radio);
         }
 
         const int portSpeed = d->master >= 0 ? sim::terminalLineSpeed(d->master) : -1;
@@ -284,7 +297,8 @@ private:
             QMutexLocker lock(&d->mutex);
             // At another line speed the module would see only noise.
             if (portSpeed == d->lineSpeed) {
-                const QList<QByteArray> sequences = commandSequences(tail, length);
+                const QList<QByteArray> sequences =
+                    commandSequences(tail, length, d->commandGapMs > 0);
                 if (!sequences.isEmpty()) {
                     // Sequences sent back to back ("---" then at once "+++")
                     // can reach us as one message: take them in order.
@@ -297,7 +311,7 @@ private:
                         }
                     }
                 } else if (!d->commandMode) {
-                    if (tail.endsWith(kEnter)) {
+                    if (tail.endsWith(kEnter) && (d->commandGapMs == 0 || length == kEnter.size())) {
                         d->commandMode = true;
                         answer = d->answerOverride.value_or(d->configuration);
                     }
@@ -518,6 +532,12 @@ bool VirtualModule::inCommandMode() const
 {
     QMutexLocker lock(&d->mutex);
     return d->commandMode;
+}
+
+void VirtualModule::setCommandGap(int ms)
+{
+    QMutexLocker lock(&d->mutex);
+    d->commandGapMs = qMax(0, ms);
 }
 
 int VirtualModule::messagesHandled() const

@@ -3,7 +3,7 @@
 // for people, a JSON object for scripts.
 
 #include "core/protocol/ConfigBlock.h"
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/Band.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -3,7 +3,8 @@
 // port, line speed, band, JSON, trace, the built-in virtual module), the
 // port it names, printing, and the end of the run with an exit code.
 
-#include "core/protocol/ConfigRecord.h"
+#include "apps/zomar-cli/ExitCodes.h"
+#include "core/protocol/Band.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QCommandLineParser>
@@ -98,7 +99,7 @@ private:
     QStringList m_arguments;
     bool m_json = false;
     int m_positionalAllowed = 0;
-    int m_baud = 38400;
+    int m_baud = kDefaultLineSpeed;
     Band m_band = Band::Mhz433;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;

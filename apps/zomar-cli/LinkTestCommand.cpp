@@ -2,6 +2,7 @@
 
 #include "apps/zomar-cli/InterruptWatch.h"
 #include "core/linktest/LinkPreflight.h"
+#include "core/link/LineSettings.h"
 #include "core/link/SerialLink.h"
 #include "core/linktest/LinkTest.h"
 #include "core/protocol/FieldValues.h"
@@ -78,7 +79,7 @@ struct Run {
     void onChecked()
     {
         if (checked.outcome == PreflightResult::Failed) {
-            cli.fail(checked.failure ? checked.failure->exitCode() : exit_codes::PortFailed,
+            cli.fail(checked.failure ? exitCodeOf(*checked.failure) : exit_codes::PortFailed,
                      checked.message);
             return;
         }
@@ -269,8 +270,9 @@ std::optional<int> runLinkTest(Cli &cli)
     run->configure = p.isSet(QStringLiteral("configure"));
     plan.fromBaud = plan.toBaud = cli.baud();
     if (p.isSet(QStringLiteral("to-baud"))) {
-        plan.toBaud = p.value(QStringLiteral("to-baud")).trimmed().toInt();
-        if (!lineSpeedItems().contains(QString::number(plan.toBaud))) {
+        bool ok = false;
+        plan.toBaud = p.value(QStringLiteral("to-baud")).trimmed().toInt(&ok);
+        if (!ok || !isLineSpeed(plan.toBaud)) {
             cli.fail(exit_codes::BadCommandLine,
                      QStringLiteral("--to-baud %1: not a line speed of the list; allowed: %2")
                          .arg(p.value(QStringLiteral("to-baud")),

@@ -4,6 +4,8 @@
 // and the window's recent profiles ("RecentProfiles/Files").
 // Values are kept as text, unchanged (no trimming, no validation).
 
+#include "core/link/LineSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +33,7 @@ public:
     static inline const QString kRecentFilesKey = QStringLiteral("Files");
     static constexpr int kRecentProfilesKept = 8;
     static inline const QString kPortDefault = QStringLiteral("1");
-    static inline const QString kBaudDefault = QStringLiteral("38400");
+    static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
     QString port() const;
     QString baud() const;

@@ -133,9 +133,7 @@ void TestLinkTestCommand::interruptPrintsTheResultSoFar()
 {
     Pair pair;
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", QDir::tempPath() + "/zomar-cli-test-config");
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(cliEnvironment());
     p.start(QStringLiteral(ZOMAR_CLI),
             {"linktest", "--from", pair.a(), "--to", pair.b(), "--count", "100000"});
     QVERIFY(p.waitForStarted());
