@@ -111,12 +111,6 @@ Parsed<quint8> parseRfSpeedValue(const QString &text)
         QStringLiteral("not an RF speed; allowed: %1").arg(allowedRfSpeeds()));
 }
 
-int rfSpeedBps(int code)
-{
-    const std::optional<QString> text = rfSpeedText(code);
-    return text ? static_cast<int>(leadingNumber(*text)) : 0;
-}
-
 QString blockFieldText(const ConfigBlock &block, BlockField field, Band band)
 {
     const auto unknown = [](int code) {

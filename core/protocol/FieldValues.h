@@ -37,8 +37,6 @@ Parsed<int> parseFrequencyValue(Band band, const QString &text);
 Parsed<quint8> parseTxPowerValue(const QString &text);
 // 9600, "9600 bps", "9600bps": gives the RF speed code (all eight speeds).
 Parsed<quint8> parseRfSpeedValue(const QString &text);
-// The RF speed of a code in bits per second (0 for a code outside the table).
-int rfSpeedBps(int code);
 
 // A field of a block as a person reads it: "0102A0FF", "433.920 MHz",
 // "-9 dBm", "19200 bps" (an unknown code: "code 0x42").
