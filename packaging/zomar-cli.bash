@@ -45,7 +45,7 @@ _zomar_cli_value()
         --state)
             COMPREPLY=($(compgen -W "reserved pass fail unknown" -- "$cur"))
             ;;
-        --device)
+        --device | --from | --to)
             # Serial devices, not the virtual consoles (/dev/tty0..63).
             COMPREPLY=($(compgen -W "$(compgen -G '/dev/tty[!0-9]*'
                 compgen -G '/dev/serial/by-id/*')" -- "$cur"))
@@ -55,7 +55,7 @@ _zomar_cli_value()
         --band)
             COMPREPLY=($(compgen -W "433 868" -- "$cur"))
             ;;
-        --baud)
+        --baud | --to-baud)
             # The line speeds of the window's speed list.
             COMPREPLY=($(compgen -W "2400 4800 9600 14400 19200 28800 38400" -- "$cur"))
             ;;

@@ -3,6 +3,7 @@
 
 #include "apps/zomar-cli/Cli.h"
 #include "apps/zomar-cli/DoctorCommand.h"
+#include "apps/zomar-cli/LinkTestCommand.h"
 #include "apps/zomar-cli/ModuleCommands.h"
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
@@ -35,6 +36,8 @@ const Command kCommands[] = {
     {"profile", "profile check FILE: validate a profile and show what it sets.", runProfile},
     {"program", "Program many modules at once, each with its own address, recorded.", runProgram},
     {"records", "records list|unknown|pools|check|export: the production record.", runRecords},
+    {"linktest", "Measure a radio link: loss, corruption and latency between two ports.",
+     runLinkTest},
 };
 
 void printHelp()
@@ -55,7 +58,8 @@ void printHelp()
         "  zomar-cli ports\n"
         "  zomar-cli read --device /dev/ttyUSB0\n"
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
-        "  zomar-cli read --simulate --json\n\n");
+        "  zomar-cli read --simulate --json\n"
+        "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv link.csv\n\n");
     text += Cli::exitCodesHelp();
     std::fputs(qPrintable(text), stdout);
 }

@@ -18,21 +18,26 @@ struct CliRun {
     QString err;
 };
 
-// zomar-cli started with the arguments, with homes of its own: the user's
-// saved port mappings and records must not leak into a test, nor one test's
-// into another running beside it.
+// The user's saved port mappings and records must not leak into a test,
+// nor one test's into another running beside it.
+inline QProcessEnvironment cliEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString home = QDir::tempPath() +
+                         QStringLiteral("/zomar-cli-test-%1").arg(QCoreApplication::applicationPid());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    return env;
+}
+
+// zomar-cli started with the arguments, with homes of its own.
 inline std::unique_ptr<QProcess> startCli(const QStringList &args,
                                           const QString &workingDir = QString())
 {
     auto p = std::make_unique<QProcess>();
     if (!workingDir.isEmpty())
         p->setWorkingDirectory(workingDir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString home = QDir::tempPath() +
-                         QStringLiteral("/zomar-cli-test-%1").arg(QCoreApplication::applicationPid());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    p->setProcessEnvironment(env);
+    p->setProcessEnvironment(cliEnvironment());
     p->start(QStringLiteral(ZOMAR_CLI), args);
     return p;
 }
