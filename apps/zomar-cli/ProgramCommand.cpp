@@ -33,8 +33,8 @@ public:
         m_colour = ::isatty(STDOUT_FILENO) == 1;
     }
 
-    ProductionRun run{this};
     QTemporaryDir simulatedStore; // --simulate without --store: nothing is kept
+    ProductionRun run;            // closed before the folder of its store goes
     int expected = 0;             // without --wait: the named modules
 
     void connectRun()
@@ -280,8 +280,6 @@ std::optional<int> runProgram(Cli &cli)
     } else if (!cli.simulated().empty()) {
         // Trying the flow on virtual modules takes no address of the real line.
         setup.store = session->simulatedStore.filePath(QStringLiteral("production.db"));
-        cli.err(QStringLiteral("Virtual modules: the record is kept in a temporary store (give "
-                               "--store to keep it)."));
     } else {
         setup.store = ProductionStore::defaultLocation();
     }
@@ -295,6 +293,9 @@ std::optional<int> runProgram(Cli &cli)
     }
 
     ProductionRun &run = session->run;
+    if (!p.isSet(QStringLiteral("store")) && !cli.simulated().empty())
+        cli.err(QStringLiteral("Virtual modules: the record is kept in a temporary store (give "
+                               "--store to keep it)."));
     if (run.importedRows() > 0)
         cli.err(QStringLiteral("Imported %1 row(s) of the earlier log %2 into the store %3; the "
                                "log now has the columns state and unit_id.")

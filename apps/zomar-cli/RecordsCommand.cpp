@@ -273,10 +273,11 @@ std::optional<int> runRecords(Cli &cli)
         {QStringLiteral("csv"), QStringLiteral("export: the CSV file to write (- for the output)."),
          QStringLiteral("file")},
     });
-    p.addPositionalArgument(QStringLiteral("list|unknown|pools|check|export"),
+    p.addPositionalArgument(QStringLiteral("what"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
                                            "lost), pools (address ranges), check (integrity; exit "
-                                           "3 on a finding), export (every unit as CSV)."));
+                                           "3 on a finding), export (every unit as CSV)."),
+                            kUsage.trimmed());
     cli.allowArguments(1);
     if (!cli.parse(Cli::JsonOption, kUsage))
         return cli.exitCode();

@@ -64,12 +64,12 @@ SetupRefusal ProductionRun::open(const LineSetup &setup)
         m_poolKey = PoolKey::of(m_profile, *setup.localFrom, setup.step);
     } else if (m_profile.local && !setup.sameLocal && (setup.modules > 1 || setup.openEnded)) {
         return refuse(SetupRefusal::FixedLocal,
-                      QStringLiteral("%1 would all get the local address %2 (%3)")
+                      QStringLiteral("%1 would all get the local address %2%3")
                           .arg(setup.openEnded ? QStringLiteral("the modules of a station")
                                                : modulesText(setup.modules),
                                addressHex(*m_profile.local),
-                               setup.fixedLocal ? QStringLiteral("given")
-                                                : QStringLiteral("from the profile")));
+                               setup.fixedLocal ? QString()
+                                                : QStringLiteral(" (from the profile)")));
     }
     if (setup.step < 1)
         return refuse(SetupRefusal::Value, QStringLiteral("the step between addresses is 1 or "

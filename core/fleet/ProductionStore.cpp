@@ -94,16 +94,28 @@ std::unique_ptr<ProductionStore> ProductionStore::open(const QString &location, 
     };
     if (!store->m_db.open())
         return cannotUse(store->m_backend->explain(store->m_db.lastError().text()));
+    // Each statement's rows are let go at once: an open one would hold the
+    // database and keep the schema's transaction from committing.
     StoreSql sql(store->m_db, *store->m_backend);
-    for (const QString &statement : store->m_backend->sessionStatements())
-        if (!sql.exec(statement))
-            return cannotUse(sql.error());
+    const auto run = [&sql](const QStringList &statements) {
+        for (const QString &statement : statements) {
+            if (!sql.exec(statement))
+                return false;
+            sql.query().finish();
+        }
+        return true;
+    };
+    if (!run(store->m_backend->sessionStatements()))
+        return cannotUse(sql.error());
+    // A new store gets its journal before its tables, so that runs that make
+    // it at once agree on it; another program's database is left as it was.
+    const QStringList tables = store->m_db.tables();
+    if ((tables.isEmpty() || tables.contains(QStringLiteral("schema_version"))) &&
+        !run(store->m_backend->storeStatements()))
+        return cannotUse(sql.error());
     problem = StoreSchema::prepare(store->m_db, *store->m_backend, location);
     if (!problem.isEmpty())
         return problem.startsWith(location) ? fail(problem) : cannotUse(problem);
-    for (const QString &statement : store->m_backend->storeStatements())
-        if (!sql.exec(statement))
-            return cannotUse(sql.error());
     return store;
 }
 
@@ -144,7 +156,7 @@ ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, cons
                                     sql.query().value(2).toString(),
                                     sql.query().value(3).toLongLong(),
                                     sql.query().value(4).toLongLong()};
-            if (RunIdentity::livenessOf(other) == RunIdentity::Liveness::Gone)
+            if (m_backend->livenessOf(other) == RunIdentity::Liveness::Gone)
                 gone << sql.query().value(0).toLongLong();
         }
         for (const qint64 run : gone) {

@@ -6,6 +6,8 @@
 // lives in ProductionStore and StoreReport; each backend's own SQL stays in
 // its one class.
 
+#include "core/fleet/RunIdentity.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -45,6 +47,13 @@ public:
     // A statement whose rows say "ok" when the database's own structure is
     // sound, or "" when the backend has none.
     virtual QString integrityCheck() const { return {}; }
+    // Whether a run that left units reserved is still going. A file on this
+    // PC asks the process; a server shared by several stations would keep a
+    // lease per run instead.
+    virtual RunIdentity::Liveness livenessOf(const RunIdentity &run) const
+    {
+        return RunIdentity::livenessOf(run);
+    }
     // One line for an error of the driver, in words a user can act on.
     virtual QString explain(const QString &driverText) const { return driverText; }
 };

@@ -168,7 +168,7 @@ std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *er
         const RunIdentity run{q.value(1).toString(), q.value(2).toString(),
                               q.value(3).toLongLong(), q.value(4).toLongLong()};
         const int count = q.value(5).toInt();
-        switch (RunIdentity::livenessOf(run)) {
+        switch (store.backend().livenessOf(run)) {
         case RunIdentity::Liveness::Running:
             result.notes << QStringLiteral("%1 unit(s) in flight in run %2 (process %3 on %4)")
                                 .arg(count)
