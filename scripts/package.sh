@@ -168,8 +168,8 @@ check "completion: the options of read" same "$(completion zomar-cli read --)" \
 # A command's fixed argument words ("profile check FILE"), or the choices its
 # usage line joins with "|" ("records list|unknown|...").
 for c in "${commands[@]}"; do
-  first=$(help_of zomar-cli "$c" | sed -n '/^Usage:/s/.*\[options\] *//p' | tr ' ' '\n' | grep -F '|' |
-    head -1 | tr '|' '\n' | sort)
+  first=$(help_of zomar-cli "$c" | sed -n '/^Usage:/s/.*\[options\] *//p' | tr ' ' '\n' |
+    { grep -F '|' || true; } | head -1 | tr '|' '\n' | sort)
   [ -n "$first" ] ||
     first=$(help_of zomar-cli "$c" | sed -n '/^Arguments:/,/^$/s/^  \([^ ][^ ]*\).*/\1/p' | head -1)
   case $first in
