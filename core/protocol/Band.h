@@ -22,7 +22,7 @@ QString bandItem(Band band);    // "433Mhz"; "" for no band
 QString bandName(Band band);
 // "433 MHz band".
 QString bandTitle(Band band);
-// The channel range of a band in words: "430.000 to 593.838 MHz".
+// The channel range of a band in words, exactly: "430.000 to 593.8375 MHz".
 QString bandRange(Band band);
 // The channel step in MHz as text: "0.0025" / "0.005".
 QString bandStepText(Band band);
@@ -35,6 +35,9 @@ QString frequencyText(Band band, long long channel);
 // channels of the 433 MHz band ("433.9975"), so it reads back as that very
 // channel.
 QString exactFrequencyText(Band band, int channel);
+// Frequency of channel n in ten-thousandths of a MHz, an exact integer
+// (every channel of both bands lies on one).
+long long frequencyTenThousandths(Band band, long long channel);
 
 // Channel position of a frequency in MHz on a band (None: NaN); whole for a
 // channel's own frequency, within the tolerance isWholeChannel allows.
