@@ -2,8 +2,8 @@
 // A module's configuration as the command line shows it: an aligned table
 // for people, a JSON object for scripts.
 
-#include "core/protocol/ConfigBlock.h"
 #include "core/protocol/Band.h"
+#include "core/protocol/ConfigBlock.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -8,7 +8,6 @@
 #include "core/protocol/ModuleSession.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
@@ -20,6 +19,7 @@
 namespace zomar {
 
 class SerialLink;
+class TraceFile;
 class VirtualModule;
 
 class Cli : public QObject
@@ -66,18 +66,30 @@ public:
     void trace(SerialLink &link, const QString &device);
 
     void out(const QString &line);
+    // A line on stderr, its control characters shown as escapes.
     void err(const QString &line);
     void printJson(const QJsonObject &object);
-    // Prints "zomar-cli COMMAND: message" on stderr and ends with code.
-    void fail(int code, const QString &message);
-    // Ends the run: the event loop returns code.
+    // Prints "zomar-cli COMMAND: message" on stderr and ends with code; with
+    // --json also {"command", "error", "exit_code", "message"} and the
+    // members of `context` on stdout, as the command's one document.
+    void fail(int code, const QString &message, const QJsonObject &context = {});
+    // Ends the run: the event loop returns code (made non-zero when the
+    // trace lost bytes).
     void finish(int code);
+    // The exit code of a run that ended with code, the trace considered.
+    int concluded(int code);
     std::optional<int> exitCode() const { return m_exitCode; }
 
+    // Text from outside (a file, a profile's name) with its control
+    // characters shown as \xNN, so it cannot cut or garble a line.
+    static QString visible(const QString &text);
     static QString exitCodesHelp();
+    // The JSON document of a failed run.
+    static QJsonObject errorJson(const QString &command, int code, const QString &message);
 
 private:
     bool startSimulation(int count);
+    bool jsonWanted() const;
 
     int m_options = 0;
     QString m_command;
@@ -89,8 +101,9 @@ private:
     Band m_band = Band::Mhz433;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
-    std::unique_ptr<QFile> m_trace;
-    qint64 m_traceStart = 0;
+    std::unique_ptr<TraceFile> m_trace;
+    bool m_traceErrorTold = false;
+    bool m_parsed = false;
     std::optional<int> m_exitCode;
 };
 
