@@ -18,9 +18,12 @@
 
 namespace zomar {
 
+class AppSettings;
+class PortResolver;
 class SerialLink;
 class TraceFile;
 class VirtualModule;
+struct SystemPort;
 
 class Cli : public QObject
 {
@@ -31,6 +34,7 @@ public:
         BandOption = 2,  // --band
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
+        NamedPorts = 16, // no --device, --port: the command names its ports itself
     };
 
     // command: "read", ...; summary: one line; arguments: after the command.
@@ -57,6 +61,10 @@ public:
     // in the order given. Refuses (exit 1) when none is named and `required`.
     bool resolveDevices(bool required = true);
     const QStringList &devices() const { return m_devices; }
+    // The device of a port named by an option of the command (`option`: its
+    // name, for messages): a number as --port takes it, else a path as
+    // --device takes it. "" when refused (the run is then over).
+    QString resolvePort(const QString &option, const QString &name);
     QString device() const { return m_devices.value(0); }
     // The virtual modules --simulate started (empty without it).
     const std::vector<std::unique_ptr<VirtualModule>> &simulated() const { return m_simulated; }
@@ -90,6 +98,12 @@ public:
 private:
     bool startSimulation(int count);
     bool jsonWanted() const;
+    // --port-map, the saved mappings and the system's ports; false when a
+    // --port-map is refused (the run is then over).
+    bool setUpResolver(PortResolver &resolver);
+    // The device of port number `text`; "" when refused (the run is then over).
+    QString deviceForNumber(const PortResolver &resolver, const QString &option,
+                            const QString &text, QList<SystemPort> &ordered, bool &scanned);
 
     int m_options = 0;
     QString m_command;
@@ -101,6 +115,7 @@ private:
     Band m_band = Band::Mhz433;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
+    std::unique_ptr<AppSettings> m_settings; // the saved port mappings
     std::unique_ptr<TraceFile> m_trace;
     bool m_traceErrorTold = false;
     bool m_parsed = false;

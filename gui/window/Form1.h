@@ -30,6 +30,7 @@ class DialogFilePrompter;
 class ProfileActions;
 class ProfileDrop;
 class ModuleSearch;
+class LinkTestLauncher;
 class MenuBar;
 
 class Form1 : public QWidget
@@ -62,6 +63,7 @@ public:
     MenuBar &menuBar() { return *m_menu; }
     ProfileActions &profileActions() { return *m_profiles; }
     ModuleSearch &moduleSearch() { return *m_search; }
+    LinkTestLauncher &linkTest() { return *m_linkTest; }
     // The file dialogs' seam (real dialogs unless replaced).
     void setFilePrompter(FilePrompter &files);
     QString statusText() const;
@@ -101,6 +103,7 @@ private:
     std::unique_ptr<DialogFilePrompter> m_files;
     std::unique_ptr<ProfileActions> m_profiles;
     std::unique_ptr<ModuleSearch> m_search;
+    std::unique_ptr<LinkTestLauncher> m_linkTest;
     std::unique_ptr<MenuBar> m_menu;
     std::unique_ptr<ProfileDrop> m_drop;
     bool m_unloaded = false;
