@@ -14,9 +14,11 @@ const char *const kControlNames[32] = {
     "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",
 };
 
-QString direction(const Burst &b)
+} // namespace
+
+QString directionText(BurstKind kind)
 {
-    switch (b.kind) {
+    switch (kind) {
     case BurstKind::Sent:
         return QStringLiteral("TX");
     case BurstKind::Received:
@@ -26,8 +28,6 @@ QString direction(const Burst &b)
     }
     return QStringLiteral("--");
 }
-
-} // namespace
 
 QString hexBytes(const QByteArray &bytes)
 {
@@ -75,17 +75,18 @@ QString captureLine(const Burst &burst, const QDateTime &captureStart, const Bur
         line += captureStart.addMSecs(burst.startMs).toString(QStringLiteral("HH:mm:ss.zzz"));
         line += QStringLiteral(" %1 ms  ").arg(QStringLiteral("+%1").arg(since), 7);
     }
-    line += direction(burst);
+    line += directionText(burst.kind);
     if (burst.isNote())
         return line + QStringLiteral("  ") + QString::fromUtf8(burst.bytes);
     line += QStringLiteral(" %1 ").arg(burst.bytes.size(), 4);
     line += burst.continued ? QStringLiteral("… ") : QStringLiteral(" ");
     if (options.hex)
         line += hexBytes(burst.bytes) + QStringLiteral("  ");
-    line += QLatin1Char('|') + namedBytes(burst.bytes) + QLatin1Char('|');
+    // The decoded block before its text: that is what a reader looks for.
     if (burst.block)
-        line += QStringLiteral("  block: ") + blockWords(burst.bytes, burst.band);
-    return line;
+        line += QStringLiteral("block: ") + blockWords(burst.bytes, burst.band) +
+                QStringLiteral("  ");
+    return line + QLatin1Char('|') + namedBytes(burst.bytes) + QLatin1Char('|');
 }
 
 QString droppedLine(quint64 dropped, int capacity)

@@ -4,7 +4,7 @@
 // bytes named, and a configuration block decoded in words.
 //
 //   10:15:02.347    +0 ms  TX    3  2B 2B 2B  |+++|
-//   10:15:02.391   +44 ms  RX   12  00 .. 11  |<NUL>...<DC1>|  block: destination ...
+//   10:15:02.391   +44 ms  RX   12  00 .. 11  block: destination ...  |<NUL>...<DC1>|
 
 #include "core/capture/Burst.h"
 
@@ -18,6 +18,8 @@ struct CaptureLineOptions {
     bool hex = true;
 };
 
+// "TX", "RX", or "--" for a note.
+QString directionText(BurstKind kind);
 // "2B 2B 0D".
 QString hexBytes(const QByteArray &bytes);
 // Printable ASCII as it is; control bytes by name ("<CR>", "<NUL>", "<DEL>");

@@ -29,6 +29,17 @@ void CaptureRecorder::record(bool sent, const QByteArray &bytes)
     scheduleQuiet();
 }
 
+SerialLink::Tap CaptureRecorder::attachTo(SerialLink &link)
+{
+    SerialLink::Tap before = link.tap();
+    link.setTap([before, this](bool sent, const QByteArray &bytes) {
+        if (before)
+            before(sent, bytes);
+        record(sent, bytes);
+    });
+    return before;
+}
+
 void CaptureRecorder::note(const QString &text)
 {
     flush();
@@ -124,14 +135,22 @@ QString CaptureRecorder::line(int row, const CaptureLineOptions &options) const
             return droppedLine(m_ring.dropped(), m_ring.capacity());
         --row;
     }
-    if (row < 0)
-        return QString();
     if (row < m_ring.size())
-        return captureLine(m_ring.at(row), m_start, row > 0 ? &m_ring.at(row - 1) : nullptr,
-                           options);
-    if (row == m_ring.size() && openBurst())
-        return captureLine(*openBurst(), m_start, m_ring.last(), options);
-    return QString();
+        return burstLine(row, options);
+    return row == m_ring.size() ? openLine(options) : QString();
+}
+
+QString CaptureRecorder::burstLine(int index, const CaptureLineOptions &options) const
+{
+    if (index < 0 || index >= m_ring.size())
+        return QString();
+    return captureLine(m_ring.at(index), m_start, index > 0 ? &m_ring.at(index - 1) : nullptr,
+                       options);
+}
+
+QString CaptureRecorder::openLine(const CaptureLineOptions &options) const
+{
+    return openBurst() ? captureLine(*openBurst(), m_start, m_ring.last(), options) : QString();
 }
 
 QStringList CaptureRecorder::lines(const CaptureLineOptions &options) const

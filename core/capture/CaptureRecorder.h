@@ -8,6 +8,7 @@
 #include "core/capture/BurstSplitter.h"
 #include "core/capture/CaptureLine.h"
 #include "core/capture/CaptureRing.h"
+#include "core/link/SerialLink.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -30,6 +31,9 @@ public:
 
     // Every byte sent (sent = true) or received, as the link's tap sees it.
     void record(bool sent, const QByteArray &bytes);
+    // Becomes the link's tap, after whatever tap it had (returned, to be put
+    // back before this recorder goes).
+    SerialLink::Tap attachTo(SerialLink &link);
     // A line of the capture's own ("paused", "hex input: 41 42").
     void note(const QString &text);
     // While paused nothing is recorded; resuming notes what went by.
@@ -54,6 +58,9 @@ public:
     int lineCount() const;
     QString line(int row, const CaptureLineOptions &options = {}) const;
     QStringList lines(const CaptureLineOptions &options = {}) const;
+    // The line of the ring's burst at `index`, and of the open burst.
+    QString burstLine(int index, const CaptureLineOptions &options = {}) const;
+    QString openLine(const CaptureLineOptions &options = {}) const;
     // Sent and received bytes so far (a clear starts them again).
     qint64 bytesSent() const { return m_sent; }
     qint64 bytesReceived() const { return m_received; }

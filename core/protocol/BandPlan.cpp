@@ -140,6 +140,12 @@ bool isBandPlanRegion(const QString &key)
     return bandPlanRegions().contains(key);
 }
 
+QString bandPlanRegionName(const QString &key)
+{
+    const Region *r = regionFor(key);
+    return r ? QString::fromLatin1(r->name) : QString();
+}
+
 qint64 channelHz(Band band, long long channel)
 {
     switch (band) {

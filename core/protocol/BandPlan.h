@@ -38,6 +38,8 @@ const QList<SubBand> &bandPlanTable();
 // Region keys, "eu" first and "none" last.
 QStringList bandPlanRegions();
 bool isBandPlanRegion(const QString &key);
+// "EU" for "eu"; "" for "none" and for keys that are no region.
+QString bandPlanRegionName(const QString &key);
 
 struct BandAdvice {
     enum Kind {

@@ -31,6 +31,8 @@ class ProfileActions;
 class ProfileDrop;
 class ModuleSearch;
 class MenuBar;
+class CaptureLauncher;
+class BandAdviceLine;
 
 class Form1 : public QWidget
 {
@@ -62,6 +64,8 @@ public:
     MenuBar &menuBar() { return *m_menu; }
     ProfileActions &profileActions() { return *m_profiles; }
     ModuleSearch &moduleSearch() { return *m_search; }
+    CaptureLauncher &capture() { return *m_capture; }
+    BandAdviceLine &bandAdvice() { return *m_advice; }
     // The file dialogs' seam (real dialogs unless replaced).
     void setFilePrompter(FilePrompter &files);
     QString statusText() const;
@@ -103,6 +107,8 @@ private:
     std::unique_ptr<ModuleSearch> m_search;
     std::unique_ptr<MenuBar> m_menu;
     std::unique_ptr<ProfileDrop> m_drop;
+    std::unique_ptr<CaptureLauncher> m_capture;
+    std::unique_ptr<BandAdviceLine> m_advice;
     bool m_unloaded = false;
 };
 
