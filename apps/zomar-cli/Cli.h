@@ -3,6 +3,7 @@
 // port, line speed, band, JSON, trace, the built-in virtual module), the
 // port it names, printing, and the end of the run with an exit code.
 
+#include "core/protocol/BandPlan.h"
 #include "core/protocol/ConfigRecord.h"
 #include "core/protocol/ModuleSession.h"
 
@@ -30,6 +31,7 @@ public:
         BandOption = 2,  // --band
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
+        RegionOption = 16, // --region: the band plan advised on
     };
 
     // command: "read", ...; summary: one line; arguments: after the command.
@@ -51,6 +53,11 @@ public:
     void allowArguments(int count) { m_positionalAllowed = count; }
     int baud() const { return m_baud; }
     Band band() const { return m_band; }
+    QString region() const { return m_region; }
+    // Where a channel lies in the band plan of --region: a line on standard
+    // error (not with --json, nor with --region none).
+    BandAdvice bandAdviceFor(Band band, long long channel) const;
+    void printBandAdvice(const BandAdvice &advice);
 
     // The devices the options name (after --port mapping and --simulate),
     // in the order given. Refuses (exit 1) when none is named and `required`.
@@ -86,6 +93,7 @@ private:
     int m_positionalAllowed = 0;
     int m_baud = 38400;
     Band m_band = Band::Mhz433;
+    QString m_region = kDefaultBandPlanRegion;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
     std::unique_ptr<QFile> m_trace;

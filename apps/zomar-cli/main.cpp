@@ -4,6 +4,7 @@
 #include "apps/zomar-cli/Cli.h"
 #include "apps/zomar-cli/DoctorCommand.h"
 #include "apps/zomar-cli/ModuleCommands.h"
+#include "apps/zomar-cli/MonitorCommand.h"
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {"doctor", "Check a port step by step when a module does not answer.", runDoctor},
     {"profile", "profile check FILE: validate a profile and show what it sets.", runProfile},
     {"program", "Program many modules at once, each with its own address, with a log.", runProgram},
+    {"monitor", "Show the line's traffic, a line per burst (read-only unless --send).", runMonitor},
 };
 
 void printHelp()
@@ -53,7 +55,8 @@ void printHelp()
         "  zomar-cli ports\n"
         "  zomar-cli read --device /dev/ttyUSB0\n"
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
-        "  zomar-cli read --simulate --json\n\n");
+        "  zomar-cli read --simulate --json\n"
+        "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n\n");
     text += Cli::exitCodesHelp();
     std::fputs(qPrintable(text), stdout);
 }
