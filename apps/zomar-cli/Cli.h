@@ -31,7 +31,8 @@ public:
         BandOption = 2,  // --band
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
-        RegionOption = 16, // --region: the band plan advised on
+        // --region: the band plan advised on
+        RegionOption = 16,
     };
 
     // command: "read", ...; summary: one line; arguments: after the command.

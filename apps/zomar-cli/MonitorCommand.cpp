@@ -29,11 +29,11 @@ struct Monitor {
     {
         const Burst *before = previous ? &*previous : nullptr;
         if (cli.json()) {
-            QJsonObject o{{QStringLiteral("time"),
-                           start.addMSecs(b.startMs).toString(Qt::ISODateWithMs)},
-                          {QStringLiteral("ms"), b.startMs},
-                          {QStringLiteral("dir"), b.isNote() ? QStringLiteral("note")
-                                                             : directionText(b.kind).toLower()}};
+            QJsonObject o{
+                {QStringLiteral("time"), start.addMSecs(b.startMs).toString(Qt::ISODateWithMs)},
+                {QStringLiteral("ms"), b.startMs},
+                {QStringLiteral("dir"),
+                 b.isNote() ? QStringLiteral("note") : directionText(b.kind).toLower()}};
             if (b.isNote()) {
                 o.insert(QStringLiteral("note"), QString::fromUtf8(b.bytes));
             } else {

@@ -257,7 +257,8 @@ std::optional<int> runProgram(Cli &cli)
         programmer->setLog(&log, profilePath, sha);
     programmer->setLinkHook([&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
     auto station = std::make_shared<Station>(Station{cli});
-    station->band = p.isSet(QStringLiteral("band")) ? cli.band() : profile->band.value_or(cli.band());
+    station->band =
+        p.isSet(QStringLiteral("band")) ? cli.band() : profile->band.value_or(cli.band());
     station->wait = wait;
     // Every module gets the profile's channel: advise on it once.
     if (profile->channel)

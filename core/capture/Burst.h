@@ -18,9 +18,9 @@ enum class BurstKind : quint8 { Sent, Received, Note };
 
 struct Burst {
     BurstKind kind = BurstKind::Received;
-    qint64 startMs = 0; // first byte, milliseconds since the capture started
-    qint64 endMs = 0;   // last byte
-    QByteArray bytes;   // a note: its text in UTF-8
+    qint64 startMs = 0;     // first byte, milliseconds since the capture started
+    qint64 endMs = 0;       // last byte
+    QByteArray bytes;       // a note: its text in UTF-8
     bool continued = false; // carries on the line before it
     bool block = false;     // twelve bytes inside a "+++" ... "---" exchange
     Band band = Band::None; // the band a block's channel is shown on

@@ -6,8 +6,7 @@ namespace zomar {
 
 BurstSplitter::BurstSplitter(int quietMs, int lineBytes)
     : m_quietMs(quietMs), m_lineBytes(std::max(1, lineBytes))
-{
-}
+{}
 
 void BurstSplitter::feed(qint64 ms, bool sent, const QByteArray &bytes, QList<Burst> &closed)
 {

@@ -11,8 +11,7 @@ namespace {
 QString writeAtomically(const QString &path, const QByteArray &content)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
     return QString();
 }
@@ -50,12 +49,13 @@ QString saveCaptureRaw(const CaptureRecorder &capture, const QString &path)
             log += QStringLiteral("%1  # %2\n").arg(time, QString::fromUtf8(b.bytes)).toUtf8();
             return;
         }
-        log += QStringLiteral("%1  %2  %3  %4  %5\n")
-                   .arg(time, b.kind == BurstKind::Sent ? QStringLiteral("TX") : QStringLiteral("RX"))
-                   .arg(raw.size(), 8)
-                   .arg(b.bytes.size(), 4)
-                   .arg(hexBytes(b.bytes))
-                   .toUtf8();
+        log +=
+            QStringLiteral("%1  %2  %3  %4  %5\n")
+                .arg(time, b.kind == BurstKind::Sent ? QStringLiteral("TX") : QStringLiteral("RX"))
+                .arg(raw.size(), 8)
+                .arg(b.bytes.size(), 4)
+                .arg(hexBytes(b.bytes))
+                .toUtf8();
         raw += b.bytes;
     };
     for (int i = 0; i < ring.size(); ++i)

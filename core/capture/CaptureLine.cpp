@@ -84,8 +84,8 @@ QString captureLine(const Burst &burst, const QDateTime &captureStart, const Bur
         line += hexBytes(burst.bytes) + QStringLiteral("  ");
     // The decoded block before its text: that is what a reader looks for.
     if (burst.block)
-        line += QStringLiteral("block: ") + blockWords(burst.bytes, burst.band) +
-                QStringLiteral("  ");
+        line +=
+            QStringLiteral("block: ") + blockWords(burst.bytes, burst.band) + QStringLiteral("  ");
     return line + QLatin1Char('|') + namedBytes(burst.bytes) + QLatin1Char('|');
 }
 

@@ -3,8 +3,7 @@
 namespace zomar {
 
 CaptureRecorder::CaptureRecorder(int capacity, int quietMs, QObject *parent)
-    : QObject(parent), m_start(QDateTime::currentDateTime()), m_splitter(quietMs),
-      m_ring(capacity)
+    : QObject(parent), m_start(QDateTime::currentDateTime()), m_splitter(quietMs), m_ring(capacity)
 {
     m_clock.start();
     m_quiet.setSingleShot(true);

@@ -10,8 +10,8 @@ std::optional<QByteArray> hexWords(const QString &line)
 {
     static const QRegularExpression word(QStringLiteral("^(0[xX])?((?:[0-9A-Fa-f]{2})+)$"));
     QByteArray bytes;
-    for (const QString &w : line.split(QRegularExpression(QStringLiteral("\\s+")),
-                                       Qt::SkipEmptyParts)) {
+    for (const QString &w :
+         line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch m = word.match(w);
         if (!m.hasMatch())
             return std::nullopt;

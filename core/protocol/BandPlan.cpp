@@ -28,8 +28,8 @@ const QList<SubBand> kTable = {
      "ERC/REC 70-03 Annex 1, band g1"},
     {"eu", 433'050 * kKHz, 434'790 * kKHz, "1 mW e.r.p. (−13 dBm/10 kHz above 250 kHz)",
      "no duty-cycle limit", "", "ERC/REC 70-03 Annex 1, band g2"},
-    {"eu", 434'040 * kKHz, 434'790 * kKHz, "10 mW e.r.p.",
-     "no duty-cycle limit, channels ≤ 25 kHz", "", "ERC/REC 70-03 Annex 1, band g3"},
+    {"eu", 434'040 * kKHz, 434'790 * kKHz, "10 mW e.r.p.", "no duty-cycle limit, channels ≤ 25 kHz",
+     "", "ERC/REC 70-03 Annex 1, band g3"},
     // 868 MHz band.
     {"eu", 863 * kMHz, 865 * kMHz, "25 mW e.r.p.", "duty cycle ≤ 0.1 % or LBT+AFA", "",
      "ERC/REC 70-03 Annex 1, band h1.1"},

@@ -73,7 +73,6 @@ qint64 channelHz(Band band, long long channel);
 
 BandAdvice bandAdvice(qint64 hz, const QString &region = kDefaultBandPlanRegion);
 // No advice for Band::None or a channel outside 0..65535.
-BandAdvice bandAdvice(Band band, long long channel,
-                      const QString &region = kDefaultBandPlanRegion);
+BandAdvice bandAdvice(Band band, long long channel, const QString &region = kDefaultBandPlanRegion);
 
 } // namespace zomar

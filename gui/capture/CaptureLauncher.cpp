@@ -23,8 +23,7 @@ CaptureLauncher::CaptureLauncher(FormContext &ctx, FilePrompter &files, QWidget 
     : QObject(parent), m_ctx(ctx), m_files(&files), m_parent(window),
       m_terminalButton(addButton(ctx.ui.TermPic, "CaptureTerminal")),
       m_repeaterButton(addButton(ctx.ui.RepeaterPic, "CaptureRepeater"))
-{
-}
+{}
 
 CaptureLauncher::~CaptureLauncher()
 {

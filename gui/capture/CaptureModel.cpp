@@ -2,7 +2,6 @@
 
 #include "core/capture/CaptureRecorder.h"
 
-
 namespace zomar {
 
 CaptureModel::CaptureModel(const CaptureRecorder &capture, QObject *parent)

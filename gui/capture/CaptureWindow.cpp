@@ -133,9 +133,9 @@ void CaptureWindow::refresh()
     m_model->sync();
     if (m_model->widestLine() != widest || !m_view->gridSize().isValid()) {
         const QFontMetrics metrics(m_view->font());
-        m_view->setGridSize(QSize(metrics.horizontalAdvance(QLatin1Char('M')) *
-                                          (m_model->widestLine() + 2),
-                                  metrics.height() + 2));
+        m_view->setGridSize(
+            QSize(metrics.horizontalAdvance(QLatin1Char('M')) * (m_model->widestLine() + 2),
+                  metrics.height() + 2));
     }
     if (atEnd)
         m_view->scrollToBottom();

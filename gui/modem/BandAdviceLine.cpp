@@ -20,7 +20,8 @@ namespace {
 std::optional<long long> channelOf(Band band, const QString &text)
 {
     const QString t = text.trimmed();
-    if (band == Band::None || t.isEmpty() || !(t.front().isDigit() || t.front() == QLatin1Char('.')))
+    if (band == Band::None || t.isEmpty() ||
+        !(t.front().isDigit() || t.front() == QLatin1Char('.')))
         return std::nullopt;
     const std::optional<ChannelNumber> ch = channelFromFrequency(band, t);
     if (!ch || ch->overflow || ch->n < 0 || ch->n > kHighestChannel)
@@ -49,9 +50,9 @@ BandAdviceLine::BandAdviceLine(FormContext &ctx, AppSettings &settings, QObject 
     auto *group = new QActionGroup(m_label);
     for (const QString &key : bandPlanRegions()) {
         const QString name = bandPlanRegionName(key);
-        QAction *a = group->addAction(name.isEmpty()
-                                          ? QStringLiteral("No band-plan advice")
-                                          : QStringLiteral("Band-plan advice for the %1").arg(name));
+        QAction *a = group->addAction(
+            name.isEmpty() ? QStringLiteral("No band-plan advice")
+                           : QStringLiteral("Band-plan advice for the %1").arg(name));
         a->setCheckable(true);
         a->setData(key);
         m_label->addAction(a);
@@ -88,8 +89,7 @@ void BandAdviceLine::update()
                            : advice.onEdge                    ? QStringLiteral("#A05A00")
                                                               : QStringLiteral("#206020");
     m_label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
-    m_label->setText(
-        m_label->fontMetrics().elidedText(line, Qt::ElideRight, m_label->width()));
+    m_label->setText(m_label->fontMetrics().elidedText(line, Qt::ElideRight, m_label->width()));
     m_line = line;
     m_details = advice.details().join(QLatin1Char('\n'));
     m_label->setToolTip(line.isEmpty() ? QString()

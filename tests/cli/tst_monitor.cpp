@@ -2,8 +2,8 @@
 // that it sends nothing unless asked; and the band-plan advice of write,
 // profile check and program on standard error and in JSON.
 
-#include "tests/cli/CliRun.h"
 #include "sim/VirtualModule.h"
+#include "tests/cli/CliRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,7 +28,8 @@ QStringList lines(const QString &text)
     return text.split('\n', Qt::SkipEmptyParts);
 }
 
-const QString kOutside = QStringLiteral("band plan: outside the licence-free band (EU): a licence is needed");
+const QString kOutside =
+    QStringLiteral("band plan: outside the licence-free band (EU): a licence is needed");
 
 } // namespace
 
@@ -70,7 +71,8 @@ void TstMonitor::showsAndSavesTheExchange()
     QCOMPARE(saved.size(), 4);
     QVERIFY(saved.at(0).startsWith("# zomar-cli monitor " + m->devicePath() + " at 38400 baud"));
     for (int i = 1; i < 4; ++i) {
-        QVERIFY2(saved.at(i).contains(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} +\\+\\d+ ms  ")),
+        QVERIFY2(saved.at(i).contains(
+                     QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} +\\+\\d+ ms  ")),
                  qPrintable(saved.at(i)));
         QVERIFY(saved.at(i).endsWith(lines(r.out).at(i - 1).section("  ", 1)));
     }
@@ -81,15 +83,16 @@ void TstMonitor::readOnlyUnlessAsked()
     auto m = module();
     QVERIFY(m);
     m->sendAfter(300, "hi\r\n");
-    const CliRun r = runCli({"monitor", "--device", m->devicePath(), "--duration", "1.5",
-                             "--timestamps"});
+    const CliRun r =
+        runCli({"monitor", "--device", m->devicePath(), "--duration", "1.5", "--timestamps"});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(m->receivedBytes(), QByteArray());
     QCOMPARE(lines(r.out).size(), 1);
-    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} +\\+0 ms  RX    4  \\|hi<CR><LF>\\|$")
-                 .match(lines(r.out).at(0))
-                 .hasMatch(),
-             qPrintable(r.out));
+    QVERIFY2(
+        QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} +\\+0 ms  RX    4  \\|hi<CR><LF>\\|$")
+            .match(lines(r.out).at(0))
+            .hasMatch(),
+        qPrintable(r.out));
     QVERIFY(r.err.contains("nothing is sent"));
 }
 
@@ -97,8 +100,8 @@ void TstMonitor::jsonLines()
 {
     auto m = module();
     QVERIFY(m);
-    const CliRun r = runCli({"monitor", "--device", m->devicePath(), "--send", "+++", "--duration",
-                             "1", "--json"});
+    const CliRun r = runCli(
+        {"monitor", "--device", m->devicePath(), "--send", "+++", "--duration", "1", "--json"});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(lines(r.out).size(), 3);
     const QJsonObject sent = QJsonDocument::fromJson(lines(r.out).at(1).toUtf8()).object();
@@ -116,7 +119,8 @@ void TstMonitor::refusedBeforeOpening_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("bad escape") << QStringList{"--send", "\\q"} << 4 << "--send \\q: unknown escape";
+    QTest::newRow("bad escape") << QStringList{"--send", "\\q"} << 4
+                                << "--send \\q: unknown escape";
     QTest::newRow("zero seconds") << QStringList{"--duration", "0"} << 1 << "--duration 0";
     QTest::newRow("unknown region") << QStringList{"--region", "eu"} << 1 << "Unknown option";
 }
@@ -138,8 +142,8 @@ void TstMonitor::bandAdviceOnStandardError_data()
 {
     QTest::addColumn<QStringList>("args"); // after the command; "DEV" is the module
     QTest::addColumn<QString>("advice");   // "" for none
-    QTest::newRow("write outside") << QStringList{"write", "--device", "DEV", "--freq", "439"}
-                                   << kOutside;
+    QTest::newRow("write outside")
+        << QStringList{"write", "--device", "DEV", "--freq", "439"} << kOutside;
     QTest::newRow("write inside")
         << QStringList{"write", "--device", "DEV", "--freq", "433.920"}
         << "band plan: 433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 % [ERC/REC 70-03 "
@@ -150,10 +154,10 @@ void TstMonitor::bandAdviceOnStandardError_data()
         << QStringList{"write", "--device", "DEV", "--power", "-3", "--band", "868"}
         << "band plan: 869.400–869.650 MHz (EU): 500 mW e.r.p., duty cycle ≤ 10 % or LBT+AFA, "
            "channels of 25 kHz (or the whole band as one) [ERC/REC 70-03 Annex 1, band h1.5]";
-    QTest::newRow("dry run")
-        << QStringList{"write", "--dest", "1", "--local", "2", "--channel", "3600", "--power",
-                       "0", "--rf-speed", "9600", "--dry-run"}
-        << kOutside;
+    QTest::newRow("dry run") << QStringList{"write", "--dest",     "1",    "--local",
+                                            "2",     "--channel",  "3600", "--power",
+                                            "0",     "--rf-speed", "9600", "--dry-run"}
+                             << kOutside;
     QTest::newRow("profile check") << QStringList{"profile", "check", "PROFILE"} << kOutside;
     QTest::newRow("profile check, region none")
         << QStringList{"profile", "check", "PROFILE", "--region", "none"} << "";
@@ -200,7 +204,8 @@ void TstMonitor::bandAdviceInJson()
     const QString profile = writeFile(dir, "p.json",
                                       R"({"format": "zomar-profile", "version": 1,
                                           "band": "868", "frequency_mhz": "868.650"})");
-    const CliRun p = runCli({"program", "--device", m->devicePath(), "--profile", profile, "--json"});
+    const CliRun p =
+        runCli({"program", "--device", m->devicePath(), "--profile", profile, "--json"});
     QCOMPARE(p.exitCode, 0);
     const QJsonObject row = QJsonDocument::fromJson(lines(p.out).at(0).toUtf8()).object();
     const QJsonArray subBands = row.value("band_advice").toObject().value("sub_bands").toArray();

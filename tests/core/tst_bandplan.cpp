@@ -31,8 +31,7 @@ const Expected kExpected[] = {
     {"h1.1", Band::Mhz868, "863", "865", "25 mW e.r.p.", "duty cycle ≤ 0.1 % or LBT+AFA", ""},
     {"h1.2", Band::Mhz868, "865", "868", "25 mW e.r.p.", "duty cycle ≤ 1 % or LBT+AFA", ""},
     {"h1.3", Band::Mhz868, "868", "868.6", "25 mW e.r.p.", "duty cycle ≤ 1 % or LBT+AFA", ""},
-    {"alarm a", Band::Mhz868, "868.6", "868.7", "10 mW e.r.p.", "duty cycle ≤ 1 %",
-     "alarms only"},
+    {"alarm a", Band::Mhz868, "868.6", "868.7", "10 mW e.r.p.", "duty cycle ≤ 1 %", "alarms only"},
     {"h1.4", Band::Mhz868, "868.7", "869.2", "25 mW e.r.p.", "duty cycle ≤ 0.1 % or LBT+AFA", ""},
     {"alarm b", Band::Mhz868, "869.2", "869.25", "10 mW e.r.p.", "duty cycle ≤ 0.1 %",
      "social alarms only"},
@@ -148,38 +147,54 @@ void TstBandPlan::adviceInWords_data()
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("line");
     const int b433 = int(Band::Mhz433), b868 = int(Band::Mhz868);
-    QTest::newRow("433.920") << b433 << "433.920" << "eu"
+    QTest::newRow("433.920") << b433 << "433.920"
+                             << "eu"
                              << "433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %";
-    QTest::newRow("439.000") << b433 << "439.000" << "eu"
+    QTest::newRow("439.000") << b433 << "439.000"
+                             << "eu"
                              << "outside the licence-free band (EU): a licence is needed";
     QTest::newRow("434.500: the narrower band rules")
-        << b433 << "434.5" << "eu"
+        << b433 << "434.5"
+        << "eu"
         << "434.040–434.790 MHz (EU): 10 mW e.r.p., no duty-cycle limit, channels ≤ 25 kHz";
     QTest::newRow("433.050 on the edge")
-        << b433 << "433.05" << "eu"
+        << b433 << "433.05"
+        << "eu"
         << "433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %; on its edge, so part of "
            "the signal falls outside it";
-    QTest::newRow("430.000 amateur") << b433 << "430" << "eu"
+    QTest::newRow("430.000 amateur") << b433 << "430"
+                                     << "eu"
                                      << "outside the licence-free band (EU): a licence is needed";
     QTest::newRow("868.650 alarms")
-        << b868 << "868.65" << "eu"
+        << b868 << "868.65"
+        << "eu"
         << "868.600–868.700 MHz (EU, alarms only): 10 mW e.r.p., duty cycle ≤ 1 %";
     QTest::newRow("868.600: any use before alarms on a shared edge")
-        << b868 << "868.6" << "eu"
+        << b868 << "868.6"
+        << "eu"
         << "868.000–868.600 MHz (EU): 25 mW e.r.p., duty cycle ≤ 1 % or LBT+AFA; on its edge, so "
            "part of the signal falls outside it";
     QTest::newRow("869.525")
-        << b868 << "869.525" << "eu"
+        << b868 << "869.525"
+        << "eu"
         << "869.400–869.650 MHz (EU): 500 mW e.r.p., duty cycle ≤ 10 % or LBT+AFA, channels of "
            "25 kHz (or the whole band as one)";
-    QTest::newRow("867.840") << b868 << "867.84" << "eu"
+    QTest::newRow("867.840") << b868 << "867.84"
+                             << "eu"
                              << "865.000–868.000 MHz (EU): 25 mW e.r.p., duty cycle ≤ 1 % or "
                                 "LBT+AFA";
-    QTest::newRow("879.510") << b868 << "879.51" << "eu"
+    QTest::newRow("879.510") << b868 << "879.51"
+                             << "eu"
                              << "outside the licence-free band (EU): a licence is needed";
-    QTest::newRow("region none") << b433 << "433.920" << "none" << "";
-    QTest::newRow("unknown region") << b433 << "433.920" << "us" << "";
-    QTest::newRow("no band") << int(Band::None) << "433.920" << "eu" << "";
+    QTest::newRow("region none") << b433 << "433.920"
+                                 << "none"
+                                 << "";
+    QTest::newRow("unknown region") << b433 << "433.920"
+                                    << "us"
+                                    << "";
+    QTest::newRow("no band") << int(Band::None) << "433.920"
+                             << "eu"
+                             << "";
 }
 
 void TstBandPlan::adviceInWords()

@@ -18,7 +18,8 @@ using namespace zomar;
 
 namespace {
 
-const QByteArray kBlock = QByteArray::fromHex("0102030405060708062003" "11");
+const QByteArray kBlock = QByteArray::fromHex("0102030405060708062003"
+                                              "11");
 
 // A link to a virtual module, every byte of it recorded.
 struct Rig {
@@ -83,14 +84,18 @@ void TstCapture::splitterCutsBursts_data()
     // continued line with "+".
     QTest::addColumn<QString>("chunks");
     QTest::addColumn<QString>("bursts");
-    QTest::newRow("quiet under 60 ms keeps one burst") << "0:R:AB 59:R:C" << "R:ABC";
-    QTest::newRow("60 ms of quiet ends it") << "0:R:AB 60:R:C" << "R:AB R:C";
-    QTest::newRow("the quiet counts from the last byte") << "0:R:A 50:R:B 100:R:C" << "R:ABC";
-    QTest::newRow("a change of direction ends it") << "0:T:+++ 1:R:xyz 2:R:w" << "T:+++ R:xyzw";
+    QTest::newRow("quiet under 60 ms keeps one burst") << "0:R:AB 59:R:C"
+                                                       << "R:ABC";
+    QTest::newRow("60 ms of quiet ends it") << "0:R:AB 60:R:C"
+                                            << "R:AB R:C";
+    QTest::newRow("the quiet counts from the last byte") << "0:R:A 50:R:B 100:R:C"
+                                                         << "R:ABC";
+    QTest::newRow("a change of direction ends it") << "0:T:+++ 1:R:xyz 2:R:w"
+                                                   << "T:+++ R:xyzw";
     QTest::newRow("a full line carries on")
         << QStringLiteral("0:R:%1").arg(QString(300, QLatin1Char('a')))
-        << QStringLiteral("R:%1 +R:%2").arg(QString(256, QLatin1Char('a')),
-                                            QString(44, QLatin1Char('a')));
+        << QStringLiteral("R:%1 +R:%2")
+               .arg(QString(256, QLatin1Char('a')), QString(44, QLatin1Char('a')));
 }
 
 void TstCapture::splitterCutsBursts()
@@ -109,9 +114,9 @@ void TstCapture::splitterCutsBursts()
     closed << *splitter.closeIfQuiet(last + 60);
     QStringList got;
     for (const Burst &b : closed)
-        got << QStringLiteral("%1%2:%3")
-                   .arg(b.continued ? "+" : "", b.kind == BurstKind::Sent ? "T" : "R",
-                        QString::fromLatin1(b.bytes));
+        got << QStringLiteral("%1%2:%3").arg(b.continued ? "+" : "",
+                                             b.kind == BurstKind::Sent ? "T" : "R",
+                                             QString::fromLatin1(b.bytes));
     QCOMPARE(got.join(' '), bursts);
 }
 
@@ -143,7 +148,7 @@ void TstCapture::silenceSplitsBurstsOnTheWire()
     Rig rig;
     QVERIFY(rig.start());
     rig.module.send("AB");
-    rig.module.sendAfter(5, "CD");  // far inside the quiet-line time
+    rig.module.sendAfter(5, "CD");   // far inside the quiet-line time
     rig.module.sendAfter(400, "EF"); // far past it
     QTRY_COMPARE_WITH_TIMEOUT(rig.bursts().size(), 2, 5000);
     QCOMPARE(rig.bursts(), (QStringList{"RX 41424344", "RX 4546"}));

@@ -148,7 +148,8 @@ void TstCaptureWindow::hexInputSentExactly_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::newRow("hex pairs") << "41 42 0d" << QByteArray("AB\r");
     QTest::newRow("text with an escape") << "AB\\x0d" << QByteArray("AB\r");
-    QTest::newRow("every kind of byte") << "00 7f 80 a5 ff 2b" << bytes({0, 0x7f, 0x80, 0xa5, 0xff, '+'});
+    QTest::newRow("every kind of byte")
+        << "00 7f 80 a5 ff 2b" << bytes({0, 0x7f, 0x80, 0xa5, 0xff, '+'});
 }
 
 void TstCaptureWindow::hexInputSentExactly()
@@ -167,8 +168,9 @@ void TstCaptureWindow::hexInputSentExactly()
     // The line typed, then the bytes it sent.
     QTRY_COMPARE(bursts(*w).size(), 2);
     QCOMPARE(bursts(*w).at(0), "-- send: " + typed);
-    QVERIFY(bursts(*w).at(1).startsWith(QStringLiteral("TX %1 %2").arg(sent.size()).arg(
-        QString::fromLatin1(sent.toHex(' ').toUpper()))));
+    QVERIFY(bursts(*w).at(1).startsWith(QStringLiteral("TX %1 %2")
+                                            .arg(sent.size())
+                                            .arg(QString::fromLatin1(sent.toHex(' ').toUpper()))));
 
     // A line that is no bytes, or a closed port, sends nothing and says why.
     typeLine(input, "\\q");
@@ -259,16 +261,25 @@ void TstCaptureWindow::bandAdviceFollowsTheFrequency_data()
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("advice");
-    QTest::newRow("433.920") << "433Mhz" << "433.920"
+    QTest::newRow("433.920") << "433Mhz"
+                             << "433.920"
                              << "433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %";
-    QTest::newRow("439.000") << "433Mhz" << "439.000"
+    QTest::newRow("439.000") << "433Mhz"
+                             << "439.000"
                              << "outside the licence-free band (EU): a licence is needed";
-    QTest::newRow("869.3 alarms") << "868Mhz" << "869.35"
+    QTest::newRow("869.3 alarms") << "868Mhz"
+                                  << "869.35"
                                   << "869.300–869.400 MHz (EU, alarms only): 10 mW e.r.p., duty "
                                      "cycle ≤ 1 %";
-    QTest::newRow("not a frequency") << "433Mhz" << "??" << "";
-    QTest::newRow("below the band") << "433Mhz" << "429" << "";
-    QTest::newRow("no band") << "915Mhz" << "433.920" << "";
+    QTest::newRow("not a frequency") << "433Mhz"
+                                     << "??"
+                                     << "";
+    QTest::newRow("below the band") << "433Mhz"
+                                    << "429"
+                                    << "";
+    QTest::newRow("no band") << "915Mhz"
+                             << "433.920"
+                             << "";
 }
 
 void TstCaptureWindow::bandAdviceFollowsTheFrequency()
