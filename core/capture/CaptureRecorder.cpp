@@ -99,7 +99,9 @@ void CaptureRecorder::store(Burst burst)
     }
     if (burst.block)
         burst.band = m_band ? m_band() : Band::None;
-    m_ring.append(burst);
+    // Appends left room to grow; a full ring should hold the bytes alone.
+    burst.bytes.squeeze();
+    m_ring.append(std::move(burst));
     emit burstClosed(m_ring.at(m_ring.size() - 1));
 }
 
