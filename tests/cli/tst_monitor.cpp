@@ -122,7 +122,6 @@ void TstMonitor::refusedBeforeOpening_data()
     QTest::newRow("bad escape") << QStringList{"--send", "\\q"} << 4
                                 << "--send \\q: unknown escape";
     QTest::newRow("zero seconds") << QStringList{"--duration", "0"} << 1 << "--duration 0";
-    QTest::newRow("unknown region") << QStringList{"--region", "eu"} << 1 << "Unknown option";
 }
 
 void TstMonitor::refusedBeforeOpening()
@@ -159,8 +158,6 @@ void TstMonitor::bandAdviceOnStandardError_data()
                                             "0",     "--rf-speed", "9600", "--dry-run"}
                              << kOutside;
     QTest::newRow("profile check") << QStringList{"profile", "check", "PROFILE"} << kOutside;
-    QTest::newRow("profile check, region none")
-        << QStringList{"profile", "check", "PROFILE", "--region", "none"} << "";
     QTest::newRow("program") << QStringList{"program", "--device", "DEV", "--profile", "PROFILE"}
                              << kOutside;
 }
