@@ -114,6 +114,8 @@ CaptureWindow::CaptureWindow(CaptureRecorder &capture, SerialLink &link, FilePro
     connect(&m_refresh, &QTimer::timeout, this, &CaptureWindow::refresh);
     m_refresh.start();
     refresh();
+    // Typing goes to the line to send, as in a terminal.
+    m_input->setFocus();
 }
 
 CaptureWindow::~CaptureWindow() = default;

@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -535,10 +536,15 @@ void TestSerialLink::deviceLost()
     const auto error = errorOf([&] { rig.link.output("+++"); });
     QVERIFY(error);
     QCOMPARE(error->number(), errors::PortNotOpen);
-    // The device is gone, so opening it again names no usable port.
+    // The device is gone, so opening it again names no usable port, unless
+    // a pseudo-terminal of another test running beside this one has been
+    // given its number since.
     const auto reopen = errorOf([&] { rig.link.setPortOpen(true); });
-    QVERIFY(reopen);
-    QCOMPARE(reopen->number(), errors::InvalidPort);
+    if (!QFileInfo::exists(path)) {
+        QVERIFY(reopen);
+        QCOMPARE(reopen->number(), errors::InvalidPort);
+    }
+    rig.link.setPortOpen(false);
 }
 
 void TestSerialLink::portInUse()
