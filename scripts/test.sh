@@ -7,8 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
+jobs="$(nproc)"
 scripts/setup.sh default
-ctest --preset default
+ctest --preset default -j"$jobs"
 # The Debian package of that build, with lintian and the desktop checks.
 if [ "${ZOMAR_SKIP_PACKAGE:-0}" != "1" ]; then
   scripts/package.sh
@@ -16,7 +17,7 @@ fi
 
 if [ "${ZOMAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   scripts/setup.sh asan
-  ctest --preset asan
+  ctest --preset asan -j"$jobs"
 fi
 
 # A minute of fuzzing of the configuration record, block and reply framing.

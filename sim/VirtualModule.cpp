@@ -43,6 +43,8 @@ struct ModuleState {
     std::optional<QByteArray> storeOverride;
     std::function<bool(const QByteArray &)> hangUpAfter;
     bool commandMode = false;
+    // 0: the lenient model (5 ms, back-to-back sequences taken in order).
+    int commandGapMs = 0;
     QList<VirtualModule::WireByte> received;
     int messagesHandled = 0;
 
@@ -140,7 +142,7 @@ private:
             break;
         }
         if (m_quiet)
-            m_quiet->start(kQuietGapMs);
+            m_quiet->start(quietGapMs());
     }
 
     void record(const char *bytes, ssize_t count)
@@ -158,13 +160,21 @@ private:
             m_messageTail = m_messageTail.right(kTailKept);
     }
 
+    int quietGapMs() const
+    {
+        QMutexLocker lock(&d->mutex);
+        return d->commandGapMs > 0 ? d->commandGapMs : kQuietGapMs;
+    }
+
     // A message made only of "+++" and "---" sequences, split into them;
-    // empty for anything else (a configuration block, data).
-    static QList<QByteArray> commandSequences(const QByteArray &tail, qsizetype length)
+    // empty for anything else (a configuration block, data). A strict module
+    // takes one sequence per message only.
+    static QList<QByteArray> commandSequences(const QByteArray &tail, qsizetype length,
+                                              bool strict)
     {
         QList<QByteArray> out;
         if (length != tail.size() || length == 0 || length % kEnter.size() != 0 ||
-            length == kBlockSize)
+            length == kBlockSize || (strict && length != kEnter.size()))
             return {};
         for (qsizetype i = 0; i < length; i += kEnter.size()) {
             const QByteArray part = tail.mid(i, kEnter.size());
@@ -189,7 +199,8 @@ private:
             QMutexLocker lock(&d->mutex);
             // At another line speed the module would see only noise.
             if (portSpeed == d->lineSpeed) {
-                const QList<QByteArray> sequences = commandSequences(tail, length);
+                const QList<QByteArray> sequences =
+                    commandSequences(tail, length, d->commandGapMs > 0);
                 if (!sequences.isEmpty()) {
                     // Sequences sent back to back ("---" then at once "+++")
                     // can reach us as one message: take them in order.
@@ -202,7 +213,7 @@ private:
                         }
                     }
                 } else if (!d->commandMode) {
-                    if (tail.endsWith(kEnter)) {
+                    if (tail.endsWith(kEnter) && (d->commandGapMs == 0 || length == kEnter.size())) {
                         d->commandMode = true;
                         answer = d->answerOverride.value_or(d->configuration);
                     }
@@ -405,6 +416,12 @@ bool VirtualModule::inCommandMode() const
 {
     QMutexLocker lock(&d->mutex);
     return d->commandMode;
+}
+
+void VirtualModule::setCommandGap(int ms)
+{
+    QMutexLocker lock(&d->mutex);
+    d->commandGapMs = qMax(0, ms);
 }
 
 int VirtualModule::messagesHandled() const

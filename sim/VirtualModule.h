@@ -46,6 +46,11 @@ public:
     // Replaces the answer to "+++" (for short or odd answers); nullopt restores it.
     void setAnswerOverride(std::optional<QByteArray> answer);
     bool inCommandMode() const;
+    // A module that tells its commands apart only by a quiet line of `ms`:
+    // one message is one command, so "---" and "+++" sent back to back are
+    // neither. 0 restores the lenient model (a 5 ms gap, sequences sent
+    // back to back taken in order).
+    void setCommandGap(int ms);
     // A faulty module: a block written to it is stored as this instead
     // (nullopt: stored as sent).
     void setStoreOverride(std::optional<QByteArray> stored);

@@ -4,7 +4,7 @@
 
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/ConfigBlock.h"
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/Band.h"
 
 #include <QJsonObject>
 #include <QString>

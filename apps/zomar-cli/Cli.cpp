@@ -80,8 +80,10 @@ bool Cli::parse(int options, const QString &usageTail)
                                      QStringLiteral("Map port number N to a device; repeatable."),
                                      QStringLiteral("N=path"));
     const QCommandLineOption baud(QStringLiteral("baud"),
-                                  QStringLiteral("Line speed of the port (default 38400)."),
-                                  QStringLiteral("speed"), QStringLiteral("38400"));
+                                  QStringLiteral("Line speed of the port: %1 (default %2).")
+                                      .arg(lineSpeedItems().join(QStringLiteral(", ")))
+                                      .arg(kDefaultLineSpeed),
+                                  QStringLiteral("speed"), QString::number(kDefaultLineSpeed));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
         QStringLiteral("Run against N built-in virtual modules (default 1) instead of hardware; "
@@ -155,8 +157,8 @@ bool Cli::parse(int options, const QString &usageTail)
     m_json = (options & JsonOption) && parser.isSet(jsonOption);
     if (options & PortOptions) {
         bool ok = false;
-        m_baud = parser.value(baud).toInt(&ok);
-        if (!ok || !lineSpeedItems().contains(parser.value(baud).trimmed())) {
+        m_baud = parser.value(baud).trimmed().toInt(&ok);
+        if (!ok || !isLineSpeed(m_baud)) {
             fail(exit_codes::BadCommandLine,
                  QStringLiteral("--baud %1: not a line speed of the list; allowed: %2")
                      .arg(parser.value(baud), lineSpeedItems().join(QStringLiteral(", "))));
@@ -276,7 +278,7 @@ bool Cli::resolveDevices(bool required)
     bool scanned = false;
     for (const QString &name : parser.optionNames()) {
         if (name == QLatin1String("device")) {
-            m_devices << paths.at(nextPath++);
+            m_devices << PortResolver::devicePath(paths.at(nextPath++));
         } else if (name == QLatin1String("port")) {
             const QString text = numbers.at(nextNumber++);
             bool ok = false;

@@ -3,8 +3,9 @@
 // port, line speed, band, JSON, trace, the built-in virtual module), the
 // port it names, printing, and the end of the run with an exit code.
 
+#include "apps/zomar-cli/ExitCodes.h"
+#include "core/protocol/Band.h"
 #include "core/protocol/BandPlan.h"
-#include "core/protocol/ConfigRecord.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QCommandLineParser>
@@ -92,7 +93,7 @@ private:
     QStringList m_arguments;
     bool m_json = false;
     int m_positionalAllowed = 0;
-    int m_baud = 38400;
+    int m_baud = kDefaultLineSpeed;
     Band m_band = Band::Mhz433;
     QString m_region = kDefaultBandPlanRegion;
     QStringList m_devices;

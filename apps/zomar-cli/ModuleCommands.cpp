@@ -35,13 +35,13 @@ bool failed(Cli &cli, const SessionResult &r)
     if (cli.json()) {
         QJsonObject o{{QStringLiteral("device"), cli.device()},
                       {QStringLiteral("result"), QStringLiteral("error")},
-                      {QStringLiteral("exit_code"), r.exitCode()},
+                      {QStringLiteral("exit_code"), exitCodeOf(r)},
                       {QStringLiteral("message"), r.message}};
         if (r.stateUnknown)
             o.insert(QStringLiteral("state_unknown"), true);
         cli.printJson(o);
     }
-    cli.fail(r.exitCode(), r.message);
+    cli.fail(exitCodeOf(r), r.message);
     return true;
 }
 

@@ -117,7 +117,7 @@ std::optional<int> runMonitor(Cli &cli)
 
     auto *link = new SerialLink(&cli);
     try {
-        link->setSettings(QStringLiteral("%1,n,8,1").arg(cli.baud()));
+        link->setBaudRate(cli.baud());
         link->openDevice(cli.device());
     } catch (const SerialError &e) {
         cli.fail(exit_codes::PortFailed, e.description());

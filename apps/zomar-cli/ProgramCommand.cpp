@@ -22,24 +22,6 @@ namespace zomar {
 
 namespace {
 
-// Severity of a failure for the run's exit code: the port, then a wrong
-// block, then silence, then a refused value.
-int severity(int code)
-{
-    switch (code) {
-    case exit_codes::PortFailed:
-        return 4;
-    case exit_codes::Mismatch:
-        return 3;
-    case exit_codes::NoAnswer:
-        return 2;
-    case exit_codes::InvalidValue:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 struct Station {
     Cli &cli;
     Band band = Band::None; // the band a written channel is advised on
@@ -48,7 +30,9 @@ struct Station {
     bool stopping = false;
     int passed = 0;
     int failed = 0;
-    int worst = exit_codes::Done;
+    // The run's exit code is that of its worst failure: a lost port or an
+    // unrecorded row, then a wrong block, then silence, then a refused value.
+    ModuleOutcome::Failure worst = ModuleOutcome::None;
     LineProgrammer *programmer = nullptr;
     PortWatcher *watcher = nullptr;
     int expected = 0; // without --wait: the named modules
@@ -56,8 +40,7 @@ struct Station {
     void report(const ModuleOutcome &o)
     {
         o.pass ? ++passed : ++failed;
-        if (!o.pass && severity(o.exitCode) > severity(worst))
-            worst = o.exitCode;
+        worst = std::max(worst, o.failure);
         const QString message =
             o.logError.isEmpty() ? o.message : QStringLiteral("%1; %2").arg(o.message, o.logError);
         if (cli.json()) {
@@ -69,7 +52,7 @@ struct Station {
                  {QStringLiteral("local"), o.local ? addressHex(*o.local) : QString()},
                  {QStringLiteral("result"),
                   o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL")},
-                 {QStringLiteral("exit_code"), o.pass ? 0 : o.exitCode},
+                 {QStringLiteral("exit_code"), exitCodeOf(o.failure)},
                  {QStringLiteral("before"), o.before ? blockHex(o.before->toBytes()) : QString()},
                  {QStringLiteral("written"),
                   o.written ? blockHex(o.written->toBytes()) : QString()},
@@ -123,7 +106,7 @@ struct Station {
                         .arg(passed + failed)
                         .arg(passed)
                         .arg(failed));
-        cli.finish(worst);
+        cli.finish(exitCodeOf(worst));
     }
 
     void interrupt()

@@ -2,7 +2,7 @@
 // One line of a capture: the bytes that went one way on the line without a
 // quiet gap, or a note of the capture itself.
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/Band.h"
 
 #include <QByteArray>
 

@@ -8,6 +8,21 @@
 
 namespace zomar {
 
+ModuleOutcome::Failure ModuleOutcome::failureOf(const SessionResult &r)
+{
+    switch (r.outcome) {
+    case SessionResult::Done:
+        return ModuleOutcome::None;
+    case SessionResult::NoResponse:
+        return ModuleOutcome::NoAnswer;
+    case SessionResult::Mismatch:
+        return ModuleOutcome::Mismatch;
+    case SessionResult::PortError:
+        break;
+    }
+    return ModuleOutcome::PortFailed;
+}
+
 struct LineProgrammer::Running {
     ModuleJob job;
     ModuleSession *session = nullptr;
@@ -63,7 +78,7 @@ bool LineProgrammer::program(const ModuleJob &job)
         if (!raw->outcome.local) {
             m_running.push_back(std::move(run));
             QTimer::singleShot(0, this, [this, raw] {
-                conclude(*raw, false, exit_codes::InvalidValue,
+                conclude(*raw, ModuleOutcome::RefusedValue,
                          QStringLiteral("no local address left before FFFFFFFF; nothing was "
                                         "sent"));
             });
@@ -82,7 +97,7 @@ void LineProgrammer::onResult(Running &run, const SessionResult &r)
     ModuleOutcome &o = run.outcome;
     if (r.op == SessionOp::Read) {
         if (!r.ok()) {
-            conclude(run, false, r.exitCode(), r.message);
+            conclude(run, ModuleOutcome::failureOf(r), r.message);
             return;
         }
         o.before = r.block;
@@ -93,7 +108,7 @@ void LineProgrammer::onResult(Running &run, const SessionResult &r)
             o.local = target.local;
         }
         if (target.holdsUnreadableByte()) {
-            conclude(run, false, exit_codes::InvalidValue,
+            conclude(run, ModuleOutcome::RefusedValue,
                      QStringLiteral("the block would hold the byte A5, which cannot be read "
                                     "back; nothing was written"));
             return;
@@ -106,15 +121,16 @@ void LineProgrammer::onResult(Running &run, const SessionResult &r)
     if (!r.packetSent)
         o.written.reset();
     o.readBack = r.block;
-    conclude(run, r.ok(), r.exitCode(),
-             r.ok() ? QStringLiteral("written and verified") : r.message);
+    conclude(run, ModuleOutcome::failureOf(r), r.ok() ? QStringLiteral("written and verified") : r.message);
 }
 
-void LineProgrammer::conclude(Running &run, bool pass, int exitCode, const QString &message)
+void LineProgrammer::conclude(Running &run, ModuleOutcome::Failure failure,
+                              const QString &message)
 {
     ModuleOutcome o = run.outcome;
+    const bool pass = failure == ModuleOutcome::None;
     o.pass = pass;
-    o.exitCode = exitCode;
+    o.failure = failure;
     o.message = message;
     // The address goes back only when no packet went out with it.
     if (!pass && m_allocator && o.local && !run.packetSent)
@@ -138,7 +154,7 @@ void LineProgrammer::conclude(Running &run, bool pass, int exitCode, const QStri
         o.logError = m_log->append(row);
         if (!o.logError.isEmpty()) {
             o.pass = false;
-            o.exitCode = exit_codes::PortFailed;
+            o.failure = ModuleOutcome::NotRecorded;
         }
     }
     run.session->close();

@@ -29,9 +29,20 @@ struct ModuleJob {
 };
 
 struct ModuleOutcome {
+    // Why a module did not pass, worst last.
+    enum Failure {
+        None,
+        RefusedValue, // its block could not be made (no address left, a byte A5)
+        NoAnswer,     // silent, or not a whole block
+        Mismatch,     // the read-back differs from what was written
+        PortFailed,   // the port could not be opened, or was lost
+        NotRecorded,  // its row could not be written
+    };
+    // The failure a module session's result stands for (None when it is done).
+    static Failure failureOf(const SessionResult &result);
     ModuleJob job;
     bool pass = false;
-    int exitCode = 0;
+    Failure failure = None;
     QString message;
     std::optional<quint32> local; // the local address given
     std::optional<ConfigBlock> before;
@@ -67,7 +78,7 @@ signals:
 private:
     struct Running;
     void onResult(Running &run, const SessionResult &result);
-    void conclude(Running &run, bool pass, int exitCode, const QString &message);
+    void conclude(Running &run, ModuleOutcome::Failure failure, const QString &message);
 
     Profile m_profile;
     int m_baud;

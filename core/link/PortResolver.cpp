@@ -1,5 +1,6 @@
 #include "core/link/PortResolver.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -7,16 +8,6 @@
 namespace zomar {
 
 namespace {
-
-// Saved and explicit mappings may name a device as "ttyUSB0"; everything the
-// link opens is a full path.
-QString fullDevicePath(const QString &device)
-{
-    const QString trimmed = device.trimmed();
-    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('/')))
-        return trimmed;
-    return QStringLiteral("/dev/") + trimmed;
-}
 
 QString baseName(const QString &device)
 {
@@ -80,9 +71,19 @@ QString withDescription(const QString &device, const QString &description)
 
 } // namespace
 
+QString PortResolver::devicePath(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return trimmed;
+    if (!trimmed.contains(QLatin1Char('/')))
+        return QStringLiteral("/dev/") + trimmed;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(trimmed));
+}
+
 void PortResolver::setExplicit(int number, const QString &device, const QString &description)
 {
-    m_explicit.insert(number, Explicit{fullDevicePath(device), description});
+    m_explicit.insert(number, Explicit{devicePath(device), description});
 }
 
 void PortResolver::setSavedLookup(std::function<QString(int)> lookup)
@@ -113,12 +114,12 @@ QString PortResolver::deviceFor(int number, const QList<SystemPort> &ports) cons
     if (explicitIt != m_explicit.constEnd())
         return explicitIt->device;
     if (m_saved) {
-        const QString saved = fullDevicePath(m_saved(number));
+        const QString saved = devicePath(m_saved(number));
         if (!saved.isEmpty())
             return saved;
     }
     if (number <= ports.size())
-        return fullDevicePath(ports.at(number - 1).device);
+        return devicePath(ports.at(number - 1).device);
     return {};
 }
 
@@ -143,7 +144,7 @@ QString PortResolver::describe(int number, const QList<SystemPort> &ports) const
     // A saved mapping carries no description of its own; the system may know
     // the device.
     for (const SystemPort &port : ports) {
-        if (fullDevicePath(port.device) == device)
+        if (devicePath(port.device) == device)
             return withDescription(device, port.description);
     }
     return device;

@@ -17,6 +17,11 @@ namespace zomar {
 class PortResolver
 {
 public:
+    // The one reading of a device name, wherever it is given (a mapping, a
+    // saved port, a --device): a name without "/" is looked up under /dev
+    // ("ttyUSB0"); a name with one is a path, relative to the working folder.
+    static QString devicePath(const QString &name);
+
     // Highest priority: an explicit mapping (command line, built-in virtual module).
     void setExplicit(int number, const QString &device, const QString &description = {});
     // "N=DEVICE" as --port-map takes it (N of 1 or more, a device named), or nullopt.

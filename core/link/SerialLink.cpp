@@ -80,6 +80,7 @@ SerialLink::SerialLink(const PortResolver &resolver, QObject *parent) : SerialLi
 
 SerialLink::SerialLink(QObject *parent) : QObject(parent), m_port(new QSerialPort(this))
 {
+    m_lastTraffic.start();
     connect(m_port, &QSerialPort::readyRead, this, [this] { onReadyRead(); });
     connect(m_port, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { onError(static_cast<int>(error)); });
@@ -99,12 +100,19 @@ void SerialLink::setSettings(const QString &settings)
     const QRegularExpressionMatch match = pattern.match(settings);
     bool ok = false;
     const int baud = match.hasMatch() ? match.captured(1).toInt(&ok) : 0;
-    if (!ok || baud <= 0)
+    if (!ok)
         throw SerialError(InvalidSettings, QStringLiteral("Invalid property value"));
+    setBaudRate(baud);
+    m_settings = settings;
+}
 
+void SerialLink::setBaudRate(int baud)
+{
+    if (baud <= 0)
+        throw SerialError(InvalidSettings, QStringLiteral("Invalid property value"));
     const QString previousSettings = m_settings;
     const int previousBaud = m_baud;
-    m_settings = settings;
+    m_settings = QStringLiteral("%1,n,8,1").arg(baud);
     m_baud = baud;
     if (!m_port->isOpen())
         return;
@@ -224,6 +232,7 @@ void SerialLink::output(const QByteArray &bytes)
         return;
     if (m_tap)
         m_tap(true, bytes);
+    m_lastTraffic.start();
     if (m_port->write(bytes) != bytes.size())
         throw SerialError(
             WriteFailed,
@@ -286,6 +295,8 @@ void SerialLink::onReadyRead()
     m_waiting.resize(old + static_cast<qsizetype>(available));
     const qint64 got = m_port->read(m_waiting.data() + old, available);
     m_waiting.resize(old + static_cast<qsizetype>(qMax<qint64>(got, 0)));
+    if (got > 0)
+        m_lastTraffic.start();
     if (m_tap && got > 0)
         m_tap(false, QByteArray(m_waiting.constData() + old, static_cast<qsizetype>(got)));
 

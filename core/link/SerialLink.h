@@ -4,9 +4,11 @@
 // flag, a byte-per-character output, a one-byte input and a receive event
 // raised once per waiting byte.
 
+#include "core/link/LineSettings.h"
 #include "core/link/SerialError.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -28,9 +30,13 @@ public:
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
-    // "<speed>,n,8,1". Throws SerialError (InvalidSettings) for a malformed
-    // text. Applied at the next open, or at once while open (SettingsRefused
-    // if the device does not take it).
+    // The line speed in bits per second (no parity, 8 data bits, 1 stop
+    // bit). Throws SerialError (InvalidSettings) for a speed of 0 or less.
+    // Applied at the next open, or at once while open (SettingsRefused if the
+    // device does not take it).
+    void setBaudRate(int baud);
+    // The window's text form, "<speed>,n,8,1"; a malformed text throws
+    // InvalidSettings ("Invalid property value") as the window expects.
     void setSettings(const QString &settings);
     QString settings() const { return m_settings; }
     int baudRate() const { return m_baud; }
@@ -74,6 +80,10 @@ public:
     QByteArray input();
     int bytesWaiting() const;
 
+    // Milliseconds since the last byte went out or came in (since the link
+    // was made when none has).
+    qint64 quietForMs() const { return m_lastTraffic.elapsed(); }
+
     // Device path of the open port ("" while closed): the device itself,
     // not the name it was opened by.
     QString deviceName() const;
@@ -101,13 +111,14 @@ private:
 
     const PortResolver *m_resolver = nullptr;
     QSerialPort *m_port;
-    QString m_settings = QStringLiteral("38400,n,8,1");
-    int m_baud = 38400;
+    QString m_settings = QStringLiteral("%1,n,8,1").arg(kDefaultLineSpeed);
+    int m_baud = kDefaultLineSpeed;
     int m_commPort = 1;
     QString m_device;
     QString m_requested;
     QString m_lostReason;
     Tap m_tap;
+    QElapsedTimer m_lastTraffic;
     QByteArray m_waiting;
     qsizetype m_readPos = 0;
     quint64 m_reads = 0; // bytes taken by input(), to tell reading handlers apart

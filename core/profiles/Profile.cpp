@@ -13,21 +13,6 @@ using namespace profile_keys;
 
 namespace {
 
-// Frequency of a channel written exactly: three decimals, or four for the odd
-// channels of the 433 MHz band (2.5 kHz steps), so that it reads back as the
-// very channel.
-QString exactFrequency(Band band, int channel)
-{
-    const long long tenThousandths =
-        band == Band::Mhz433 ? 4300000LL + 25LL * channel : 8600000LL + 50LL * channel;
-    QString text = QStringLiteral("%1.%2")
-                       .arg(tenThousandths / 10000)
-                       .arg(tenThousandths % 10000, 4, 10, QLatin1Char('0'));
-    if (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    return text;
-}
-
 QByteArray jsonString(const QString &text)
 {
     // QJsonDocument escapes; strip the brackets of its one-element array.
@@ -130,7 +115,7 @@ QByteArray profileJson(const Profile &p)
         addString(key::band, bandName(band));
     if (p.channel) {
         if (band != Band::None)
-            addString(key::frequency, exactFrequency(band, *p.channel));
+            addString(key::frequency, exactFrequencyText(band, *p.channel));
         else
             add(key::channel, QByteArray::number(*p.channel));
     }

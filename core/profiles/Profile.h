@@ -4,7 +4,7 @@
 // the module's own values.
 
 #include "core/protocol/ConfigBlock.h"
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/Band.h"
 
 #include <QByteArray>
 #include <QList>

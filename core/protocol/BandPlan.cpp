@@ -1,7 +1,5 @@
 #include "core/protocol/BandPlan.h"
 
-#include "core/protocol/FieldValues.h"
-
 #include <QJsonArray>
 
 #include <algorithm>
@@ -144,19 +142,6 @@ QString bandPlanRegionName(const QString &key)
 {
     const Region *r = regionFor(key);
     return r ? QString::fromLatin1(r->name) : QString();
-}
-
-qint64 channelHz(Band band, long long channel)
-{
-    switch (band) {
-    case Band::Mhz433:
-        return 430 * kMHz + channel * 2'500;
-    case Band::Mhz868:
-        return 860 * kMHz + channel * 5'000;
-    case Band::None:
-        break;
-    }
-    return 0;
 }
 
 BandAdvice bandAdvice(qint64 hz, const QString &region)

@@ -5,7 +5,7 @@
 // a value. The rows live in one table (BandPlan.cpp), each with its source;
 // a region is a set of rows plus what to say outside them.
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/Band.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -67,9 +67,6 @@ struct BandAdvice {
     // use, source}]}; an empty object for no advice.
     QJsonObject json() const;
 };
-
-// Exact frequency of a channel: 430 MHz + n × 2.5 kHz, 860 MHz + n × 5 kHz.
-qint64 channelHz(Band band, long long channel);
 
 BandAdvice bandAdvice(qint64 hz, const QString &region = kDefaultBandPlanRegion);
 // No advice for Band::None or a channel outside 0..65535.

@@ -2,51 +2,67 @@
 
 namespace zomar {
 
-namespace {
-
-constexpr quint8 kUnreadableByte = 0xA5;
-
-quint32 readAddress(const QByteArray &b, int at)
-{
-    quint32 value = 0;
-    for (int i = 0; i < 4; ++i)
-        value = (value << 8) | static_cast<quint8>(b.at(at + i));
-    return value;
-}
-
-void appendAddress(QByteArray &b, quint32 value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        b.append(static_cast<char>((value >> shift) & 0xFF));
-}
-
-} // namespace
-
 std::optional<ConfigBlock> ConfigBlock::fromBytes(const QByteArray &bytes)
 {
     if (bytes.size() != kBlockSize)
         return std::nullopt;
     ConfigBlock block;
-    block.destination = readAddress(bytes, 0);
-    block.local = readAddress(bytes, 4);
-    block.channel = static_cast<quint16>((static_cast<quint8>(bytes.at(8)) << 8) |
-                                         static_cast<quint8>(bytes.at(9)));
-    block.txPowerCode = static_cast<quint8>(bytes.at(10));
-    block.rfSpeedCode = static_cast<quint8>(bytes.at(11));
+    for (const FieldSpan &span : kBlockLayout) {
+        quint32 value = 0;
+        for (int i = 0; i < span.size; ++i)
+            value = (value << 8) | static_cast<quint8>(bytes.at(span.first + i));
+        block.setValue(span.field, value);
+    }
     return block;
 }
 
 QByteArray ConfigBlock::toBytes() const
 {
-    QByteArray b;
-    b.reserve(kBlockSize);
-    appendAddress(b, destination);
-    appendAddress(b, local);
-    b.append(static_cast<char>(channel >> 8));
-    b.append(static_cast<char>(channel & 0xFF));
-    b.append(static_cast<char>(txPowerCode));
-    b.append(static_cast<char>(rfSpeedCode));
+    QByteArray b(kBlockSize, '\0');
+    for (const FieldSpan &span : kBlockLayout) {
+        const quint32 v = value(span.field);
+        for (int i = 0; i < span.size; ++i)
+            b[span.first + i] = static_cast<char>((v >> (8 * (span.size - 1 - i))) & 0xFF);
+    }
     return b;
+}
+
+quint32 ConfigBlock::value(BlockField field) const
+{
+    switch (field) {
+    case BlockField::Destination:
+        return destination;
+    case BlockField::Local:
+        return local;
+    case BlockField::Channel:
+        return channel;
+    case BlockField::TxPower:
+        return txPowerCode;
+    case BlockField::RfSpeed:
+        return rfSpeedCode;
+    }
+    return 0;
+}
+
+void ConfigBlock::setValue(BlockField field, quint32 v)
+{
+    switch (field) {
+    case BlockField::Destination:
+        destination = v;
+        break;
+    case BlockField::Local:
+        local = v;
+        break;
+    case BlockField::Channel:
+        channel = static_cast<quint16>(v);
+        break;
+    case BlockField::TxPower:
+        txPowerCode = static_cast<quint8>(v);
+        break;
+    case BlockField::RfSpeed:
+        rfSpeedCode = static_cast<quint8>(v);
+        break;
+    }
 }
 
 ConfigBlock ConfigBlock::factoryDefaults()
@@ -61,16 +77,9 @@ ConfigBlock ConfigBlock::factoryDefaults()
 QList<BlockField> ConfigBlock::differingFields(const ConfigBlock &other) const
 {
     QList<BlockField> out;
-    if (destination != other.destination)
-        out << BlockField::Destination;
-    if (local != other.local)
-        out << BlockField::Local;
-    if (channel != other.channel)
-        out << BlockField::Channel;
-    if (txPowerCode != other.txPowerCode)
-        out << BlockField::TxPower;
-    if (rfSpeedCode != other.rfSpeedCode)
-        out << BlockField::RfSpeed;
+    for (const FieldSpan &span : kBlockLayout)
+        if (value(span.field) != other.value(span.field))
+            out << span.field;
     return out;
 }
 
@@ -81,19 +90,9 @@ bool ConfigBlock::holdsUnreadableByte() const
 
 QList<BlockField> ConfigBlock::fieldsHoldingUnreadableByte() const
 {
-    struct Span {
-        BlockField field;
-        int first;
-        int size;
-    };
-    static constexpr Span kSpans[] = {{BlockField::Destination, 0, 4},
-                                      {BlockField::Local, 4, 4},
-                                      {BlockField::Channel, 8, 2},
-                                      {BlockField::TxPower, 10, 1},
-                                      {BlockField::RfSpeed, 11, 1}};
     const QByteArray bytes = toBytes();
     QList<BlockField> fields;
-    for (const Span &span : kSpans) {
+    for (const FieldSpan &span : kBlockLayout) {
         if (bytes.mid(span.first, span.size).contains(static_cast<char>(kUnreadableByte)))
             fields << span.field;
     }

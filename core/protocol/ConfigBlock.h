@@ -12,9 +12,39 @@
 namespace zomar {
 
 inline constexpr int kBlockSize = 12;
+// A module's answer cannot carry this byte: the receive rules store it
+// without advancing, so the next byte overwrites it.
+inline constexpr quint8 kUnreadableByte = 0xA5;
 
 // The fields of a block, in block order.
 enum class BlockField { Destination, Local, Channel, TxPower, RfSpeed };
+
+// Where a field lies in the block: its first byte and its size, the most
+// significant byte first.
+struct FieldSpan {
+    BlockField field;
+    int first;
+    int size;
+};
+inline constexpr FieldSpan kBlockLayout[] = {
+    {BlockField::Destination, 0, 4}, {BlockField::Local, 4, 4}, {BlockField::Channel, 8, 2},
+    {BlockField::TxPower, 10, 1},    {BlockField::RfSpeed, 11, 1},
+};
+constexpr FieldSpan spanOf(BlockField field)
+{
+    for (const FieldSpan &span : kBlockLayout)
+        if (span.field == field)
+            return span;
+    return kBlockLayout[0];
+}
+// The field that block byte k (0..11) belongs to.
+constexpr BlockField fieldAtByte(int k)
+{
+    for (const FieldSpan &span : kBlockLayout)
+        if (k >= span.first && k < span.first + span.size)
+            return span.field;
+    return BlockField::RfSpeed;
+}
 
 struct ConfigBlock {
     quint32 destination = 0; // bytes 0..3, the first byte is the most significant
@@ -26,6 +56,9 @@ struct ConfigBlock {
     // Twelve bytes, or nullopt for any other length.
     static std::optional<ConfigBlock> fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;
+    // A field's value as a number (an address, the channel, a code).
+    quint32 value(BlockField field) const;
+    void setValue(BlockField field, quint32 value);
     // 00 00 00 00 00 00 00 00 06 20 00 11: what "Reset Defaults" writes.
     static ConfigBlock factoryDefaults();
 

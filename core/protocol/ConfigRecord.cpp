@@ -11,67 +11,6 @@ namespace zomar {
 
 namespace {
 
-struct CodeItem {
-    int code;
-    const char *text;
-};
-
-constexpr CodeItem kTxPowerTable[] = {
-    {0, "0 dBm"},   {1, "-3 dBm"},  {2, "-6 dBm"},  {3, "-9 dBm"},
-    {4, "-12 dBm"}, {5, "-15 dBm"}, {6, "-18 dBm"}, {7, "-21 dBm"},
-};
-
-// The first six entries are the items of the speed drop-down list.
-constexpr CodeItem kRfSpeedTable[] = {
-    {163, "1200 bps"}, {145, "2400 bps"}, {71, "4800 bps"}, {35, "9600 bps"},
-    {17, "19200 bps"}, {8, "38400 bps"},  {5, "57600 bps"}, {2, "115200 bps"},
-};
-constexpr int kRfSpeedListItems = 6;
-
-constexpr int kDefaultTxPowerCode = 0;
-constexpr int kDefaultRfSpeedCode = 163;
-
-// A product within this distance of a whole number is taken as that number
-// (decimal texts such as "434" land a hair below their channel in binary).
-constexpr double kWholeTolerance = 1e-6;
-
-template <std::size_t N> std::optional<QString> textForCode(const CodeItem (&table)[N], int code)
-{
-    for (const CodeItem &item : table) {
-        if (item.code == code)
-            return QString::fromLatin1(item.text);
-    }
-    return std::nullopt;
-}
-
-template <std::size_t N>
-int codeForText(const CodeItem (&table)[N], const QString &text, int fallback)
-{
-    for (const CodeItem &item : table) {
-        if (text == QLatin1String(item.text))
-            return item.code;
-    }
-    return fallback;
-}
-
-// Floor division and the matching non-negative remainder, divisor > 0,
-// without overflow for any dividend.
-long long floorDiv(long long a, long long b)
-{
-    long long q = a / b;
-    if (a % b < 0)
-        --q;
-    return q;
-}
-
-long long floorMod(long long a, long long b)
-{
-    long long r = a % b;
-    if (r < 0)
-        r += b;
-    return r;
-}
-
 bool isAsciiDigit(QChar c)
 {
     return c.unicode() >= u'0' && c.unicode() <= u'9';
@@ -95,30 +34,6 @@ bool isBlank(QChar c)
     return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r';
 }
 
-// "I.rrr" for the value I + rem/1000, rem in 0..999, also for negative I.
-QString formatThousandths(long long whole, long long rem)
-{
-    bool negative = false;
-    long long shownWhole = whole;
-    long long shownRem = rem;
-    if (whole < 0) {
-        negative = true;
-        if (rem == 0) {
-            shownWhole = -whole;
-        } else {
-            shownWhole = -whole - 1;
-            shownRem = 1000 - rem;
-        }
-    }
-    QString text;
-    if (negative)
-        text += QLatin1Char('-');
-    text += QString::number(shownWhole);
-    text += QLatin1Char('.');
-    text += QStringLiteral("%1").arg(shownRem, 3, 10, QLatin1Char('0'));
-    return text;
-}
-
 EncodeResult refused(Refusal why, int byte)
 {
     EncodeResult r;
@@ -130,89 +45,7 @@ EncodeResult refused(Refusal why, int byte)
     return r;
 }
 
-template <std::size_t N> QStringList textsOf(const CodeItem (&table)[N])
-{
-    QStringList list;
-    for (const CodeItem &item : table)
-        list << QString::fromLatin1(item.text);
-    return list;
-}
-
 } // namespace
-
-Band bandFromText(const QString &text)
-{
-    if (text == QLatin1String("433Mhz"))
-        return Band::Mhz433;
-    if (text == QLatin1String("868Mhz"))
-        return Band::Mhz868;
-    return Band::None;
-}
-
-const QStringList &portItems()
-{
-    static const QStringList items = [] {
-        QStringList list;
-        for (int i = 1; i <= 15; ++i)
-            list << QString::number(i);
-        return list;
-    }();
-    return items;
-}
-
-const QStringList &lineSpeedItems()
-{
-    static const QStringList items = {
-        QStringLiteral("2400"),  QStringLiteral("4800"),  QStringLiteral("9600"),
-        QStringLiteral("14400"), QStringLiteral("19200"), QStringLiteral("28800"),
-        QStringLiteral("38400"),
-    };
-    return items;
-}
-
-const QStringList &txPowerItems()
-{
-    static const QStringList items = textsOf(kTxPowerTable);
-    return items;
-}
-
-const QStringList &rfSpeedItems()
-{
-    static const QStringList items = rfSpeedTableTexts().mid(0, kRfSpeedListItems);
-    return items;
-}
-
-const QStringList &rfSpeedTableTexts()
-{
-    static const QStringList texts = textsOf(kRfSpeedTable);
-    return texts;
-}
-
-const QStringList &bandItems()
-{
-    static const QStringList items = {QStringLiteral("433Mhz"), QStringLiteral("868Mhz")};
-    return items;
-}
-
-std::optional<QString> txPowerText(int code)
-{
-    return textForCode(kTxPowerTable, code);
-}
-
-int txPowerCode(const QString &text)
-{
-    return codeForText(kTxPowerTable, text, kDefaultTxPowerCode);
-}
-
-std::optional<QString> rfSpeedText(int code)
-{
-    return textForCode(kRfSpeedTable, code);
-}
-
-int rfSpeedCode(const QString &text)
-{
-    return codeForText(kRfSpeedTable, text, kDefaultRfSpeedCode);
-}
 
 QString addressText(int byte)
 {
@@ -346,49 +179,6 @@ double leadingNumber(const QString &text)
     return negative ? -value : value;
 }
 
-QString frequencyText(Band band, long long channel)
-{
-    switch (band) {
-    case Band::Mhz433: {
-        // 430 + N * 0.0025 MHz. With N = 2a + b (b = 0 or 1) that is
-        // 430 + a * 0.005 + b * 0.0025, and an odd N is halfway between two
-        // thousandths and rounds up: 0.0025 -> 0.003. With a = 200q + s the
-        // whole MHz are 430 + q and the thousandths 5s + 3b (0..998).
-        const long long a = floorDiv(channel, 2);
-        const long long b = floorMod(channel, 2);
-        const long long q = floorDiv(a, 200);
-        const long long s = floorMod(a, 200);
-        return formatThousandths(430 + q, 5 * s + 3 * b);
-    }
-    case Band::Mhz868: {
-        // 860 + N * 0.005 MHz, exact in thousandths. N = 200q + s.
-        const long long q = floorDiv(channel, 200);
-        const long long s = floorMod(channel, 200);
-        return formatThousandths(860 + q, 5 * s);
-    }
-    case Band::None:
-        break;
-    }
-    return QString();
-}
-
-double channelPosition(Band band, double mhz)
-{
-    // Kept in this order of operations: decimal texts must land on the
-    // channels they always did.
-    if (band == Band::Mhz433)
-        return (mhz / 10.0 - 43.0) * 4000.0;
-    if (band == Band::Mhz868)
-        return (mhz / 10.0 - 86.0) * 2000.0;
-    return std::numeric_limits<double>::quiet_NaN();
-}
-
-bool isWholeChannel(double position)
-{
-    return std::isfinite(position) &&
-           std::fabs(position - std::nearbyint(position)) <= kWholeTolerance;
-}
-
 std::optional<ChannelNumber> channelFromFrequency(Band band, const QString &text)
 {
     if (band == Band::None)
@@ -400,8 +190,7 @@ std::optional<ChannelNumber> channelFromFrequency(Band band, const QString &text
         result.overflow = true;
         return result;
     }
-    const double whole = std::nearbyint(p);
-    const double n = std::fabs(p - whole) <= kWholeTolerance ? whole : std::floor(p);
+    const double n = isWholeChannel(p) ? std::nearbyint(p) : std::floor(p);
     if (n < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
         n > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
         result.overflow = true;
@@ -411,26 +200,48 @@ std::optional<ChannelNumber> channelFromFrequency(Band band, const QString &text
     return result;
 }
 
+FieldTexts factoryFieldTexts()
+{
+    const ConfigBlock block = ConfigBlock::factoryDefaults();
+    const QByteArray bytes = block.toBytes();
+    FieldTexts texts;
+    for (int k = 0; k < 8; ++k)
+        texts.address[static_cast<size_t>(k)] =
+            QStringLiteral("%1").arg(static_cast<quint8>(bytes.at(k)), 2, 16, QLatin1Char('0'))
+                .toUpper();
+    texts.band = bandItem(Band::Mhz433);
+    QString mhz = frequencyText(Band::Mhz433, block.channel);
+    while (mhz.endsWith(QLatin1Char('0')))
+        mhz.chop(1);
+    texts.frequency = mhz;
+    texts.txPower = txPowerText(block.txPowerCode).value_or(QString()).section(QLatin1Char(' '), 0, 0);
+    texts.rfSpeed = rfSpeedText(block.rfSpeedCode).value_or(QString());
+    return texts;
+}
+
 DecodedFields ConfigRecord::decode(const RxSlots &rx, Band band)
 {
+    constexpr int kHigh = spanOf(BlockField::Channel).first;
+    constexpr int kPower = spanOf(BlockField::TxPower).first;
+    constexpr int kSpeed = spanOf(BlockField::RfSpeed).first;
     DecodedFields fields;
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < kHigh; ++k) {
         if (rx[k] != kEmptySlot)
             fields.address[k] = addressText(rx[k]);
     }
-    if (rx[8] != kEmptySlot)
-        m_freqHigh = rx[8];
-    if (rx[9] != kEmptySlot) {
-        m_freqLow = rx[9];
+    if (rx[kHigh] != kEmptySlot)
+        m_freqHigh = rx[kHigh];
+    if (rx[kHigh + 1] != kEmptySlot) {
+        m_freqLow = rx[kHigh + 1];
         if (band != Band::None) {
             const long long n = static_cast<long long>(m_freqHigh) * 256 + m_freqLow;
             fields.frequency = frequencyText(band, n);
         }
     }
-    if (rx[10] != kEmptySlot)
-        fields.txPower = txPowerText(rx[10]);
-    if (rx[11] != kEmptySlot)
-        fields.rfSpeed = rfSpeedText(rx[11]);
+    if (rx[kPower] != kEmptySlot)
+        fields.txPower = txPowerText(rx[kPower]);
+    if (rx[kSpeed] != kEmptySlot)
+        fields.rfSpeed = rfSpeedText(rx[kSpeed]);
     return fields;
 }
 
@@ -458,7 +269,7 @@ EncodeResult ConfigRecord::encode(const FieldTexts &fields)
     if (band != Band::None) {
         const std::optional<ChannelNumber> ch = channelFromFrequency(band, fields.frequency);
         if (ch->overflow)
-            return refused(Refusal::FrequencyOverflow, 8);
+            return refused(Refusal::FrequencyOverflow, spanOf(BlockField::Channel).first);
         const long long n = ch->n;
         const long long low = n & 255;
         // (N with its low 8 bits cleared) / 256: floor division, -1 for N = -1.
@@ -467,19 +278,19 @@ EncodeResult ConfigRecord::encode(const FieldTexts &fields)
     }
 
     if (m_freqHigh < 0 || m_freqHigh > 255)
-        return refused(Refusal::FrequencyOutOfRange, 8);
+        return refused(Refusal::FrequencyOutOfRange, spanOf(BlockField::Channel).first);
     packet.append(static_cast<char>(m_freqHigh));
     if (m_freqLow < 0 || m_freqLow > 255)
-        return refused(Refusal::FrequencyOutOfRange, 8);
+        return refused(Refusal::FrequencyOutOfRange, spanOf(BlockField::Channel).first);
     packet.append(static_cast<char>(m_freqLow));
 
     const QString unread = QStringLiteral("??");
     if (fields.txPower == unread)
-        return refused(Refusal::TxPowerUnread, 10);
+        return refused(Refusal::TxPowerUnread, spanOf(BlockField::TxPower).first);
     packet.append(static_cast<char>(txPowerCode(fields.txPower)));
 
     if (fields.rfSpeed == unread)
-        return refused(Refusal::RfSpeedUnread, 11);
+        return refused(Refusal::RfSpeedUnread, spanOf(BlockField::RfSpeed).first);
     packet.append(static_cast<char>(rfSpeedCode(fields.rfSpeed)));
 
     EncodeResult result;

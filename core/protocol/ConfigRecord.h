@@ -1,9 +1,11 @@
 #pragma once
-// The module's twelve-byte configuration block: value tables, field texts,
-// frequency maths, decoding from received slots and encoding from field texts.
-// Free of widgets so that the window, the tools and the tests share it.
+// The window's text layer of the configuration block: the field texts of the
+// modem page, read leniently as the window reads them, decoded from received
+// slots and encoded into a packet. Free of widgets so that tests share it.
 
+#include "core/protocol/Band.h"
 #include "core/protocol/ConfigBlock.h"
+#include "core/protocol/ValueTables.h"
 #include "core/protocol/ReplyFramer.h"
 
 #include <QByteArray>
@@ -14,25 +16,6 @@
 #include <optional>
 
 namespace zomar {
-
-enum class Band { None, Mhz433, Mhz868 };
-
-// "433Mhz" / "868Mhz" exactly (case-sensitive); anything else is no band.
-Band bandFromText(const QString &text);
-
-// List contents of the drop-down boxes, in list order.
-const QStringList &portItems();         // "1".."15"
-const QStringList &lineSpeedItems();    // "2400".."38400"
-const QStringList &txPowerItems();      // "0 dBm".."-21 dBm" (codes 0..7)
-const QStringList &rfSpeedItems();      // the six list items "1200 bps".."38400 bps"
-const QStringList &rfSpeedTableTexts(); // all eight codes' texts, "1200 bps".."115200 bps"
-const QStringList &bandItems();         // "433Mhz", "868Mhz"
-
-// Table lookups. Text -> code is an exact, case-sensitive whole-text match.
-std::optional<QString> txPowerText(int code); // 0..7, else nullopt
-int txPowerCode(const QString &text);         // no match: 0
-std::optional<QString> rfSpeedText(int code); // the eight codes, else nullopt
-int rfSpeedCode(const QString &text);         // no match: 163 ("1200 bps")
 
 // Address byte as shown: uppercase hex without leading zeros (0 -> "0", 255 -> "FF").
 QString addressText(int byte);
@@ -55,15 +38,6 @@ AddressValue parseAddress(const QString &text);
 // that does not begin with a number reads as 0.
 double leadingNumber(const QString &text);
 
-// Frequency shown for channel n on a band, "0.000" format. A value exactly
-// halfway between thousandths is rounded up, so the text encodes back to n.
-QString frequencyText(Band band, long long channel);
-
-// Channel position of a frequency in MHz on a band (None: NaN); whole for a
-// channel's own frequency, within the tolerance isWholeChannel allows.
-double channelPosition(Band band, double mhz);
-bool isWholeChannel(double position);
-
 // Channel number for a frequency text on a band (None: nullopt).
 // overflow is set when the value does not fit a 32-bit integer.
 struct ChannelNumber {
@@ -80,6 +54,13 @@ struct FieldTexts {
     QString txPower;                // Text10
     QString rfSpeed;                // Combo5
 };
+
+// The texts "Reset Defaults" writes into the page, made from the factory
+// block on the 433 MHz band: each address byte as two hex digits ("00"), the
+// frequency without trailing zeros ("433.92"), the TX power as its bare
+// number ("0", which matches no list item and so encodes as the same code)
+// and the RF speed's item ("19200 bps").
+FieldTexts factoryFieldTexts();
 
 // Field texts decoded from one received burst; nullopt = leave the field as "??".
 struct DecodedFields {

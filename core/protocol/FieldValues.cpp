@@ -1,5 +1,7 @@
 #include "core/protocol/FieldValues.h"
 
+#include "core/protocol/ConfigRecord.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -78,7 +80,7 @@ Parsed<int> parseFrequencyValue(Band band, const QString &text)
         return Parsed<int>::refused(
             QStringLiteral("not a channel of the %1 (steps of %2 MHz); nearest: %3 or %4 MHz")
                 .arg(bandTitle(band),
-                     band == Band::Mhz433 ? QStringLiteral("0.0025") : QStringLiteral("0.005"),
+                     bandStepText(band),
                      frequencyText(band, below), frequencyText(band, below + 1)));
     }
     return Parsed<int>::ok(static_cast<int>(std::nearbyint(position)));
@@ -129,30 +131,6 @@ QString blockFieldText(const ConfigBlock &block, BlockField field, Band band)
         return rfSpeedText(block.rfSpeedCode).value_or(unknown(block.rfSpeedCode));
     }
     return QString();
-}
-
-QString bandName(Band band)
-{
-    switch (band) {
-    case Band::Mhz433:
-        return QStringLiteral("433");
-    case Band::Mhz868:
-        return QStringLiteral("868");
-    case Band::None:
-        break;
-    }
-    return QString();
-}
-
-QString bandTitle(Band band)
-{
-    return QStringLiteral("%1 MHz band").arg(bandName(band));
-}
-
-QString bandRange(Band band)
-{
-    return QStringLiteral("%1 to %2 MHz")
-        .arg(frequencyText(band, 0), frequencyText(band, kHighestChannel));
 }
 
 namespace {

@@ -5,7 +5,9 @@
 // ("--freq 429: below 430.000 MHz, ..."). The window keeps its own, lenient
 // reading of its boxes (ConfigRecord).
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/Band.h"
+#include "core/protocol/ConfigBlock.h"
+#include "core/protocol/ValueTables.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,8 +24,6 @@ template <typename T> struct Parsed {
     static Parsed refused(const QString &why) { return Parsed{std::nullopt, why}; }
     explicit operator bool() const { return value.has_value(); }
 };
-
-inline constexpr int kHighestChannel = 65535;
 
 // One to eight hex digits, an optional "0x" in front.
 Parsed<quint32> parseAddressValue(const QString &text);
@@ -42,12 +42,6 @@ Parsed<quint8> parseRfSpeedValue(const QString &text);
 // "-9 dBm", "19200 bps" (an unknown code: "code 0x42").
 QString blockFieldText(const ConfigBlock &block, BlockField field, Band band);
 
-// "433" / "868".
-QString bandName(Band band);
-// "433 MHz band".
-QString bandTitle(Band band);
-// The channel range of a band in words: "430.000 to 593.838 MHz".
-QString bandRange(Band band);
 // The values a table allows: "0, -3, ..., -21 dBm", "1200, ..., 115200 bps".
 QString allowedTxPowers();
 QString allowedRfSpeeds();

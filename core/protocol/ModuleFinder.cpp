@@ -1,6 +1,6 @@
 #include "core/protocol/ModuleFinder.h"
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/link/LineSettings.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QTimer>
@@ -26,8 +26,8 @@ ModuleFinder::~ModuleFinder()
 QList<int> ModuleFinder::speedsToTry()
 {
     QList<int> speeds;
-    for (const QString &item : lineSpeedItems())
-        speeds.prepend(item.toInt());
+    for (int speed : lineSpeeds())
+        speeds.prepend(speed);
     return speeds;
 }
 

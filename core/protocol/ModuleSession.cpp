@@ -3,6 +3,8 @@
 #include "core/protocol/CommandMode.h"
 #include "core/protocol/CommandTiming.h"
 
+#include <algorithm>
+
 namespace zomar {
 
 namespace {
@@ -24,21 +26,6 @@ QString skippedNote(int skipped)
 }
 
 } // namespace
-
-int SessionResult::exitCode() const
-{
-    switch (outcome) {
-    case Done:
-        return exit_codes::Done;
-    case NoResponse:
-        return exit_codes::NoAnswer;
-    case Mismatch:
-        return exit_codes::Mismatch;
-    case PortError:
-        return exit_codes::PortFailed;
-    }
-    return exit_codes::PortFailed;
-}
 
 ModuleSession::ModuleSession(const QString &device, int baud, QObject *parent)
     : QObject(parent), m_device(device), m_baud(baud), m_link(std::make_unique<SerialLink>())
@@ -94,6 +81,17 @@ void ModuleSession::startNext()
             m_link->setPortOpen(false);
         return;
     }
+    // After an operation on this port, the next one waits for a quiet line
+    // (bounded, should the module never fall silent).
+    if (m_link->portOpen() && m_lastFinish.isValid()) {
+        const qint64 quiet = m_link->quietForMs();
+        const qint64 left = kQueueGuardLimitMs - m_lastFinish.elapsed();
+        if (quiet < kQueueGuardMs && left > 0) {
+            QTimer::singleShot(static_cast<int>(std::min(kQueueGuardMs - quiet, left)), this,
+                               &ModuleSession::startNext);
+            return;
+        }
+    }
     m_current = m_queue.dequeue();
     m_result = SessionResult{};
     m_result.op = m_current->op;
@@ -107,7 +105,7 @@ bool ModuleSession::openPort()
     if (m_link->portOpen())
         return true;
     try {
-        m_link->setSettings(QStringLiteral("%1,n,8,1").arg(m_baud));
+        m_link->setBaudRate(m_baud);
         m_link->openDevice(m_device);
     } catch (const SerialError &e) {
         SessionResult r = m_result;
@@ -263,7 +261,7 @@ void ModuleSession::finishRead()
     if (m_gathered.isEmpty()) {
         r.outcome = SessionResult::NoResponse;
         r.message = QStringLiteral("no response from the module on %1 (%2)%3. Check the cable, "
-                                   "the line speed (--baud) and the module's power")
+                                   "the line speed and the module's power")
                         .arg(where(), what, notVerified);
         finish(r);
         return;
@@ -334,6 +332,7 @@ void ModuleSession::finish(SessionResult result)
     m_quietTimer.stop();
     m_step = Step::Idle;
     m_current.reset();
+    m_lastFinish.start();
     emit finished(result);
     QTimer::singleShot(0, this, &ModuleSession::startNext);
 }

@@ -4,7 +4,7 @@
 // factory reset. Timers and signals only, no nested event loops, so that
 // many sessions can run side by side on one thread. Requests made while one
 // is under way wait for it and run in the order asked: one operation on the
-// port at a time.
+// port at a time, each after a quiet line.
 
 #include "core/link/SerialLink.h"
 #include "core/protocol/ConfigBlock.h"
@@ -21,16 +21,6 @@
 namespace zomar {
 
 enum class SessionOp { Read, Write, FactoryReset };
-
-// Exit codes of the command line, by outcome.
-namespace exit_codes {
-inline constexpr int Done = 0;
-inline constexpr int BadCommandLine = 1;
-inline constexpr int NoAnswer = 2;
-inline constexpr int Mismatch = 3;
-inline constexpr int InvalidValue = 4;
-inline constexpr int PortFailed = 5;
-} // namespace exit_codes
 
 struct SessionResult {
     enum Outcome {
@@ -52,7 +42,6 @@ struct SessionResult {
     bool packetSent = false;             // a packet reached the device
     bool stateUnknown = false;           // the device went away around the packet
 
-    int exitCode() const;
     bool ok() const { return outcome == Done; }
 };
 
@@ -115,6 +104,7 @@ private:
     QTimer m_stepTimer;
     QTimer m_quietTimer;
     QElapsedTimer m_lastByte;
+    QElapsedTimer m_lastFinish; // when the last operation ended
     ReplyFramer m_framer;
     // Only the first burst of an answer counts, as in the window: slots 0..11
     // when it ended, or nullopt when they were not all filled.

@@ -23,7 +23,7 @@ using RxSlots = std::array<int, kRxSlots>;
 inline constexpr int kQuietLineMs = 60;
 
 struct ReplyFramer {
-    static constexpr quint8 kSkippedByte = 0xA5;
+    static constexpr quint8 kSkippedByte = kUnreadableByte;
 
     ReplyFramer() { buffer.fill(kEmptySlot); }
 

@@ -5,6 +5,8 @@
 // band-plan advice ("BandPlan/Region").
 // Values are kept as text, unchanged (no trimming, no validation).
 
+#include "core/link/LineSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,7 +36,7 @@ public:
     static inline const QString kBandPlanSection = QStringLiteral("BandPlan");
     static inline const QString kRegionKey = QStringLiteral("Region");
     static inline const QString kPortDefault = QStringLiteral("1");
-    static inline const QString kBaudDefault = QStringLiteral("38400");
+    static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
     QString port() const;
     QString baud() const;

@@ -25,14 +25,15 @@ void FactoryReset::resetNow()
 {
     if (!m_ctx.messages.confirm(kPrompt))
         return;
-    for (QLineEdit *box : m_ctx.ui.addressBoxes())
-        box->setText(QStringLiteral("00"));
-    m_ctx.ui.Text9->setText(QStringLiteral("433.92"));
-    // "0" matches no list item and is written as power code 0.
-    m_ctx.ui.Text10->setText(QStringLiteral("0"));
+    const FieldTexts factory = factoryFieldTexts();
+    const auto boxes = m_ctx.ui.addressBoxes();
+    for (size_t k = 0; k < boxes.size(); ++k)
+        boxes[k]->setText(factory.address[k]);
+    m_ctx.ui.Text9->setText(factory.frequency);
+    m_ctx.ui.Text10->setText(factory.txPower);
     // A read now would replace the values just written.
-    m_fields.setBandWithoutRefresh(QStringLiteral("433Mhz"));
-    m_ctx.ui.Combo5->setText(QStringLiteral("19200 bps"));
+    m_fields.setBandWithoutRefresh(factory.band);
+    m_ctx.ui.Combo5->setText(factory.rfSpeed);
     m_set.runSet();
 }
 

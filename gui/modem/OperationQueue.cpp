@@ -1,6 +1,12 @@
 #include "gui/modem/OperationQueue.h"
 
+#include "core/protocol/CommandTiming.h"
+#include "core/timing/YieldingWait.h"
+
+#include <QElapsedTimer>
 #include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace zomar {
 
@@ -12,8 +18,28 @@ void OperationQueue::run(std::function<void()> operation)
     }
     const QScopedValueRollback<bool> running(m_running, true);
     operation();
-    while (!m_waiting.isEmpty())
+    while (!m_waiting.isEmpty()) {
+        waitForQuietLine();
+        // The window may have closed meanwhile and dropped the waiting ones.
+        if (m_waiting.isEmpty())
+            break;
         m_waiting.dequeue()();
+    }
+}
+
+void OperationQueue::waitForQuietLine()
+{
+    if (!m_quietForMs)
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const qint64 quiet = m_quietForMs();
+        const qint64 left = kQueueGuardLimitMs - waited.elapsed();
+        if (quiet >= kQueueGuardMs || left <= 0)
+            return;
+        yieldingWait(static_cast<double>(std::min(kQueueGuardMs - quiet, left)) / 1000.0);
+    }
 }
 
 } // namespace zomar

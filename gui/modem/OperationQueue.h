@@ -5,7 +5,8 @@
 // inside it, its "+++" inside the running exchange and the "---" of both
 // going out back to back, which a module in command mode takes as twelve
 // bytes of configuration. An operation asked for while one runs waits and
-// runs right after it ends, in the order asked.
+// runs after it ends, in the order asked, once the line has been quiet for
+// the guard time: a module tells its commands apart by a quiet line.
 
 #include <QQueue>
 
@@ -16,6 +17,11 @@ namespace zomar {
 class OperationQueue
 {
 public:
+    // quietForMs tells how long the line has been quiet (none: no guard).
+    explicit OperationQueue(std::function<qint64()> quietForMs = {})
+        : m_quietForMs(std::move(quietForMs))
+    {}
+
     // Runs the operation now, or after the running one and those asked before.
     void run(std::function<void()> operation);
     bool isRunning() const { return m_running; }
@@ -24,6 +30,9 @@ public:
     void clear() { m_waiting.clear(); }
 
 private:
+    void waitForQuietLine();
+
+    std::function<qint64()> m_quietForMs;
     bool m_running = false;
     QQueue<std::function<void()>> m_waiting;
 };

@@ -13,17 +13,14 @@ namespace zomar {
 
 namespace {
 
-QString bandItem(Band band)
-{
-    return bandItems().at(band == Band::Mhz433 ? 0 : 1);
-}
-
-void fillAddress(const Form1Controls &ui, int firstBox, quint32 address)
+// An address field's boxes, one per byte of its span in the block.
+void fillAddress(const Form1Controls &ui, BlockField field, quint32 address)
 {
     const auto boxes = ui.addressBoxes();
-    for (int i = 0; i < 4; ++i) {
-        const int byte = static_cast<int>((address >> (24 - 8 * i)) & 0xFF);
-        boxes[static_cast<size_t>(firstBox + i)]->setText(addressText(byte));
+    const FieldSpan span = spanOf(field);
+    for (int i = 0; i < span.size; ++i) {
+        const int byte = static_cast<int>((address >> (8 * (span.size - 1 - i))) & 0xFF);
+        boxes[static_cast<size_t>(span.first + i)]->setText(addressText(byte));
     }
 }
 
@@ -52,15 +49,36 @@ std::optional<int> pageChannel(const FormContext &ctx)
 // The caption of the page's field that holds block byte k.
 QString fieldCaption(int byte)
 {
-    if (byte >= 0 && byte < 4)
+    switch (fieldAtByte(byte)) {
+    case BlockField::Destination:
         return QStringLiteral("Destination Address");
-    if (byte >= 4 && byte < 8)
+    case BlockField::Local:
         return QStringLiteral("Local Address");
-    if (byte == 8 || byte == 9)
+    case BlockField::Channel:
         return QStringLiteral("RF Frequency");
-    if (byte == 10)
+    case BlockField::TxPower:
         return QStringLiteral("Tx Power");
+    case BlockField::RfSpeed:
+        break;
+    }
     return QStringLiteral("RF TX Speed");
+}
+
+// The page's text for the field that holds block byte k.
+QString fieldText(const FieldTexts &texts, int byte)
+{
+    switch (fieldAtByte(byte)) {
+    case BlockField::Destination:
+    case BlockField::Local:
+        return texts.address[static_cast<size_t>(byte)];
+    case BlockField::Channel:
+        return texts.frequency;
+    case BlockField::TxPower:
+        return texts.txPower;
+    case BlockField::RfSpeed:
+        break;
+    }
+    return texts.rfSpeed;
 }
 
 QString notSaved(const QString &why)
@@ -74,9 +92,9 @@ void PageProfile::fill(FormContext &ctx, FieldEntry &fields, const Profile &prof
 {
     const Form1Controls &ui = ctx.ui;
     if (profile.destination)
-        fillAddress(ui, 0, *profile.destination);
+        fillAddress(ui, BlockField::Destination, *profile.destination);
     if (profile.local)
-        fillAddress(ui, 4, *profile.local);
+        fillAddress(ui, BlockField::Local, *profile.local);
 
     const Band shown = bandFromText(ui.Combo6->text());
     const Band band = profile.band.value_or(shown);
@@ -102,14 +120,8 @@ PageProfile::FromPage PageProfile::read(const FormContext &ctx)
 {
     const Form1Controls &ui = ctx.ui;
     const FieldTexts texts = SetOperation::pageFieldTexts(ui);
-    QList<std::pair<int, QString>> shown;
-    for (int k = 0; k < 8; ++k)
-        shown.append({k, texts.address[static_cast<size_t>(k)]});
-    shown.append({8, texts.frequency});
-    shown.append({10, texts.txPower});
-    shown.append({11, texts.rfSpeed});
-    for (const auto &[byte, text] : shown) {
-        if (text == RefreshOperation::kPlaceholder)
+    for (int byte = 0; byte < kBlockSize; ++byte) {
+        if (fieldText(texts, byte) == RefreshOperation::kPlaceholder)
             return {std::nullopt,
                     notSaved(QStringLiteral("the %1 field shows \"??\" (not read from the module). "
                                             "Connect or press Refresh, or fill it in, first.")
@@ -121,10 +133,7 @@ PageProfile::FromPage PageProfile::read(const FormContext &ctx)
     const EncodeResult encoded = record.encode(texts);
     if (encoded.status != EncodeResult::Ok) {
         const int byte = encoded.byte;
-        const QString text = byte < 8     ? texts.address[static_cast<size_t>(byte)]
-                             : byte < 10  ? texts.frequency
-                             : byte == 10 ? texts.txPower
-                                          : texts.rfSpeed;
+        const QString text = fieldText(texts, byte);
         return {std::nullopt,
                 notSaved(QStringLiteral("Set would refuse the %1 field (\"%2\": %3).")
                              .arg(fieldCaption(byte), text,

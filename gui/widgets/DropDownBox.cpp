@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace zomar {
 
@@ -26,6 +27,36 @@ DropDownBox::DropDownBox(QWidget *parent) : QComboBox(parent)
         if (!m_quiet)
             emit changed();
     });
+    // Typed, written by the program, or picked: the current item follows.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { followText(); });
+}
+
+void DropDownBox::followText()
+{
+    if (m_following)
+        return;
+    const int match = findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (match == currentIndex())
+        return;
+    // Changing the current item rewrites the text (to the same text, or to
+    // nothing for no item): put back what the operator sees and where the
+    // cursor is, with no notification of a text that never showed.
+    QLineEdit *edit = lineEdit();
+    const QString kept = edit->text();
+    const int cursor = edit->cursorPosition();
+    const int selStart = edit->selectionStart();
+    const int selLength = static_cast<int>(edit->selectedText().size());
+    const QSignalBlocker boxQuiet(this);
+    const QSignalBlocker editQuiet(edit);
+    m_following = true;
+    setCurrentIndex(match);
+    if (edit->text() != kept)
+        edit->setText(kept);
+    if (selStart >= 0)
+        edit->setSelection(selStart, selLength);
+    else
+        edit->setCursorPosition(cursor);
+    m_following = false;
 }
 
 void DropDownBox::setText(const QString &text)
@@ -48,12 +79,11 @@ void DropDownBox::appendItem(const QString &item)
     const QString kept = currentText();
     m_quiet = true;
     addItem(item);
-    // No item is selected until the operator picks one; the text stays free.
-    if (currentIndex() != -1)
-        setCurrentIndex(-1);
+    // Adding the first item makes it current; the text stays as it was.
     if (currentText() != kept)
         setEditText(kept);
     m_quiet = false;
+    followText();
 }
 
 void DropDownBox::clearItems()
@@ -63,6 +93,7 @@ void DropDownBox::clearItems()
     clear();
     setEditText(kept);
     m_quiet = false;
+    followText();
 }
 
 void DropDownBox::setItemToolTip(int index, const QString &tip)
@@ -74,6 +105,7 @@ void DropDownBox::setItemToolTip(int index, const QString &tip)
     if (currentText() != kept)
         setEditText(kept);
     m_quiet = false;
+    followText();
 }
 
 void DropDownBox::showPopup()

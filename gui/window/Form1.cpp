@@ -52,7 +52,7 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_timer1 = std::make_unique<IntervalTimer>();
     m_timer2 = std::make_unique<IntervalTimer>();
     m_loopTimer = std::make_unique<IntervalTimer>();
-    m_operations = std::make_unique<OperationQueue>();
+    m_operations = std::make_unique<OperationQueue>([this] { return m_comm->quietForMs(); });
     m_ctx = std::make_unique<FormContext>(FormContext{m_ui, m_state, *m_comm, messages, m_pointer,
                                                       *m_timer1, *m_timer2, *m_loopTimer,
                                                       *m_operations});

@@ -16,12 +16,19 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList &args, int timeoutMs = 20000)
+inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
+                     const QString &workingDir = QString())
 {
     QProcess p;
+    if (!workingDir.isEmpty())
+        p.setWorkingDirectory(workingDir);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The user's saved port mappings must not leak into a test.
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::tempPath() + QStringLiteral("/zomar-cli-test-config"));
+    // The user's saved port mappings and records must not leak into a test,
+    // nor one test's into another running beside it.
+    const QString home = QDir::tempPath() +
+                         QStringLiteral("/zomar-cli-test-%1").arg(QCoreApplication::applicationPid());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(ZOMAR_CLI), args);
     CliRun r;

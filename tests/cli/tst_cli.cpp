@@ -47,6 +47,8 @@ private slots:
     void deviceVanishingInTheWrite();
     void discoverFindsTheModuleAt9600();
     void profileRoundTripAndDryRun();
+    void relativeDeviceNames_data();
+    void relativeDeviceNames();
 };
 
 void TstCli::readShowsTheBlock()
@@ -236,6 +238,33 @@ void TstCli::profileRoundTripAndDryRun()
     const CliRun verify = runCli({"verify", "--device", to->devicePath(), "--profile", file});
     QCOMPARE(verify.exitCode, 3);
     QVERIFY2(verify.out.contains("tx_power: module 0 dBm, profile -18 dBm"), qPrintable(verify.out));
+}
+
+// A device named with a "/" is a path from the working folder, however it
+// is given (a rig's link to a pseudo-terminal, say).
+void TstCli::relativeDeviceNames_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("--device a/b") << QStringList{"--device", "rig/port"};
+    QTest::newRow("--device ./a/b") << QStringList{"--device", "./rig/port"};
+    QTest::newRow("--port-map N=a/b") << QStringList{"--port", "3", "--port-map", "3=rig/port"};
+    QTest::newRow("--port-map N=./a/b")
+        << QStringList{"--port", "3", "--port-map", "3=./rig/port"};
+}
+
+void TstCli::relativeDeviceNames()
+{
+    QFETCH(QStringList, options);
+    auto m = module();
+    QVERIFY(m);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("rig"));
+    QVERIFY(QFile::link(m->devicePath(), dir.filePath("rig/port")));
+    const CliRun r = runCli(QStringList{"read", "--json"} + options, 20000, dir.path());
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("block").toString(),
+             QString::fromLatin1(kStart.toHex()));
+    QCOMPARE(m->receivedBytes(), QByteArray("+++---"));
 }
 
 QTEST_GUILESS_MAIN(TstCli)

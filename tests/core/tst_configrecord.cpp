@@ -1,6 +1,7 @@
 // Tests of the configuration record: tables, field texts, frequency maths,
 // decoding of received slots and encoding of the fields into a packet.
 
+#include "core/link/LineSettings.h"
 #include "core/protocol/ConfigRecord.h"
 
 #include <QLocale>

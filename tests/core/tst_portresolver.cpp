@@ -1,5 +1,6 @@
 #include "core/link/PortResolver.h"
 
+#include <QDir>
 #include <QTest>
 
 using zomar::PortResolver;
@@ -35,6 +36,8 @@ private slots:
     void systemPortsAreNumberedInOrder();
     void priority_data();
     void priority();
+    void deviceNames_data();
+    void deviceNames();
     void unmappedNumbers_data();
     void unmappedNumbers();
     void describe_data();
@@ -112,6 +115,48 @@ void TestPortResolver::priority()
     if (withSaved)
         resolver.setSavedLookup([](int n) { return n == 1 ? QString("/dev/ttyS4") : QString(); });
     QCOMPARE(resolver.deviceFor(1), expected);
+}
+
+// One reading of a device name through every entry: a bare name is under
+// /dev, a name with a "/" a path from the working folder.
+void TestPortResolver::deviceNames_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    const QString here = QDir::currentPath();
+    for (const char *entry : {"--device", "--port-map", "Ports/N"}) {
+        const auto row = [&](const char *what) -> QTestData & {
+            return QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(entry, what)));
+        };
+        const QString e = QString::fromLatin1(entry);
+        row("bare name") << e << "ttyUSB0" << "/dev/ttyUSB0";
+        row("dot slash") << e << "./x" << here + "/x";
+        row("relative path") << e << "a/b" << here + "/a/b";
+        row("absolute path") << e << "/abs/ttyS9" << "/abs/ttyS9";
+        row("blanks around") << e << " a/b " << here + "/a/b";
+    }
+}
+
+void TestPortResolver::deviceNames()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    PortResolver resolver;
+    resolver.setSystemPortsSource([] { return QList<SystemPort>{}; });
+    if (entry == QLatin1String("--device")) {
+        QCOMPARE(PortResolver::devicePath(name), expected);
+        return;
+    }
+    if (entry == QLatin1String("--port-map")) {
+        const auto mapping = PortResolver::parseMapping(QStringLiteral("2=") + name);
+        QVERIFY(mapping);
+        resolver.setExplicit(mapping->first, mapping->second);
+    } else {
+        resolver.setSavedLookup([name](int n) { return n == 2 ? name : QString(); });
+    }
+    QCOMPARE(resolver.deviceFor(2), expected);
 }
 
 void TestPortResolver::unmappedNumbers_data()

@@ -8,8 +8,8 @@
 
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QSignalSpy>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -530,21 +530,21 @@ void TestSerialLink::deviceLost()
     const double cpuBefore = processCpuSeconds();
     runEventLoopFor(1000);
     const double cpuUsed = processCpuSeconds() - cpuBefore;
-    QVERIFY2(cpuUsed < 0.3, qPrintable(QString("CPU time %1 s in 1 s").arg(cpuUsed)));
+    const QString spinning = spinningFault(cpuUsed, 1000);
+    QVERIFY2(spinning.isEmpty(), qPrintable(spinning));
     QCOMPARE(descriptions.size(), 1);
 
     const auto error = errorOf([&] { rig.link.output("+++"); });
     QVERIFY(error);
     QCOMPARE(error->number(), errors::PortNotOpen);
-    // The device is gone, so opening it again names no usable port, unless
-    // a pseudo-terminal of another test running beside this one has been
-    // given its number since.
-    const auto reopen = errorOf([&] { rig.link.setPortOpen(true); });
+    // The device is gone, so opening it again names no usable port. (Another
+    // program may have been given a terminal of the same number meanwhile;
+    // that one is not ours to open.)
     if (!QFileInfo::exists(path)) {
+        const auto reopen = errorOf([&] { rig.link.setPortOpen(true); });
         QVERIFY(reopen);
         QCOMPARE(reopen->number(), errors::InvalidPort);
     }
-    rig.link.setPortOpen(false);
 }
 
 void TestSerialLink::portInUse()

@@ -63,6 +63,51 @@ inline QString exchangeFault(const QList<WireMessage> &messages)
     return inCommandMode ? QStringLiteral("left in command mode") : QString();
 }
 
+// The line as the program's side saw it, through the link's tap: every
+// chunk written or read, with the time. Timed where the program acts, so a
+// busy machine delaying the module's thread does not blur the gaps.
+struct TappedLine {
+    struct Chunk {
+        qint64 nsecs;
+        bool sent;
+        QByteArray bytes;
+    };
+    QList<Chunk> chunks;
+
+    template <typename Link> void attach(Link &link)
+    {
+        link.setTap([this](bool sent, const QByteArray &bytes) {
+            chunks.append({VirtualModule::now(), sent, bytes});
+        });
+    }
+    // "" when every "+++" sent after the first follows at least `guardMs` of
+    // a quiet line (nothing sent or received), else the first that does not.
+    QString entryGuardFault(int guardMs) const
+    {
+        bool first = true;
+        for (int i = 0; i < chunks.size(); ++i) {
+            if (!chunks.at(i).sent || chunks.at(i).bytes != "+++")
+                continue;
+            if (!first && i > 0) {
+                const double quiet = double(chunks.at(i).nsecs - chunks.at(i - 1).nsecs) / 1e6;
+                if (quiet < guardMs)
+                    return QStringLiteral("\"+++\" after %1 ms of quiet line (chunk %2)")
+                        .arg(quiet)
+                        .arg(i);
+            }
+            first = false;
+        }
+        return {};
+    }
+    int sentCount(const QByteArray &bytes) const
+    {
+        int n = 0;
+        for (const Chunk &c : chunks)
+            n += c.sent && c.bytes == bytes ? 1 : 0;
+        return n;
+    }
+};
+
 inline double msBetweenNs(qint64 fromNs, qint64 toNs)
 {
     return double(toNs - fromNs) / 1e6;

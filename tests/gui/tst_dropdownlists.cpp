@@ -1,6 +1,7 @@
-// The drop-down lists under the mouse while connected: opening a list (a
-// press on its arrow) does nothing on the line; choosing an item in the
-// opened list does what a pick does, once.
+// The drop-down lists under the mouse and the keyboard while connected:
+// opening a list (a press on its arrow) does nothing on the line; choosing an
+// item in the opened list does what a pick does, once; the list's current
+// item is the one its text shows, so the arrow keys move on from it.
 
 #include "core/link/SerialLink.h"
 #include "gui/widgets/DropDownBox.h"
@@ -84,7 +85,7 @@ struct ReadStarts {
 
 } // namespace
 
-class TestDropDownMouse : public QObject
+class TestDropDownLists : public QObject
 {
     Q_OBJECT
 private slots:
@@ -92,9 +93,11 @@ private slots:
     void openingActsNot();
     void bandItemClickedReadsOnce();
     void speedItemClickedReconnectsOnce();
+    void bandDownKeyPicksTheNextItem();
+    void speedKeysMoveFromTheShownItem();
 };
 
-void TestDropDownMouse::openingActsNot_data()
+void TestDropDownLists::openingActsNot_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("tab");
@@ -103,7 +106,7 @@ void TestDropDownMouse::openingActsNot_data()
     QTest::newRow("port") << "Combo1" << kCommsTab;
 }
 
-void TestDropDownMouse::openingActsNot()
+void TestDropDownLists::openingActsNot()
 {
     QFETCH(QString, box);
     QFETCH(int, tab);
@@ -132,7 +135,7 @@ void TestDropDownMouse::openingActsNot()
     QVERIFY(h.prompter().shown.isEmpty());
 }
 
-void TestDropDownMouse::bandItemClickedReadsOnce()
+void TestDropDownLists::bandItemClickedReadsOnce()
 {
     FormHarness h;
     QVERIFY(showConnected(h, kModemTab));
@@ -153,7 +156,7 @@ void TestDropDownMouse::bandItemClickedReadsOnce()
     QCOMPARE(h.status(), kComplete);
 }
 
-void TestDropDownMouse::speedItemClickedReconnectsOnce()
+void TestDropDownLists::speedItemClickedReconnectsOnce()
 {
     FormHarness h;
     QVERIFY(showConnected(h, kCommsTab));
@@ -176,5 +179,54 @@ void TestDropDownMouse::speedItemClickedReconnectsOnce()
     QVERIFY(h.prompter().shown.isEmpty());
 }
 
-QTEST_MAIN(TestDropDownMouse)
-#include "tst_dropdownmouse.moc"
+void TestDropDownLists::bandDownKeyPicksTheNextItem()
+{
+    FormHarness h;
+    QVERIFY(showConnected(h, kModemTab));
+    Form1Controls &ui = h.ui();
+    QCOMPARE(ui.Combo6->text(), QString("433Mhz"));
+    ReadStarts reads(h);
+
+    ui.Combo6->setFocus();
+    QTest::keyClick(ui.Combo6, Qt::Key_Down);
+    QVERIFY(h.waitIdle());
+    QVERIFY(h.waitModuleIdle());
+
+    QCOMPARE(ui.Combo6->text(), QString("868Mhz"));
+    QCOMPARE(reads.statuses.size(), 1);
+    QCOMPARE(h.module().receivedBytes(), QByteArray("+++---"));
+    QCOMPARE(ui.Text9->text(), QString("867.840"));
+}
+
+void TestDropDownLists::speedKeysMoveFromTheShownItem()
+{
+    FormHarness h;
+    QVERIFY(showConnected(h, kCommsTab));
+    Form1Controls &ui = h.ui();
+    QCOMPARE(ui.Combo2->text(), QString("38400"));
+    h.module().setLineSpeed(9600);
+    ReadStarts reads(h);
+
+    ui.Combo2->setFocus();
+    QTest::keyClick(ui.Combo2, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(ui.Combo2->view()->isVisible());
+    // Opened on the item shown, and opening it ran nothing.
+    QCOMPARE(ui.Combo2->view()->currentIndex().data().toString(), QString("38400"));
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(ui.Combo2->view(), Qt::Key_Up);
+    QTest::qWait(300);
+    QCOMPARE(reads.statuses, QStringList());
+    QTest::keyClick(ui.Combo2->view(), Qt::Key_Return);
+    QTRY_VERIFY(!ui.Combo2->view()->isVisible());
+    QVERIFY(h.waitIdle());
+    QVERIFY(h.waitModuleIdle());
+
+    QCOMPARE(ui.Combo2->text(), QString("9600"));
+    QCOMPARE(reads.statuses, QStringList{"Connected to COMM 1"});
+    QCOMPARE(h.form().comm().baudRate(), 9600);
+    QCOMPARE(h.module().receivedBytes(), QByteArray("+++---"));
+    QCOMPARE(h.status(), kComplete);
+}
+
+QTEST_MAIN(TestDropDownLists)
+#include "tst_dropdownlists.moc"
