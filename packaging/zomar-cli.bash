@@ -39,10 +39,10 @@ _zomar_cli_options()
 _zomar_cli_value()
 {
     case $1 in
-        --profile | --log | --save | --trace | --port-map | --capture)
+        --profile | --log | --save | --trace | --port-map | --csv | --capture)
             _filedir
             ;;
-        --device)
+        --device | --from | --to)
             # Serial devices, not the virtual consoles (/dev/tty0..63).
             COMPREPLY=($(compgen -W "$(compgen -G '/dev/tty[!0-9]*'
                 compgen -G '/dev/serial/by-id/*')" -- "$cur"))
@@ -56,7 +56,7 @@ _zomar_cli_value()
             # The band plans of core/protocol/BandPlan.cpp.
             COMPREPLY=($(compgen -W "eu none" -- "$cur"))
             ;;
-        --baud)
+        --baud | --to-baud)
             # The line speeds of the window's speed list.
             COMPREPLY=($(compgen -W "2400 4800 9600 14400 19200 28800 38400" -- "$cur"))
             ;;

@@ -3,6 +3,7 @@
 #include "core/protocol/CommandMode.h"
 #include "core/protocol/ConfigBlock.h"
 #include "sim/PtySpeed.h"
+#include "sim/Radio.h"
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -10,10 +11,12 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -31,10 +34,23 @@ constexpr qsizetype kTailKept = kBlockSize;
 const QByteArray &kEnter = kEnterCommandMode;
 const QByteArray &kExit = kExitCommandMode;
 
+bool onlySigns(const char *bytes, qsizetype count)
+{
+    return std::all_of(bytes, bytes + count, [](char c) { return c == '+' || c == '-'; });
+}
+
 } // namespace
 
-// What the module thread and the callers share.
-struct ModuleState {
+// What the module thread and the callers share; also the module as the air
+// sees it.
+struct ModuleState : sim::RadioStation {
+    Tuning tuning() const override
+    {
+        QMutexLocker lock(&mutex);
+        const std::optional<ConfigBlock> block = ConfigBlock::fromBytes(configuration);
+        return block ? Tuning{block->channel, block->rfSpeedCode} : Tuning{};
+    }
+
     // Guarded by mutex.
     mutable QMutex mutex;
     QByteArray configuration = VirtualModule::factoryConfiguration();
@@ -46,7 +62,9 @@ struct ModuleState {
     // 0: the lenient model (5 ms, back-to-back sequences taken in order).
     int commandGapMs = 0;
     QList<VirtualModule::WireByte> received;
+    QList<VirtualModule::WireByte> written;
     int messagesHandled = 0;
+    sim::RadioSettings radio;
 
     // Set up by start() before the thread runs, then owned by the thread.
     int master = -1;
@@ -71,12 +89,19 @@ public:
         m_quiet->setSingleShot(true);
         m_quiet->setTimerType(Qt::PreciseTimer);
         connect(m_quiet, &QTimer::timeout, this, [this] { endOfMessage(); });
+        m_airTimer = new QTimer(this);
+        m_airTimer->setSingleShot(true);
+        m_airTimer->setTimerType(Qt::PreciseTimer);
+        connect(m_airTimer, &QTimer::timeout, this, [this] { deliverAir(); });
     }
 
     // Stops every notifier and timer before the descriptors go, so nothing
     // is left watching a closed descriptor.
     void shutDown()
     {
+        delete m_airTimer;
+        m_airTimer = nullptr;
+        m_airQueue.clear();
         delete m_readNotifier;
         m_readNotifier = nullptr;
         delete m_writeNotifier;
@@ -122,6 +147,16 @@ public:
         timer->start(ms);
     }
 
+    // What the air brings arrives in the order of its times, never
+    // overtaking, and a module in command mode drops it.
+    void hearAt(qint64 deadlineNs, const QByteArray &bytes)
+    {
+        if (d->master < 0 || !m_airTimer)
+            return;
+        m_airQueue.emplace(deadlineNs, bytes);
+        armAir();
+    }
+
 private:
     void onReadable()
     {
@@ -148,11 +183,26 @@ private:
     void record(const char *bytes, ssize_t count)
     {
         const qint64 at = VirtualModule::now();
+        bool onAir = false;
+        sim::RadioSettings radio;
         {
             QMutexLocker lock(&d->mutex);
             d->received.reserve(d->received.size() + count);
             for (ssize_t i = 0; i < count; ++i)
                 d->received.append(VirtualModule::WireByte{at, static_cast<quint8>(bytes[i])});
+            onAir = !d->commandMode;
+            radio = d->radio;
+        }
+        // Outside command mode what comes in goes on the air at once, except
+        // what may still turn out to be "+++" or "---": that waits for the
+        // quiet gap that tells.
+        onAir = onAir && sim::terminalLineSpeed(d->master) == lineSpeed();
+        m_signsOnly = m_signsOnly && onlySigns(bytes, count);
+        if (onAir && m_signsOnly) {
+            m_airHeld.append(bytes, count);
+        } else if (onAir) {
+            sim::Radio::air().transmit(d, m_airHeld + QByteArray(bytes, count), at, radio);
+            m_airHeld.clear();
         }
         m_messageLength += count;
         m_messageTail.append(bytes, count);
@@ -185,12 +235,60 @@ private:
         return out;
     }
 
+    void armAir()
+    {
+        if (m_airQueue.empty())
+            return;
+        const qint64 remainingNs = m_airQueue.begin()->first - VirtualModule::now();
+        // Rounded up: nothing arrives before its time.
+        m_airTimer->start(remainingNs <= 0 ? 0 : int((remainingNs + 999'999) / 1'000'000));
+    }
+
+    void deliverAir()
+    {
+        const qint64 now = VirtualModule::now();
+        bool commandMode = false;
+        {
+            QMutexLocker lock(&d->mutex);
+            commandMode = d->commandMode;
+        }
+        QByteArray due;
+        while (!m_airQueue.empty() && m_airQueue.begin()->first <= now) {
+            due += m_airQueue.begin()->second;
+            m_airQueue.erase(m_airQueue.begin());
+        }
+        if (!commandMode)
+            write(due);
+        armAir();
+    }
+
+    int lineSpeed() const
+    {
+        QMutexLocker lock(&d->mutex);
+        return d->lineSpeed;
+    }
+
     void endOfMessage()
     {
         const QByteArray tail = m_messageTail.right(kTailKept);
         const qsizetype length = m_messageLength;
         m_messageTail.clear();
         m_messageLength = 0;
+        // Signs held back that are not a command sequence go on the air now.
+        const QByteArray held = m_airHeld;
+        m_airHeld.clear();
+        m_signsOnly = true;
+        if (!held.isEmpty()) {
+            sim::RadioSettings radio;
+            bool strict = false;
+            {
+                QMutexLocker lock(&d->mutex);
+                radio = d->radio;
+                strict = d->commandGapMs > 0;
+            }
+            if (commandSequences(tail, length, strict).isEmpty())
+                sim::Radio::air().transmit(d, held, VirtualModule::now(), radio);
+        }
 
         const int portSpeed = d->master >= 0 ? sim::terminalLineSpeed(d->master) : -1;
         QByteArray answer;
@@ -246,6 +344,11 @@ private:
             const ssize_t n = ::write(d->master, m_out.constData() + m_outPos,
                                       static_cast<size_t>(m_out.size() - m_outPos));
             if (n > 0) {
+                const qint64 at = VirtualModule::now();
+                QMutexLocker lock(&d->mutex);
+                for (ssize_t i = 0; i < n; ++i)
+                    d->written.append(VirtualModule::WireByte{
+                        at, static_cast<quint8>(m_out.at(m_outPos + i))});
                 m_outPos += n;
                 continue;
             }
@@ -275,9 +378,20 @@ private:
     qsizetype m_outPos = 0;
     QByteArray m_messageTail;
     qsizetype m_messageLength = 0;
+    QTimer *m_airTimer = nullptr;
+    std::multimap<qint64, QByteArray> m_airQueue; // heard, by when it arrives
+    QByteArray m_airHeld;    // bytes of this message not yet on the air
+    bool m_signsOnly = true; // the message so far is only '+' and '-'
 };
 
 struct VirtualModule::Private : ModuleState {
+    void hear(qint64 atNs, const QByteArray &bytes) override
+    {
+        QMetaObject::invokeMethod(
+            worker, [w = worker, atNs, bytes] { w->hearAt(atNs, bytes); },
+            Qt::QueuedConnection);
+    }
+
     QString path;
     QThread thread;
     ModuleWorker *worker = nullptr;
@@ -290,6 +404,7 @@ VirtualModule::VirtualModule(QObject *parent) : QObject(parent), d(std::make_uni
 
 VirtualModule::~VirtualModule()
 {
+    sim::Radio::air().leave(d.get());
     if (d->worker) {
         if (d->thread.isRunning()) {
             QMetaObject::invokeMethod(
@@ -357,6 +472,7 @@ bool VirtualModule::start(QString *error)
     d->thread.start();
     QMetaObject::invokeMethod(
         d->worker, [w = d->worker] { w->setUp(); }, Qt::BlockingQueuedConnection);
+    sim::Radio::air().join(d.get());
     return true;
 }
 
@@ -470,6 +586,19 @@ void VirtualModule::clearReceived()
 {
     QMutexLocker lock(&d->mutex);
     d->received.clear();
+    d->written.clear();
+}
+
+QList<VirtualModule::WireByte> VirtualModule::written() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->written;
+}
+
+void VirtualModule::setRadio(const sim::RadioSettings &settings)
+{
+    QMutexLocker lock(&d->mutex);
+    d->radio = settings;
 }
 
 void VirtualModule::hangUp()

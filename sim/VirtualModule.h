@@ -2,13 +2,18 @@
 // A model of the radio module behind a pseudo-terminal. It holds a twelve-byte
 // configuration, answers "+++" with it, takes a twelve-byte block in command
 // mode as its new configuration, leaves command mode on "---", and stays silent
-// when the port's line speed differs from its own. It runs on a thread of its
-// own, like hardware would, and records every byte it receives with the time.
+// when the port's line speed differs from its own. Outside command mode what
+// it receives goes on the simulated air to the other virtual modules of the
+// process on its channel and RF speed (see sim/Radio.h), and what it hears
+// from them goes out on its line. It runs on a thread of its own, like
+// hardware would, and records every byte it receives and writes with the time.
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include "sim/Radio.h"
 
 #include <functional>
 #include <memory>
@@ -68,7 +73,14 @@ public:
     // Everything received so far, in order.
     QList<WireByte> received() const;
     QByteArray receivedBytes() const;
+    // Everything written to the program so far (answers, what the air
+    // brought), in order, timed when the terminal took it.
+    QList<WireByte> written() const;
+    // Forgets both records.
     void clearReceived();
+
+    // How the air treats what this module sends (default: no loss, 5 ms).
+    void setRadio(const sim::RadioSettings &settings);
 
     // Closes the module's side: the device disappears as when an adapter is pulled.
     void hangUp();

@@ -49,9 +49,10 @@ QString Cli::exitCodesHelp()
     return QStringLiteral("Exit codes:\n"
                           "  0  done (a write: written and verified)\n"
                           "  1  bad command line\n"
-                          "  2  no answer from the module\n"
+                          "  2  no answer from the module (linktest: no packet came through)\n"
                           "  3  the read-back differs from what was written (verify: the module\n"
-                          "     differs from the profile)\n"
+                          "     differs from the profile; linktest: the modules' channel or RF\n"
+                          "     speed differ)\n"
                           "  4  an invalid value: nothing was sent\n"
                           "  5  the port could not be opened, or was lost\n");
 }
@@ -106,8 +107,10 @@ bool Cli::parse(int options, const QString &usageTail)
                        "silences it). Advice only: nothing is refused.")
             .arg(bandPlanRegions().join(QStringLiteral(", ")), kDefaultBandPlanRegion),
         QStringLiteral("region"), kDefaultBandPlanRegion);
+    if ((options & PortOptions) && !(options & NamedPorts))
+        parser.addOptions({device, port});
     if (options & PortOptions)
-        parser.addOptions({device, port, portMap, baud, simulate, tracePath});
+        parser.addOptions({portMap, baud, simulate, tracePath});
     if (options & BandOption)
         parser.addOption(band);
     if (options & JsonOption)
@@ -238,8 +241,9 @@ bool Cli::startSimulation(int count)
 
 bool Cli::resolveDevices(bool required)
 {
-    const QStringList paths = parser.values(QStringLiteral("device"));
-    const QStringList numbers = parser.values(QStringLiteral("port"));
+    const bool named = m_options & NamedPorts; // the command reads its own port options
+    const QStringList paths = named ? QStringList() : parser.values(QStringLiteral("device"));
+    const QStringList numbers = named ? QStringList() : parser.values(QStringLiteral("port"));
     if (parser.isSet(QStringLiteral("simulate"))) {
         bool ok = false;
         const int count = parser.value(QStringLiteral("simulate")).toInt(&ok);
@@ -259,18 +263,8 @@ bool Cli::resolveDevices(bool required)
     }
 
     PortResolver resolver;
-    AppSettings settings;
-    resolver.setSavedLookup([&settings](int n) { return settings.portDevice(n); });
-    for (const QString &entry : parser.values(QStringLiteral("port-map"))) {
-        const auto mapping = PortResolver::parseMapping(entry);
-        if (!mapping) {
-            fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--port-map %1: give N=DEVICE, e.g. 3=/dev/ttyUSB1").arg(entry));
-            return false;
-        }
-        resolver.setExplicit(mapping->first, mapping->second,
-                             QStringLiteral("mapped on the command line"));
-    }
+    if (!setUpResolver(resolver))
+        return false;
     // Options in the order given on the command line.
     int nextPath = 0;
     int nextNumber = 0;
@@ -280,26 +274,10 @@ bool Cli::resolveDevices(bool required)
         if (name == QLatin1String("device")) {
             m_devices << PortResolver::devicePath(paths.at(nextPath++));
         } else if (name == QLatin1String("port")) {
-            const QString text = numbers.at(nextNumber++);
-            bool ok = false;
-            const int n = text.toInt(&ok);
-            if (!ok || n < 1) {
-                fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--port %1: a port number is 1 or more").arg(text));
+            const QString path = deviceForNumber(resolver, QStringLiteral("port"),
+                                                 numbers.at(nextNumber++), ordered, scanned);
+            if (path.isEmpty())
                 return false;
-            }
-            if (!scanned && !resolver.isExplicit(n)) {
-                ordered = resolver.orderedSystemPorts();
-                scanned = true;
-            }
-            const QString path = resolver.deviceFor(n, ordered);
-            if (path.isEmpty()) {
-                fail(exit_codes::PortFailed,
-                     QStringLiteral("--port %1: no serial device has that number on this "
-                                    "system ('zomar-cli ports' lists them)")
-                         .arg(n));
-                return false;
-            }
             m_devices << path;
         }
     }
@@ -315,6 +293,62 @@ bool Cli::resolveDevices(bool required)
         return false;
     }
     return true;
+}
+
+bool Cli::setUpResolver(PortResolver &resolver)
+{
+    if (!m_settings)
+        m_settings = std::make_unique<AppSettings>();
+    resolver.setSavedLookup([settings = m_settings.get()](int n) { return settings->portDevice(n); });
+    for (const QString &entry : parser.values(QStringLiteral("port-map"))) {
+        const auto mapping = PortResolver::parseMapping(entry);
+        if (!mapping) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--port-map %1: give N=DEVICE, e.g. 3=/dev/ttyUSB1").arg(entry));
+            return false;
+        }
+        resolver.setExplicit(mapping->first, mapping->second,
+                             QStringLiteral("mapped on the command line"));
+    }
+    return true;
+}
+
+QString Cli::deviceForNumber(const PortResolver &resolver, const QString &option,
+                             const QString &text, QList<SystemPort> &ordered, bool &scanned)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1) {
+        fail(exit_codes::BadCommandLine,
+             QStringLiteral("--%1 %2: a port number is 1 or more").arg(option, text));
+        return {};
+    }
+    if (!scanned && !resolver.isExplicit(n)) {
+        ordered = resolver.orderedSystemPorts();
+        scanned = true;
+    }
+    const QString path = resolver.deviceFor(n, ordered);
+    if (path.isEmpty())
+        fail(exit_codes::PortFailed, QStringLiteral("--%1 %2: no serial device has that number on "
+                                                    "this system ('zomar-cli ports' lists them)")
+                                         .arg(option)
+                                         .arg(n));
+    return path;
+}
+
+QString Cli::resolvePort(const QString &option, const QString &name)
+{
+    const QString text = name.trimmed();
+    bool isNumber = false;
+    text.toInt(&isNumber);
+    if (!isNumber)
+        return PortResolver::devicePath(text);
+    PortResolver resolver;
+    if (!setUpResolver(resolver))
+        return {};
+    QList<SystemPort> ordered;
+    bool scanned = false;
+    return deviceForNumber(resolver, option, text, ordered, scanned);
 }
 
 std::unique_ptr<ModuleSession> Cli::openSession(const QString &device)

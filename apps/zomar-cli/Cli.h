@@ -20,8 +20,11 @@
 
 namespace zomar {
 
+class AppSettings;
+class PortResolver;
 class SerialLink;
 class VirtualModule;
+struct SystemPort;
 
 class Cli : public QObject
 {
@@ -32,8 +35,9 @@ public:
         BandOption = 2,  // --band
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
+        NamedPorts = 16, // no --device, --port: the command names its ports itself
         // --region: the band plan advised on
-        RegionOption = 16,
+        RegionOption = 32,
     };
 
     // command: "read", ...; summary: one line; arguments: after the command.
@@ -65,6 +69,10 @@ public:
     // in the order given. Refuses (exit 1) when none is named and `required`.
     bool resolveDevices(bool required = true);
     const QStringList &devices() const { return m_devices; }
+    // The device of a port named by an option of the command (`option`: its
+    // name, for messages): a number as --port takes it, else a path as
+    // --device takes it. "" when refused (the run is then over).
+    QString resolvePort(const QString &option, const QString &name);
     QString device() const { return m_devices.value(0); }
     // The virtual modules --simulate started (empty without it).
     const std::vector<std::unique_ptr<VirtualModule>> &simulated() const { return m_simulated; }
@@ -86,6 +94,12 @@ public:
 
 private:
     bool startSimulation(int count);
+    // --port-map, the saved mappings and the system's ports; false when a
+    // --port-map is refused (the run is then over).
+    bool setUpResolver(PortResolver &resolver);
+    // The device of port number `text`; "" when refused (the run is then over).
+    QString deviceForNumber(const PortResolver &resolver, const QString &option,
+                            const QString &text, QList<SystemPort> &ordered, bool &scanned);
 
     int m_options = 0;
     QString m_command;
@@ -98,6 +112,7 @@ private:
     QString m_region = kDefaultBandPlanRegion;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
+    std::unique_ptr<AppSettings> m_settings; // the saved port mappings
     std::unique_ptr<QFile> m_trace;
     qint64 m_traceStart = 0;
     std::optional<int> m_exitCode;

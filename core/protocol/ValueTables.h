@@ -19,4 +19,10 @@ int txPowerCode(const QString &text);         // no match: 0
 std::optional<QString> rfSpeedText(int code); // the eight codes, else nullopt
 int rfSpeedCode(const QString &text);         // no match: 163 ("1200 bps")
 
+// The values the codes stand for, and back.
+std::optional<int> txPowerDbm(int code);         // 0..7 -> 0..-21 dBm
+std::optional<int> txPowerCodeForDbm(int dbm);   // 0, -3, .., -21
+int rfSpeedBps(int code);                        // bits per second; 0 for an unknown code
+std::optional<int> rfSpeedCodeForBps(int bps);   // the eight speeds
+
 } // namespace zomar

@@ -6,6 +6,7 @@
 #include "core/settings/AppSettings.h"
 #include "core/timing/IntervalTimer.h"
 #include "gui/capture/CaptureLauncher.h"
+#include "gui/connection/LinkTestLauncher.h"
 #include "gui/connection/ModuleSearch.h"
 #include "gui/connection/PortConnection.h"
 #include "gui/connection/ReceivePath.h"
@@ -68,7 +69,8 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_files = std::make_unique<DialogFilePrompter>(this);
     m_profiles = std::make_unique<ProfileActions>(*m_ctx, *m_fields, m_settings, *m_files);
     m_search = std::make_unique<ModuleSearch>(*m_ctx, *m_connection, m_resolver, this);
-    m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, messages);
+    m_linkTest = std::make_unique<LinkTestLauncher>(*m_ctx, m_resolver, *m_files, this);
+    m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, *m_linkTest, messages);
     m_drop = std::make_unique<ProfileDrop>(this, *m_profiles);
     m_capture = std::make_unique<CaptureLauncher>(*m_ctx, *m_files, this);
     m_advice = std::make_unique<BandAdviceLine>(*m_ctx, m_settings);
@@ -92,6 +94,7 @@ Form1::~Form1()
     m_capture.reset();
     m_drop.reset();
     m_menu.reset();
+    m_linkTest.reset();
     m_search.reset();
     m_profiles.reset();
     m_repeater.reset();
@@ -129,6 +132,7 @@ void Form1::setFilePrompter(FilePrompter &files)
 {
     m_profiles->setFilePrompter(files);
     m_capture->setFilePrompter(files);
+    m_linkTest->setFilePrompter(files);
 }
 
 QString Form1::statusText() const

@@ -30,6 +30,7 @@ class DialogFilePrompter;
 class ProfileActions;
 class ProfileDrop;
 class ModuleSearch;
+class LinkTestLauncher;
 class MenuBar;
 class CaptureLauncher;
 class BandAdviceLine;
@@ -66,6 +67,7 @@ public:
     ModuleSearch &moduleSearch() { return *m_search; }
     CaptureLauncher &capture() { return *m_capture; }
     BandAdviceLine &bandAdvice() { return *m_advice; }
+    LinkTestLauncher &linkTest() { return *m_linkTest; }
     // The file dialogs' seam (real dialogs unless replaced).
     void setFilePrompter(FilePrompter &files);
     QString statusText() const;
@@ -105,6 +107,7 @@ private:
     std::unique_ptr<DialogFilePrompter> m_files;
     std::unique_ptr<ProfileActions> m_profiles;
     std::unique_ptr<ModuleSearch> m_search;
+    std::unique_ptr<LinkTestLauncher> m_linkTest;
     std::unique_ptr<MenuBar> m_menu;
     std::unique_ptr<ProfileDrop> m_drop;
     std::unique_ptr<CaptureLauncher> m_capture;

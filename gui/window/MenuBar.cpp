@@ -1,6 +1,7 @@
 #include "gui/window/MenuBar.h"
 
 #include "core/Version.h"
+#include "gui/connection/LinkTestLauncher.h"
 #include "gui/connection/ModuleSearch.h"
 #include "gui/profiles/ProfileActions.h"
 #include "gui/window/MessagePrompter.h"
@@ -32,7 +33,7 @@ public:
 } // namespace
 
 MenuBar::MenuBar(QWidget *window, ProfileActions &profiles, ModuleSearch &search,
-                 MessagePrompter &messages, QObject *parent)
+                 LinkTestLauncher &linkTest, MessagePrompter &messages, QObject *parent)
     : QObject(parent), m_profiles(profiles), m_messages(messages), m_bar(new QMenuBar(window))
 {
     m_bar->setObjectName(QStringLiteral("MenuBar"));
@@ -54,6 +55,8 @@ MenuBar::MenuBar(QWidget *window, ProfileActions &profiles, ModuleSearch &search
     QMenu *tools = m_bar->addMenu(QStringLiteral("&Tools"));
     m_find =
         tools->addAction(QStringLiteral("&Find Module..."), &search, &ModuleSearch::findModule);
+    m_linkTest = tools->addAction(QStringLiteral("&Link Test..."), &linkTest,
+                                  &LinkTestLauncher::openLinkTest);
 
     // No shortcut: F1 belongs to the test tabs.
     QMenu *help = m_bar->addMenu(QStringLiteral("&Help"));

@@ -16,20 +16,25 @@ struct CliRun {
     QString err;
 };
 
+// The user's saved port mappings and records must not leak into a test,
+// nor one test's into another running beside it.
+inline QProcessEnvironment cliEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString home = QDir::tempPath() +
+                         QStringLiteral("/zomar-cli-test-%1").arg(QCoreApplication::applicationPid());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    return env;
+}
+
 inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
                      const QString &workingDir = QString())
 {
     QProcess p;
     if (!workingDir.isEmpty())
         p.setWorkingDirectory(workingDir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The user's saved port mappings and records must not leak into a test,
-    // nor one test's into another running beside it.
-    const QString home = QDir::tempPath() +
-                         QStringLiteral("/zomar-cli-test-%1").arg(QCoreApplication::applicationPid());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(cliEnvironment());
     p.start(QStringLiteral(ZOMAR_CLI), args);
     CliRun r;
     if (!p.waitForFinished(timeoutMs)) {

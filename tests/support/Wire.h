@@ -99,6 +99,14 @@ struct TappedLine {
         }
         return {};
     }
+    QList<Chunk> sent() const
+    {
+        QList<Chunk> out;
+        for (const Chunk &c : chunks)
+            if (c.sent)
+                out.append(c);
+        return out;
+    }
     int sentCount(const QByteArray &bytes) const
     {
         int n = 0;
