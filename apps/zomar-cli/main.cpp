@@ -5,6 +5,7 @@
 #include "apps/zomar-cli/DoctorCommand.h"
 #include "apps/zomar-cli/LinkTestCommand.h"
 #include "apps/zomar-cli/ModuleCommands.h"
+#include "apps/zomar-cli/MonitorCommand.h"
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
@@ -36,6 +37,7 @@ const Command kCommands[] = {
     {"program", "Program many modules at once, each with its own address, with a log.", runProgram},
     {"linktest", "Measure a radio link: loss, corruption and latency between two ports.",
      runLinkTest},
+    {"monitor", "Show the line's traffic, a line per burst (read-only unless --send).", runMonitor},
 };
 
 void printHelp()
@@ -57,6 +59,8 @@ void printHelp()
         "  zomar-cli read --device /dev/ttyUSB0\n"
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
         "  zomar-cli read --simulate --json\n"
+        "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n"
+
         "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv link.csv\n\n");
     text += Cli::exitCodesHelp();
     std::fputs(qPrintable(text), stdout);
