@@ -39,7 +39,7 @@ _zomar_cli_options()
 _zomar_cli_value()
 {
     case $1 in
-        --profile | --log | --save | --trace | --port-map | --csv)
+        --profile | --log | --save | --trace | --port-map | --csv | --capture)
             _filedir
             ;;
         --device | --from | --to)
@@ -51,6 +51,10 @@ _zomar_cli_value()
             ;;
         --band)
             COMPREPLY=($(compgen -W "433 868" -- "$cur"))
+            ;;
+        --region)
+            # The band plans of core/protocol/BandPlan.cpp.
+            COMPREPLY=($(compgen -W "eu none" -- "$cur"))
             ;;
         --baud | --to-baud)
             # The line speeds of the window's speed list.

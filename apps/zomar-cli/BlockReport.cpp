@@ -50,6 +50,13 @@ QStringList changes(const ConfigBlock &from, const ConfigBlock &to, Band band)
     return lines;
 }
 
+QJsonValue bandAdvice(const BandAdvice &advice)
+{
+    if (advice.kind == BandAdvice::NoAdvice)
+        return QJsonValue(QJsonValue::Null);
+    return advice.json();
+}
+
 } // namespace BlockReport
 
 } // namespace zomar

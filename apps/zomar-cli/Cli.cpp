@@ -94,12 +94,18 @@ bool Cli::parse(int options, const QString &usageTail)
     // Commands over many modules report each as it is done.
     const QCommandLineOption jsonOption(
         QStringLiteral("json"),
-        options & ManyDevices
-            ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, one per "
-                             "module as it is done; an error is an object with \"error\", "
-                             "\"exit_code\" and \"message\".")
+        options & (ManyDevices | JsonLines)
+            ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, as "
+                             "each module (or burst) is done; an error is an object with "
+                             "\"error\", \"exit_code\" and \"message\".")
             : QStringLiteral("Print one JSON object instead of text; an error is an object with "
                              "\"error\", \"exit_code\" and \"message\"."));
+    const QCommandLineOption region(
+        QStringLiteral("region"),
+        QStringLiteral("Band plan to advise on, on standard error: %1 (default %2; none "
+                       "silences it). Advice only: nothing is refused.")
+            .arg(bandPlanRegions().join(QStringLiteral(", ")), kDefaultBandPlanRegion),
+        QStringLiteral("region"), kDefaultBandPlanRegion);
     if ((options & PortOptions) && !(options & NamedPorts))
         parser.addOptions({device, port});
     if (options & PortOptions)
@@ -108,6 +114,8 @@ bool Cli::parse(int options, const QString &usageTail)
         parser.addOption(band);
     if (options & JsonOption)
         parser.addOption(jsonOption);
+    if (options & RegionOption)
+        parser.addOption(region);
 
     // A bare --simulate means one module; the parser wants a value, so a
     // number after it is its count ("--simulate 4") and anything else is not.
@@ -183,6 +191,15 @@ bool Cli::parse(int options, const QString &usageTail)
         }
         m_band = *b.value;
     }
+    if (options & RegionOption) {
+        m_region = parser.value(region).trimmed().toLower();
+        if (!isBandPlanRegion(m_region)) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--region %1: not a band plan; allowed: %2")
+                     .arg(parser.value(region), bandPlanRegions().join(QStringLiteral(", "))));
+            return false;
+        }
+    }
     // Opened now, so that a trace that cannot be written stops the run
     // before anything is sent.
     if ((options & PortOptions) && parser.isSet(tracePath)) {
@@ -197,6 +214,21 @@ bool Cli::parse(int options, const QString &usageTail)
         }
     }
     return true;
+}
+
+BandAdvice Cli::bandAdviceFor(Band band, long long channel) const
+{
+    return bandAdvice(band, channel, m_region);
+}
+
+void Cli::printBandAdvice(const BandAdvice &advice)
+{
+    if (m_json || advice.kind == BandAdvice::NoAdvice)
+        return;
+    QString line = QStringLiteral("band plan: ") + advice.line();
+    if (!advice.subBands.isEmpty())
+        line += QStringLiteral(" [%1]").arg(QString::fromUtf8(advice.subBands.constFirst().source));
+    err(line);
 }
 
 QStringList Cli::devicesOrSystemPorts() const

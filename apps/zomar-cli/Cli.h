@@ -5,6 +5,7 @@
 
 #include "apps/zomar-cli/ExitCodes.h"
 #include "core/protocol/Band.h"
+#include "core/protocol/BandPlan.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QCommandLineParser>
@@ -35,6 +36,9 @@ public:
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
         NamedPorts = 16, // no --device, --port: the command names its ports itself
+        // --region: the band plan advised on
+        RegionOption = 32,
+        JsonLines = 64, // --json prints an object per line as things happen (so do ManyDevices)
     };
 
     // command: "read", ...; summary: one line; arguments: after the command.
@@ -56,6 +60,11 @@ public:
     void allowArguments(int count) { m_positionalAllowed = count; }
     int baud() const { return m_baud; }
     Band band() const { return m_band; }
+    QString region() const { return m_region; }
+    // Where a channel lies in the band plan of --region: a line on standard
+    // error (not with --json, nor with --region none).
+    BandAdvice bandAdviceFor(Band band, long long channel) const;
+    void printBandAdvice(const BandAdvice &advice);
 
     // The devices the options name (after --port mapping and --simulate),
     // in the order given. Refuses (exit 1) when none is named and `required`.
@@ -113,6 +122,7 @@ private:
     int m_positionalAllowed = 0;
     int m_baud = kDefaultLineSpeed;
     Band m_band = Band::Mhz433;
+    QString m_region = kDefaultBandPlanRegion;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
     std::unique_ptr<AppSettings> m_settings; // the saved port mappings

@@ -102,7 +102,7 @@ std::optional<int> runWrite(Cli &cli)
     cli.parser.addOption({QStringLiteral("dry-run"),
                           QStringLiteral("Print the twelve bytes that would be sent, open no port "
                                          "(every field must be named).")});
-    if (!cli.parse(kOptions))
+    if (!cli.parse(kOptions | Cli::RegionOption))
         return cli.exitCode();
     const std::optional<Profile> changes = FieldOptions::read(cli, true);
     if (!changes)
@@ -138,10 +138,13 @@ std::optional<int> runWrite(Cli &cli)
             return cli.exitCode();
         }
         const ConfigBlock block = changes->applyTo(ConfigBlock{});
+        const BandAdvice advice = cli.bandAdviceFor(*changes->band, block.channel);
         if (cli.json())
-            cli.printJson({{QStringLiteral("block"), blockHex(block.toBytes())}});
+            cli.printJson({{QStringLiteral("block"), blockHex(block.toBytes())},
+                           {QStringLiteral("band_advice"), BlockReport::bandAdvice(advice)}});
         else
             cli.out(blockHex(block.toBytes(), true));
+        cli.printBandAdvice(advice);
         return exit_codes::Done;
     }
     if (!cli.resolveDevices())
@@ -159,6 +162,7 @@ std::optional<int> runWrite(Cli &cli)
             }
             const Band band = wanted.band.value_or(cli.band());
             const ConfigBlock before = r.before.value_or(*r.written);
+            const BandAdvice advice = cli.bandAdviceFor(band, r.written->channel);
             if (cli.json()) {
                 cli.printJson(
                     {{QStringLiteral("result"), QStringLiteral("verified")},
@@ -167,7 +171,8 @@ std::optional<int> runWrite(Cli &cli)
                      {QStringLiteral("written"), blockHex(r.written->toBytes())},
                      {QStringLiteral("read_back"), blockHex(r.block->toBytes())},
                      {QStringLiteral("changed"),
-                      QJsonArray::fromStringList(BlockReport::changes(before, *r.written, band))}});
+                      QJsonArray::fromStringList(BlockReport::changes(before, *r.written, band))},
+                     {QStringLiteral("band_advice"), BlockReport::bandAdvice(advice)}});
             } else {
                 cli.out(QStringLiteral("Written and verified on %1 at %2 baud")
                             .arg(cli.device())
@@ -178,6 +183,7 @@ std::optional<int> runWrite(Cli &cli)
                 if (changed.isEmpty())
                     cli.out(QStringLiteral("  (the module already held these values)"));
             }
+            cli.printBandAdvice(advice);
             cli.finish(exit_codes::Done);
         });
     session->read();

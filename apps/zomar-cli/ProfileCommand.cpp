@@ -1,5 +1,6 @@
 #include "apps/zomar-cli/ProfileCommand.h"
 
+#include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/FieldOptions.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/FieldValues.h"
@@ -14,7 +15,7 @@ std::optional<int> runProfile(Cli &cli)
                                      QStringLiteral("Validate the profile and show what it sets."));
     cli.parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The profile file."));
     cli.allowArguments(2);
-    if (!cli.parse(Cli::JsonOption, QStringLiteral(" check FILE")))
+    if (!cli.parse(Cli::JsonOption | Cli::RegionOption, QStringLiteral(" check FILE")))
         return cli.exitCode();
     const QStringList args = cli.parser.positionalArguments();
     if (args.size() != 2 || args.first() != QLatin1String("check")) {
@@ -38,6 +39,8 @@ std::optional<int> runProfile(Cli &cli)
     }
     const Band band = p.band.value_or(Band::None);
     const ConfigBlock block = p.applyTo(ConfigBlock{});
+    // Advice only when the profile places a channel on a band.
+    const BandAdvice advice = p.channel ? cli.bandAdviceFor(band, block.channel) : BandAdvice{};
     QJsonArray sets;
     QStringList lines;
     for (BlockField f : p.namedFields()) {
@@ -54,7 +57,8 @@ std::optional<int> runProfile(Cli &cli)
         cli.printJson({{QStringLiteral("file"), args.at(1)},
                        {QStringLiteral("valid"), true},
                        {QStringLiteral("name"), p.name.value_or(QString())},
-                       {QStringLiteral("sets"), sets}});
+                       {QStringLiteral("sets"), sets},
+                       {QStringLiteral("band_advice"), BlockReport::bandAdvice(advice)}});
         return exit_codes::Done;
     }
     cli.out(QStringLiteral("%1: valid profile%2")
@@ -70,6 +74,7 @@ std::optional<int> runProfile(Cli &cli)
         cli.out(line);
     if (!lines.isEmpty() && !p.namesEveryField())
         cli.out(QStringLiteral("Fields it does not name keep each module's own values."));
+    cli.printBandAdvice(advice);
     return exit_codes::Done;
 }
 

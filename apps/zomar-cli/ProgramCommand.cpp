@@ -1,5 +1,6 @@
 #include "apps/zomar-cli/ProgramCommand.h"
 
+#include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/FieldOptions.h"
 #include "apps/zomar-cli/InterruptWatch.h"
 #include "core/fleet/AddressAllocator.h"
@@ -23,6 +24,7 @@ namespace {
 
 struct Station {
     Cli &cli;
+    Band band = Band::None; // the band a written channel is advised on
     bool wait = false;
     bool colour = false;
     bool stopping = false;
@@ -56,6 +58,9 @@ struct Station {
                   o.written ? blockHex(o.written->toBytes()) : QString()},
                  {QStringLiteral("read_back"),
                   o.readBack ? blockHex(o.readBack->toBytes()) : QString()},
+                 {QStringLiteral("band_advice"),
+                  BlockReport::bandAdvice(o.written ? cli.bandAdviceFor(band, o.written->channel)
+                                                    : BandAdvice{})},
                  {QStringLiteral("message"), message}});
         } else {
             const QString serial = o.job.usbSerial.isEmpty()
@@ -151,7 +156,8 @@ std::optional<int> runProgram(Cli &cli)
                         "/dev/serial/by-path) instead of the system's ports."),
          QStringLiteral("folder")},
     });
-    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices))
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
+                   Cli::RegionOption))
         return cli.exitCode();
     if (!p.isSet(QStringLiteral("profile"))) {
         cli.fail(exit_codes::BadCommandLine, QStringLiteral("name the --profile to program"));
@@ -234,7 +240,12 @@ std::optional<int> runProgram(Cli &cli)
         programmer->setLog(&log, profilePath, sha);
     programmer->setLinkHook([&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
     auto station = std::make_shared<Station>(Station{cli});
+    station->band =
+        p.isSet(QStringLiteral("band")) ? cli.band() : profile->band.value_or(cli.band());
     station->wait = wait;
+    // Every module gets the profile's channel: advise on it once.
+    if (profile->channel)
+        cli.printBandAdvice(cli.bandAdviceFor(station->band, *profile->channel));
     station->colour = ::isatty(STDOUT_FILENO) == 1;
     station->programmer = programmer;
     station->expected = static_cast<int>(cli.devices().size());

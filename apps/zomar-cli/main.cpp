@@ -5,6 +5,7 @@
 #include "apps/zomar-cli/DoctorCommand.h"
 #include "apps/zomar-cli/LinkTestCommand.h"
 #include "apps/zomar-cli/ModuleCommands.h"
+#include "apps/zomar-cli/MonitorCommand.h"
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
@@ -38,6 +39,7 @@ const Command kCommands[] = {
     {"program", "Program many modules at once, each with its own address, with a log.", runProgram},
     {"linktest", "Measure a radio link: loss, corruption and latency between two ports.",
      runLinkTest},
+    {"monitor", "Show the line's traffic, a line per burst (read-only unless --send).", runMonitor},
 };
 
 void printHelp()
@@ -52,18 +54,18 @@ void printHelp()
                     .arg(QString::fromLatin1(c.summary));
     text += QStringLiteral(
         "\n'zomar-cli COMMAND --help' shows a command's options. The commands that speak to\n"
-        "modules (read, write, reset, verify, discover, doctor, program, linktest) take\n"
-        "--baud (default 38400), --band 433|868, --trace FILE, --port-map N=DEVICE and\n"
-        "--simulate [N] to try them on N built-in virtual modules (1 to 64, default 1);\n"
-        "they name the port with --device PATH or --port N (linktest: --from, --to).\n"
-        "Every command takes --json: one JSON object (discover and program: JSON Lines,\n"
-        "an object per line); an error is an object with \"error\", \"exit_code\" and\n"
-        "\"message\".\n\n"
+        "modules (all but ports and profile) take --baud (default 38400), --band 433|868,\n"
+        "--trace FILE, --port-map N=DEVICE and --simulate [N] to try them on N built-in\n"
+        "virtual modules (1 to 64, default 1); they name the port with --device PATH or\n"
+        "--port N (linktest: --from, --to). Every command takes --json: one JSON object\n"
+        "(discover, program and monitor: JSON Lines, an object per line); an error is an\n"
+        "object with \"error\", \"exit_code\" and \"message\".\n\n"
         "Examples:\n"
         "  zomar-cli ports\n"
         "  zomar-cli read --device /dev/ttyUSB0\n"
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
         "  zomar-cli read --simulate --json\n"
+        "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n"
         "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv "
         "link.csv\n\n");
     text += Cli::exitCodesHelp();

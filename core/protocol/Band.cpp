@@ -132,12 +132,16 @@ QString frequencyText(Band band, long long channel)
     return QString();
 }
 
-long long frequencyTenThousandths(Band band, long long channel)
+qint64 channelHz(Band band, long long channel)
 {
-    if (band == Band::Mhz433)
-        return 4300000LL + 25LL * channel;
-    if (band == Band::Mhz868)
-        return 8600000LL + 50LL * channel;
+    switch (band) {
+    case Band::Mhz433:
+        return 430'000'000LL + 2'500LL * channel;
+    case Band::Mhz868:
+        return 860'000'000LL + 5'000LL * channel;
+    case Band::None:
+        break;
+    }
     return 0;
 }
 
@@ -145,7 +149,7 @@ QString exactFrequencyText(Band band, int channel)
 {
     if (band == Band::None)
         return QString();
-    const long long tenThousandths = frequencyTenThousandths(band, channel);
+    const long long tenThousandths = channelHz(band, channel) / 100;
     QString text = QStringLiteral("%1.%2")
                        .arg(tenThousandths / 10000)
                        .arg(tenThousandths % 10000, 4, 10, QLatin1Char('0'));

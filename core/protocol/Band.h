@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 namespace zomar {
 
@@ -31,13 +32,13 @@ QString bandStepText(Band band);
 // exactly halfway between thousandths is rounded up, so the text encodes back
 // to n.
 QString frequencyText(Band band, long long channel);
+// Frequency of channel n in hertz: 430 MHz + n x 2.5 kHz, 860 MHz + n x 5 kHz
+// (0 for no band).
+qint64 channelHz(Band band, long long channel);
 // Frequency of channel n exactly: three decimals, or four for the odd
 // channels of the 433 MHz band ("433.9975"), so it reads back as that very
 // channel.
 QString exactFrequencyText(Band band, int channel);
-// Frequency of channel n in ten-thousandths of a MHz, an exact integer
-// (every channel of both bands lies on one).
-long long frequencyTenThousandths(Band band, long long channel);
 
 // Channel position of a frequency in MHz on a band (None: NaN); whole for a
 // channel's own frequency, within the tolerance isWholeChannel allows.

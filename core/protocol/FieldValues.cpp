@@ -84,8 +84,9 @@ Parsed<int> parseFrequencyValue(Band band, const QString &text)
         huge ? 0
              : whole.toLongLong() * 10000 +
                    fraction.left(4).leftJustified(4, QLatin1Char('0')).toLongLong();
-    const long long base = frequencyTenThousandths(band, 0);
-    const long long step = frequencyTenThousandths(band, 1) - base;
+    // In ten-thousandths of a MHz, where every channel of both bands lies.
+    const long long base = channelHz(band, 0) / 100;
+    const long long step = channelHz(band, 1) / 100 - base;
     if (!huge && tenThousandths < base)
         return Parsed<int>::refused(QStringLiteral("below %1 MHz, the lowest frequency of the %2")
                                         .arg(exactFrequencyText(band, 0), bandTitle(band)));
