@@ -2,9 +2,9 @@
 // A module's configuration as the command line shows it: an aligned table
 // for people, a JSON object for scripts.
 
+#include "core/protocol/Band.h"
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/ConfigBlock.h"
-#include "core/protocol/Band.h"
 
 #include <QJsonObject>
 #include <QString>

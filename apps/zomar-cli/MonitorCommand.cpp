@@ -76,7 +76,7 @@ std::optional<int> runMonitor(Cli &cli)
          QStringLiteral("Stop after this many seconds (default: at Ctrl+C)."),
          QStringLiteral("seconds")},
     });
-    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption))
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::JsonLines))
         return cli.exitCode();
     std::optional<QByteArray> send;
     if (p.isSet(QStringLiteral("send"))) {

@@ -1,6 +1,7 @@
 #include "apps/zomar-cli/ProfileCommand.h"
 
 #include "apps/zomar-cli/BlockReport.h"
+#include "apps/zomar-cli/FieldOptions.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/FieldValues.h"
 
@@ -22,15 +23,20 @@ std::optional<int> runProfile(Cli &cli)
         return cli.exitCode();
     }
     const ProfileReading reading = readProfile(args.at(1));
+    const QJsonObject invalid{{QStringLiteral("file"), args.at(1)},
+                              {QStringLiteral("valid"), false}};
     if (!reading.profile) {
-        if (cli.json())
-            cli.printJson({{QStringLiteral("file"), args.at(1)},
-                           {QStringLiteral("valid"), false},
-                           {QStringLiteral("message"), reading.error}});
-        cli.fail(exit_codes::InvalidValue, reading.error);
+        cli.fail(exit_codes::InvalidValue, reading.error, invalid);
         return cli.exitCode();
     }
     const Profile &p = *reading.profile;
+    // Valid means that a write takes it: the write's own rules too.
+    const QString problem = FieldOptions::writeProblem(p);
+    if (!problem.isEmpty()) {
+        cli.fail(exit_codes::InvalidValue, QStringLiteral("%1: %2").arg(args.at(1), problem),
+                 invalid);
+        return cli.exitCode();
+    }
     const Band band = p.band.value_or(Band::None);
     const ConfigBlock block = p.applyTo(ConfigBlock{});
     // Advice only when the profile places a channel on a band.
@@ -56,9 +62,10 @@ std::optional<int> runProfile(Cli &cli)
         return exit_codes::Done;
     }
     cli.out(QStringLiteral("%1: valid profile%2")
-                .arg(args.at(1), p.name ? QStringLiteral(" \"%1\"").arg(*p.name) : QString()));
+                .arg(Cli::visible(args.at(1)),
+                     p.name ? QStringLiteral(" \"%1\"").arg(Cli::visible(*p.name)) : QString()));
     if (p.comment)
-        cli.out(QStringLiteral("  %1").arg(*p.comment));
+        cli.out(QStringLiteral("  %1").arg(Cli::visible(*p.comment)));
     if (lines.isEmpty())
         cli.out(QStringLiteral("  It names no field: writing it changes nothing."));
     else

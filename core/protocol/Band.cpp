@@ -98,7 +98,7 @@ QString bandTitle(Band band)
 QString bandRange(Band band)
 {
     return QStringLiteral("%1 to %2 MHz")
-        .arg(frequencyText(band, 0), frequencyText(band, kHighestChannel));
+        .arg(exactFrequencyText(band, 0), exactFrequencyText(band, kHighestChannel));
 }
 
 QString bandStepText(Band band)

@@ -23,7 +23,7 @@ QString bandItem(Band band);    // "433Mhz"; "" for no band
 QString bandName(Band band);
 // "433 MHz band".
 QString bandTitle(Band band);
-// The channel range of a band in words: "430.000 to 593.838 MHz".
+// The channel range of a band in words, exactly: "430.000 to 593.8375 MHz".
 QString bandRange(Band band);
 // The channel step in MHz as text: "0.0025" / "0.005".
 QString bandStepText(Band band);
