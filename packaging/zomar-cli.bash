@@ -39,7 +39,7 @@ _zomar_cli_options()
 _zomar_cli_value()
 {
     case $1 in
-        --profile | --log | --save | --trace | --port-map | --store | --csv | --watch)
+        --profile | --log | --save | --trace | --port-map | --store | --csv | --watch | --capture)
             _filedir
             ;;
         --state)
@@ -54,6 +54,10 @@ _zomar_cli_value()
             ;;
         --band)
             COMPREPLY=($(compgen -W "433 868" -- "$cur"))
+            ;;
+        --region)
+            # The band plans of core/protocol/BandPlan.cpp.
+            COMPREPLY=($(compgen -W "eu none" -- "$cur"))
             ;;
         --baud | --to-baud)
             # The line speeds of the window's speed list.

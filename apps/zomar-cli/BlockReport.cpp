@@ -33,7 +33,7 @@ QJsonObject json(const ConfigBlock &block, Band band, const QString &device, int
     o.insert(QStringLiteral("local"), addressHex(block.local));
     o.insert(QStringLiteral("channel"), block.channel);
     o.insert(QStringLiteral("band"), bandName(band));
-    o.insert(QStringLiteral("frequency_mhz"), frequencyText(band, block.channel));
+    o.insert(QStringLiteral("frequency_mhz"), exactFrequencyText(band, block.channel));
     o.insert(QStringLiteral("tx_power"), blockFieldText(block, BlockField::TxPower, band));
     o.insert(QStringLiteral("rf_speed"), blockFieldText(block, BlockField::RfSpeed, band));
     o.insert(QStringLiteral("device"), device);
@@ -48,6 +48,13 @@ QStringList changes(const ConfigBlock &from, const ConfigBlock &to, Band band)
         lines << QStringLiteral("%1: %2 -> %3")
                      .arg(fieldKey(f), blockFieldText(from, f, band), blockFieldText(to, f, band));
     return lines;
+}
+
+QJsonValue bandAdvice(const BandAdvice &advice)
+{
+    if (advice.kind == BandAdvice::NoAdvice)
+        return QJsonValue(QJsonValue::Null);
+    return advice.json();
 }
 
 } // namespace BlockReport

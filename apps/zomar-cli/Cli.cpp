@@ -1,5 +1,7 @@
 #include "apps/zomar-cli/Cli.h"
 
+#include "apps/zomar-cli/TraceFile.h"
+
 #include "core/link/PortCatalog.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
@@ -9,9 +11,8 @@
 #include "sim/VirtualModule.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QTimer>
 
@@ -26,21 +27,11 @@ QString commandName(const QString &command)
     return QStringLiteral("zomar-cli %1").arg(command);
 }
 
-qint64 monotonicMs()
-{
-    static QElapsedTimer clock;
-    if (!clock.isValid())
-        clock.start();
-    return clock.elapsed();
-}
-
 } // namespace
 
 Cli::Cli(const QString &command, const QString &summary, const QStringList &arguments)
     : m_command(command), m_summary(summary), m_arguments(arguments)
-{
-    monotonicMs();
-}
+{}
 
 Cli::~Cli() = default;
 
@@ -48,7 +39,7 @@ QString Cli::exitCodesHelp()
 {
     return QStringLiteral("Exit codes:\n"
                           "  0  done (a write: written and verified)\n"
-                          "  1  bad command line\n"
+                          "  1  bad command line (or a --save or --trace file cannot be written)\n"
                           "  2  no answer from the module (linktest: no packet came through)\n"
                           "  3  the read-back differs from what was written (verify: the module\n"
                           "     differs from the profile; records check: a finding; linktest:\n"
@@ -87,20 +78,34 @@ bool Cli::parse(int options, const QString &usageTail)
                                   QStringLiteral("speed"), QString::number(kDefaultLineSpeed));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Run against N built-in virtual modules (default 1) instead of hardware; "
-                       "the first holds the factory configuration, each other one its own."),
+        QStringLiteral("Run against N built-in virtual modules, 1 to 128 (default 1), instead of "
+                       "hardware; the first holds the factory configuration, each other one its "
+                       "own."),
         QStringLiteral("N"));
     const QCommandLineOption tracePath(
         QStringLiteral("trace"),
-        QStringLiteral(
-            "Write every byte on the line, both ways, with a millisecond time, to FILE."),
+        QStringLiteral("Write every byte on the line, both ways, with a millisecond time, to FILE "
+                       "(opened before anything is sent)."),
         QStringLiteral("file"));
     const QCommandLineOption band(
         QStringLiteral("band"),
         QStringLiteral("Band the channel is shown and given on: 433 or 868 (default 433)."),
         QStringLiteral("433|868"), QStringLiteral("433"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        QStringLiteral("Print JSON instead of text."));
+    // Commands over many modules report each as it is done.
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        options & (ManyDevices | JsonLines)
+            ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, as "
+                             "each module (or burst) is done; an error is an object with "
+                             "\"error\", \"exit_code\" and \"message\".")
+            : QStringLiteral("Print one JSON object instead of text; an error is an object with "
+                             "\"error\", \"exit_code\" and \"message\"."));
+    const QCommandLineOption region(
+        QStringLiteral("region"),
+        QStringLiteral("Band plan to advise on, on standard error: %1 (default %2; none "
+                       "silences it). Advice only: nothing is refused.")
+            .arg(bandPlanRegions().join(QStringLiteral(", ")), kDefaultBandPlanRegion),
+        QStringLiteral("region"), kDefaultBandPlanRegion);
     if ((options & PortOptions) && !(options & NamedPorts))
         parser.addOptions({device, port});
     if (options & PortOptions)
@@ -109,6 +114,8 @@ bool Cli::parse(int options, const QString &usageTail)
         parser.addOption(band);
     if (options & JsonOption)
         parser.addOption(jsonOption);
+    if (options & RegionOption)
+        parser.addOption(region);
 
     // A bare --simulate means one module; the parser wants a value, so a
     // number after it is its count ("--simulate 4") and anything else is not.
@@ -125,8 +132,20 @@ bool Cli::parse(int options, const QString &usageTail)
                     .arg(countFollows ? m_arguments.at(++i) : QStringLiteral("1"));
     }
     if (!parser.parse(args)) {
+        // A shared option that this command has no use for: say why.
+        const QString unknown = parser.unknownOptionNames().value(0);
+        const QStringList portOptions = {QStringLiteral("device"),   QStringLiteral("port"),
+                                         QStringLiteral("port-map"), QStringLiteral("baud"),
+                                         QStringLiteral("simulate"), QStringLiteral("trace")};
+        QString why;
+        if (!(options & PortOptions) && portOptions.contains(unknown))
+            why = QStringLiteral("it speaks to no module");
+        else if (!(options & BandOption) && unknown == QLatin1String("band"))
+            why = QStringLiteral("it shows no frequency of a module");
         fail(exit_codes::BadCommandLine,
-             parser.errorText() + QStringLiteral(" (see 'zomar-cli %1 --help')").arg(m_command));
+             (why.isEmpty() ? parser.errorText()
+                            : QStringLiteral("%1 takes no --%2: %3").arg(m_command, unknown, why)) +
+                 QStringLiteral(" (see 'zomar-cli %1 --help')").arg(m_command));
         return false;
     }
     // Only commands that declare arguments take any: a stray word is a typo.
@@ -144,12 +163,15 @@ bool Cli::parse(int options, const QString &usageTail)
         text.replace(
             0, firstLineEnd,
             QStringLiteral("Usage: %1 [options]%2").arg(commandName(m_command), usageTail));
+        // The count is optional: a bare --simulate is one module.
+        text.replace(QStringLiteral("--simulate <N>"), QStringLiteral("--simulate [N]"));
         out(m_summary + QStringLiteral("\n\n") + text.trimmed() + QStringLiteral("\n\n") +
             exitCodesHelp().trimmed());
         m_exitCode = exit_codes::Done;
         return false;
     }
     m_json = (options & JsonOption) && parser.isSet(jsonOption);
+    m_parsed = true;
     if (options & PortOptions) {
         bool ok = false;
         m_baud = parser.value(baud).trimmed().toInt(&ok);
@@ -169,7 +191,44 @@ bool Cli::parse(int options, const QString &usageTail)
         }
         m_band = *b.value;
     }
+    if (options & RegionOption) {
+        m_region = parser.value(region).trimmed().toLower();
+        if (!isBandPlanRegion(m_region)) {
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--region %1: not a band plan; allowed: %2")
+                     .arg(parser.value(region), bandPlanRegions().join(QStringLiteral(", "))));
+            return false;
+        }
+    }
+    // Opened now, so that a trace that cannot be written stops the run
+    // before anything is sent.
+    if ((options & PortOptions) && parser.isSet(tracePath)) {
+        m_trace = std::make_unique<TraceFile>();
+        const QString problem = m_trace->open(parser.value(tracePath), m_command);
+        if (!problem.isEmpty()) {
+            m_traceErrorTold = true;
+            fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--trace %1: cannot be written: %2; nothing was sent")
+                     .arg(parser.value(tracePath), problem));
+            return false;
+        }
+    }
     return true;
+}
+
+BandAdvice Cli::bandAdviceFor(Band band, long long channel) const
+{
+    return bandAdvice(band, channel, m_region);
+}
+
+void Cli::printBandAdvice(const BandAdvice &advice)
+{
+    if (m_json || advice.kind == BandAdvice::NoAdvice)
+        return;
+    QString line = QStringLiteral("band plan: ") + advice.line();
+    if (!advice.subBands.isEmpty())
+        line += QStringLiteral(" [%1]").arg(QString::fromUtf8(advice.subBands.constFirst().source));
+    err(line);
 }
 
 QStringList Cli::devicesOrSystemPorts() const
@@ -267,7 +326,8 @@ bool Cli::setUpResolver(PortResolver &resolver)
 {
     if (!m_settings)
         m_settings = std::make_unique<AppSettings>();
-    resolver.setSavedLookup([settings = m_settings.get()](int n) { return settings->portDevice(n); });
+    resolver.setSavedLookup(
+        [settings = m_settings.get()](int n) { return settings->portDevice(n); });
     for (const QString &entry : parser.values(QStringLiteral("port-map"))) {
         const auto mapping = PortResolver::parseMapping(entry);
         if (!mapping) {
@@ -285,10 +345,15 @@ QString Cli::deviceForNumber(const PortResolver &resolver, const QString &option
                              const QString &text, QList<SystemPort> &ordered, bool &scanned)
 {
     bool ok = false;
-    const int n = text.toInt(&ok);
+    const int n = text.trimmed().toInt(&ok);
+    static const QRegularExpression digits(QStringLiteral("^\\s*[0-9]+\\s*$"));
     if (!ok || n < 1) {
+        const QString why = ok ? QStringLiteral("port numbers start at 1")
+                            : digits.match(text).hasMatch()
+                                ? QStringLiteral("no port has so high a number")
+                                : QStringLiteral("not a port number");
         fail(exit_codes::BadCommandLine,
-             QStringLiteral("--%1 %2: a port number is 1 or more").arg(option, text));
+             QStringLiteral("--%1 %2: %3 ('zomar-cli ports' lists them)").arg(option, text, why));
         return {};
     }
     if (!scanned && !resolver.isExplicit(n)) {
@@ -328,53 +393,36 @@ std::unique_ptr<ModuleSession> Cli::openSession(const QString &device)
 
 void Cli::trace(SerialLink &link, const QString &device)
 {
-    const QString path =
-        parser.isSet(QStringLiteral("trace")) ? parser.value(QStringLiteral("trace")) : QString();
-    if (path.isEmpty())
-        return;
-    if (!m_trace) {
-        m_trace = std::make_unique<QFile>(path);
-        if (!m_trace->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            err(QStringLiteral("zomar-cli %1: cannot write the trace %2: %3")
-                    .arg(m_command, path, m_trace->errorString()));
-            m_trace.reset();
-            return;
-        }
-        m_traceStart = monotonicMs();
-        m_trace->write(QStringLiteral("# zomar-cli %1 trace, started %2; ms since start, "
-                                      "> sent, < received, byte in hex and as text\n")
-                           .arg(m_command, QDateTime::currentDateTime().toString(Qt::ISODateWithMs))
-                           .toUtf8());
+    if (m_trace)
+        m_trace->tap(link, device);
+}
+
+QString Cli::visible(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
     }
-    QFile *file = m_trace.get();
-    const qint64 start = m_traceStart;
-    link.setTap([file, start, device](bool sent, const QByteArray &bytes) {
-        const qint64 ms = monotonicMs() - start;
-        QByteArray lines;
-        for (char c : bytes) {
-            const auto b = static_cast<unsigned char>(c);
-            lines += QStringLiteral("%1 %2 %3 %4 %5\n")
-                         .arg(ms, 8)
-                         .arg(device)
-                         .arg(sent ? QLatin1Char('>') : QLatin1Char('<'))
-                         .arg(b, 2, 16, QLatin1Char('0'))
-                         .arg(b >= 0x20 && b < 0x7f ? QString(QLatin1Char(c)) : QStringLiteral("."))
-                         .toUtf8();
-        }
-        file->write(lines);
-        file->flush();
-    });
+    return shown;
 }
 
 void Cli::out(const QString &line)
 {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    // Written whole: a NUL in it must not end the line early.
+    const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
 }
 
 void Cli::err(const QString &line)
 {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+    const QByteArray bytes = (visible(line) + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
 void Cli::printJson(const QJsonObject &object)
@@ -384,16 +432,54 @@ void Cli::printJson(const QJsonObject &object)
     std::fflush(stdout);
 }
 
-void Cli::fail(int code, const QString &message)
+QJsonObject Cli::errorJson(const QString &command, int code, const QString &message)
 {
+    return {{QStringLiteral("command"), command},
+            {QStringLiteral("error"), QString::fromLatin1(exitCodeName(code))},
+            {QStringLiteral("exit_code"), code},
+            {QStringLiteral("message"), message}};
+}
+
+bool Cli::jsonWanted() const
+{
+    // Before the options are read (a refused command line), the word itself.
+    if (m_parsed)
+        return m_json;
+    return m_arguments.contains(QStringLiteral("--json")) ||
+           m_arguments.contains(QStringLiteral("-json"));
+}
+
+void Cli::fail(int code, const QString &message, const QJsonObject &context)
+{
+    if (m_exitCode)
+        return;
+    if (jsonWanted()) {
+        QJsonObject o = errorJson(m_command, code, message);
+        for (auto it = context.begin(); it != context.end(); ++it)
+            o.insert(it.key(), it.value());
+        printJson(o);
+    }
     err(QStringLiteral("zomar-cli %1: %2").arg(m_command, message));
     finish(code);
+}
+
+int Cli::concluded(int code)
+{
+    if (!m_trace || m_trace->error().isEmpty())
+        return code;
+    if (!m_traceErrorTold) {
+        m_traceErrorTold = true;
+        err(QStringLiteral("zomar-cli %1: the trace %2 is incomplete: %3")
+                .arg(m_command, m_trace->path(), m_trace->error()));
+    }
+    return code == exit_codes::Done ? exit_codes::BadCommandLine : code;
 }
 
 void Cli::finish(int code)
 {
     if (m_exitCode)
         return;
+    code = concluded(code);
     m_exitCode = code;
     QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); });
 }

@@ -5,10 +5,10 @@
 
 #include "apps/zomar-cli/ExitCodes.h"
 #include "core/protocol/Band.h"
+#include "core/protocol/BandPlan.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
@@ -22,6 +22,7 @@ namespace zomar {
 class AppSettings;
 class PortResolver;
 class SerialLink;
+class TraceFile;
 class VirtualModule;
 struct SystemPort;
 
@@ -35,6 +36,9 @@ public:
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
         NamedPorts = 16, // no --device, --port: the command names its ports itself
+        // --region: the band plan advised on
+        RegionOption = 32,
+        JsonLines = 64, // --json prints an object per line as things happen (so do ManyDevices)
     };
 
     // command: "read", ...; summary: one line; arguments: after the command.
@@ -56,6 +60,11 @@ public:
     void allowArguments(int count) { m_positionalAllowed = count; }
     int baud() const { return m_baud; }
     Band band() const { return m_band; }
+    QString region() const { return m_region; }
+    // Where a channel lies in the band plan of --region: a line on standard
+    // error (not with --json, nor with --region none).
+    BandAdvice bandAdviceFor(Band band, long long channel) const;
+    void printBandAdvice(const BandAdvice &advice);
 
     // The devices the options name (after --port mapping and --simulate),
     // in the order given. Refuses (exit 1) when none is named and `required`.
@@ -74,18 +83,30 @@ public:
     void trace(SerialLink &link, const QString &device);
 
     void out(const QString &line);
+    // A line on stderr, its control characters shown as escapes.
     void err(const QString &line);
     void printJson(const QJsonObject &object);
-    // Prints "zomar-cli COMMAND: message" on stderr and ends with code.
-    void fail(int code, const QString &message);
-    // Ends the run: the event loop returns code.
+    // Prints "zomar-cli COMMAND: message" on stderr and ends with code; with
+    // --json also {"command", "error", "exit_code", "message"} and the
+    // members of `context` on stdout, as the command's one document.
+    void fail(int code, const QString &message, const QJsonObject &context = {});
+    // Ends the run: the event loop returns code (made non-zero when the
+    // trace lost bytes).
     void finish(int code);
+    // The exit code of a run that ended with code, the trace considered.
+    int concluded(int code);
     std::optional<int> exitCode() const { return m_exitCode; }
 
+    // Text from outside (a file, a profile's name) with its control
+    // characters shown as \xNN, so it cannot cut or garble a line.
+    static QString visible(const QString &text);
     static QString exitCodesHelp();
+    // The JSON document of a failed run.
+    static QJsonObject errorJson(const QString &command, int code, const QString &message);
 
 private:
     bool startSimulation(int count);
+    bool jsonWanted() const;
     // --port-map, the saved mappings and the system's ports; false when a
     // --port-map is refused (the run is then over).
     bool setUpResolver(PortResolver &resolver);
@@ -101,11 +122,13 @@ private:
     int m_positionalAllowed = 0;
     int m_baud = kDefaultLineSpeed;
     Band m_band = Band::Mhz433;
+    QString m_region = kDefaultBandPlanRegion;
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
     std::unique_ptr<AppSettings> m_settings; // the saved port mappings
-    std::unique_ptr<QFile> m_trace;
-    qint64 m_traceStart = 0;
+    std::unique_ptr<TraceFile> m_trace;
+    bool m_traceErrorTold = false;
+    bool m_parsed = false;
     std::optional<int> m_exitCode;
 };
 

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <grp.h>
 #include <unistd.h>
@@ -45,24 +47,75 @@ bool sessionInGroup(const QString &group)
     return false;
 }
 
+// Each check as a line, or with --json as one object for the whole run:
+// {"devices": [{"device", "checks": [{"result": "ok"|"fail"|"note", "text",
+// "todo"}]}]}.
 struct Doctor {
     Cli &cli;
     int problems = 0;
+    QJsonArray devices;
+    int current = -1; // with --json: the entry of the device being checked
 
-    void ok(const QString &text) { cli.out(QStringLiteral("  ok    ") + text); }
+    // The checks that follow are the device's.
+    void device(const QString &path)
+    {
+        if (!cli.json()) {
+            cli.out(QStringLiteral("%1:").arg(path));
+            return;
+        }
+        for (current = 0; current < devices.size(); ++current)
+            if (devices.at(current)[QStringLiteral("device")].toString() == path)
+                return;
+        devices.append(QJsonObject{{QStringLiteral("device"), path},
+                                   {QStringLiteral("checks"), QJsonArray()}});
+    }
+    // result: "ok", "FAIL" or "note".
+    void check(const QString &result, const QString &text, const QString &todo = {})
+    {
+        if (!cli.json()) {
+            cli.out(QStringLiteral("  %1  %2").arg(result, -4).arg(text));
+            if (!todo.isEmpty())
+                cli.out(QStringLiteral("        -> ") + todo);
+            return;
+        }
+        QJsonObject c{{QStringLiteral("result"), result.toLower()}, {QStringLiteral("text"), text}};
+        if (!todo.isEmpty())
+            c.insert(QStringLiteral("todo"), todo);
+        QJsonObject entry = devices.at(current).toObject();
+        QJsonArray checks = entry.value(QStringLiteral("checks")).toArray();
+        checks.append(c);
+        entry.insert(QStringLiteral("checks"), checks);
+        devices.replace(current, entry);
+    }
+    void ok(const QString &text) { check(QStringLiteral("ok"), text); }
     void bad(const QString &text, const QString &todo)
     {
         ++problems;
-        cli.out(QStringLiteral("  FAIL  ") + text);
-        if (!todo.isEmpty())
-            cli.out(QStringLiteral("        -> ") + todo);
+        check(QStringLiteral("FAIL"), text, todo);
     }
-    void note(const QString &text) { cli.out(QStringLiteral("  note  ") + text); }
+    void note(const QString &text) { check(QStringLiteral("note"), text); }
+    // Ends the run; with --json the report is the one document, and an
+    // error's too when code is not 0.
+    void end(int code, const QString &summary)
+    {
+        const QJsonObject report{{QStringLiteral("devices"), devices},
+                                 {QStringLiteral("problems"), problems}};
+        if (code == exit_codes::Done) {
+            if (cli.json())
+                cli.printJson(report);
+            cli.finish(code);
+        } else if (cli.json()) {
+            cli.fail(code, summary, report);
+        } else {
+            cli.finish(code);
+        }
+    }
 
     // The checks that need no port opened; false when the port cannot be tried.
-    bool checkDevice(const QString &device)
+    bool checkDevice(const QString &path)
     {
-        cli.out(QStringLiteral("%1:").arg(device));
+        device(path);
+        const QString &device = path;
         const QFileInfo info(device);
         if (!info.exists()) {
             bad(QStringLiteral("the device does not exist"),
@@ -138,31 +191,41 @@ QStringList deviceHolders(const QString &device)
 
 std::optional<int> runDoctor(Cli &cli)
 {
-    if (!cli.parse(Cli::PortOptions | Cli::BandOption) || !cli.resolveDevices(false))
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption) ||
+        !cli.resolveDevices(false))
         return cli.exitCode();
     const QStringList devices = cli.devicesOrSystemPorts();
+    auto doctor = std::make_shared<Doctor>(Doctor{cli, 0, {}, -1});
     if (devices.isEmpty()) {
-        cli.out(QStringLiteral("No serial ports found."));
-        cli.out(QStringLiteral("  -> plug the adapter in; a USB adapter shows up as "
-                               "/dev/ttyUSB* or /dev/ttyACM* (check 'dmesg | tail')"));
-        return exit_codes::PortFailed;
+        const QString todo = QStringLiteral("plug the adapter in; a USB adapter shows up as "
+                                            "/dev/ttyUSB* or /dev/ttyACM* (check 'dmesg | tail')");
+        if (!cli.json()) {
+            cli.out(QStringLiteral("No serial ports found."));
+            cli.out(QStringLiteral("  -> ") + todo);
+        }
+        doctor->end(exit_codes::PortFailed, QStringLiteral("no serial ports found: ") + todo);
+        return cli.exitCode();
     }
-    auto doctor = std::make_shared<Doctor>(Doctor{cli});
     QStringList testable;
     for (const QString &device : devices)
         if (doctor->checkDevice(device))
             testable << device;
-    if (testable.isEmpty())
-        return exit_codes::PortFailed;
+    if (testable.isEmpty()) {
+        doctor->end(
+            exit_codes::PortFailed,
+            QStringLiteral("no port could be tried (%1 problem(s) found)").arg(doctor->problems));
+        return cli.exitCode();
+    }
 
-    cli.out(QStringLiteral("Asking for command mode at every line speed, %1 first...")
-                .arg(ModuleFinder::speedsToTry().first()));
+    if (!cli.json())
+        cli.out(QStringLiteral("Asking for command mode at every line speed, %1 first...")
+                    .arg(ModuleFinder::speedsToTry().first()));
     auto *finder = new ModuleFinder(testable, &cli);
     finder->setLinkHook(
         [&cli](SerialLink &link, const QString &device) { cli.trace(link, device); });
     QObject::connect(finder, &ModuleFinder::finished, &cli, [&cli, finder, testable, doctor](bool) {
         for (const QString &device : testable) {
-            cli.out(QStringLiteral("%1:").arg(device));
+            doctor->device(device);
             bool answered = false;
             for (const FinderHit &hit : finder->hits()) {
                 if (hit.device != device)
@@ -185,7 +248,8 @@ std::optional<int> runDoctor(Cli &cli)
                                            "(adapter TX to module RX), the common ground, and "
                                            "that nothing else is sending to it"));
         }
-        cli.finish(finder->hits().isEmpty() ? exit_codes::NoAnswer : exit_codes::Done);
+        doctor->end(finder->hits().isEmpty() ? exit_codes::NoAnswer : exit_codes::Done,
+                    QStringLiteral("no module answered \"+++\" at any line speed"));
     });
     finder->start();
     return std::nullopt;

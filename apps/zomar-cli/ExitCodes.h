@@ -15,6 +15,26 @@ inline constexpr int InvalidValue = 4;
 inline constexpr int PortFailed = 5;
 } // namespace exit_codes
 
+// The word for an exit code in JSON ("invalid_value").
+inline const char *exitCodeName(int code)
+{
+    switch (code) {
+    case exit_codes::Done:
+        return "done";
+    case exit_codes::BadCommandLine:
+        return "bad_command_line";
+    case exit_codes::NoAnswer:
+        return "no_answer";
+    case exit_codes::Mismatch:
+        return "mismatch";
+    case exit_codes::InvalidValue:
+        return "invalid_value";
+    default:
+        break;
+    }
+    return "port_failed";
+}
+
 inline int exitCodeOf(ModuleOutcome::Failure failure)
 {
     switch (failure) {

@@ -43,6 +43,24 @@ std::optional<Profile> readProfileOption(Cli &cli)
     return reading.profile;
 }
 
+QString fieldNames(const QList<BlockField> &fields)
+{
+    QStringList names;
+    for (BlockField f : fields)
+        names << fieldKey(f);
+    return names.join(QStringLiteral(", "));
+}
+
+QString writeProblem(const Profile &changes)
+{
+    const QList<BlockField> holding = changes.fieldsHoldingUnreadableByte();
+    if (holding.isEmpty())
+        return QString();
+    return QStringLiteral("%1 would put the byte A5 into the block; a module's answer cannot "
+                          "carry it, so the write could never be verified")
+        .arg(fieldNames(holding));
+}
+
 std::optional<Profile> read(Cli &cli, bool withProfile)
 {
     const QCommandLineParser &p = cli.parser;
@@ -59,8 +77,9 @@ std::optional<Profile> read(Cli &cli, bool withProfile)
             return true;
         const auto v = parse(p.value(option));
         if (!v) {
-            cli.fail(exit_codes::InvalidValue, QStringLiteral("--%1 %2: %3; nothing was sent")
-                                                   .arg(option, p.value(option), v.problem));
+            cli.fail(exit_codes::InvalidValue,
+                     QStringLiteral("--%1 %2: %3; nothing was sent")
+                         .arg(option, Cli::visible(p.value(option)), v.problem));
             return false;
         }
         field = v.value;

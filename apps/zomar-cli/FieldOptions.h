@@ -19,6 +19,11 @@ void add(QCommandLineParser &parser, bool withProfile);
 std::optional<Profile> read(Cli &cli, bool withProfile);
 // The profile named by --profile (nullopt: refused, the run is over).
 std::optional<Profile> readProfileOption(Cli &cli);
+// Why changes that every reading accepts still cannot be written ("" when
+// they can): a named field that puts the byte A5 into the block.
+QString writeProblem(const Profile &changes);
+// "local, channel".
+QString fieldNames(const QList<BlockField> &fields);
 
 } // namespace FieldOptions
 

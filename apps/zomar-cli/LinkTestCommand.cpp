@@ -156,26 +156,29 @@ struct Run {
         QString csvProblem;
         if (!csvPath.isEmpty())
             csvProblem = test->stats().writeCsv(csvPath);
-        if (cli.json())
-            cli.printJson(json(s, error));
-        else
+        if (!cli.json())
             for (const QString &line : s.lines())
                 cli.out(line);
         if (!csvProblem.isEmpty())
             cli.err(QStringLiteral("zomar-cli linktest: %1").arg(csvProblem));
-        if (!error.isEmpty())
-            cli.fail(exit_codes::PortFailed, error);
-        else if (s.sent > 0 && s.received == 0)
+        // With --json the figures are the one document, an error's too.
+        if (!error.isEmpty()) {
+            cli.fail(exit_codes::PortFailed, error, json(s));
+        } else if (s.sent > 0 && s.received == 0) {
             cli.fail(exit_codes::NoAnswer,
                      plan.echo ? QStringLiteral("no probe came back: is the far window's "
                                                 "repeater page on with loopback on, at the "
                                                 "delay given (--echo-delay)?")
-                               : QStringLiteral("no packet came through"));
-        else
+                               : QStringLiteral("no packet came through"),
+                     json(s));
+        } else {
+            if (cli.json())
+                cli.printJson(json(s));
             cli.finish(exit_codes::Done);
+        }
     }
 
-    QJsonObject json(const LinkSummary &s, const QString &error) const
+    QJsonObject json(const LinkSummary &s) const
     {
         QJsonObject o{{QStringLiteral("from"), plan.from},
                       {QStringLiteral("echo"), plan.echo},
@@ -207,8 +210,6 @@ struct Run {
             o.insert(QStringLiteral("goodput_bytes_per_s"), s.goodputBytesPerS);
             o.insert(QStringLiteral("ceiling_bytes_per_s"), s.ceilingBytesPerS());
         }
-        if (!error.isEmpty())
-            o.insert(QStringLiteral("error"), error);
         return o;
     }
 };

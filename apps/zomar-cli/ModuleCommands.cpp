@@ -2,9 +2,11 @@
 
 #include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/FieldOptions.h"
+#include "core/profiles/FileKind.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/FieldValues.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace zomar {
@@ -32,39 +34,10 @@ bool failed(Cli &cli, const SessionResult &r)
 {
     if (r.ok())
         return false;
-    if (cli.json()) {
-        QJsonObject o{{QStringLiteral("device"), cli.device()},
-                      {QStringLiteral("result"), QStringLiteral("error")},
-                      {QStringLiteral("exit_code"), exitCodeOf(r)},
-                      {QStringLiteral("message"), r.message}};
-        if (r.stateUnknown)
-            o.insert(QStringLiteral("state_unknown"), true);
-        cli.printJson(o);
-    }
-    cli.fail(exitCodeOf(r), r.message);
-    return true;
-}
-
-QString fieldNames(const QList<BlockField> &fields)
-{
-    QStringList names;
-    for (BlockField f : fields)
-        names << fieldKey(f);
-    return names.join(QStringLiteral(", "));
-}
-
-// A block with 0xA5 in a named field could be written but never read back.
-bool refuseUnreadable(Cli &cli, const Profile &changes)
-{
-    const ConfigBlock probe = changes.applyTo(ConfigBlock{});
-    if (!probe.holdsUnreadableByte())
-        return false;
-    // Only named fields: the others start as zero in the probe.
-    const QList<BlockField> holding = probe.fieldsHoldingUnreadableByte();
-    cli.fail(exit_codes::InvalidValue,
-             QStringLiteral("%1 would put the byte A5 into the block; a module's answer cannot "
-                            "carry it, so the write could never be verified. Nothing was sent")
-                 .arg(fieldNames(holding)));
+    QJsonObject context{{QStringLiteral("device"), cli.device()}};
+    if (r.stateUnknown)
+        context.insert(QStringLiteral("state_unknown"), true);
+    cli.fail(exitCodeOf(r), r.message, context);
     return true;
 }
 
@@ -75,32 +48,50 @@ std::optional<int> runRead(Cli &cli)
     cli.parser.addOption({QStringLiteral("save"),
                           QStringLiteral("Also save the configuration as a profile in FILE."),
                           QStringLiteral("file")});
-    if (!cli.parse(kOptions) || !cli.resolveDevices())
+    if (!cli.parse(kOptions))
+        return cli.exitCode();
+    // Told before the module is asked: the save would refuse it after.
+    const QString savePath = cli.parser.value(QStringLiteral("save"));
+    const QString notAFile = nonFileKind(savePath);
+    if (cli.parser.isSet(QStringLiteral("save")) && !notAFile.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--save %1: is %2, not a file; nothing was sent")
+                     .arg(savePath, notAFile));
+        return cli.exitCode();
+    }
+    if (!cli.resolveDevices())
         return cli.exitCode();
     ModuleSession *session = startSession(cli);
-    QObject::connect(session, &ModuleSession::finished, &cli, [&cli](const SessionResult &r) {
-        if (failed(cli, r))
-            return;
-        const ConfigBlock block = *r.block;
-        if (cli.parser.isSet(QStringLiteral("save"))) {
-            const QString path = cli.parser.value(QStringLiteral("save"));
-            const QString problem = saveProfile(Profile::fromBlock(block, cli.band()), path);
-            if (!problem.isEmpty()) {
-                cli.fail(exit_codes::BadCommandLine, problem);
+    QObject::connect(
+        session, &ModuleSession::finished, &cli, [&cli, savePath](const SessionResult &r) {
+            if (failed(cli, r))
                 return;
+            const ConfigBlock block = *r.block;
+            const bool saving = cli.parser.isSet(QStringLiteral("save"));
+            if (saving) {
+                const QString problem =
+                    saveProfile(Profile::fromBlock(block, cli.band()), savePath);
+                if (!problem.isEmpty()) {
+                    cli.fail(exit_codes::BadCommandLine, problem);
+                    return;
+                }
             }
-        }
-        if (cli.json()) {
-            QJsonObject o = BlockReport::json(block, cli.band(), cli.device(), cli.baud());
-            o.insert(QStringLiteral("skipped_a5"), r.skippedA5);
-            cli.printJson(o);
-        } else {
-            cli.out(BlockReport::table(block, cli.band(), cli.device(), cli.baud()));
-            if (r.skippedA5 > 0)
-                cli.out(skippedNote(r.skippedA5));
-        }
-        cli.finish(exit_codes::Done);
-    });
+            const QString saved = saving ? QFileInfo(savePath).absoluteFilePath() : QString();
+            if (cli.json()) {
+                QJsonObject o = BlockReport::json(block, cli.band(), cli.device(), cli.baud());
+                o.insert(QStringLiteral("skipped_a5"), r.skippedA5);
+                if (saving)
+                    o.insert(QStringLiteral("saved"), saved);
+                cli.printJson(o);
+            } else {
+                cli.out(BlockReport::table(block, cli.band(), cli.device(), cli.baud()));
+                if (r.skippedA5 > 0)
+                    cli.out(skippedNote(r.skippedA5));
+                if (saving)
+                    cli.out(QStringLiteral("Saved as a profile: %1").arg(Cli::visible(saved)));
+            }
+            cli.finish(exit_codes::Done);
+        });
     session->read();
     return std::nullopt;
 }
@@ -111,19 +102,27 @@ std::optional<int> runWrite(Cli &cli)
     cli.parser.addOption({QStringLiteral("dry-run"),
                           QStringLiteral("Print the twelve bytes that would be sent, open no port "
                                          "(every field must be named).")});
-    if (!cli.parse(kOptions))
+    if (!cli.parse(kOptions | Cli::RegionOption))
         return cli.exitCode();
     const std::optional<Profile> changes = FieldOptions::read(cli, true);
     if (!changes)
         return cli.exitCode();
     if (changes->namedFields().isEmpty()) {
+        const QString options = QStringLiteral("--dest, --local, --freq or --channel, --power, "
+                                               "--rf-speed");
         cli.fail(exit_codes::BadCommandLine,
-                 QStringLiteral("name what to change: --dest, --local, --freq or --channel, "
-                                "--power, --rf-speed, or a --profile"));
+                 cli.parser.isSet(QStringLiteral("profile"))
+                     ? QStringLiteral("the profile %1 names no field, so there is nothing to "
+                                      "write; name one in it, or with %2")
+                           .arg(Cli::visible(cli.parser.value(QStringLiteral("profile"))), options)
+                     : QStringLiteral("name what to change: %1, or a --profile").arg(options));
         return cli.exitCode();
     }
-    if (refuseUnreadable(cli, *changes))
+    const QString problem = FieldOptions::writeProblem(*changes);
+    if (!problem.isEmpty()) {
+        cli.fail(exit_codes::InvalidValue, problem + QStringLiteral(". Nothing was sent"));
         return cli.exitCode();
+    }
 
     if (cli.parser.isSet(QStringLiteral("dry-run"))) {
         if (!changes->namesEveryField()) {
@@ -135,14 +134,17 @@ std::optional<int> runWrite(Cli &cli)
             cli.fail(exit_codes::BadCommandLine,
                      QStringLiteral("--dry-run opens no port, so every field must be named; "
                                     "missing: %1")
-                         .arg(fieldNames(missing)));
+                         .arg(FieldOptions::fieldNames(missing)));
             return cli.exitCode();
         }
         const ConfigBlock block = changes->applyTo(ConfigBlock{});
+        const BandAdvice advice = cli.bandAdviceFor(*changes->band, block.channel);
         if (cli.json())
-            cli.printJson({{QStringLiteral("block"), blockHex(block.toBytes())}});
+            cli.printJson({{QStringLiteral("block"), blockHex(block.toBytes())},
+                           {QStringLiteral("band_advice"), BlockReport::bandAdvice(advice)}});
         else
             cli.out(blockHex(block.toBytes(), true));
+        cli.printBandAdvice(advice);
         return exit_codes::Done;
     }
     if (!cli.resolveDevices())
@@ -160,6 +162,7 @@ std::optional<int> runWrite(Cli &cli)
             }
             const Band band = wanted.band.value_or(cli.band());
             const ConfigBlock before = r.before.value_or(*r.written);
+            const BandAdvice advice = cli.bandAdviceFor(band, r.written->channel);
             if (cli.json()) {
                 cli.printJson(
                     {{QStringLiteral("result"), QStringLiteral("verified")},
@@ -168,7 +171,8 @@ std::optional<int> runWrite(Cli &cli)
                      {QStringLiteral("written"), blockHex(r.written->toBytes())},
                      {QStringLiteral("read_back"), blockHex(r.block->toBytes())},
                      {QStringLiteral("changed"),
-                      QJsonArray::fromStringList(BlockReport::changes(before, *r.written, band))}});
+                      QJsonArray::fromStringList(BlockReport::changes(before, *r.written, band))},
+                     {QStringLiteral("band_advice"), BlockReport::bandAdvice(advice)}});
             } else {
                 cli.out(QStringLiteral("Written and verified on %1 at %2 baud")
                             .arg(cli.device())
@@ -179,6 +183,7 @@ std::optional<int> runWrite(Cli &cli)
                 if (changed.isEmpty())
                     cli.out(QStringLiteral("  (the module already held these values)"));
             }
+            cli.printBandAdvice(advice);
             cli.finish(exit_codes::Done);
         });
     session->read();
@@ -233,7 +238,16 @@ std::optional<int> runVerify(Cli &cli)
         return cli.exitCode();
     }
     const std::optional<Profile> profile = FieldOptions::readProfileOption(cli);
-    if (!profile || !cli.resolveDevices())
+    if (!profile)
+        return cli.exitCode();
+    if (profile->namedFields().isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("the profile %1 names no field, so there is nothing to verify; "
+                                "nothing was sent")
+                     .arg(Cli::visible(cli.parser.value(QStringLiteral("profile")))));
+        return cli.exitCode();
+    }
+    if (!cli.resolveDevices())
         return cli.exitCode();
     ModuleSession *session = startSession(cli);
     const Profile wanted = *profile;
@@ -269,7 +283,7 @@ std::optional<int> runVerify(Cli &cli)
                 cli.out(QStringLiteral("Match: %1 holds the %2 field(s) the profile names (%3)")
                             .arg(cli.device())
                             .arg(wanted.namedFields().size())
-                            .arg(fieldNames(wanted.namedFields())));
+                            .arg(FieldOptions::fieldNames(wanted.namedFields())));
             } else {
                 cli.out(QStringLiteral("Differ: %1 field(s) of %2 differ from the profile")
                             .arg(differ.size())

@@ -134,23 +134,27 @@ std::optional<int> runDiscover(Cli &cli)
                          else
                              cli.err(QStringLiteral("%1: %2").arg(problem.device, problem.message));
                      });
-    QObject::connect(finder, &ModuleFinder::finished, &cli,
-                     [&cli, finder, devices, clearProgress](bool) {
-                         clearProgress();
-                         const int hits = static_cast<int>(finder->hits().size());
-                         if (!cli.json())
-                             cli.out(QStringLiteral("%1 module(s) found on %2 port(s) searched at "
-                                                    "%3 line speeds each")
-                                         .arg(hits)
+    QObject::connect(
+        finder, &ModuleFinder::finished, &cli, [&cli, finder, devices, clearProgress](bool) {
+            clearProgress();
+            const int hits = static_cast<int>(finder->hits().size());
+            QStringList speeds;
+            for (int baud : ModuleFinder::speedsToTry())
+                speeds << QString::number(baud);
+            const QString searched = QStringLiteral("%1 port(s) searched at %2 baud")
                                          .arg(devices.size())
-                                         .arg(ModuleFinder::speedsToTry().size()));
-                         if (hits > 0)
-                             cli.finish(exit_codes::Done);
-                         else if (finder->problems().size() == devices.size())
-                             cli.finish(exit_codes::PortFailed);
-                         else
-                             cli.finish(exit_codes::NoAnswer);
-                     });
+                                         .arg(speeds.join(QStringLiteral(", ")));
+            if (!cli.json())
+                cli.out(QStringLiteral("%1 module(s) found on %2").arg(hits).arg(searched));
+            if (hits > 0)
+                cli.finish(exit_codes::Done);
+            else if (finder->problems().size() == devices.size())
+                cli.fail(exit_codes::PortFailed,
+                         QStringLiteral("no port could be opened (%1)").arg(searched));
+            else
+                cli.fail(exit_codes::NoAnswer,
+                         QStringLiteral("no module answered on %1").arg(searched));
+        });
     finder->start();
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "apps/zomar-cli/ProgramCommand.h"
 
+#include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/InterruptWatch.h"
 #include "core/Version.h"
 #include "core/fleet/PortWatcher.h"
@@ -34,6 +35,7 @@ public:
     }
 
     QTemporaryDir simulatedStore; // --simulate without --store: nothing is kept
+    Band band = Band::None;       // the band a written channel is advised on
     ProductionRun run;            // closed before the folder of its store goes
     int expected = 0;             // without --wait: the named modules
 
@@ -115,6 +117,9 @@ private:
                   o.written ? blockHex(o.written->toBytes()) : QString()},
                  {QStringLiteral("read_back"),
                   o.readBack ? blockHex(o.readBack->toBytes()) : QString()},
+                 {QStringLiteral("band_advice"),
+                  BlockReport::bandAdvice(o.written ? m_cli.bandAdviceFor(band, o.written->channel)
+                                                    : BandAdvice{})},
                  {QStringLiteral("message"), message}});
         } else {
             const QString serial = o.job.usbSerial.isEmpty()
@@ -219,7 +224,8 @@ std::optional<int> runProgram(Cli &cli)
                         "/dev/serial/by-path) instead of the system's ports."),
          QStringLiteral("folder")},
     });
-    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices))
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
+                   Cli::RegionOption))
         return cli.exitCode();
     if (!p.isSet(QStringLiteral("profile"))) {
         cli.fail(exit_codes::BadCommandLine, QStringLiteral("name the --profile to program"));
@@ -317,6 +323,11 @@ std::optional<int> runProgram(Cli &cli)
                         .arg(setup.store));
     }
 
+    session->band = p.isSet(QStringLiteral("band")) ? cli.band()
+                                                    : run.profile().band.value_or(cli.band());
+    // Every module gets the profile's channel: advise on it once.
+    if (run.profile().channel)
+        cli.printBandAdvice(cli.bandAdviceFor(session->band, *run.profile().channel));
     run.programmer()->setLinkHook(
         [&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
     session->connectRun();

@@ -5,6 +5,7 @@
 #include "apps/zomar-cli/DoctorCommand.h"
 #include "apps/zomar-cli/LinkTestCommand.h"
 #include "apps/zomar-cli/ModuleCommands.h"
+#include "apps/zomar-cli/MonitorCommand.h"
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
@@ -12,7 +13,9 @@
 #include "core/Version.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace zomar;
@@ -38,6 +41,7 @@ const Command kCommands[] = {
     {"records", "records list|unknown|pools|check|export: the production record.", runRecords},
     {"linktest", "Measure a radio link: loss, corruption and latency between two ports.",
      runLinkTest},
+    {"monitor", "Show the line's traffic, a line per burst (read-only unless --send).", runMonitor},
 };
 
 void printHelp()
@@ -51,15 +55,21 @@ void printHelp()
                     .arg(QString::fromLatin1(c.name), -9)
                     .arg(QString::fromLatin1(c.summary));
     text += QStringLiteral(
-        "\n'zomar-cli COMMAND --help' shows a command's options. Every command that talks to a\n"
-        "module takes --device PATH or --port N, --baud (default 38400), --band 433|868,\n"
-        "--json, --trace FILE, and --simulate to try it on a built-in virtual module.\n\n"
+        "\n'zomar-cli COMMAND --help' shows a command's options. The commands that speak to\n"
+        "modules (all but ports, profile and records) take --baud (default 38400), --band\n"
+        "433|868, --trace FILE, --port-map N=DEVICE and --simulate [N] to try them on N\n"
+        "built-in virtual modules (1 to 128, default 1); they name the port with --device\n"
+        "PATH or --port N (linktest: --from, --to). Every command takes --json: one\n"
+        "JSON object (discover, program, records and monitor: JSON Lines, an object per\n"
+        "line); an error is an object with \"error\", \"exit_code\" and \"message\".\n\n"
         "Examples:\n"
         "  zomar-cli ports\n"
         "  zomar-cli read --device /dev/ttyUSB0\n"
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
         "  zomar-cli read --simulate --json\n"
-        "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv link.csv\n\n");
+        "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n"
+        "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv "
+        "link.csv\n\n");
     text += Cli::exitCodesHelp();
     std::fputs(qPrintable(text), stdout);
 }
@@ -68,6 +78,9 @@ void printHelp()
 
 int main(int argc, char *argv[])
 {
+    // A reader that goes away (a pipe, a FIFO trace) makes writes fail, which
+    // is reported; the signal would end the run, even in the middle of a write.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zomar-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
@@ -92,10 +105,15 @@ int main(int argc, char *argv[])
         Cli cli(name, QString::fromLatin1(c.summary), args);
         const std::optional<int> done = c.run(cli);
         if (done)
-            return *done;
+            return cli.concluded(*done);
         return QCoreApplication::exec();
     }
-    std::fprintf(stderr, "zomar-cli: unknown command '%s' (see 'zomar-cli --help')\n",
-                 qPrintable(name));
+    const QString message =
+        QStringLiteral("unknown command '%1' (see 'zomar-cli --help')").arg(Cli::visible(name));
+    if (args.contains(QStringLiteral("--json")))
+        std::printf("%s\n", QJsonDocument(Cli::errorJson(name, exit_codes::BadCommandLine, message))
+                                .toJson(QJsonDocument::Compact)
+                                .constData());
+    std::fprintf(stderr, "zomar-cli: %s\n", qPrintable(message));
     return exit_codes::BadCommandLine;
 }

@@ -8,7 +8,9 @@
 
 #include <QAtomicInt>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSqlError>
+#include <QThread>
 #include <QUuid>
 
 namespace zomar {
@@ -110,9 +112,17 @@ std::unique_ptr<ProductionStore> ProductionStore::open(const QString &location, 
     // A new store gets its journal before its tables, so that runs that make
     // it at once agree on it; another program's database is left as it was.
     const QStringList tables = store->m_db.tables();
-    if ((tables.isEmpty() || tables.contains(QStringLiteral("schema_version"))) &&
-        !run(store->m_backend->storeStatements()))
-        return cannotUse(sql.error());
+    if (tables.isEmpty() || tables.contains(QStringLiteral("schema_version"))) {
+        // Switching the journal needs the file to itself for a moment: a run
+        // making the store at the same time is waited for, not refused.
+        QElapsedTimer waited;
+        waited.start();
+        while (!run(store->m_backend->storeStatements())) {
+            if (!sql.error().contains(QLatin1String("locked")) || waited.elapsed() > busyTimeoutMs)
+                return cannotUse(sql.error());
+            QThread::msleep(10);
+        }
+    }
     problem = StoreSchema::prepare(store->m_db, *store->m_backend, location);
     if (!problem.isEmpty())
         return problem.startsWith(location) ? fail(problem) : cannotUse(problem);

@@ -67,6 +67,7 @@ public:
     // goes to or comes from the port, for a trace of the line.
     using Tap = std::function<void(bool sent, const QByteArray &bytes)>;
     void setTap(Tap tap) { m_tap = std::move(tap); }
+    const Tap &tap() const { return m_tap; }
 
     // Sends every byte in order without waiting for the line. Throws
     // PortNotOpen while closed.

@@ -1,11 +1,16 @@
 #include "core/profiles/Profile.h"
 
+#include "core/profiles/FileKind.h"
 #include "core/profiles/ProfileKeys.h"
 #include "core/protocol/FieldValues.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zomar {
 
@@ -135,13 +140,37 @@ QString saveProfile(const Profile &profile, const QString &path)
     const QString problem = profileProblem(profile);
     if (!problem.isEmpty())
         return QStringLiteral("%1: not saved: %2").arg(path, problem);
+    // The rename at the end would put the profile in place of whatever the
+    // path names: only a regular file (or nothing) may be replaced. A
+    // symbolic link is followed: the file it names is written, the link stays.
+    const QString kind = nonFileKind(path);
+    if (!kind.isEmpty())
+        return QStringLiteral("%1: is %2, not a file; nothing was saved").arg(path, kind);
+    struct stat before {
+    };
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
+    if (existed) {
+        // The new file takes the old one's owner and mode before it takes its
+        // place (an owner other than the writer's only where the writer may
+        // give it: root saving over a user's profile).
+        const int fd = file.handle();
+        if (::fchown(fd, before.st_uid, before.st_gid) != 0)
+            (void)::fchown(fd, ::geteuid(), before.st_gid);
+        (void)::fchmod(fd, before.st_mode & 0777);
+    }
     const QByteArray json = profileJson(profile);
     if (file.write(json) != json.size() || !file.commit())
         return QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
     return QString();
+}
+
+QList<BlockField> Profile::fieldsHoldingUnreadableByte() const
+{
+    // The fields it does not name are zero here, which holds no 0xA5.
+    return applyTo(ConfigBlock{}).fieldsHoldingUnreadableByte();
 }
 
 } // namespace zomar

@@ -3,8 +3,8 @@
 // in a JSON file. A profile names only the fields it changes; the others keep
 // the module's own values.
 
-#include "core/protocol/ConfigBlock.h"
 #include "core/protocol/Band.h"
+#include "core/protocol/ConfigBlock.h"
 
 #include <QByteArray>
 #include <QList>
@@ -33,6 +33,9 @@ struct Profile {
     bool namesEveryField() const { return namedFields().size() == 5; }
     // base with the named fields replaced.
     ConfigBlock applyTo(ConfigBlock base) const;
+    // The named fields that would put the byte 0xA5 into a block: a module's
+    // answer cannot carry it, so such a write could never be verified.
+    QList<BlockField> fieldsHoldingUnreadableByte() const;
     // Every field of a block; the band picks how the channel is written.
     static Profile fromBlock(const ConfigBlock &block, Band band);
 };
@@ -43,9 +46,9 @@ struct ProfileReading {
     QByteArray bytes = {}; // readProfile: the bytes read, for a digest of the same file
 };
 
-// Strict: unknown keys, wrong types, values outside their tables, newer
-// versions, files over 64 KiB and JSON syntax errors (with line and column)
-// are refused.
+// Strict: unknown keys, keys given twice, wrong types, values outside their
+// tables, newer versions, files over 64 KiB, anything but a regular file and
+// JSON syntax errors (with line and column) are refused.
 ProfileReading readProfile(const QString &path);
 ProfileReading parseProfile(const QByteArray &bytes, const QString &fileLabel);
 
@@ -61,8 +64,10 @@ QString profileProblem(const Profile &profile);
 // frequency written exactly (four decimals for the odd 433 MHz channels).
 // Empty when profileProblem() names a problem.
 QByteArray profileJson(const Profile &profile);
-// Atomic (QSaveFile). Returns "" when saved, else one line saying why not
-// (also for a profile that cannot be written).
+// Atomic (QSaveFile), over a regular file or none (a link is followed),
+// keeping the replaced file's mode and, where allowed, its owner. Returns ""
+// when saved, else one line saying why not (also for a profile that cannot
+// be written, or a path that names a device, a folder or a FIFO).
 QString saveProfile(const Profile &profile, const QString &path);
 
 } // namespace zomar

@@ -1,5 +1,7 @@
 #include "core/profiles/Profile.h"
 
+#include "core/profiles/FileKind.h"
+#include "core/profiles/JsonMembers.h"
 #include "core/profiles/ProfileKeys.h"
 #include "core/protocol/FieldValues.h"
 
@@ -10,7 +12,13 @@
 #include <QJsonValue>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zomar {
 
@@ -124,15 +132,18 @@ std::optional<long long> wholeNumber(const QJsonValue &v, long long low, long lo
     return static_cast<long long>(d);
 }
 
-QString numberText(const QJsonValue &v)
+// A number as the file gives it ("1e23", not 9.9999999999999992e+22).
+QString numberText(const JsonMembers &members, const QString &k, const QJsonValue &v)
 {
-    return QString::number(v.toDouble(), 'g', 17);
+    return members.numberTexts.value(k, QString::number(v.toDouble(), 'g', 17));
 }
 
 class Reader
 {
 public:
-    Reader(const QJsonObject &object, const QString &file) : m_o(object), m_file(file) {}
+    Reader(const QJsonObject &object, const JsonMembers &members, const QString &file)
+        : m_o(object), m_members(members), m_file(file)
+    {}
 
     QString error;
 
@@ -179,13 +190,15 @@ public:
             return refuse(QStringLiteral("%1 is %2; it takes %3").arg(k, typeName(v), takes(k)));
         const std::optional<long long> n = wholeNumber(v, low, high);
         if (!n)
-            return refuse(QStringLiteral("%1 %2: allowed: %3").arg(k, numberText(v), allowed));
+            return refuse(
+                QStringLiteral("%1 %2: allowed: %3").arg(k, numberText(m_members, k, v), allowed));
         out = static_cast<int>(*n);
         return true;
     }
 
 private:
     const QJsonObject &m_o;
+    const JsonMembers &m_members;
     const QString &m_file;
 };
 
@@ -194,16 +207,38 @@ ProfileReading refused(const QString &error)
     return ProfileReading{std::nullopt, error};
 }
 
+ProfileReading tooLarge(const QString &file)
+{
+    return refused(QStringLiteral("%1: more than %2 bytes; a profile is at most 64 KiB")
+                       .arg(file)
+                       .arg(kProfileMaxBytes));
+}
+
 } // namespace
 
 ProfileReading readProfile(const QString &path)
 {
-    if (QFileInfo(path).isDir())
-        return refused(QStringLiteral("%1: is a folder, not a profile file").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
-    // One byte more than allowed tells a file that is too large, also from a pipe.
+    // A regular file only, told before it is opened: opening a FIFO waits
+    // for a writer, and a device is no profile.
+    const QString kind = nonFileKind(path);
+    if (!kind.isEmpty())
+        return refused(QStringLiteral("%1: is %2, not a profile file").arg(path, kind));
+    // Without blocking, and asked again once open: the path may have been
+    // replaced in between.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return refused(QStringLiteral("%1: cannot be read: %2")
+                           .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return refused(QStringLiteral("%1: is %2, not a profile file").arg(path, fileKindName(st)));
+    if (st.st_size > kProfileMaxBytes)
+        return tooLarge(path);
+    // One byte more than allowed tells a file that grew since.
     const QByteArray bytes = file.read(kProfileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return refused(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
@@ -215,9 +250,7 @@ ProfileReading readProfile(const QString &path)
 ProfileReading parseProfile(const QByteArray &input, const QString &file)
 {
     if (input.size() > kProfileMaxBytes)
-        return refused(QStringLiteral("%1: more than %2 bytes; a profile is at most 64 KiB")
-                           .arg(file)
-                           .arg(kProfileMaxBytes));
+        return tooLarge(file);
     QByteArray bytes = input;
     // Some editors start UTF-8 files with a byte-order mark.
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -242,8 +275,18 @@ ProfileReading parseProfile(const QByteArray &input, const QString &file)
         return refused(QStringLiteral("%1: not a profile: the file holds a JSON array; a profile "
                                       "is an object {\"format\": \"%2\", ...}")
                            .arg(file, kFormat));
+    // The parser keeps the last of a key given twice: which one the person
+    // meant is theirs to say.
+    const JsonMembers members = scanJsonMembers(bytes);
+    if (!members.repeatedKey.isEmpty())
+        return refused(QStringLiteral("%1: line %2: key \"%3\" is given twice (first on line %4); "
+                                      "a key may be given once")
+                           .arg(file)
+                           .arg(members.repeatedLine)
+                           .arg(members.repeatedKey)
+                           .arg(members.firstLine));
     const QJsonObject o = doc.object();
-    Reader r(o, file);
+    Reader r(o, members, file);
 
     // Format and version first: a newer version may have keys this one does not know.
     std::optional<QString> format;
@@ -271,7 +314,7 @@ ProfileReading parseProfile(const QByteArray &input, const QString &file)
                            .arg(kProfileVersion));
     if (!v)
         return refused(QStringLiteral("%1: version %2: allowed: %3")
-                           .arg(file, numberText(version))
+                           .arg(file, numberText(members, key::version, version))
                            .arg(kProfileVersion));
 
     for (auto it = o.constBegin(); it != o.constEnd(); ++it) {

@@ -98,7 +98,7 @@ QString bandTitle(Band band)
 QString bandRange(Band band)
 {
     return QStringLiteral("%1 to %2 MHz")
-        .arg(frequencyText(band, 0), frequencyText(band, kHighestChannel));
+        .arg(exactFrequencyText(band, 0), exactFrequencyText(band, kHighestChannel));
 }
 
 QString bandStepText(Band band)
@@ -132,12 +132,24 @@ QString frequencyText(Band band, long long channel)
     return QString();
 }
 
+qint64 channelHz(Band band, long long channel)
+{
+    switch (band) {
+    case Band::Mhz433:
+        return 430'000'000LL + 2'500LL * channel;
+    case Band::Mhz868:
+        return 860'000'000LL + 5'000LL * channel;
+    case Band::None:
+        break;
+    }
+    return 0;
+}
+
 QString exactFrequencyText(Band band, int channel)
 {
     if (band == Band::None)
         return QString();
-    const long long tenThousandths =
-        band == Band::Mhz433 ? 4300000LL + 25LL * channel : 8600000LL + 50LL * channel;
+    const long long tenThousandths = channelHz(band, channel) / 100;
     QString text = QStringLiteral("%1.%2")
                        .arg(tenThousandths / 10000)
                        .arg(tenThousandths % 10000, 4, 10, QLatin1Char('0'));

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 namespace zomar {
 
@@ -22,7 +23,7 @@ QString bandItem(Band band);    // "433Mhz"; "" for no band
 QString bandName(Band band);
 // "433 MHz band".
 QString bandTitle(Band band);
-// The channel range of a band in words: "430.000 to 593.838 MHz".
+// The channel range of a band in words, exactly: "430.000 to 593.8375 MHz".
 QString bandRange(Band band);
 // The channel step in MHz as text: "0.0025" / "0.005".
 QString bandStepText(Band band);
@@ -31,6 +32,9 @@ QString bandStepText(Band band);
 // exactly halfway between thousandths is rounded up, so the text encodes back
 // to n.
 QString frequencyText(Band band, long long channel);
+// Frequency of channel n in hertz: 430 MHz + n x 2.5 kHz, 860 MHz + n x 5 kHz
+// (0 for no band).
+qint64 channelHz(Band band, long long channel);
 // Frequency of channel n exactly: three decimals, or four for the odd
 // channels of the 433 MHz band ("433.9975"), so it reads back as that very
 // channel.

@@ -4,8 +4,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
-
 namespace zomar {
 
 namespace {
@@ -61,29 +59,50 @@ Parsed<int> parseChannelValue(const QString &text)
 Parsed<int> parseFrequencyValue(Band band, const QString &text)
 {
     const QString t = withoutUnit(text, QStringLiteral("mhz"));
-    static const QRegularExpression number(QStringLiteral("^[0-9]{1,12}(\\.[0-9]{0,12})?$"));
     if (band == Band::None)
         return Parsed<int>::refused(QStringLiteral("no band to place it on"));
-    if (!number.match(t).hasMatch())
+    // Read as an exact decimal, not a double: a text names a channel only
+    // when it is base + n x step to the last digit ("433.9975000" is
+    // channel 1599, "433.998" is none).
+    static const QRegularExpression number(QStringLiteral("^([0-9]+)(?:\\.([0-9]*))?$"));
+    const QRegularExpressionMatch m = number.match(t);
+    if (!m.hasMatch())
         return Parsed<int>::refused(QStringLiteral("not a frequency in MHz; allowed: %1 in the %2")
                                         .arg(bandRange(band), bandTitle(band)));
-    const double position = channelPosition(band, leadingNumber(t));
-    if (position < -1e-6)
+    QString whole = m.captured(1);
+    while (whole.size() > 1 && whole.front() == QLatin1Char('0'))
+        whole.remove(0, 1);
+    QString fraction = m.captured(2);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    // Every channel lies on a ten-thousandth of a MHz: finer digits only
+    // place the text between two channels.
+    const bool finer = fraction.size() > 4;
+    // Far above the band: more whole digits than any channel has.
+    const bool huge = whole.size() > 6;
+    const long long tenThousandths =
+        huge ? 0
+             : whole.toLongLong() * 10000 +
+                   fraction.left(4).leftJustified(4, QLatin1Char('0')).toLongLong();
+    // In ten-thousandths of a MHz, where every channel of both bands lies.
+    const long long base = channelHz(band, 0) / 100;
+    const long long step = channelHz(band, 1) / 100 - base;
+    if (!huge && tenThousandths < base)
         return Parsed<int>::refused(QStringLiteral("below %1 MHz, the lowest frequency of the %2")
-                                        .arg(frequencyText(band, 0), bandTitle(band)));
-    if (position > kHighestChannel + 1e-6)
+                                        .arg(exactFrequencyText(band, 0), bandTitle(band)));
+    const long long offset = tenThousandths - base;
+    const long long highest = step * kHighestChannel;
+    if (huge || offset > highest || (offset == highest && finer))
         return Parsed<int>::refused(
             QStringLiteral("above %1 MHz, the highest frequency of the %2")
-                .arg(frequencyText(band, kHighestChannel), bandTitle(band)));
-    if (!isWholeChannel(position)) {
-        const long long below = static_cast<long long>(std::floor(position));
+                .arg(exactFrequencyText(band, kHighestChannel), bandTitle(band)));
+    const int below = static_cast<int>(offset / step);
+    if (finer || offset % step != 0)
         return Parsed<int>::refused(
             QStringLiteral("not a channel of the %1 (steps of %2 MHz); nearest: %3 or %4 MHz")
-                .arg(bandTitle(band),
-                     bandStepText(band),
-                     frequencyText(band, below), frequencyText(band, below + 1)));
-    }
-    return Parsed<int>::ok(static_cast<int>(std::nearbyint(position)));
+                .arg(bandTitle(band), bandStepText(band), exactFrequencyText(band, below),
+                     exactFrequencyText(band, below + 1)));
+    return Parsed<int>::ok(below);
 }
 
 Parsed<quint8> parseTxPowerValue(const QString &text)
@@ -124,7 +143,7 @@ QString blockFieldText(const ConfigBlock &block, BlockField field, Band band)
     case BlockField::Channel:
         if (band == Band::None)
             return QStringLiteral("channel %1").arg(block.channel);
-        return QStringLiteral("%1 MHz").arg(frequencyText(band, block.channel));
+        return QStringLiteral("%1 MHz").arg(exactFrequencyText(band, block.channel));
     case BlockField::TxPower:
         return txPowerText(block.txPowerCode).value_or(unknown(block.txPowerCode));
     case BlockField::RfSpeed:

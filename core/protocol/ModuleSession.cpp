@@ -21,8 +21,9 @@ QString skippedNote(int skipped)
 {
     if (skipped == 0)
         return {};
-    return skipped == 1 ? QStringLiteral(" (a byte 0xA5 in the answer was skipped)")
-                        : QStringLiteral(" (%1 bytes 0xA5 in the answer were skipped)").arg(skipped);
+    return skipped == 1
+               ? QStringLiteral(" (a byte 0xA5 in the answer was skipped)")
+               : QStringLiteral(" (%1 bytes 0xA5 in the answer were skipped)").arg(skipped);
 }
 
 } // namespace
@@ -125,6 +126,8 @@ void ModuleSession::beginRead(Step step)
     m_burstTaken = false;
     m_firstBurst.reset();
     m_firstBurstFilled = 0;
+    m_firstBurstBytes = 0;
+    m_firstBurstSkipped = 0;
     m_exitSent = false;
     m_lastByte.invalidate();
     try {
@@ -170,6 +173,8 @@ void ModuleSession::takeBurst()
     m_burstTaken = true;
     m_firstBurst = m_framer.block();
     m_firstBurstFilled = m_framer.blockBytesFilled();
+    m_firstBurstBytes = static_cast<int>(m_gathered.size());
+    m_firstBurstSkipped = m_framer.skipped;
 }
 
 void ModuleSession::onEntryWaitOver()
@@ -256,8 +261,7 @@ void ModuleSession::finishRead()
     const bool readBack = m_step == Step::ReadBack;
     const QString what = readBack ? QStringLiteral("the read-back") : QStringLiteral("the read");
     const QString notVerified =
-        readBack ? QStringLiteral("; the configuration was sent but is not verified")
-                 : QString();
+        readBack ? QStringLiteral("; the configuration was sent but is not verified") : QString();
     if (m_gathered.isEmpty()) {
         r.outcome = SessionResult::NoResponse;
         r.message = QStringLiteral("no response from the module on %1 (%2)%3. Check the cable, "
@@ -268,12 +272,23 @@ void ModuleSession::finishRead()
     }
     if (!m_firstBurst) {
         r.outcome = SessionResult::NoResponse;
+        // Bytes 0xA5 fill no slot: say so, or "1 of 12" after twelve bytes
+        // makes no sense.
+        const QString lost =
+            m_firstBurstSkipped == 0
+                ? QString()
+                : QStringLiteral(" (%1 bytes came, %2 of them 0xA5, which an answer cannot "
+                                 "carry: the byte after each takes its place)")
+                      .arg(m_firstBurstBytes)
+                      .arg(m_firstBurstSkipped == m_firstBurstBytes
+                               ? QStringLiteral("all")
+                               : QString::number(m_firstBurstSkipped));
         r.message = QStringLiteral("incomplete answer from the module on %1 (%2): %3 of %4 "
-                                   "bytes%5%6")
+                                   "block bytes%5%6")
                         .arg(where(), what)
                         .arg(m_firstBurstFilled)
                         .arg(kBlockSize)
-                        .arg(skippedNote(r.skippedA5), notVerified);
+                        .arg(lost, notVerified);
         finish(r);
         return;
     }
@@ -287,11 +302,11 @@ void ModuleSession::finishRead()
     r.differing = r.written->differingFields(*r.block);
     if (r.differing.isEmpty()) {
         r.outcome = SessionResult::Done;
-        r.message = QStringLiteral("%1 and verified on %2")
-                        .arg(r.op == SessionOp::FactoryReset
-                                 ? QStringLiteral("factory defaults written")
-                                 : QStringLiteral("written"),
-                             where());
+        r.message =
+            QStringLiteral("%1 and verified on %2")
+                .arg(r.op == SessionOp::FactoryReset ? QStringLiteral("factory defaults written")
+                                                     : QStringLiteral("written"),
+                     where());
     } else {
         r.outcome = SessionResult::Mismatch;
         r.message = QStringLiteral("the module on %1 holds something else than was written: %2 "

@@ -33,14 +33,14 @@ struct SessionResult {
     Outcome outcome = Done;
     QString message; // one line: what happened, and for failures what to do
 
-    std::optional<ConfigBlock> before;   // a write: the answer to its "+++"
-    std::optional<ConfigBlock> written;  // a write: the block that was sent
-    std::optional<ConfigBlock> block;    // a read: the block; a write: its read-back
-    QList<BlockField> differing;         // Mismatch: the fields that differ
-    QByteArray answerBytes;              // the bytes the (last) read gathered
-    int skippedA5 = 0;                   // bytes 0xA5 the answer dropped
-    bool packetSent = false;             // a packet reached the device
-    bool stateUnknown = false;           // the device went away around the packet
+    std::optional<ConfigBlock> before;  // a write: the answer to its "+++"
+    std::optional<ConfigBlock> written; // a write: the block that was sent
+    std::optional<ConfigBlock> block;   // a read: the block; a write: its read-back
+    QList<BlockField> differing;        // Mismatch: the fields that differ
+    QByteArray answerBytes;             // the bytes the (last) read gathered
+    int skippedA5 = 0;                  // bytes 0xA5 the answer dropped
+    bool packetSent = false;            // a packet reached the device
+    bool stateUnknown = false;          // the device went away around the packet
 
     bool ok() const { return outcome == Done; }
 };
@@ -111,6 +111,8 @@ private:
     bool m_burstTaken = false;
     std::optional<QByteArray> m_firstBurst;
     int m_firstBurstFilled = 0;
+    int m_firstBurstBytes = 0;   // bytes received in the first burst
+    int m_firstBurstSkipped = 0; // of them 0xA5
     QByteArray m_gathered;
     bool m_exitSent = false;
     bool m_closeWhenIdle = false;

@@ -85,6 +85,16 @@ QString AppSettings::portDevice(int number) const
     return m_store->value(kPortMapSection + QLatin1Char('/') + QString::number(number)).toString();
 }
 
+QString AppSettings::bandPlanRegion() const
+{
+    return m_store->value(kBandPlanSection + QLatin1Char('/') + kRegionKey).toString();
+}
+
+void AppSettings::setBandPlanRegion(const QString &region)
+{
+    m_store->setValue(kBandPlanSection + QLatin1Char('/') + kRegionKey, region);
+}
+
 QString AppSettings::fileName() const
 {
     return m_store->fileName();

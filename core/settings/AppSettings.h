@@ -1,7 +1,8 @@
 #pragma once
 // The one place that knows the saved settings: application "ZOMAR", section
-// "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N"
-// and the window's recent profiles ("RecentProfiles/Files").
+// "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N",
+// the window's recent profiles ("RecentProfiles/Files") and the region of its
+// band-plan advice ("BandPlan/Region").
 // Values are kept as text, unchanged (no trimming, no validation).
 
 #include "core/link/LineSettings.h"
@@ -32,6 +33,8 @@ public:
     static inline const QString kRecentSection = QStringLiteral("RecentProfiles");
     static inline const QString kRecentFilesKey = QStringLiteral("Files");
     static constexpr int kRecentProfilesKept = 8;
+    static inline const QString kBandPlanSection = QStringLiteral("BandPlan");
+    static inline const QString kRegionKey = QStringLiteral("Region");
     static inline const QString kPortDefault = QStringLiteral("1");
     static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
@@ -51,6 +54,10 @@ public:
 
     // Device saved for port number n ("" when none).
     QString portDevice(int number) const;
+
+    // The region whose band plan the window advises on ("" when never chosen).
+    QString bandPlanRegion() const;
+    void setBandPlanRegion(const QString &region);
 
     QString fileName() const;
     // Writes what was set to the file. Returns "" when it was saved, else

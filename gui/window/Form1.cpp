@@ -5,10 +5,12 @@
 #include "core/link/SerialLink.h"
 #include "core/settings/AppSettings.h"
 #include "core/timing/IntervalTimer.h"
+#include "gui/capture/CaptureLauncher.h"
 #include "gui/connection/LinkTestLauncher.h"
 #include "gui/connection/ModuleSearch.h"
 #include "gui/connection/PortConnection.h"
 #include "gui/connection/ReceivePath.h"
+#include "gui/modem/BandAdviceLine.h"
 #include "gui/modem/FactoryReset.h"
 #include "gui/modem/FieldEntry.h"
 #include "gui/modem/OperationQueue.h"
@@ -68,8 +70,11 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_profiles = std::make_unique<ProfileActions>(*m_ctx, *m_fields, m_settings, *m_files);
     m_search = std::make_unique<ModuleSearch>(*m_ctx, *m_connection, m_resolver, this);
     m_linkTest = std::make_unique<LinkTestLauncher>(*m_ctx, m_resolver, *m_files, this);
-    m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, *m_linkTest, messages);
+    m_capture = std::make_unique<CaptureLauncher>(*m_ctx, *m_files, this);
+    m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, *m_linkTest, *m_capture,
+                                       messages);
     m_drop = std::make_unique<ProfileDrop>(this, *m_profiles);
+    m_advice = std::make_unique<BandAdviceLine>(*m_ctx, m_settings);
     placeMenuBar();
     wire();
 
@@ -86,6 +91,8 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
 Form1::~Form1()
 {
     // Behaviours refer to the controls; they go first.
+    m_advice.reset();
+    m_capture.reset();
     m_drop.reset();
     m_menu.reset();
     m_linkTest.reset();
@@ -125,6 +132,7 @@ void Form1::placeMenuBar()
 void Form1::setFilePrompter(FilePrompter &files)
 {
     m_profiles->setFilePrompter(files);
+    m_capture->setFilePrompter(files);
     m_linkTest->setFilePrompter(files);
 }
 

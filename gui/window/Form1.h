@@ -32,6 +32,8 @@ class ProfileDrop;
 class ModuleSearch;
 class LinkTestLauncher;
 class MenuBar;
+class CaptureLauncher;
+class BandAdviceLine;
 
 class Form1 : public QWidget
 {
@@ -63,6 +65,8 @@ public:
     MenuBar &menuBar() { return *m_menu; }
     ProfileActions &profileActions() { return *m_profiles; }
     ModuleSearch &moduleSearch() { return *m_search; }
+    CaptureLauncher &capture() { return *m_capture; }
+    BandAdviceLine &bandAdvice() { return *m_advice; }
     LinkTestLauncher &linkTest() { return *m_linkTest; }
     // The file dialogs' seam (real dialogs unless replaced).
     void setFilePrompter(FilePrompter &files);
@@ -106,6 +110,8 @@ private:
     std::unique_ptr<LinkTestLauncher> m_linkTest;
     std::unique_ptr<MenuBar> m_menu;
     std::unique_ptr<ProfileDrop> m_drop;
+    std::unique_ptr<CaptureLauncher> m_capture;
+    std::unique_ptr<BandAdviceLine> m_advice;
     bool m_unloaded = false;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/window/MenuBar.h"
 
 #include "core/Version.h"
+#include "gui/capture/CaptureLauncher.h"
 #include "gui/connection/LinkTestLauncher.h"
 #include "gui/connection/ModuleSearch.h"
 #include "gui/profiles/ProfileActions.h"
@@ -33,7 +34,8 @@ public:
 } // namespace
 
 MenuBar::MenuBar(QWidget *window, ProfileActions &profiles, ModuleSearch &search,
-                 LinkTestLauncher &linkTest, MessagePrompter &messages, QObject *parent)
+                 LinkTestLauncher &linkTest, CaptureLauncher &capture, MessagePrompter &messages,
+                 QObject *parent)
     : QObject(parent), m_profiles(profiles), m_messages(messages), m_bar(new QMenuBar(window))
 {
     m_bar->setObjectName(QStringLiteral("MenuBar"));
@@ -57,6 +59,9 @@ MenuBar::MenuBar(QWidget *window, ProfileActions &profiles, ModuleSearch &search
         tools->addAction(QStringLiteral("&Find Module..."), &search, &ModuleSearch::findModule);
     m_linkTest = tools->addAction(QStringLiteral("&Link Test..."), &linkTest,
                                   &LinkTestLauncher::openLinkTest);
+    // The test pages' "Capture..." buttons open the same window; this reaches
+    // it from the keyboard too.
+    m_capture = tools->addAction(QStringLiteral("&Capture..."), &capture, &CaptureLauncher::open);
 
     // No shortcut: F1 belongs to the test tabs.
     QMenu *help = m_bar->addMenu(QStringLiteral("&Help"));

@@ -1,6 +1,6 @@
 #pragma once
 // The window's menu bar, above the tab strip: File (open and save profiles,
-// recent profiles, Quit), Tools (Find Module, Link Test) and Help (About). It takes no
+// recent profiles, Quit), Tools (Find Module, Link Test, Capture) and Help (About). It takes no
 // key the window already uses: F1 and Shift+F1 stay the test tabs' keys, and
 // the terminal's typing box keeps every Ctrl+letter (see TypingBox).
 
@@ -16,6 +16,7 @@ namespace zomar {
 class ProfileActions;
 class ModuleSearch;
 class LinkTestLauncher;
+class CaptureLauncher;
 class MessagePrompter;
 
 class MenuBar : public QObject
@@ -23,7 +24,8 @@ class MenuBar : public QObject
     Q_OBJECT
 public:
     MenuBar(QWidget *window, ProfileActions &profiles, ModuleSearch &search,
-            LinkTestLauncher &linkTest, MessagePrompter &messages, QObject *parent = nullptr);
+            LinkTestLauncher &linkTest, CaptureLauncher &capture, MessagePrompter &messages,
+            QObject *parent = nullptr);
 
     QMenuBar *widget() const { return m_bar; }
     QAction *openAction() const { return m_open; }
@@ -31,6 +33,7 @@ public:
     QAction *quitAction() const { return m_quit; }
     QAction *findAction() const { return m_find; }
     QAction *linkTestAction() const { return m_linkTest; }
+    QAction *captureAction() const { return m_capture; }
     QAction *aboutAction() const { return m_about; }
     QMenu *recentMenu() const { return m_recent; }
 
@@ -45,7 +48,7 @@ private:
     MessagePrompter &m_messages;
     QMenuBar *m_bar;
     QMenu *m_recent;
-    QAction *m_open, *m_save, *m_quit, *m_find, *m_linkTest, *m_about;
+    QAction *m_open, *m_save, *m_quit, *m_find, *m_linkTest, *m_capture, *m_about;
 };
 
 } // namespace zomar

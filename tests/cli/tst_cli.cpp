@@ -125,7 +125,7 @@ void TstCli::refusedValuesSendNothing_data()
                                 << "--freq 429: below 430.000 MHz, the lowest frequency of the 433 MHz band";
     QTest::newRow("freq above 868") << QStringList{"--band", "868", "--freq", "1200"}
                                     << "above 1187.675 MHz, the highest frequency of the 868 MHz band";
-    QTest::newRow("freq between") << QStringList{"--freq", "433.921"} << "nearest: 433.920 or 433.923";
+    QTest::newRow("freq between") << QStringList{"--freq", "433.921"} << "nearest: 433.920 or 433.9225 MHz";
     QTest::newRow("freq junk") << QStringList{"--freq", "433.9x"} << "not a frequency in MHz";
     QTest::newRow("freq negative") << QStringList{"--freq=-5"} << "not a frequency in MHz";
     QTest::newRow("channel big") << QStringList{"--channel", "65536"} << "0 to 65535";

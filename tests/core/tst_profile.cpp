@@ -139,6 +139,23 @@ void TestProfile::refusals_data()
     QTest::newRow("version as string")
         << QByteArray(R"({"format": "zomar-profile", "version": "1"})")
         << QStringList{"version is a string; it takes a whole number: 1"};
+    QTest::newRow("key given twice")
+        << QByteArray("{\"format\": \"zomar-profile\", \"version\": 1,\n"
+                      "  \"local\": \"01020304\",\n  \"local\": \"AABBCCDD\"}")
+        << QStringList{R"(line 3: key "local" is given twice (first on line 2))"};
+    QTest::newRow("version given twice")
+        << QByteArray(R"({"format": "zomar-profile", "version": 2, "version": 1})")
+        << QStringList{R"(line 1: key "version" is given twice)"};
+    QTest::newRow("key given twice, once escaped")
+        << profileWith(R"("tx_power": "0 dBm", "tx_\u0070ower": "-9 dBm")")
+        << QStringList{R"(key "tx_power" is given twice)"};
+    QTest::newRow("key given twice in an inner object")
+        << profileWith(R"("name": {"a": 1, "a": 2})") << QStringList{R"(key "a" is given twice)"};
+    QTest::newRow("number as written")
+        << profileWith(R"("channel": 1e23)") << QStringList{"channel 1e23: allowed"};
+    QTest::newRow("version as written")
+        << QByteArray(R"({"format": "zomar-profile", "version": 1.50})")
+        << QStringList{"version 1.50: allowed: 1"};
     QTest::newRow("over 64 KiB")
         << profileWith("\"comment\": \"" + QByteArray(kProfileMaxBytes, 'x') + "\"")
         << QStringList{"more than 65536 bytes; a profile is at most 64 KiB"};
@@ -341,6 +358,9 @@ void TestProfile::readFromDisk()
     file.write(profileWith("\"comment\": \"" + QByteArray(200000, 'x') + "\""));
     file.close();
     QVERIFY(readProfile(big).error.contains("at most 64 KiB"));
+    // A device that never ends is no profile, whatever it would give.
+    QCOMPARE(readProfile("/dev/zero").error,
+             QStringLiteral("/dev/zero: is a character device, not a profile file"));
 }
 
 void TestProfile::saveIntoUnwritableFolder_data()

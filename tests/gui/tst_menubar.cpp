@@ -5,11 +5,14 @@
 #include "core/Version.h"
 #include "gui/widgets/DropDownBox.h"
 #include "gui/widgets/TypingBox.h"
+#include "gui/capture/CaptureLauncher.h"
+#include "gui/capture/CaptureWindow.h"
 #include "gui/window/MenuBar.h"
 #include "tests/support/AnsweringFiles.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
@@ -33,6 +36,7 @@ private slots:
     void quitSavesPortAndSpeed();
     void menusLeaveTheWindowsKeys();
     void aboutNamesVersionQtAndLicence();
+    void captureFromTheKeyboard();
 };
 
 void TestMenuBar::quitSavesPortAndSpeed()
@@ -117,6 +121,28 @@ void TestMenuBar::aboutNamesVersionQtAndLicence()
     QVERIFY2(text.contains(QStringLiteral("Version ") + kVersionText), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("Qt ") + qVersion()), qPrintable(text));
     QVERIFY2(text.contains("Licence: MIT"), qPrintable(text));
+}
+
+// The test pages' capture buttons are for the mouse; Tools > Capture... opens
+// the same window from the keyboard, and nothing is captured before.
+void TestMenuBar::captureFromTheKeyboard()
+{
+    Rig r;
+    Form1 &form = r.h.form();
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(!form.capture().window());
+    QWindow *window = form.windowHandle();
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_T, QStringLiteral("t"), Qt::AltModifier);
+    QMenu *tools = form.menuBar().captureAction()->associatedObjects().isEmpty()
+                       ? nullptr
+                       : qobject_cast<QMenu *>(form.menuBar().captureAction()->associatedObjects().first());
+    QVERIFY(tools);
+    QTRY_VERIFY(tools->isVisible());
+    QTest::keyClick(tools, Qt::Key_C);
+    QTRY_VERIFY(form.capture().window());
+    QTRY_VERIFY(form.capture().window()->isVisible());
 }
 
 QTEST_MAIN(TestMenuBar)

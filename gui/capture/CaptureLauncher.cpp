@@ -1,0 +1,85 @@
+#include "gui/capture/CaptureLauncher.h"
+
+#include "core/capture/CaptureRecorder.h"
+#include "core/link/SerialLink.h"
+#include "gui/capture/CaptureWindow.h"
+#include "gui/widgets/DropDownBox.h"
+#include "gui/window/FormContext.h"
+
+#include <QToolButton>
+
+namespace zomar {
+
+namespace {
+
+// Above the first traffic box of a page, right-aligned: the row the page's
+// "RX"/"TX" label starts on, where nothing else is.
+constexpr int kButtonHeight = 16;
+
+} // namespace
+
+CaptureLauncher::CaptureLauncher(FormContext &ctx, FilePrompter &files, QWidget *window,
+                                 QObject *parent)
+    : QObject(parent), m_ctx(ctx), m_files(&files), m_parent(window),
+      m_terminalButton(addButton(ctx.ui.TermPic, "CaptureTerminal")),
+      m_repeaterButton(addButton(ctx.ui.RepeaterPic, "CaptureRepeater"))
+{}
+
+CaptureLauncher::~CaptureLauncher()
+{
+    end();
+}
+
+QToolButton *CaptureLauncher::addButton(QWidget *page, const char *name)
+{
+    auto *b = new QToolButton(page);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(QStringLiteral("Capture..."));
+    b->setToolTip(QStringLiteral("Every byte both ways, a line per burst with time and hex"));
+    b->setAutoRaise(true);
+    // Out of the page's keyboard order: the designed controls keep theirs.
+    b->setFocusPolicy(Qt::NoFocus);
+    QFont font = b->font();
+    font.setPixelSize(11);
+    b->setFont(font);
+    b->adjustSize();
+    b->setGeometry(page->width() - b->width(), 0, b->width(), kButtonHeight);
+    connect(b, &QToolButton::clicked, this, &CaptureLauncher::open);
+    return b;
+}
+
+void CaptureLauncher::setFilePrompter(FilePrompter &files)
+{
+    m_files = &files;
+    if (m_window)
+        m_window->setFilePrompter(files);
+}
+
+void CaptureLauncher::open()
+{
+    if (!m_window) {
+        // The recorder lives as long as its window: closing ends the capture.
+        auto *capture = new CaptureRecorder;
+        DropDownBox *band = m_ctx.ui.Combo6;
+        capture->setBandSource([band] { return bandFromText(band->text()); });
+        const SerialLink::Tap before = capture->attachTo(m_ctx.comm);
+        m_window = new CaptureWindow(*capture, m_ctx.comm, *m_files, m_ctx.messages, m_parent);
+        capture->setParent(m_window);
+        m_window->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_window, &CaptureWindow::closed, this, [this, before] {
+            m_ctx.comm.setTap(before);
+            m_window = nullptr;
+        });
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void CaptureLauncher::end()
+{
+    if (m_window)
+        m_window->close();
+}
+
+} // namespace zomar

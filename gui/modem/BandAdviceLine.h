@@ -1,0 +1,43 @@
+#pragma once
+// A line under the frequency row of the modem page: where the channel in the
+// frequency box lies in the licence-free spectrum (the sub-band and its
+// limits), or that it needs a licence. Advice only: Set and its checks do not
+// look at it. It follows the frequency and band boxes, whether a decode or
+// the operator changed them. Its context menu picks the region (or none),
+// kept in the settings.
+
+#include <QObject>
+
+class QLabel;
+
+namespace zomar {
+
+struct FormContext;
+class AppSettings;
+
+class BandAdviceLine : public QObject
+{
+    Q_OBJECT
+public:
+    BandAdviceLine(FormContext &ctx, AppSettings &settings, QObject *parent = nullptr);
+
+    QLabel *label() const { return m_label; }
+    QString region() const { return m_region; }
+    void setRegion(const QString &region);
+    // The advice as shown (before any eliding), and in full: the line and
+    // each sub-band with its source.
+    QString line() const { return m_line; }
+    QString details() const { return m_details; }
+
+private:
+    void update();
+
+    FormContext &m_ctx;
+    AppSettings &m_settings;
+    QLabel *m_label;
+    QString m_region;
+    QString m_line;
+    QString m_details;
+};
+
+} // namespace zomar
