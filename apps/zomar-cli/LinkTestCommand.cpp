@@ -144,7 +144,8 @@ struct Run {
         if (test)
             test->stop(); // the figures so far
         else
-            cli.fail(exit_codes::Done, QStringLiteral("stopped before the test began"));
+            cli.fail(exit_codes::NoAnswer,
+                     QStringLiteral("stopped before the test began; no packet was sent"));
     }
 
     void done(const LinkSummary &s, const QString &error)
