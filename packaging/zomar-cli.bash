@@ -39,8 +39,11 @@ _zomar_cli_options()
 _zomar_cli_value()
 {
     case $1 in
-        --profile | --log | --save | --trace | --port-map | --csv | --capture)
+        --profile | --log | --save | --trace | --port-map | --store | --csv | --watch | --capture)
             _filedir
+            ;;
+        --state)
+            COMPREPLY=($(compgen -W "reserved pass fail unknown" -- "$cur"))
             ;;
         --device | --from | --to)
             # Serial devices, not the virtual consoles (/dev/tty0..63).
@@ -107,12 +110,14 @@ _zomar_cli()
     else
         # The command's arguments, in the order of its "Arguments:"
         # paragraph: one named like a file takes a file name, any other is
-        # a word of its own ("profile check FILE").
-        local args=() n=0
+        # a word of its own ("profile check FILE"); words the usage line
+        # joins with "|" are the choices ("records list|unknown|...").
+        local args=() choices=() n=0
         mapfile -t args < <(awk '
             /^Arguments:[[:space:]]*$/ { on = 1; next }
             on && /^[[:space:]]*$/     { exit }
             on && /^  [^ ]/            { print $1 }' <<<"$help")
+        mapfile -t choices < <(sed -n '/^Usage:/s/.*\[options\]//p' <<<"$help" | tr ' ' '\n' | grep -F '|')
         for ((i++; i < cword; i++)); do
             case ${words[i]} in
                 *=*) ;;
@@ -120,7 +125,9 @@ _zomar_cli()
                 *) ((n++)) ;;
             esac
         done
-        if ((n < ${#args[@]})) && [[ ${args[n]} != *[Ff][Ii][Ll][Ee]* ]]; then
+        if ((n < ${#choices[@]})); then
+            COMPREPLY=($(compgen -W "${choices[n]//|/ }" -- "$cur"))
+        elif ((n < ${#args[@]})) && [[ ${args[n]} != *[Ff][Ii][Ll][Ee]* ]]; then
             COMPREPLY=($(compgen -W "${args[n]}" -- "$cur"))
         elif ((${#args[@]})); then
             _filedir

@@ -165,9 +165,13 @@ check "completion: the commands" same "$(completion zomar-cli '')" \
   "$(printf '%s\n' "${commands[@]}" | sort)"
 check "completion: the options of read" same "$(completion zomar-cli read --)" \
   "$(help_of zomar-cli read | options_in)"
-# A command's fixed argument words ("profile check FILE").
+# A command's fixed argument words ("profile check FILE"), or the choices its
+# usage line joins with "|" ("records list|unknown|...").
 for c in "${commands[@]}"; do
-  first=$(help_of zomar-cli "$c" | sed -n '/^Arguments:/,/^$/s/^  \([^ ][^ ]*\).*/\1/p' | head -1)
+  first=$(help_of zomar-cli "$c" | sed -n '/^Usage:/s/.*\[options\] *//p' | tr ' ' '\n' |
+    { grep -F '|' || true; } | head -1 | tr '|' '\n' | sort)
+  [ -n "$first" ] ||
+    first=$(help_of zomar-cli "$c" | sed -n '/^Arguments:/,/^$/s/^  \([^ ][^ ]*\).*/\1/p' | head -1)
   case $first in
     '' | *[Ff][Ii][Ll][Ee]*) ;;
     *) check "completion: $c's argument $first" same "$(completion zomar-cli "$c" '')" "$first" ;;

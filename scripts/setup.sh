@@ -10,6 +10,7 @@ target="${2:-}"
 # Qt Charts' CMake files need Qt OpenGL's, which its package does not pull in.
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           qt6-charts-dev libqt6opengl6-dev
+          libqt6sql6-sqlite  # the production record's database driver (loaded at run time)
           libgl-dev fonts-liberation fontconfig
           help2man librsvg2-bin)  # manual pages and PNG icons, made when building
 # scripts/package.sh builds and checks the Debian package with these.

@@ -42,8 +42,8 @@ QString Cli::exitCodesHelp()
                           "  1  bad command line (or a --save or --trace file cannot be written)\n"
                           "  2  no answer from the module (linktest: no packet came through)\n"
                           "  3  the read-back differs from what was written (verify: the module\n"
-                          "     differs from the profile; linktest: the modules' channel or RF\n"
-                          "     speed differ)\n"
+                          "     differs from the profile; records check: a finding; linktest:\n"
+                          "     the modules' channel or RF speed differ)\n"
                           "  4  an invalid value: nothing was sent\n"
                           "  5  the port could not be opened, or was lost\n");
 }
@@ -78,7 +78,7 @@ bool Cli::parse(int options, const QString &usageTail)
                                   QStringLiteral("speed"), QString::number(kDefaultLineSpeed));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Run against N built-in virtual modules, 1 to 64 (default 1), instead of "
+        QStringLiteral("Run against N built-in virtual modules, 1 to 128 (default 1), instead of "
                        "hardware; the first holds the factory configuration, each other one its "
                        "own."),
         QStringLiteral("N"));
@@ -274,9 +274,9 @@ bool Cli::resolveDevices(bool required)
     if (parser.isSet(QStringLiteral("simulate"))) {
         bool ok = false;
         const int count = parser.value(QStringLiteral("simulate")).toInt(&ok);
-        if (!ok || count < 1 || count > 64) {
+        if (!ok || count < 1 || count > 128) {
             fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--simulate %1: the number of virtual modules, 1 to 64")
+                 QStringLiteral("--simulate %1: the number of virtual modules, 1 to 128")
                      .arg(parser.value(QStringLiteral("simulate"))));
             return false;
         }

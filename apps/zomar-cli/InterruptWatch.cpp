@@ -36,12 +36,15 @@ InterruptWatch::InterruptWatch(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal: the modules in flight still finish and are recorded.
+    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 InterruptWatch::~InterruptWatch()
 {
     ::signal(SIGINT, SIG_DFL);
     ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGHUP, SIG_DFL);
 }
 
 } // namespace zomar

@@ -1,5 +1,5 @@
 #pragma once
-// Turns SIGINT and SIGTERM into a signal on the event loop (a self-pipe), so
+// Turns SIGINT, SIGTERM and SIGHUP into a signal on the event loop (a self-pipe), so
 // that work under way can end in order instead of being cut off.
 
 #include <QObject>

@@ -5,6 +5,7 @@
 #include "core/capture/HexInput.h"
 #include "core/link/SerialLink.h"
 
+#include <QFile>
 #include <QJsonObject>
 #include <QTimer>
 

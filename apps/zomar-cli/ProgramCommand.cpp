@@ -1,20 +1,17 @@
 #include "apps/zomar-cli/ProgramCommand.h"
 
 #include "apps/zomar-cli/BlockReport.h"
-#include "apps/zomar-cli/FieldOptions.h"
 #include "apps/zomar-cli/InterruptWatch.h"
-#include "core/fleet/AddressAllocator.h"
-#include "core/fleet/LineProgrammer.h"
+#include "core/Version.h"
 #include "core/fleet/PortWatcher.h"
-#include "core/link/PortCatalog.h"
+#include "core/fleet/ProductionRun.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/FieldValues.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <unistd.h>
 
@@ -22,33 +19,95 @@ namespace zomar {
 
 namespace {
 
-struct Station {
-    Cli &cli;
-    Band band = Band::None; // the band a written channel is advised on
-    bool wait = false;
-    bool colour = false;
-    bool stopping = false;
-    int passed = 0;
-    int failed = 0;
-    // The run's exit code is that of its worst failure: a lost port or an
-    // unrecorded row, then a wrong block, then silence, then a refused value.
-    ModuleOutcome::Failure worst = ModuleOutcome::None;
-    LineProgrammer *programmer = nullptr;
-    PortWatcher *watcher = nullptr;
-    int expected = 0; // without --wait: the named modules
+QString modules(int count)
+{
+    return count == 1 ? QStringLiteral("1 module") : QStringLiteral("%1 modules").arg(count);
+}
 
+// One run of the command: the production run, the station's watcher, the
+// counts, and the end of the run with the exit code of its worst failure.
+class ProgramSession : public QObject
+{
+public:
+    ProgramSession(Cli &cli, bool wait) : QObject(&cli), m_cli(cli), m_wait(wait)
+    {
+        m_colour = ::isatty(STDOUT_FILENO) == 1;
+    }
+
+    QTemporaryDir simulatedStore; // --simulate without --store: nothing is kept
+    Band band = Band::None;       // the band a written channel is advised on
+    ProductionRun run;            // closed before the folder of its store goes
+    int expected = 0;             // without --wait: the named modules
+
+    void connectRun()
+    {
+        connect(&run, &ProductionRun::moduleFinished, this,
+                [this](const ModuleOutcome &o) { report(o); });
+        connect(&run, &ProductionRun::recordFailed, this, [this](const QString &error) {
+            m_cli.err(QStringLiteral("zomar-cli program: the store cannot be written (%1): no "
+                                     "new module starts; %2 in flight finish.")
+                          .arg(error, modules(run.programmer()->inFlight())));
+            stop();
+        });
+        auto *interrupts = new InterruptWatch(this);
+        connect(interrupts, &InterruptWatch::interrupted, this, [this](int) {
+            if (!m_stopping && run.programmer()->inFlight() > 0)
+                m_cli.err(QStringLiteral("Stopping: %1 in flight finish first.")
+                              .arg(modules(run.programmer()->inFlight())));
+            stop();
+        });
+    }
+
+    void watch(const QString &folder)
+    {
+        m_watcher = new PortWatcher(folder, this);
+        connect(m_watcher, &PortWatcher::appeared, this, [this](ModuleJob job) {
+            if (m_stopping)
+                return;
+            if (job.usbSerial.isEmpty())
+                job.usbSerial = ProductionRun::jobFor(job.device, PortCatalog::scan()).usbSerial;
+            run.program(job);
+        });
+        m_watcher->start();
+    }
+
+    void endIfDone()
+    {
+        const bool allDone = m_wait ? m_stopping : m_passed + m_failed >= expected;
+        if (!allDone || run.programmer()->inFlight() > 0)
+            return;
+        const QString closing = run.close();
+        if (!closing.isEmpty())
+            m_cli.err(QStringLiteral("zomar-cli program: the end of the run is not in the store: "
+                                     "%1")
+                          .arg(closing));
+        if (!m_cli.json())
+            m_cli.out(QStringLiteral("%1: %2 PASS, %3 FAIL")
+                          .arg(modules(m_passed + m_failed))
+                          .arg(m_passed)
+                          .arg(m_failed));
+        m_cli.finish(exitCodeOf(m_worst));
+    }
+
+private:
     void report(const ModuleOutcome &o)
     {
-        o.pass ? ++passed : ++failed;
-        worst = std::max(worst, o.failure);
-        const QString message =
-            o.logError.isEmpty() ? o.message : QStringLiteral("%1; %2").arg(o.message, o.logError);
-        if (cli.json()) {
-            cli.printJson(
+        o.pass ? ++m_passed : ++m_failed;
+        // The run's exit code is that of its worst failure: a lost port or an
+        // unrecorded row, then a wrong block, then silence, then a refused value.
+        m_worst = std::max(m_worst, o.failure);
+        QString message = o.message;
+        if (!o.recordError.isEmpty())
+            message += QStringLiteral("; not recorded in the store: %1").arg(o.recordError);
+        if (!o.logError.isEmpty())
+            message += QStringLiteral("; not in the log: %1").arg(o.logError);
+        if (m_cli.json()) {
+            m_cli.printJson(
                 {{QStringLiteral("device"), o.job.device},
                  {QStringLiteral("by_id"), o.job.byId},
                  {QStringLiteral("by_path"), o.job.byPath},
                  {QStringLiteral("usb_serial"), o.job.usbSerial},
+                 {QStringLiteral("unit_id"), o.unitId},
                  {QStringLiteral("local"), o.local ? addressHex(*o.local) : QString()},
                  {QStringLiteral("result"),
                   o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL")},
@@ -59,7 +118,7 @@ struct Station {
                  {QStringLiteral("read_back"),
                   o.readBack ? blockHex(o.readBack->toBytes()) : QString()},
                  {QStringLiteral("band_advice"),
-                  BlockReport::bandAdvice(o.written ? cli.bandAdviceFor(band, o.written->channel)
+                  BlockReport::bandAdvice(o.written ? m_cli.bandAdviceFor(band, o.written->channel)
                                                     : BandAdvice{})},
                  {QStringLiteral("message"), message}});
         } else {
@@ -72,14 +131,14 @@ struct Station {
             const QString slot = o.job.byPath.isEmpty() || o.job.byPath == o.job.device
                                      ? QString()
                                      : QStringLiteral("  slot %1").arg(o.job.byPath);
-            if (wait)
+            if (m_wait)
                 banner(o.pass, o.job.byPath.isEmpty() ? o.job.device : o.job.byPath);
-            cli.out(QStringLiteral("%1  %2%3%4%5  %6")
-                        .arg(o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"), o.job.device,
-                             slot, serial, local, message));
+            m_cli.out(QStringLiteral("%1  %2%3%4%5  %6")
+                          .arg(o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
+                               o.job.device, slot, serial, local, message));
         }
-        if (wait && !stopping)
-            cli.out(QStringLiteral("Unplug it; waiting for the next module (Ctrl+C ends)..."));
+        if (m_wait && !m_stopping)
+            m_cli.out(QStringLiteral("Unplug it; waiting for the next module (Ctrl+C ends)..."));
         endIfDone();
     }
 
@@ -87,49 +146,46 @@ struct Station {
     {
         const QString word = pass ? QStringLiteral("PASS") : QStringLiteral("FAIL");
         const QString line = QStringLiteral("#################  %1  #################").arg(word);
-        const QString on = !colour ? QString()
-                           : pass  ? QStringLiteral("\033[1;30;42m")
-                                   : QStringLiteral("\033[1;37;41m");
-        const QString off = colour ? QStringLiteral("\033[0m") : QString();
-        cli.out(QString());
-        cli.out(on + line + off);
-        cli.out(QStringLiteral("  %1").arg(where));
+        const QString on = !m_colour ? QString()
+                           : pass    ? QStringLiteral("\033[1;30;42m")
+                                     : QStringLiteral("\033[1;37;41m");
+        const QString off = m_colour ? QStringLiteral("\033[0m") : QString();
+        m_cli.out(QString());
+        m_cli.out(on + line + off);
+        m_cli.out(QStringLiteral("  %1").arg(where));
     }
 
-    void endIfDone()
+    void stop()
     {
-        const bool allDone = wait ? stopping : passed + failed >= expected;
-        if (!allDone || programmer->inFlight() > 0)
-            return;
-        if (!cli.json())
-            cli.out(QStringLiteral("%1 module(s): %2 PASS, %3 FAIL")
-                        .arg(passed + failed)
-                        .arg(passed)
-                        .arg(failed));
-        cli.finish(exitCodeOf(worst));
-    }
-
-    void interrupt()
-    {
-        if (!stopping && programmer->inFlight() > 0)
-            cli.err(QStringLiteral("Stopping: %1 module(s) in flight finish first.")
-                        .arg(programmer->inFlight()));
-        stopping = true;
+        m_stopping = true;
         expected = 0;
-        if (watcher)
-            watcher->stop();
+        if (m_watcher)
+            m_watcher->stop();
         endIfDone();
     }
+
+    Cli &m_cli;
+    bool m_wait;
+    bool m_colour = false;
+    bool m_stopping = false;
+    int m_passed = 0;
+    int m_failed = 0;
+    ModuleOutcome::Failure m_worst = ModuleOutcome::None;
+    PortWatcher *m_watcher = nullptr;
 };
 
-ModuleJob jobFor(const QString &device)
+int exitCodeOf(SetupRefusal::Kind kind)
 {
-    const QString canonical = SerialLink::canonicalDevice(device);
-    ModuleJob job{device, PortCatalog::byIdName(canonical), PortCatalog::byPathName(canonical), {}};
-    for (const SystemPort &port : PortCatalog::scan())
-        if (port.device == canonical)
-            job.usbSerial = port.serialNumber;
-    return job;
+    switch (kind) {
+    case SetupRefusal::Profile:
+    case SetupRefusal::Value:
+        return exit_codes::InvalidValue;
+    case SetupRefusal::None:
+    case SetupRefusal::FixedLocal:
+    case SetupRefusal::Record:
+        break;
+    }
+    return exit_codes::BadCommandLine;
 }
 
 } // namespace
@@ -145,9 +201,21 @@ std::optional<int> runProgram(Cli &cli)
          QStringLiteral("hex8")},
         {QStringLiteral("step"), QStringLiteral("Step between addresses (default 1)."),
          QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("local"),
+         QStringLiteral("Give every module this local address (over the profile's); with more "
+                        "than one module only with --same-local."),
+         QStringLiteral("hex8")},
+        {QStringLiteral("same-local"),
+         QStringLiteral("One local address (the profile's or --local) for several modules is "
+                        "meant.")},
+        {QStringLiteral("store"),
+         QStringLiteral("The production record, shared by the runs of this user (default: "
+                        "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...; with --simulate "
+                        "a temporary one)."),
+         QStringLiteral("file.db")},
         {QStringLiteral("log"),
-         QStringLiteral("Append a CSV row per module to FILE; a new run resumes the addresses "
-                        "after the highest it holds for the profile."),
+         QStringLiteral("Also append a CSV row per module to FILE, after its record is "
+                        "committed; a log of an earlier version is imported once."),
          QStringLiteral("file.csv")},
         {QStringLiteral("wait"),
          QStringLiteral("Station mode: program each module whose port appears, until Ctrl+C.")},
@@ -163,9 +231,35 @@ std::optional<int> runProgram(Cli &cli)
         cli.fail(exit_codes::BadCommandLine, QStringLiteral("name the --profile to program"));
         return cli.exitCode();
     }
-    const std::optional<Profile> profile = FieldOptions::readProfileOption(cli);
-    if (!profile)
+    const auto refuse = [&cli](int code, const QString &message) {
+        cli.fail(code, message + QStringLiteral("; nothing was sent"));
         return cli.exitCode();
+    };
+    LineSetup setup;
+    setup.profilePath = p.value(QStringLiteral("profile"));
+    setup.sameLocal = p.isSet(QStringLiteral("same-local"));
+    setup.baud = cli.baud();
+    setup.program = QStringLiteral("zomar-cli %1").arg(QString::fromLatin1(kVersionText));
+    for (const QString &option : {QStringLiteral("local-from"), QStringLiteral("local")}) {
+        if (!p.isSet(option))
+            continue;
+        const Parsed<quint32> address = parseAddressValue(p.value(option));
+        if (!address)
+            return refuse(exit_codes::InvalidValue,
+                          QStringLiteral("--%1 %2: %3").arg(option, p.value(option),
+                                                            address.problem));
+        (option == QLatin1String("local") ? setup.fixedLocal : setup.localFrom) = address.value;
+    }
+    bool ok = false;
+    setup.step = p.value(QStringLiteral("step")).toUInt(&ok);
+    if (!ok || setup.step < 1)
+        return refuse(exit_codes::InvalidValue,
+                      QStringLiteral("--step %1: a whole number of 1 or more")
+                          .arg(p.value(QStringLiteral("step"))));
+    if (setup.fixedLocal && setup.localFrom)
+        return refuse(exit_codes::BadCommandLine,
+                      QStringLiteral("give --local or --local-from, not both"));
+
     const bool wait = p.isSet(QStringLiteral("wait"));
     if (!cli.resolveDevices(!wait))
         return cli.exitCode();
@@ -181,80 +275,63 @@ std::optional<int> runProgram(Cli &cli)
         }
         unique.insert(key);
     }
+    setup.modules = static_cast<int>(cli.devices().size());
+    setup.openEnded = wait;
+    setup.log = p.value(QStringLiteral("log"));
 
-    static std::unique_ptr<AddressAllocator> allocator;
-    if (p.isSet(QStringLiteral("local-from"))) {
-        const Parsed<quint32> from = parseAddressValue(p.value(QStringLiteral("local-from")));
-        bool ok = false;
-        const uint step = p.value(QStringLiteral("step")).toUInt(&ok);
-        if (!from || !ok || step < 1) {
-            cli.fail(exit_codes::InvalidValue,
-                     !from ? QStringLiteral("--local-from %1: %2; nothing was sent")
-                                 .arg(p.value(QStringLiteral("local-from")), from.problem)
-                           : QStringLiteral("--step %1: a whole number of 1 or more; nothing "
-                                            "was sent")
-                                 .arg(p.value(QStringLiteral("step"))));
-            return cli.exitCode();
-        }
-        allocator = std::make_unique<AddressAllocator>(*from.value, step);
+    auto *session = new ProgramSession(cli, wait);
+    session->expected = setup.modules;
+    if (p.isSet(QStringLiteral("store"))) {
+        setup.store = p.value(QStringLiteral("store"));
+    } else if (!cli.simulated().empty()) {
+        // Trying the flow on virtual modules takes no address of the real line.
+        setup.store = session->simulatedStore.filePath(QStringLiteral("production.db"));
+    } else {
+        setup.store = ProductionStore::defaultLocation();
+    }
+    const SetupRefusal refused = session->run.open(setup);
+    if (refused) {
+        QString message = refused.message;
+        if (refused.kind == SetupRefusal::FixedLocal)
+            message += QStringLiteral(": give --local-from for an address each, or --same-local "
+                                      "if one address for all is meant");
+        return refuse(exitCodeOf(refused.kind), message);
     }
 
-    // The log names the profile by its full path, so runs from other folders match.
-    const QString profilePath = QFileInfo(p.value(QStringLiteral("profile"))).absoluteFilePath();
-    QFile profileFile(profilePath);
-    profileFile.open(QIODevice::ReadOnly);
-    const QString sha = QString::fromLatin1(
-        QCryptographicHash::hash(profileFile.readAll(), QCryptographicHash::Sha256).toHex());
-    static ProgramLog log;
-    const bool logging = p.isSet(QStringLiteral("log"));
-    if (logging) {
-        const QString path = p.value(QStringLiteral("log"));
-        QString error;
-        const std::optional<quint32> highest =
-            ProgramLog::highestLocal(path, sha, profilePath, &error);
-        if (error.isEmpty())
-            error = log.open(path);
-        if (!error.isEmpty()) {
-            cli.fail(exit_codes::BadCommandLine, error + QStringLiteral("; nothing was sent"));
-            return cli.exitCode();
-        }
-        if (highest && allocator) {
-            allocator->resumeAfter(*highest);
-            if (!cli.json())
-                cli.err(QStringLiteral("Resuming after local address %1 from %2")
-                            .arg(addressHex(*highest), path));
-        }
-    }
-    if (allocator && !allocator->canHandOut(static_cast<int>(cli.devices().size()))) {
-        cli.fail(exit_codes::InvalidValue,
-                 QStringLiteral("%1 modules from local address %2 would pass FFFFFFFF; nothing "
-                                "was sent")
-                     .arg(cli.devices().size())
-                     .arg(addressHex(allocator->next())));
-        return cli.exitCode();
+    ProductionRun &run = session->run;
+    if (!p.isSet(QStringLiteral("store")) && !cli.simulated().empty())
+        cli.err(QStringLiteral("Virtual modules: the record is kept in a temporary store (give "
+                               "--store to keep it)."));
+    if (run.importedRows() > 0)
+        cli.err(QStringLiteral("Imported %1 row(s) of the earlier log %2 into the store %3; the "
+                               "log now has the columns state and unit_id.")
+                    .arg(run.importedRows())
+                    .arg(setup.log, setup.store));
+    if (run.interruptedUnits() > 0)
+        cli.err(QStringLiteral("%1 of an interrupted run %2 an unknown state: check them with "
+                               "`zomar-cli verify` (`zomar-cli records unknown` lists them).")
+                    .arg(modules(run.interruptedUnits()),
+                         run.interruptedUnits() == 1 ? QStringLiteral("has")
+                                                     : QStringLiteral("have")));
+    // What is really next: a range may have moved on, or hold addresses given back.
+    if (const std::optional<PoolState> &pool = run.pool(); pool && pool->held > 0) {
+        if (const std::optional<quint32> next = pool->nextAddress())
+            cli.err(QStringLiteral("Next local address %1 (%2 of this range taken before, in "
+                                   "the store %3)")
+                        .arg(addressHex(*next))
+                        .arg(pool->held)
+                        .arg(setup.store));
     }
 
-    auto *programmer = new LineProgrammer(*profile, cli.baud(), &cli);
-    programmer->setAllocator(allocator.get());
-    if (logging)
-        programmer->setLog(&log, profilePath, sha);
-    programmer->setLinkHook([&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
-    auto station = std::make_shared<Station>(Station{cli});
-    station->band =
-        p.isSet(QStringLiteral("band")) ? cli.band() : profile->band.value_or(cli.band());
-    station->wait = wait;
+    session->band = p.isSet(QStringLiteral("band")) ? cli.band()
+                                                    : run.profile().band.value_or(cli.band());
     // Every module gets the profile's channel: advise on it once.
-    if (profile->channel)
-        cli.printBandAdvice(cli.bandAdviceFor(station->band, *profile->channel));
-    station->colour = ::isatty(STDOUT_FILENO) == 1;
-    station->programmer = programmer;
-    station->expected = static_cast<int>(cli.devices().size());
-    QObject::connect(programmer, &LineProgrammer::moduleFinished, &cli,
-                     [station](const ModuleOutcome &o) { station->report(o); });
-    auto *interrupts = new InterruptWatch(&cli);
-    QObject::connect(interrupts, &InterruptWatch::interrupted, &cli,
-                     [station](int) { station->interrupt(); });
-
+    if (run.profile().channel)
+        cli.printBandAdvice(cli.bandAdviceFor(session->band, *run.profile().channel));
+    run.programmer()->setLinkHook(
+        [&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
+    session->connectRun();
+    QStringList present;
     for (const QString &device : cli.devices()) {
         // In station mode a named slot that is empty waits: its module is
         // programmed when it appears, as any new port is.
@@ -263,18 +340,11 @@ std::optional<int> runProgram(Cli &cli)
                 cli.out(QStringLiteral("%1: nothing plugged in yet; waiting for it").arg(device));
             continue;
         }
-        programmer->program(jobFor(device));
+        present << device;
     }
+    run.start(present);
     if (wait) {
-        station->watcher = new PortWatcher(p.value(QStringLiteral("watch")), &cli);
-        QObject::connect(station->watcher, &PortWatcher::appeared, &cli, [station](ModuleJob job) {
-            if (station->stopping)
-                return;
-            if (job.usbSerial.isEmpty())
-                job.usbSerial = jobFor(job.device).usbSerial;
-            station->programmer->program(job);
-        });
-        station->watcher->start();
+        session->watch(p.value(QStringLiteral("watch")));
         if (!cli.json())
             cli.out(QStringLiteral("Station ready: plug in a module (Ctrl+C ends)."));
     }

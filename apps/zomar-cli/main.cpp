@@ -9,6 +9,7 @@
 #include "apps/zomar-cli/PortCommands.h"
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
+#include "apps/zomar-cli/RecordsCommand.h"
 #include "core/Version.h"
 
 #include <QCoreApplication>
@@ -36,7 +37,8 @@ const Command kCommands[] = {
     {"discover", "Find modules: every port at every line speed, 38400 first.", runDiscover},
     {"doctor", "Check a port step by step when a module does not answer.", runDoctor},
     {"profile", "profile check FILE: validate a profile and show what it sets.", runProfile},
-    {"program", "Program many modules at once, each with its own address, with a log.", runProgram},
+    {"program", "Program many modules at once, each with its own address, recorded.", runProgram},
+    {"records", "records list|unknown|pools|check|export: the production record.", runRecords},
     {"linktest", "Measure a radio link: loss, corruption and latency between two ports.",
      runLinkTest},
     {"monitor", "Show the line's traffic, a line per burst (read-only unless --send).", runMonitor},
@@ -54,12 +56,12 @@ void printHelp()
                     .arg(QString::fromLatin1(c.summary));
     text += QStringLiteral(
         "\n'zomar-cli COMMAND --help' shows a command's options. The commands that speak to\n"
-        "modules (all but ports and profile) take --baud (default 38400), --band 433|868,\n"
-        "--trace FILE, --port-map N=DEVICE and --simulate [N] to try them on N built-in\n"
-        "virtual modules (1 to 64, default 1); they name the port with --device PATH or\n"
-        "--port N (linktest: --from, --to). Every command takes --json: one JSON object\n"
-        "(discover, program and monitor: JSON Lines, an object per line); an error is an\n"
-        "object with \"error\", \"exit_code\" and \"message\".\n\n"
+        "modules (all but ports, profile and records) take --baud (default 38400), --band\n"
+        "433|868, --trace FILE, --port-map N=DEVICE and --simulate [N] to try them on N\n"
+        "built-in virtual modules (1 to 128, default 1); they name the port with --device\n"
+        "PATH or --port N (linktest: --from, --to). Every command takes --json: one\n"
+        "JSON object (discover, program, records and monitor: JSON Lines, an object per\n"
+        "line); an error is an object with \"error\", \"exit_code\" and \"message\".\n\n"
         "Examples:\n"
         "  zomar-cli ports\n"
         "  zomar-cli read --device /dev/ttyUSB0\n"

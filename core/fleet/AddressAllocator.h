@@ -25,7 +25,8 @@ public:
     void giveBack(quint32 address);
     // Whether `count` more addresses can be handed out.
     bool canHandOut(int count) const;
-    quint32 next() const { return static_cast<quint32>(m_next); }
+    // The counter: the next address in steps (0x100000000 once past FFFFFFFF).
+    quint64 next() const { return m_next; }
 
     static bool holdsUnreadableByte(quint32 address);
 

@@ -2,10 +2,6 @@
 
 #include "core/protocol/ModuleSession.h"
 
-#include <QTimer>
-
-#include <unistd.h>
-
 namespace zomar {
 
 ModuleOutcome::Failure ModuleOutcome::failureOf(const SessionResult &r)
@@ -23,19 +19,25 @@ ModuleOutcome::Failure ModuleOutcome::failureOf(const SessionResult &r)
     return ModuleOutcome::PortFailed;
 }
 
+QString ModuleOutcome::failureName(Failure failure)
+{
+    static const char *const names[] = {"",         "refused_value", "no_answer",
+                                        "mismatch", "port_failed",   "not_recorded"};
+    return QString::fromLatin1(names[failure]);
+}
+
 struct LineProgrammer::Running {
-    ModuleJob job;
     ModuleSession *session = nullptr;
     ModuleOutcome outcome;
-    bool packetSent = false;
+    std::optional<Reservation> reservation; // once the record answered
+    bool readDone = false;
+    bool concluded = false; // its outcome is known (waits for its row when not yet there)
 };
 
 LineProgrammer::LineProgrammer(const Profile &profile, int baud, QObject *parent)
     : QObject(parent), m_profile(profile), m_baud(baud)
 {
-    char host[256] = {};
-    if (::gethostname(host, sizeof host - 1) == 0)
-        m_station = QString::fromLocal8Bit(host);
+    qRegisterMetaType<zomar::ModuleOutcome>();
 }
 
 LineProgrammer::~LineProgrammer()
@@ -44,52 +46,59 @@ LineProgrammer::~LineProgrammer()
         delete run->session;
 }
 
-void LineProgrammer::setLog(ProgramLog *log, const QString &profileFile,
-                            const QString &profileSha256)
-{
-    m_log = log;
-    m_profileFile = profileFile;
-    m_profileSha = profileSha256;
-}
-
 bool LineProgrammer::busyWith(const QString &device) const
 {
     for (const auto &run : m_running)
-        if (run->job.device == device)
+        if (run->outcome.job.device == device)
             return true;
     return false;
 }
 
 bool LineProgrammer::program(const ModuleJob &job)
 {
-    if (busyWith(job.device))
+    if (stopped() || busyWith(job.device))
         return false;
     auto run = std::make_unique<Running>();
-    run->job = job;
     run->outcome.job = job;
     run->session = new ModuleSession(job.device, m_baud);
     if (m_linkHook)
         m_linkHook(run->session->link(), job.device);
     Running *raw = run.get();
-    // Addresses go out in the order modules are started (the order the ports
-    // were named, or appeared), whichever answers first.
-    if (m_allocator) {
-        raw->outcome.local = m_allocator->take();
-        if (!raw->outcome.local) {
-            m_running.push_back(std::move(run));
-            QTimer::singleShot(0, this, [this, raw] {
-                conclude(*raw, ModuleOutcome::RefusedValue,
-                         QStringLiteral("no local address left before FFFFFFFF; nothing was "
-                                        "sent"));
-            });
-            return true;
-        }
-    }
     connect(run->session, &ModuleSession::finished, this,
             [this, raw](const SessionResult &r) { onResult(*raw, r); });
     m_running.push_back(std::move(run));
+    // The row (and address) is asked for in the order modules are started,
+    // and committed while the module is read; nothing is written before it.
+    if (m_record)
+        m_record->reserve({job}, this, [this, raw](const Reservation &r) { onReserved(*raw, r); });
+    else
+        raw->reservation = Reservation{};
     raw->session->read();
     return true;
+}
+
+int LineProgrammer::program(const QList<ModuleJob> &jobs)
+{
+    if (m_record)
+        m_record->beginBatch();
+    int started = 0;
+    for (const ModuleJob &job : jobs)
+        started += program(job) ? 1 : 0;
+    if (m_record)
+        m_record->endBatch();
+    return started;
+}
+
+void LineProgrammer::onReserved(Running &run, const Reservation &reservation)
+{
+    run.reservation = reservation;
+    run.outcome.unitId = reservation.unitId;
+    if (!reservation.error.isEmpty())
+        noteRecordError(reservation.error);
+    if (run.concluded)
+        settle(run);
+    else
+        writeIfReady(run);
 }
 
 void LineProgrammer::onResult(Running &run, const SessionResult &r)
@@ -101,65 +110,96 @@ void LineProgrammer::onResult(Running &run, const SessionResult &r)
             return;
         }
         o.before = r.block;
-        ConfigBlock target = m_profile.applyTo(*r.block);
-        if (m_allocator) {
-            target.local = *o.local;
-        } else {
-            o.local = target.local;
-        }
-        if (target.holdsUnreadableByte()) {
-            conclude(run, ModuleOutcome::RefusedValue,
-                     QStringLiteral("the block would hold the byte A5, which cannot be read "
-                                    "back; nothing was written"));
-            return;
-        }
-        o.written = target;
-        run.session->write(target);
+        run.readDone = true;
+        writeIfReady(run);
         return;
     }
-    run.packetSent = r.packetSent;
+    o.packetSent = r.packetSent;
     if (!r.packetSent)
         o.written.reset();
     o.readBack = r.block;
-    conclude(run, ModuleOutcome::failureOf(r), r.ok() ? QStringLiteral("written and verified") : r.message);
+    conclude(run, ModuleOutcome::failureOf(r),
+             r.ok() ? QStringLiteral("written and verified") : r.message);
+}
+
+void LineProgrammer::writeIfReady(Running &run)
+{
+    if (!run.readDone || !run.reservation || run.concluded)
+        return;
+    const Reservation &reservation = *run.reservation;
+    ModuleOutcome &o = run.outcome;
+    if (!reservation.error.isEmpty()) {
+        conclude(run, ModuleOutcome::NotRecorded,
+                 QStringLiteral("its row could not be committed; nothing was written"));
+        return;
+    }
+    if (reservation.poolEmpty) {
+        conclude(run, ModuleOutcome::RefusedValue,
+                 QStringLiteral("no local address left before FFFFFFFF; nothing was written"));
+        return;
+    }
+    ConfigBlock target = m_profile.applyTo(*o.before);
+    if (reservation.local)
+        target.local = *reservation.local;
+    o.local = target.local;
+    if (target.holdsUnreadableByte()) {
+        conclude(run, ModuleOutcome::RefusedValue,
+                 QStringLiteral("the block would hold the byte A5, which cannot be read back; "
+                                "nothing was written"));
+        return;
+    }
+    o.written = target;
+    run.session->write(target);
 }
 
 void LineProgrammer::conclude(Running &run, ModuleOutcome::Failure failure,
                               const QString &message)
 {
-    ModuleOutcome o = run.outcome;
-    const bool pass = failure == ModuleOutcome::None;
-    o.pass = pass;
+    ModuleOutcome &o = run.outcome;
+    o.pass = failure == ModuleOutcome::None;
     o.failure = failure;
     o.message = message;
-    // The address goes back only when no packet went out with it.
-    if (!pass && m_allocator && o.local && !run.packetSent)
-        m_allocator->giveBack(*o.local);
-    if (m_log) {
-        ProgramRow row;
-        row.time = QDateTime::currentDateTime();
-        row.station = m_station;
-        row.device = o.job.device;
-        row.byId = o.job.byId;
-        row.byPath = o.job.byPath;
-        row.usbSerial = o.job.usbSerial;
-        row.profileFile = m_profileFile;
-        row.profileSha256 = m_profileSha;
-        row.local = o.local && (pass || run.packetSent) ? addressHex(*o.local) : QString();
-        row.blockBefore = o.before ? blockHex(o.before->toBytes()) : QString();
-        row.blockWritten = run.packetSent && o.written ? blockHex(o.written->toBytes()) : QString();
-        row.blockReadBack = o.readBack ? blockHex(o.readBack->toBytes()) : QString();
-        row.pass = pass;
-        row.message = message;
-        o.logError = m_log->append(row);
-        if (!o.logError.isEmpty()) {
-            o.pass = false;
-            o.failure = ModuleOutcome::NotRecorded;
-        }
-    }
+    if (!o.local && run.reservation)
+        o.local = run.reservation->local;
+    run.concluded = true;
     run.session->close();
     run.session->deleteLater();
     run.session = nullptr;
+    if (run.reservation)
+        settle(run);
+}
+
+void LineProgrammer::settle(Running &run)
+{
+    const Reservation &reservation = *run.reservation;
+    if (!m_record || !reservation.error.isEmpty()) {
+        finish(run, reservation.error);
+        return;
+    }
+    const ModuleOutcome &o = run.outcome;
+    UnitSettlement s;
+    s.unitId = reservation.unitId;
+    s.pass = o.pass;
+    s.packetSent = o.packetSent;
+    s.local = o.local;
+    s.before = o.before;
+    s.written = o.written;
+    s.readBack = o.readBack;
+    s.failure = ModuleOutcome::failureName(o.failure);
+    s.message = o.message;
+    Running *raw = &run;
+    m_record->settle(s, this, [this, raw](const QString &error) { finish(*raw, error); });
+}
+
+void LineProgrammer::finish(Running &run, const QString &recordError)
+{
+    ModuleOutcome o = run.outcome;
+    if (!recordError.isEmpty()) {
+        o.pass = false;
+        o.failure = ModuleOutcome::NotRecorded;
+        o.recordError = recordError;
+        noteRecordError(recordError);
+    }
     for (auto it = m_running.begin(); it != m_running.end(); ++it) {
         if (it->get() == &run) {
             m_running.erase(it);
@@ -167,6 +207,14 @@ void LineProgrammer::conclude(Running &run, ModuleOutcome::Failure failure,
         }
     }
     emit moduleFinished(o);
+}
+
+void LineProgrammer::noteRecordError(const QString &error)
+{
+    if (!m_recordError.isEmpty())
+        return;
+    m_recordError = error;
+    emit recordFailed(error);
 }
 
 } // namespace zomar

@@ -1,13 +1,14 @@
 #pragma once
 // Programs modules on a production line: one module session per port, all
-// side by side on the event loop. Each module is read (it is there, and what
-// it had), given its block (the profile's fields, its own local address from
-// the allocator when there is one), written, read back and verified, and
-// logged before its result is announced. A module that fails never stops or
-// slows the others.
+// side by side on the event loop. Each module gets its row in the record (and
+// its local address, when the record hands them out) while it is read (it is
+// there, and what it had); only once that row is on disk is its block (the
+// profile's fields, its own local address) written, read back and verified;
+// its outcome is on disk before it is announced. A module that fails never
+// stops or slows the others; a record that cannot be written stops new
+// modules from starting and lets the ones in flight finish.
 
-#include "core/fleet/AddressAllocator.h"
-#include "core/fleet/ProgramLog.h"
+#include "core/fleet/LineRecord.h"
 #include "core/profiles/Profile.h"
 
 #include <QObject>
@@ -21,13 +22,6 @@ class ModuleSession;
 class SerialLink;
 struct SessionResult;
 
-struct ModuleJob {
-    QString device;
-    QString byId;      // /dev/serial/by-id name, or ""
-    QString byPath;    // /dev/serial/by-path name (the USB socket), or ""
-    QString usbSerial; // or ""
-};
-
 struct ModuleOutcome {
     // Why a module did not pass, worst last.
     enum Failure {
@@ -36,57 +30,70 @@ struct ModuleOutcome {
         NoAnswer,     // silent, or not a whole block
         Mismatch,     // the read-back differs from what was written
         PortFailed,   // the port could not be opened, or was lost
-        NotRecorded,  // its row could not be written
+        NotRecorded,  // its row could not be committed
     };
     // The failure a module session's result stands for (None when it is done).
     static Failure failureOf(const SessionResult &result);
+    static QString failureName(Failure failure); // "no_answer", ... ("" for None)
     ModuleJob job;
+    QString unitId; // its row in the record ("" when it has none)
     bool pass = false;
     Failure failure = None;
     QString message;
+    bool packetSent = false;
     std::optional<quint32> local; // the local address given
     std::optional<ConfigBlock> before;
     std::optional<ConfigBlock> written;
     std::optional<ConfigBlock> readBack;
-    QString logError; // the row could not be written
+    QString recordError; // the outcome could not be committed
+    QString logError;    // committed, but the CSV log could not be written
 };
 
 class LineProgrammer : public QObject
 {
     Q_OBJECT
 public:
+    // Every module gets the profile's fields; its local address is the
+    // record's when the record hands them out.
     LineProgrammer(const Profile &profile, int baud, QObject *parent = nullptr);
     ~LineProgrammer() override;
 
-    // Optional: where local addresses come from, and the log (both outlive this).
-    void setAllocator(AddressAllocator *allocator) { m_allocator = allocator; }
-    void setLog(ProgramLog *log, const QString &profileFile, const QString &profileSha256);
+    // Where rows and addresses come from (outlives this; none: no record).
+    void setRecord(LineRecord *record) { m_record = record; }
     void setLinkHook(std::function<void(SerialLink &, const QString &)> hook)
     {
         m_linkHook = std::move(hook);
     }
 
-    // Starts a module now; one at a time per device.
+    // Starts a module now; false when its device is busy, or the record failed.
     bool program(const ModuleJob &job);
+    // Starts a tray of modules at once; how many started.
+    int program(const QList<ModuleJob> &jobs);
     int inFlight() const { return static_cast<int>(m_running.size()); }
     bool busyWith(const QString &device) const;
+    // A row could not be committed: no new module starts.
+    bool stopped() const { return !m_recordError.isEmpty(); }
 
 signals:
-    // After the module's row is on disk.
+    // After the module's outcome is committed (or could not be).
     void moduleFinished(const zomar::ModuleOutcome &outcome);
+    // The first time a row cannot be committed.
+    void recordFailed(const QString &error);
 
 private:
     struct Running;
+    void onReserved(Running &run, const Reservation &reservation);
     void onResult(Running &run, const SessionResult &result);
+    void writeIfReady(Running &run);
     void conclude(Running &run, ModuleOutcome::Failure failure, const QString &message);
+    void settle(Running &run);
+    void finish(Running &run, const QString &recordError);
+    void noteRecordError(const QString &error);
 
     Profile m_profile;
     int m_baud;
-    AddressAllocator *m_allocator = nullptr;
-    ProgramLog *m_log = nullptr;
-    QString m_profileFile;
-    QString m_profileSha;
-    QString m_station;
+    LineRecord *m_record = nullptr;
+    QString m_recordError;
     std::function<void(SerialLink &, const QString &)> m_linkHook;
     std::vector<std::unique_ptr<Running>> m_running;
 };

@@ -1,21 +1,10 @@
 #include "core/fleet/ProgramLog.h"
 
-#include <QFileInfo>
-
-#include <algorithm>
+#include "core/fleet/RecordFile.h"
 
 #include <unistd.h>
 
 namespace zomar {
-
-namespace {
-// Finds a column of a log by its header name, so that logs written before a
-// column was added still resume.
-int columnOf(const QStringList &header, const char *name)
-{
-    return static_cast<int>(header.indexOf(QLatin1String(name)));
-}
-} // namespace
 
 QStringList ProgramLog::header()
 {
@@ -25,7 +14,8 @@ QStringList ProgramLog::header()
             QStringLiteral("profile"),       QStringLiteral("profile_sha256"),
             QStringLiteral("local"),         QStringLiteral("block_before"),
             QStringLiteral("block_written"), QStringLiteral("block_read_back"),
-            QStringLiteral("result"),        QStringLiteral("message")};
+            QStringLiteral("result"),        QStringLiteral("message"),
+            QStringLiteral("state"),         QStringLiteral("unit_id")};
 }
 
 QByteArray ProgramLog::csvLine(const QStringList &fields)
@@ -57,7 +47,9 @@ QStringList ProgramLog::fields(const ProgramRow &row)
             row.blockWritten,
             row.blockReadBack,
             row.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
-            row.message};
+            row.message,
+            row.state,
+            row.unitId};
 }
 
 QList<QStringList> ProgramLog::parseCsv(const QByteArray &bytes)
@@ -108,16 +100,26 @@ QList<QStringList> ProgramLog::parseCsv(const QByteArray &bytes)
 
 QString ProgramLog::open(const QString &path)
 {
+    const QString problem = RecordFile::problem(path, QStringLiteral("log"), false);
+    if (!problem.isEmpty())
+        return problem;
     m_file.setFileName(path);
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("%1 is a folder, not a log file").arg(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
         return QStringLiteral("cannot write the log %1: %2").arg(path, m_file.errorString());
+    QByteArray start;
     if (m_file.size() == 0) {
-        m_file.write(csvLine(header()));
-        if (!m_file.flush() || ::fsync(m_file.handle()) != 0)
-            return QStringLiteral("cannot write the log %1: %2").arg(path, m_file.errorString());
+        start = csvLine(header());
+    } else {
+        // A row cut short (a full disk, a power cut) is ended, so the next
+        // row is not glued onto it.
+        QFile tail(path);
+        if (tail.open(QIODevice::ReadOnly) && tail.seek(tail.size() - 1) &&
+            tail.read(1) != "\n")
+            start = "\r\n";
     }
+    if (!start.isEmpty() && (m_file.write(start) != start.size() || !m_file.flush() ||
+                             ::fsync(m_file.handle()) != 0))
+        return QStringLiteral("cannot write the log %1: %2").arg(path, m_file.errorString());
     return QString();
 }
 
@@ -128,56 +130,6 @@ QString ProgramLog::append(const ProgramRow &row)
         return QStringLiteral("cannot write the log %1: %2")
             .arg(m_file.fileName(), m_file.errorString());
     return QString();
-}
-
-std::optional<quint32> ProgramLog::highestLocal(const QString &path, const QString &profileSha256,
-                                                const QString &profileFile, QString *error)
-{
-    QFile file(path);
-    if (!file.exists())
-        return std::nullopt;
-    if (QFileInfo(path).isDir()) {
-        if (error)
-            *error = QStringLiteral("%1 is a folder, not a log file").arg(path);
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("cannot read the log %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    const QList<QStringList> rows = parseCsv(file.readAll());
-    if (rows.isEmpty())
-        return std::nullopt;
-    const QStringList &head = rows.first();
-    const int shaColumn = columnOf(head, "profile_sha256");
-    const int fileColumn = columnOf(head, "profile");
-    const int localColumn = columnOf(head, "local");
-    const int writtenColumn = columnOf(head, "block_written");
-    if (shaColumn < 0 || fileColumn < 0 || localColumn < 0 || writtenColumn < 0) {
-        if (error)
-            *error = QStringLiteral("%1 is not a log of this program (its header lacks the "
-                                    "profile, local or block_written column)")
-                         .arg(path);
-        return std::nullopt;
-    }
-    const int needed = std::max({shaColumn, fileColumn, localColumn, writtenColumn}) + 1;
-    std::optional<quint32> highest;
-    for (const QStringList &row : rows.mid(1)) {
-        // The same profile, or the same file edited since: an address once
-        // handed out under it is never handed out again.
-        if (row.size() < needed ||
-            (row.at(shaColumn) != profileSha256 && row.at(fileColumn) != profileFile))
-            continue;
-        // An address counts as used once something was written with it.
-        if (row.at(writtenColumn).isEmpty())
-            continue;
-        bool ok = false;
-        const quint32 local = row.at(localColumn).toUInt(&ok, 16);
-        if (ok && (!highest || local > *highest))
-            highest = local;
-    }
-    return highest;
 }
 
 } // namespace zomar

@@ -1,16 +1,15 @@
 #pragma once
-// The record of a production line: one CSV row (RFC 4180, header first) per
-// module attempt, appended, each row flushed and fsynced before the module's
-// result is shown, so that a power cut loses no row that was reported. The
-// log is also the allocation record: a new run resumes after the highest
-// address written for the same profile.
+// A production line's CSV log (RFC 4180, header first): a human-readable
+// mirror of the store, one row per module attempt appended (flushed and
+// fsynced) once its outcome is committed to the store. The store, not this
+// file, is the allocation record; a log of an earlier version, which was,
+// is imported into the store once (LegacyLogImport).
 
 #include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 namespace zomar {
 
@@ -29,6 +28,8 @@ struct ProgramRow {
     QString blockReadBack; // hex, "" when there was no read-back
     bool pass = false;
     QString message;
+    QString state;  // the store's state of the unit: "pass", "fail", "unknown"
+    QString unitId; // the unit's id in the store
 };
 
 class ProgramLog
@@ -43,16 +44,11 @@ public:
     static QList<QStringList> parseCsv(const QByteArray &text);
 
     // Opens the log for appending, writing the header to a new or empty file.
-    // Returns "" when open, else why not.
+    // Returns "" when open, else why not. A log must be a regular file.
     QString open(const QString &path);
     // Appends, flushes and fsyncs one row; "" when it is on disk.
     QString append(const ProgramRow &row);
-
-    // The highest local address written with this profile (its digest, or
-    // the same file name) in an existing log (nullopt when none, or no file).
-    static std::optional<quint32> highestLocal(const QString &path, const QString &profileSha256,
-                                               const QString &profileFile,
-                                               QString *error = nullptr);
+    QString path() const { return m_file.fileName(); }
 
 private:
     QFile m_file;

@@ -42,7 +42,8 @@ struct Profile {
 
 struct ProfileReading {
     std::optional<Profile> profile;
-    QString error; // one line naming the file, the key and what is allowed
+    QString error;   // one line naming the file, the key and what is allowed
+    QByteArray bytes = {}; // readProfile: the bytes read, for a digest of the same file
 };
 
 // Strict: unknown keys, keys given twice, wrong types, values outside their

@@ -242,7 +242,9 @@ ProfileReading readProfile(const QString &path)
     const QByteArray bytes = file.read(kProfileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return refused(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
-    return parseProfile(bytes, path);
+    ProfileReading reading = parseProfile(bytes, path);
+    reading.bytes = bytes;
+    return reading;
 }
 
 ProfileReading parseProfile(const QByteArray &input, const QString &file)

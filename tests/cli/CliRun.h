@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 namespace zomar::test {
 
 struct CliRun {
@@ -28,14 +30,21 @@ inline QProcessEnvironment cliEnvironment()
     return env;
 }
 
-inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
-                     const QString &workingDir = QString())
+// zomar-cli started with the arguments, with homes of its own.
+inline std::unique_ptr<QProcess> startCli(const QStringList &args,
+                                          const QString &workingDir = QString())
 {
-    QProcess p;
+    auto p = std::make_unique<QProcess>();
     if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
-    p.setProcessEnvironment(cliEnvironment());
-    p.start(QStringLiteral(ZOMAR_CLI), args);
+        p->setWorkingDirectory(workingDir);
+    p->setProcessEnvironment(cliEnvironment());
+    p->start(QStringLiteral(ZOMAR_CLI), args);
+    return p;
+}
+
+// Waits for a started run (the event loop runs meanwhile) and takes its output.
+inline CliRun finishCli(QProcess &p, int timeoutMs = 20000)
+{
     CliRun r;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
@@ -47,6 +56,13 @@ inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
+                     const QString &workingDir = QString())
+{
+    const std::unique_ptr<QProcess> p = startCli(args, workingDir);
+    return finishCli(*p, timeoutMs);
 }
 
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)

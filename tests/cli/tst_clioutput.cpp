@@ -240,7 +240,7 @@ void TstCliOutput::errorsAreOneJsonObject()
 void TstCliOutput::helpSaysWhatItTakes()
 {
     const QString read = runCli({"read", "--help"}).out.simplified();
-    QVERIFY2(read.contains("--simulate [N] Run against N built-in virtual modules, 1 to 64 "
+    QVERIFY2(read.contains("--simulate [N] Run against N built-in virtual modules, 1 to 128 "
                            "(default 1)"),
              qPrintable(read));
     QVERIFY(runCli({"discover", "--help"}).out.contains("Print JSON Lines"));

@@ -1,10 +1,11 @@
 // zomar-cli program against several virtual modules at once: addresses,
-// failures that stay with their module, the log as the allocation record,
-// Ctrl+C, and refusals that come before anything is sent.
+// failures that stay with their module, the log (an old one imported into
+// the store), Ctrl+C, and refusals that come before anything is sent.
 
 #include "core/fleet/ProgramLog.h"
 #include "sim/VirtualModule.h"
 #include "tests/cli/CliRun.h"
+#include "tests/cli/LineTray.h"
 #include "tests/support/Wire.h"
 
 #include <QFileInfo>
@@ -17,23 +18,15 @@ using namespace zomar::test;
 
 namespace {
 
-const QByteArray kProfile = R"({"format": "zomar-profile", "version": 1,
- "band": "433", "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})";
+const QByteArray &kProfile = kLineProfile;
 
+// Modules that all start from one block, as a tray of new modules would.
 std::vector<std::unique_ptr<VirtualModule>> modules(int count)
 {
     auto list = VirtualModule::startMany(count);
     for (const auto &m : list)
         m->setConfiguration(QByteArray::fromHex("ffffffff0000000006200011"));
     return list;
-}
-
-QStringList deviceArgs(const std::vector<std::unique_ptr<VirtualModule>> &list)
-{
-    QStringList args;
-    for (const auto &m : list)
-        args << "--device" << m->devicePath();
-    return args;
 }
 
 // The log's rows after the header, as column name -> value.
@@ -51,13 +44,6 @@ QList<QHash<QString, QString>> logRows(const QString &path)
         out << named;
     }
     return out;
-}
-
-// The profile's fields with the given local address: what a passing module holds.
-QByteArray programmed(quint32 local)
-{
-    return QByteArray::fromHex("ffffffff" + QByteArray::number(local, 16).rightJustified(8, '0') +
-                               "06400323");
 }
 
 } // namespace
@@ -85,9 +71,9 @@ void TstProgram::failuresStayWithTheirModule()
     m[2]->setHangUpAfter([](const QByteArray &message) { return message.size() == 12; });
     const QString profile = writeFile(m_dir, "fail.json", kProfile);
     const QString log = m_dir.filePath("fail.csv");
-    const CliRun r = runCli(
-        QStringList{"program", "--profile", profile, "--local-from", "00000100", "--log", log} +
-        deviceArgs(m));
+    const CliRun r = runCli(QStringList{"program", "--profile", profile, "--local-from", "00000100",
+                                        "--log", log, "--store", m_dir.filePath("fail.db")} +
+                            deviceArgs(m));
     QCOMPARE(r.exitCode, 5); // the worst: a port lost
     QCOMPARE(r.out.count("PASS  "), 2);
     QCOMPARE(r.out.count("FAIL  "), 2);
@@ -122,7 +108,9 @@ void TstProgram::restartResumesAfterTheLog()
     const QString log = m_dir.filePath("resume.csv");
     // An earlier run: 1F0 written with this profile; 300 only tried (nothing
     // written); 500 written with another profile.
-    QByteArray text = ProgramLog::csvLine(ProgramLog::header());
+    // The earlier version's columns: today's without state and unit_id.
+    const qsizetype earlierColumns = ProgramLog::header().size() - 2;
+    QByteArray text = ProgramLog::csvLine(ProgramLog::header().mid(0, earlierColumns));
     const auto earlier = [&](const QString &file, const QString &sha, const QString &local,
                              const QString &written) {
         ProgramRow row;
@@ -131,7 +119,7 @@ void TstProgram::restartResumesAfterTheLog()
         row.profileSha256 = sha;
         row.local = local;
         row.blockWritten = written;
-        text += ProgramLog::csvLine(ProgramLog::fields(row));
+        text += ProgramLog::csvLine(ProgramLog::fields(row).mid(0, earlierColumns));
     };
     earlier(QFileInfo(profile).absoluteFilePath(), "0000", "000001F0", "ffffffff000001f006400323");
     earlier(QFileInfo(profile).absoluteFilePath(), "0000", "00000300", "");
@@ -141,13 +129,26 @@ void TstProgram::restartResumesAfterTheLog()
     auto m = modules(2);
     QVERIFY(m.size() == 2);
     const CliRun r = runCli(QStringList{"program", "--profile", profile, "--local-from", "00000100",
-                                        "--step", "2", "--log", log} +
+                                        "--step", "2", "--log", log, "--store",
+                                        m_dir.filePath("resume.db")} +
                             deviceArgs(m));
     QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-    QVERIFY2(r.err.contains("Resuming after local address 000001F0"), qPrintable(r.err));
+    // The old log was the record: it is imported, and what is really next is said.
+    QVERIFY2(r.err.contains("Imported 3 row(s) of the earlier log"), qPrintable(r.err));
+    QVERIFY2(r.err.contains("Next local address 000001F2"), qPrintable(r.err));
     QCOMPARE(m[0]->configuration().toHex(), programmed(0x1F2).toHex());
     QCOMPARE(m[1]->configuration().toHex(), programmed(0x1F4).toHex());
-    QCOMPARE(logRows(log).size(), 5);
+    // The log now has today's columns throughout, so it is imported once.
+    const auto rows = logRows(log);
+    QCOMPARE(rows.size(), 5);
+    for (const auto &row : rows)
+        QVERIFY(!row.value("state").isEmpty() && !row.value("unit_id").isEmpty());
+    const CliRun again = runCli(QStringList{"program", "--profile", profile, "--local-from",
+                                            "00000100", "--step", "2", "--log", log, "--store",
+                                            m_dir.filePath("resume.db")} +
+                                deviceArgs(m));
+    QVERIFY2(again.exitCode == 0 && !again.err.contains("Imported"), qPrintable(again.err));
+    QCOMPARE(m[0]->configuration().toHex(), programmed(0x1F6).toHex());
 }
 
 void TstProgram::interruptFinishesModulesInFlight()
@@ -158,7 +159,8 @@ void TstProgram::interruptFinishesModulesInFlight()
     const QString log = m_dir.filePath("stop.csv");
     QProcess p;
     p.start(QStringLiteral(ZOMAR_CLI),
-            QStringList{"program", "--profile", profile, "--local-from", "10", "--log", log} +
+            QStringList{"program", "--profile", profile, "--local-from", "10", "--log", log,
+                        "--store", m_dir.filePath("stop.db")} +
                 deviceArgs(m));
     QVERIFY(p.waitForStarted());
     // Ctrl+C once every module is inside its write (its third message is the
@@ -192,7 +194,8 @@ void TstProgram::stationProgramsEachNewModuleOnce()
     // Two named slots with nothing in them yet wait; neither is taken for the other.
     p.start(QStringLiteral(ZOMAR_CLI),
             {"program", "--wait", "--watch", hub, "--profile", profile, "--local-from", "20",
-             "--log", log, "--device", hub + "/hub-port3", "--device", hub + "/hub-port4"});
+             "--log", log, "--store", m_dir.filePath("station.db"), "--device", hub + "/hub-port3",
+             "--device", hub + "/hub-port4"});
     QVERIFY(p.waitForStarted());
     QByteArray said;
     QTRY_VERIFY2_WITH_TIMEOUT((said += p.readAllStandardOutput()).contains("Station ready"),

@@ -1,8 +1,9 @@
-// The production line's address allocator and CSV log text.
+// The production line's address allocator and CSV log.
 
 #include "core/fleet/AddressAllocator.h"
 #include "core/fleet/ProgramLog.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace zomar;
@@ -14,6 +15,7 @@ private slots:
     void csvFieldsSurviveTheRoundTrip_data();
     void csvFieldsSurviveTheRoundTrip();
     void allocatorHandsOutEachAddressOnce();
+    void rowCutShortIsNotGluedToTheNext();
 };
 
 void TstFleet::csvFieldsSurviveTheRoundTrip_data()
@@ -60,6 +62,29 @@ void TstFleet::allocatorHandsOutEachAddressOnce()
 
     AddressAllocator skipping(0x00A50000, 1); // a whole run of A5 addresses
     QCOMPARE(skipping.take(), std::optional<quint32>(0x00A60000));
+}
+
+void TstFleet::rowCutShortIsNotGluedToTheNext()
+{
+    // A disk that filled during a run left half a row.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("line.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ProgramLog::csvLine(ProgramLog::header()) + "2026-12-07T10:00:00Z,vm,/dev/tty");
+    file.close();
+    ProgramLog log;
+    QCOMPARE(log.open(path), QString());
+    ProgramRow row;
+    row.device = QStringLiteral("/dev/ttyUSB1");
+    row.pass = true;
+    row.state = QStringLiteral("pass");
+    QCOMPARE(log.append(row), QString());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QStringList> rows = ProgramLog::parseCsv(file.readAll());
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1).size(), 3);
+    QCOMPARE(rows.at(2), ProgramLog::fields(row));
 }
 
 QTEST_GUILESS_MAIN(TstFleet)

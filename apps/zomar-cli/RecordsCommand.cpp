@@ -1,0 +1,315 @@
+#include "apps/zomar-cli/RecordsCommand.h"
+
+#include "core/fleet/ProductionStore.h"
+#include "core/fleet/RecordFile.h"
+#include "core/fleet/StoreReport.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace zomar {
+
+namespace {
+
+const QString kUsage = QStringLiteral(" list|unknown|pools|check|export");
+const QStringList kWhat{QStringLiteral("list"), QStringLiteral("unknown"), QStringLiteral("pools"),
+                        QStringLiteral("check"), QStringLiteral("export")};
+
+// "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
+// a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
+QDateTime parseSince(const QString &text)
+{
+    static const QRegularExpression relative(QStringLiteral("^(\\d+)([mhd])$"));
+    const QRegularExpressionMatch m = relative.match(text.trimmed());
+    if (m.hasMatch()) {
+        const qint64 n = m.captured(1).toLongLong();
+        const qint64 unit = m.captured(2) == QLatin1String("m")   ? 60
+                            : m.captured(2) == QLatin1String("h") ? 3600
+                                                                  : 86400;
+        return QDateTime::currentDateTimeUtc().addSecs(-n * unit);
+    }
+    QDateTime t = QDateTime::fromString(text.trimmed(), Qt::ISODateWithMs);
+    if (!t.isValid())
+        t = QDateTime(QDate::fromString(text.trimmed(), Qt::ISODate), QTime(0, 0));
+    return t;
+}
+
+QString shownTime(const QString &iso)
+{
+    const QDateTime t = QDateTime::fromString(iso, Qt::ISODateWithMs);
+    return t.isValid() ? t.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : iso;
+}
+
+QJsonObject jsonOf(const UnitRow &u)
+{
+    return {{QStringLiteral("unit_id"), u.unitId},
+            {QStringLiteral("state"), unitStateName(u.state)},
+            {QStringLiteral("reserved_at"), u.reservedAt},
+            {QStringLiteral("settled_at"), u.settledAt},
+            {QStringLiteral("pool"), u.poolId ? QJsonValue(double(*u.poolId)) : QJsonValue()},
+            {QStringLiteral("local"), u.local ? addressHex(*u.local) : QString()},
+            {QStringLiteral("packet_sent"), u.packetSent},
+            {QStringLiteral("station"), u.station},
+            {QStringLiteral("device"), u.device},
+            {QStringLiteral("by_id"), u.byId},
+            {QStringLiteral("by_path"), u.byPath},
+            {QStringLiteral("usb_serial"), u.usbSerial},
+            {QStringLiteral("profile"), u.profileFile},
+            {QStringLiteral("profile_sha256"), u.profileSha256},
+            {QStringLiteral("block_before"), u.blockBefore},
+            {QStringLiteral("block_written"), u.blockWritten},
+            {QStringLiteral("block_read_back"), u.blockReadBack},
+            {QStringLiteral("failure"), u.failure},
+            {QStringLiteral("message"), u.message},
+            {QStringLiteral("origin"), u.origin},
+            {QStringLiteral("run"), double(u.runId)}};
+}
+
+void printUnits(Cli &cli, const QList<UnitRow> &units)
+{
+    if (cli.json()) {
+        for (const UnitRow &u : units)
+            cli.printJson(jsonOf(u));
+        return;
+    }
+    if (units.isEmpty()) {
+        cli.out(QStringLiteral("No units."));
+        return;
+    }
+    cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6")
+                .arg(QStringLiteral("TIME"), -19)
+                .arg(QStringLiteral("STATE"), -8)
+                .arg(QStringLiteral("LOCAL"), -8)
+                .arg(QStringLiteral("POOL"), 4)
+                .arg(QStringLiteral("STATION / DEVICE"))
+                .arg(QStringLiteral("MESSAGE")));
+    for (const UnitRow &u : units) {
+        const QString where = u.byPath.isEmpty() ? u.device : u.byPath;
+        const QString serial = u.usbSerial.isEmpty() ? QString() : QStringLiteral(" ") + u.usbSerial;
+        cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6")
+                    .arg(shownTime(u.reservedAt), -19)
+                    .arg(unitStateName(u.state), -8)
+                    .arg(u.local ? addressHex(*u.local) : QStringLiteral("-"), -8)
+                    .arg(u.poolId ? QString::number(*u.poolId) : QStringLiteral("-"), 4)
+                    .arg(QStringLiteral("%1 %2%3").arg(u.station, where, serial))
+                    .arg(u.message));
+    }
+}
+
+int listUnits(Cli &cli, ProductionStore &store, UnitFilter filter)
+{
+    const QCommandLineParser &p = cli.parser;
+    if (p.isSet(QStringLiteral("since"))) {
+        const QDateTime since = parseSince(p.value(QStringLiteral("since")));
+        if (!since.isValid()) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--since %1: give a date (2026-12-07), a date and time "
+                                    "(2026-12-07T08:00) or a time back from now (30m, 12h, 7d)")
+                         .arg(p.value(QStringLiteral("since"))));
+            return *cli.exitCode();
+        }
+        filter.since = since.toUTC().toString(Qt::ISODateWithMs);
+    }
+    if (p.isSet(QStringLiteral("state"))) {
+        filter.state = unitStateFromName(p.value(QStringLiteral("state")).trimmed().toLower());
+        if (!filter.state) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--state %1: one of reserved, pass, fail, unknown")
+                         .arg(p.value(QStringLiteral("state"))));
+            return *cli.exitCode();
+        }
+    }
+    if (p.isSet(QStringLiteral("last"))) {
+        bool ok = false;
+        filter.limit = p.value(QStringLiteral("last")).toInt(&ok);
+        if (!ok || filter.limit < 1) {
+            cli.fail(exit_codes::BadCommandLine, QStringLiteral("--last %1: a number of 1 or more")
+                                                     .arg(p.value(QStringLiteral("last"))));
+            return *cli.exitCode();
+        }
+        filter.newestFirst = true;
+    }
+    QString error;
+    QList<UnitRow> units = StoreReport::units(store, filter, &error);
+    if (!error.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine, QStringLiteral("cannot read the store %1: %2")
+                                                 .arg(store.location(), error));
+        return *cli.exitCode();
+    }
+    if (filter.newestFirst)
+        std::reverse(units.begin(), units.end());
+    printUnits(cli, units);
+    return exit_codes::Done;
+}
+
+int showPools(Cli &cli, ProductionStore &store)
+{
+    QString error;
+    const QList<PoolSummary> pools = StoreReport::pools(store, &error);
+    if (!error.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine, error);
+        return *cli.exitCode();
+    }
+    for (const PoolSummary &p : pools) {
+        const QString next = p.next >= kPastLastAddress ? QStringLiteral("none left")
+                                                        : addressHex(quint32(p.next));
+        if (cli.json()) {
+            cli.printJson({{QStringLiteral("pool"), double(p.id)},
+                           {QStringLiteral("fields"), p.fields},
+                           {QStringLiteral("first"), addressHex(p.first)},
+                           {QStringLiteral("step"), double(p.step)},
+                           {QStringLiteral("counter"), next},
+                           {QStringLiteral("given_back"), p.givenBack},
+                           {QStringLiteral("pass"), p.pass},
+                           {QStringLiteral("fail"), p.fail},
+                           {QStringLiteral("unknown"), p.unknown},
+                           {QStringLiteral("reserved"), p.reserved},
+                           {QStringLiteral("created_at"), p.created}});
+            continue;
+        }
+        cli.out(QStringLiteral("Pool %1: from %2 in steps of %3, counter at %4; %5 pass, %6 fail, "
+                               "%7 unknown, %8 reserved, %9 given back")
+                    .arg(p.id)
+                    .arg(addressHex(p.first))
+                    .arg(p.step)
+                    .arg(next)
+                    .arg(p.pass)
+                    .arg(p.fail)
+                    .arg(p.unknown)
+                    .arg(p.reserved)
+                    .arg(p.givenBack));
+        cli.out(QStringLiteral("  fields: %1").arg(p.fields.isEmpty()
+                                                      ? QStringLiteral("(the modules' own)")
+                                                      : p.fields));
+    }
+    if (pools.isEmpty() && !cli.json())
+        cli.out(QStringLiteral("No pools: no run has handed out addresses with this store."));
+    return exit_codes::Done;
+}
+
+int checkStore(Cli &cli, ProductionStore &store)
+{
+    QString error;
+    const std::optional<StoreCheck> check = StoreReport::check(store, &error);
+    if (!check) {
+        cli.fail(exit_codes::BadCommandLine, QStringLiteral("cannot read the store %1: %2")
+                                                 .arg(store.location(), error));
+        return *cli.exitCode();
+    }
+    if (cli.json()) {
+        cli.printJson({{QStringLiteral("store"), store.location()},
+                       {QStringLiteral("findings"), QJsonArray::fromStringList(check->findings)},
+                       {QStringLiteral("notes"), QJsonArray::fromStringList(check->notes)}});
+    } else {
+        for (const QString &f : check->findings)
+            cli.out(QStringLiteral("FINDING  %1").arg(f));
+        for (const QString &n : check->notes)
+            cli.out(QStringLiteral("note     %1").arg(n));
+        if (check->findings.isEmpty())
+            cli.out(QStringLiteral("%1: no findings (no address twice, every reserved unit in "
+                                   "flight)")
+                        .arg(store.location()));
+    }
+    return check->findings.isEmpty() ? exit_codes::Done : exit_codes::Mismatch;
+}
+
+int exportCsv(Cli &cli, ProductionStore &store)
+{
+    const QString path = cli.parser.value(QStringLiteral("csv"));
+    if (path.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("name the file: records export --csv FILE (- for the output)"));
+        return *cli.exitCode();
+    }
+    QString error;
+    const QList<UnitRow> units = StoreReport::units(store, {}, &error);
+    if (!error.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine, error);
+        return *cli.exitCode();
+    }
+    const QByteArray text = StoreReport::csv(units);
+    if (path == QLatin1String("-")) {
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+        std::fflush(stdout);
+        return exit_codes::Done;
+    }
+    error = RecordFile::problem(path, QStringLiteral("export"), true);
+    QSaveFile file(path);
+    if (error.isEmpty() &&
+        (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()))
+        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    if (!error.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine, error);
+        return *cli.exitCode();
+    }
+    cli.err(QStringLiteral("%1 unit(s) written to %2").arg(units.size()).arg(path));
+    return exit_codes::Done;
+}
+
+} // namespace
+
+std::optional<int> runRecords(Cli &cli)
+{
+    QCommandLineParser &p = cli.parser;
+    p.addOptions({
+        {QStringLiteral("store"),
+         QStringLiteral("The production record (default: $XDG_DATA_HOME/zomar/production.db, "
+                        "~/.local/share/...)."),
+         QStringLiteral("file.db")},
+        {QStringLiteral("since"),
+         QStringLiteral("list: units since a date, a date and time, or a time back (30m, 12h, "
+                        "7d)."),
+         QStringLiteral("time")},
+        {QStringLiteral("state"),
+         QStringLiteral("list: units in one state: reserved, pass, fail or unknown."),
+         QStringLiteral("state")},
+        {QStringLiteral("last"), QStringLiteral("list: only the newest N units."),
+         QStringLiteral("n")},
+        {QStringLiteral("csv"), QStringLiteral("export: the CSV file to write (- for the output)."),
+         QStringLiteral("file")},
+    });
+    p.addPositionalArgument(QStringLiteral("what"),
+                            QStringLiteral("list (the units), unknown (units whose outcome was "
+                                           "lost), pools (address ranges), check (integrity; exit "
+                                           "3 on a finding), export (every unit as CSV)."),
+                            kUsage.trimmed());
+    cli.allowArguments(1);
+    if (!cli.parse(Cli::JsonOption, kUsage))
+        return cli.exitCode();
+    const QString what = p.positionalArguments().value(0);
+    if (!kWhat.contains(what)) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("say what: records list|unknown|pools|check|export (see "
+                                "'zomar-cli records --help')"));
+        return cli.exitCode();
+    }
+    const QString location = p.isSet(QStringLiteral("store"))
+                                 ? p.value(QStringLiteral("store"))
+                                 : ProductionStore::defaultLocation();
+    QString error;
+    const std::unique_ptr<ProductionStore> store =
+        ProductionStore::open(location, ProductionStore::Mode::Existing, &error);
+    if (!store) {
+        cli.fail(exit_codes::BadCommandLine, error);
+        return cli.exitCode();
+    }
+    if (what == QLatin1String("list"))
+        return listUnits(cli, *store, {});
+    if (what == QLatin1String("unknown")) {
+        UnitFilter filter;
+        filter.state = UnitState::Unknown;
+        return listUnits(cli, *store, filter);
+    }
+    if (what == QLatin1String("pools"))
+        return showPools(cli, *store);
+    if (what == QLatin1String("check"))
+        return checkStore(cli, *store);
+    return exportCsv(cli, *store);
+}
+
+} // namespace zomar

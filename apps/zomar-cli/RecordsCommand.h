@@ -1,0 +1,11 @@
+#pragma once
+// zomar-cli records: what the production store holds (units, unknown units,
+// pools), its integrity check and a CSV export.
+
+#include "apps/zomar-cli/Cli.h"
+
+namespace zomar {
+
+std::optional<int> runRecords(Cli &cli);
+
+} // namespace zomar

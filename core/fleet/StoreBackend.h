@@ -1,0 +1,79 @@
+#pragma once
+// What differs between the databases the production record can live in: what
+// a location must be, how a connection is opened and set up, how a writing
+// transaction starts, and the column type of a counting row id. The SQL of
+// allocation, recording and the reports is the same for every backend and
+// lives in ProductionStore and StoreReport; each backend's own SQL stays in
+// its one class.
+
+#include "core/fleet/RunIdentity.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace zomar {
+
+class StoreBackend
+{
+public:
+    virtual ~StoreBackend() = default;
+
+    // The backend for a location ("postgresql://..." or a file path), or
+    // nullptr with error set.
+    static std::unique_ptr<StoreBackend> forLocation(const QString &location, QString *error);
+
+    virtual QString driverName() const = 0;
+    // Whether the location holds a store already.
+    virtual bool exists(const QString &location) const = 0;
+    // Why the location cannot hold a store ("" when it can), checked before
+    // anything is opened or created.
+    virtual QString locationProblem(const QString &location, bool create) const = 0;
+    // Sets the connection's location and options; the caller opens it.
+    virtual void configure(QSqlDatabase &db, const QString &location, int busyTimeoutMs) const = 0;
+    // Statements run on every new connection (durability), before anything is read.
+    virtual QStringList sessionStatements() const = 0;
+    // Statements run once the database is known to be a store (its journal),
+    // so that another program's database is left as it was.
+    virtual QStringList storeStatements() const { return {}; }
+    // Starts a transaction that will write: it waits for other writers (up to
+    // the busy timeout), and once begun no other writer slips in before its
+    // commit, so a read of a pool's counter and its update are one step.
+    virtual QString beginWrite() const = 0;
+    // Column type of a row id that counts up by itself.
+    virtual QString idColumn() const = 0;
+    // A statement whose rows say "ok" when the database's own structure is
+    // sound, or "" when the backend has none.
+    virtual QString integrityCheck() const { return {}; }
+    // Whether a run that left units reserved is still going. A file on this
+    // PC asks the process; a server shared by several stations would keep a
+    // lease per run instead.
+    virtual RunIdentity::Liveness livenessOf(const RunIdentity &run) const
+    {
+        return RunIdentity::livenessOf(run);
+    }
+    // One line for an error of the driver, in words a user can act on.
+    virtual QString explain(const QString &driverText) const { return driverText; }
+};
+
+// A file on this PC, through SQLite: WAL journal (readers never wait for the
+// writer), synchronous=FULL (a commit is on disk when it returns), a busy
+// timeout so that processes sharing the file wait for each other's commits.
+class SqliteBackend : public StoreBackend
+{
+public:
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
+    bool exists(const QString &location) const override;
+    QString locationProblem(const QString &location, bool create) const override;
+    void configure(QSqlDatabase &db, const QString &location, int busyTimeoutMs) const override;
+    QStringList sessionStatements() const override;
+    QStringList storeStatements() const override;
+    QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    QString idColumn() const override { return QStringLiteral("INTEGER PRIMARY KEY"); }
+    QString integrityCheck() const override { return QStringLiteral("PRAGMA integrity_check"); }
+    QString explain(const QString &driverText) const override;
+};
+
+} // namespace zomar

@@ -1,0 +1,165 @@
+#include "core/fleet/StoreQueue.h"
+
+#include <QMetaObject>
+#include <QMutexLocker>
+
+namespace zomar {
+
+StoreQueue::StoreQueue(QObject *parent) : QObject(parent)
+{
+    m_thread.setObjectName(QStringLiteral("ProductionStore"));
+}
+
+StoreQueue::~StoreQueue()
+{
+    if (!m_worker)
+        return;
+    // What is still queued is committed first; the connection is closed on
+    // the thread that opened it.
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this] {
+            drain();
+            m_store.reset();
+        },
+        Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_worker;
+}
+
+QString StoreQueue::start(const QString &location, const RunContext &context, int busyTimeoutMs)
+{
+    if (m_worker)
+        return QStringLiteral("the store queue is running already");
+    m_context = context;
+    m_worker = new QObject;
+    m_worker->moveToThread(&m_thread);
+    m_thread.start();
+    QString error;
+    QMetaObject::invokeMethod(
+        m_worker,
+        [&] {
+            m_store =
+                ProductionStore::open(location, ProductionStore::Mode::Existing, &error,
+                                      busyTimeoutMs);
+        },
+        Qt::BlockingQueuedConnection);
+    return m_store ? QString() : error;
+}
+
+void StoreQueue::reserve(const UnitStart &unit, QObject *context,
+                         std::function<void(const Reservation &)> done)
+{
+    Request r;
+    r.start = unit;
+    r.context = context;
+    r.reserved = std::move(done);
+    post(std::move(r));
+}
+
+void StoreQueue::settle(const UnitSettlement &settlement, QObject *context,
+                        std::function<void(const QString &)> done)
+{
+    Request r;
+    r.settlement = settlement;
+    r.context = context;
+    r.settled = std::move(done);
+    post(std::move(r));
+}
+
+void StoreQueue::beginBatch()
+{
+    QMutexLocker lock(&m_mutex);
+    ++m_held;
+}
+
+void StoreQueue::endBatch()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_held = std::max(0, m_held - 1);
+    }
+    post({});
+}
+
+void StoreQueue::post(std::optional<Request> request)
+{
+    bool schedule = false;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (request)
+            m_pending.append(std::move(*request));
+        schedule = !m_drainScheduled && m_held == 0 && !m_pending.isEmpty();
+        if (schedule)
+            m_drainScheduled = true;
+    }
+    if (schedule)
+        QMetaObject::invokeMethod(m_worker, [this] { drain(); }, Qt::QueuedConnection);
+}
+
+void StoreQueue::drain()
+{
+    QList<Request> requests;
+    {
+        QMutexLocker lock(&m_mutex);
+        requests.swap(m_pending);
+        m_drainScheduled = false;
+    }
+    if (!requests.isEmpty())
+        commit(requests);
+}
+
+void StoreQueue::commit(QList<Request> &requests)
+{
+    const auto batchOf = [](const QList<Request> &list) {
+        UnitBatch batch;
+        for (const Request &r : list) {
+            if (r.settlement)
+                batch.settlements << *r.settlement;
+            if (r.start)
+                batch.starts << *r.start;
+        }
+        return batch;
+    };
+    const auto answerAll = [](const QList<Request> &list, const UnitBatch &batch,
+                              const QString &error) {
+        qsizetype next = 0;
+        for (const Request &r : list)
+            answer(r, r.start && error.isEmpty() ? batch.reservations.at(next++) : Reservation(),
+                   error);
+    };
+    if (!m_store) {
+        answerAll(requests, {}, QStringLiteral("the store is not open"));
+        return;
+    }
+    UnitBatch batch = batchOf(requests);
+    const QString error = m_store->record(m_context, batch);
+    if (error.isEmpty() || requests.size() == 1) {
+        answerAll(requests, batch, error);
+        return;
+    }
+    for (const Request &r : requests) {
+        UnitBatch alone = batchOf({r});
+        answerAll({r}, alone, m_store->record(m_context, alone));
+    }
+}
+
+void StoreQueue::answer(const Request &request, const Reservation &reservation,
+                        const QString &error)
+{
+    if (!request.context)
+        return;
+    if (request.start) {
+        Reservation r = reservation;
+        r.error = error;
+        QMetaObject::invokeMethod(
+            request.context, [done = request.reserved, r] { done(r); }, Qt::QueuedConnection);
+    } else {
+        QMetaObject::invokeMethod(
+            request.context, [done = request.settled, error] { done(error); },
+            Qt::QueuedConnection);
+    }
+}
+
+} // namespace zomar

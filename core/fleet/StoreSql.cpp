@@ -1,0 +1,59 @@
+#include "core/fleet/StoreSql.h"
+
+#include "core/fleet/StoreBackend.h"
+
+#include <QSqlError>
+
+namespace zomar {
+
+bool StoreSql::exec(const QString &sql, const QVariantList &values)
+{
+    m_query = std::make_unique<QSqlQuery>(m_db);
+    m_query->setForwardOnly(true);
+    bool ok = false;
+    if (values.isEmpty()) {
+        ok = m_query->exec(sql);
+    } else if (m_query->prepare(sql)) {
+        for (const QVariant &v : values) {
+            // An empty text is a text, not a missing value.
+            if (v.typeId() == QMetaType::QString && v.toString().isNull())
+                m_query->addBindValue(QStringLiteral(""));
+            else
+                m_query->addBindValue(v);
+        }
+        ok = m_query->exec();
+    }
+    if (!ok) {
+        const QSqlError e = m_query->lastError();
+        m_error = m_backend.explain(e.databaseText().isEmpty() ? e.text() : e.databaseText());
+    }
+    return ok;
+}
+
+QVariant StoreSql::scalar(const QString &sql, const QVariantList &values)
+{
+    if (!exec(sql, values) || !m_query->next())
+        return {};
+    return m_query->value(0);
+}
+
+QString StoreSql::write(const std::function<QString()> &work)
+{
+    m_error.clear();
+    if (!exec(m_backend.beginWrite()))
+        return m_error;
+    QString problem = work();
+    m_query.reset(); // no statement may stay open across the commit
+    if (problem.isEmpty() && exec(QStringLiteral("COMMIT"))) {
+        m_query.reset();
+        return {};
+    }
+    if (problem.isEmpty())
+        problem = m_error;
+    m_query.reset();
+    QSqlQuery rollback(m_db);
+    rollback.exec(QStringLiteral("ROLLBACK"));
+    return problem;
+}
+
+} // namespace zomar
