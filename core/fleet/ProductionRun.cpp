@@ -55,7 +55,7 @@ SetupRefusal ProductionRun::open(const LineSetup &setup)
     m_context.profileFile = QFileInfo(setup.profilePath).absoluteFilePath();
     m_context.profileSha256 = QString::fromLatin1(
         QCryptographicHash::hash(reading.bytes, QCryptographicHash::Sha256).toHex());
-    m_context.station = RunIdentity::hostName();
+    m_context.station = setup.station.isEmpty() ? RunIdentity::hostName() : setup.station;
     if (setup.fixedLocal)
         m_profile.local = setup.fixedLocal;
 
@@ -188,6 +188,12 @@ void ProductionRun::start(const QStringList &devices)
     for (const QString &device : devices)
         jobs << jobFor(device, ports);
     m_programmer->program(jobs);
+}
+
+void ProductionRun::setOperatorName(const QString &name)
+{
+    if (m_programmer)
+        m_programmer->setOperatorName(name);
 }
 
 bool ProductionRun::program(const ModuleJob &job)

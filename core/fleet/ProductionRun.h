@@ -35,6 +35,7 @@ struct LineSetup {
     int modules = 0;        // modules named at the start
     bool openEnded = false; // more will come (station mode)
     QString program;        // who runs, e.g. "zomar-cli 1.0.1"
+    QString station;        // its name in the units' rows; "" for the host's
     int busyTimeoutMs = ProductionStore::kDefaultBusyTimeoutMs;
 };
 
@@ -75,6 +76,9 @@ public:
     // A connection to the store on this thread, for reports.
     ProductionStore *store() { return m_store.get(); }
     LineProgrammer *programmer() { return m_programmer.get(); }
+
+    // Who plugs the modules in from now on (a station's operator), for their rows.
+    void setOperatorName(const QString &name);
 
     // The modules on these devices, in this order (one port scan for all).
     void start(const QStringList &devices);

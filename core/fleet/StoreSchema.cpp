@@ -78,6 +78,12 @@ QStringList version1(const StoreBackend &backend)
     };
 }
 
+// Version 2: who plugged each module in (a station's operator).
+QStringList version2(const StoreBackend &)
+{
+    return {QStringLiteral("ALTER TABLE units ADD COLUMN operator_name TEXT NOT NULL DEFAULT ''")};
+}
+
 struct Migration {
     int version;
     QStringList (*statements)(const StoreBackend &);
@@ -85,6 +91,7 @@ struct Migration {
 
 const Migration kMigrations[] = {
     {1, version1},
+    {2, version2},
 };
 
 } // namespace
