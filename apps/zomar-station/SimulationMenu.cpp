@@ -19,7 +19,7 @@ void addSimulationMenu(QMainWindow &window, SimulatedStation &simulation)
     QAction *cycle = menu->addAction(QStringLiteral("&Demo: modules come and go"));
     cycle->setCheckable(true);
     cycle->setChecked(demo.running());
-    cycle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    cycle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     QObject::connect(cycle, &QAction::toggled, &demo,
                      [&demo](bool on) { on ? demo.start() : demo.stop(); });
 

@@ -48,10 +48,28 @@ void SlotGrid::relayout()
         return;
     auto *grid = static_cast<QGridLayout *>(m_board->layout());
     const int spacing = std::max(grid->horizontalSpacing(), 6);
-    const int tileWidth = m_tiles.first()->minimumSizeHint().width() + spacing;
-    const int room =
-        viewport()->width() - grid->contentsMargins().left() - grid->contentsMargins().right();
-    const int columns = std::clamp(room / std::max(tileWidth, 1), 1, int(m_tiles.size()));
+    const QMargins margins = grid->contentsMargins();
+    const double width = viewport()->width() - margins.left() - margins.right();
+    const double height = viewport()->height() - margins.top() - margins.bottom();
+    const QSize least = m_tiles.first()->minimumSizeHint();
+    const QSize shape = m_tiles.first()->sizeHint();
+    const int count = int(m_tiles.size());
+    // The largest tiles of their shape that fit without scrolling; when
+    // none fit, as many columns as the narrowest tile allows (and scroll).
+    int columns = std::clamp(int(width) / (least.width() + spacing), 1, count);
+    double best = 0;
+    for (int c = 1; c <= count; ++c) {
+        const int rows = (count + c - 1) / c;
+        const double w = width / c - spacing;
+        const double h = height / rows - spacing;
+        if (w < least.width() || h < least.height())
+            continue;
+        const double scale = std::min(w / shape.width(), h / shape.height());
+        if (scale > best) {
+            best = scale;
+            columns = c;
+        }
+    }
     if (columns == m_columns)
         return;
     m_columns = columns;

@@ -177,18 +177,23 @@ void SlotTile::paintEvent(QPaintEvent *)
         p.drawRoundedRect(outer.adjusted(-0.5, -0.5, 0.5, 0.5), radius, radius);
     }
 
-    const double unit = QFontMetricsF(font()).height();
+    // Larger tiles (fewer slots) get larger print, up to two and a half times.
+    const double zoom = std::clamp(
+        std::min(double(width()) / sizeHint().width(), double(height()) / sizeHint().height()), 1.0,
+        2.5);
+    const QFont base = scaled(font(), zoom, false);
+    const double unit = QFontMetricsF(base).height();
     const QRectF inner = outer.adjusted(unit * 0.7, unit * 0.5, -unit * 0.7, -unit * 0.5);
     p.setPen(fg);
 
     // The slot's name, then its counts at the bottom.
-    const QFont nameFont = scaled(font(), 1.35, true);
+    const QFont nameFont = scaled(base, 1.35, true);
     p.setFont(nameFont);
     const double nameHeight = QFontMetricsF(nameFont).height();
     p.drawText(QRectF(inner.left(), inner.top(), inner.width(), nameHeight),
                Qt::AlignLeft | Qt::AlignVCenter,
                QFontMetricsF(nameFont).elidedText(m_name, Qt::ElideRight, inner.width()));
-    const QFont smallFont = scaled(font(), 1.0, false);
+    const QFont smallFont = scaled(base, 1.0, false);
     p.setFont(smallFont);
     const double smallHeight = QFontMetricsF(smallFont).height();
     p.drawText(QRectF(inner.left(), inner.bottom() - smallHeight, inner.width(), smallHeight),
@@ -196,18 +201,26 @@ void SlotTile::paintEvent(QPaintEvent *)
 
     // The icon and the word side by side, then the line under them, the
     // two in the middle of the room between the name and the counts.
-    QFont wordFont = scaled(font(), 2.4, true);
+    QFont wordFont = scaled(base, 2.4, true);
     const double wordHeight = QFontMetricsF(wordFont).height();
     const double iconSide = wordHeight * 1.1;
     const double wordRoom = inner.width() - iconSide - unit * 0.6;
     const double wordWidth = QFontMetricsF(wordFont).horizontalAdvance(word());
     if (wordWidth > wordRoom) // a long word in a narrow tile: smaller, never cut
         wordFont.setPointSizeF(wordFont.pointSizeF() * wordRoom / wordWidth);
-    const QFont lineFont = scaled(font(), 1.2, m_view.kind == SlotView::Fail);
+    QFont lineFont = scaled(base, 1.2, m_view.kind == SlotView::Fail);
     const QRectF room(inner.left(), inner.top() + nameHeight + unit * 0.3, inner.width(),
                       inner.height() - nameHeight - smallHeight - unit * 0.6);
-    const QRectF lineBounds = QFontMetricsF(lineFont).boundingRect(
-        QRectF(0, 0, room.width(), room.height()), Qt::TextWordWrap, line());
+    const auto boundsOf = [&](const QFont &f) {
+        return QFontMetricsF(f).boundingRect(QRectF(0, 0, room.width(), room.height()),
+                                             Qt::TextWordWrap, line());
+    };
+    QRectF lineBounds = boundsOf(lineFont);
+    // A long reason in a small tile: smaller print, never cut.
+    for (int i = 0; i < 6 && lineBounds.height() > room.height() - iconSide - unit * 0.3; ++i) {
+        lineFont.setPointSizeF(lineFont.pointSizeF() * 0.9);
+        lineBounds = boundsOf(lineFont);
+    }
     const double block = iconSide + unit * 0.3 + lineBounds.height();
     const double top = room.top() + std::max(0.0, (room.height() - block) / 2);
     const QRectF icon(inner.left(), top, iconSide, iconSide);

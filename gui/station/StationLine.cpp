@@ -165,16 +165,17 @@ void StationLine::startModule(int slot, const ModuleJob &job)
     socket.device = job.device;
     socket.present = true;
     socket.pulledOut = false;
-    if (m_finishing || !m_status.writable() || !m_run->program(job)) {
+    if (m_finishing || m_paused || !m_status.writable() || !m_run->program(job)) {
         SlotView view{SlotView::NotStarted, ModuleStep::Reading, std::nullopt, {}, {}};
         if (m_finishing)
-            view.reason = QStringLiteral("Not programmed: the station is closing");
+            view.reason = QStringLiteral("The station is closing");
+        else if (m_paused)
+            view.reason = QStringLiteral("The setup is being changed: plug it in again later");
         else if (!m_status.writable() || m_run->programmer()->stopped())
-            view.reason = QStringLiteral("Not programmed: the record cannot be written; call "
-                                         "the engineer");
+            view.reason = QStringLiteral("The record cannot be written: call the engineer");
         else
-            view.reason = QStringLiteral("Not programmed: the module before is still finishing; "
-                                         "plug this one in again");
+            view.reason = QStringLiteral("The module before is still finishing: plug this one "
+                                         "in again");
         view.detail = m_status.problem;
         show(slot, view);
         return;

@@ -68,6 +68,8 @@ public:
     QString profilePath() const;   // as opened
 
     void setOperatorName(const QString &name);
+    // While the setup is being changed, modules plugged in are not started.
+    void setPaused(bool paused) { m_paused = paused; }
     // Stops taking new modules; true when none is in flight (else idle() follows).
     bool finish();
 
@@ -113,6 +115,7 @@ private:
     QMap<int, ModuleJob> m_appeared; // by slot, until the event loop turns
     StoreStatus m_status;
     bool m_finishing = false;
+    bool m_paused = false;
 };
 
 } // namespace zomar

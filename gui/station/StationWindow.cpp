@@ -22,13 +22,38 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace zomar {
 
 namespace {
+
+// New modules are not started while the setup may be replaced (a PIN
+// prompt, the setup dialog, a file dialog), so that once the modules in
+// flight are done (idleForChange) none is when the station is replaced.
+class Pause
+{
+public:
+    explicit Pause(StationLine *line) : m_line(line)
+    {
+        if (m_line)
+            m_line->setPaused(true);
+    }
+    ~Pause()
+    {
+        if (m_line)
+            m_line->setPaused(false);
+    }
+
+private:
+    QPointer<StationLine> m_line;
+};
 
 QLabel *headerLabel(QWidget *parent, const QString &name, double scale, bool bold)
 {
@@ -106,7 +131,7 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
     setCentralWidget(central);
     statusBar()->addWidget(m_store, 3);
     statusBar()->addWidget(m_advice, 2);
-    m_advice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_advice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     connect(m_operator, &OperatorField::nameChanged, this, [this](const QString &name) {
         if (m_line)
@@ -129,9 +154,9 @@ void StationWindow::buildMenus()
                        &StationWindow::newStation);
     station->addAction(QStringLiteral("&Open station..."), QKeySequence::Open, this,
                        &StationWindow::openStationAsked);
-    m_editSetup =
-        station->addAction(QStringLiteral("&Edit setup..."), QKeySequence(Qt::CTRL | Qt::Key_E),
-                           this, &StationWindow::editSetup);
+    m_editSetup = station->addAction(QStringLiteral("&Edit setup..."),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this,
+                                     &StationWindow::editSetup);
     station->addSeparator();
     station->addAction(QStringLiteral("New s&hift..."),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
@@ -342,17 +367,18 @@ void StationWindow::editSetup()
         newStation();
         return;
     }
+    const Pause pause(m_line.get());
     if (!idleForChange() || !unlocked(QStringLiteral("The setup of this station is guarded "
                                                      "by a PIN.")))
         return;
     StationSetupDialog dialog(m_line->setup(), m_path, m_files, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    applySetup(dialog.setup(), m_path);
+    if (dialog.exec() == QDialog::Accepted)
+        applySetup(dialog.setup(), m_path);
 }
 
 void StationWindow::newStation()
 {
+    const Pause pause(m_line.get());
     if (!idleForChange() || !unlocked(QStringLiteral("A new station replaces this one, whose "
                                                      "setup is guarded by a PIN.")))
         return;
@@ -372,6 +398,7 @@ void StationWindow::newStation()
 
 void StationWindow::openStationAsked()
 {
+    const Pause pause(m_line.get());
     if (!idleForChange() || !unlocked(QStringLiteral("Another station replaces this one, whose "
                                                      "setup is guarded by a PIN.")))
         return;
@@ -393,7 +420,8 @@ void StationWindow::applySetup(const StationSetup &setup, const QString &path)
                           kStationTitle, MessageRequest::Warning);
         return;
     }
-    m_line.reset(); // its run ends in the record before the next begins
+    // Nothing is in flight (see Pause); the run ends in the record before the next begins.
+    m_line.reset();
     start(setup, path);
 }
 

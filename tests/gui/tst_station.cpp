@@ -291,6 +291,10 @@ void TstStation::setupIsGuardedByThePin()
                     [&](QWidget *setup) {
                         QSpinBox *step = child<QSpinBox>(setup, "step");
                         setupShown = step != nullptr;
+                        // Nothing starts while the setup may change.
+                        rack.plug(0);
+                        QTRY_COMPARE_WITH_TIMEOUT(st.word(0), QStringLiteral("Not started"),
+                                                  kWaitMs);
                         step->setFocus();
                         QTest::keyClick(step, Qt::Key_A, Qt::ControlModifier);
                         QTest::keyClicks(step, "5");
@@ -299,7 +303,8 @@ void TstStation::setupIsGuardedByThePin()
                     prompt);
             QTest::keyClick(prompt, Qt::Key_Return);
         });
-        QTest::keyClick(&st.window, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                        Qt::ControlModifier | Qt::ShiftModifier);
     };
     editWith("1357", false);
     QVERIFY(st.messages.texts().last().startsWith("Wrong PIN"));
@@ -307,13 +312,16 @@ void TstStation::setupIsGuardedByThePin()
 
     QVERIFY(activate(st.window));
     onNextDialog([](QWidget *prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
-    QTest::keyClick(&st.window, Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                    Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(readStationFile(path).setup->step, 1u);
 
     editWith("2468", true);
     QVERIFY(setupShown);
     QCOMPARE(readStationFile(path).setup->step, 5u);
     QCOMPARE(st.window.line()->setup().step, 5u); // the station runs the new setup
+    QCOMPARE(st.word(0), QStringLiteral("Left alone"));
+    QVERIFY(unitsIn(m_store).isEmpty());
     QVERIFY(readStationFile(path).setup->pin->matches(QStringLiteral("2468")));
 }
 
