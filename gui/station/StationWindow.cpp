@@ -83,7 +83,7 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
       m_panel(new ShiftPanel(this)), m_store(new QLabel(this)), m_advice(new QLabel(this))
 {
     setWindowTitle(kStationTitle);
-    setWindowIcon(appIcon());
+    setWindowIcon(stationIcon());
     m_banner->setWordWrap(true);
     m_banner->setStyleSheet(QStringLiteral("background: #f9a825; color: black; padding: 0.4em"));
     m_banner->hide();

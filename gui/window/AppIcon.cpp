@@ -31,7 +31,35 @@ QPixmap drawIcon(int size)
     p.drawEllipse(QPointF(16 * s, 13 * s), 2 * s, 2 * s);
     return pixmap;
 }
+QPixmap drawStationIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, size > 16);
+    const double s = size / 32.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1f, 0x4f, 0x8f));
+    p.drawRoundedRect(QRectF(1 * s, 1 * s, 30 * s, 30 * s), 4 * s, 4 * s);
+    const QColor pass(0x1b, 0x7f, 0x3a), fail(0xc6, 0x28, 0x28);
+    const QPointF corners[] = {{3.5, 3.5}, {17, 3.5}, {3.5, 17}, {17, 17}};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(i == 2 ? fail : pass);
+        p.drawRoundedRect(QRectF(corners[i].x() * s, corners[i].y() * s, 11.5 * s, 11.5 * s),
+                          2 * s, 2 * s);
+    }
+    return pixmap;
+}
+
 } // namespace
+
+QIcon stationIcon()
+{
+    QIcon icon;
+    icon.addPixmap(drawStationIcon(32));
+    icon.addPixmap(drawStationIcon(16));
+    return icon;
+}
 
 QIcon appIcon()
 {
