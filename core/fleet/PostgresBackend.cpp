@@ -141,13 +141,14 @@ QString PgAddress::identity() const
         .arg(user, host, port > 0 ? QString::number(port) : QStringLiteral("5432"), database);
 }
 
-QString PostgresBackend::driverProblem()
+bool PostgresBackend::driverInstalled()
 {
-    const QString missing = QStringLiteral("the PostgreSQL driver of Qt (QPSQL) is not installed "
-                                           "(Debian: sudo apt-get install libqt6sql6-psql)");
-    if (!QSqlDatabase::isDriverAvailable(driver()))
-        return missing;
-    // The plugin is there; it may still not load (libpq missing).
+    return QSqlDatabase::isDriverAvailable(driver());
+}
+
+bool PostgresBackend::driverLoads()
+{
+    // The plugin may be there and still not load (its libpq missing).
     const QString probe = QStringLiteral("zomar-driver-probe");
     bool valid = false;
     {
@@ -155,10 +156,26 @@ QString PostgresBackend::driverProblem()
         valid = db.isValid();
     }
     QSqlDatabase::removeDatabase(probe);
-    return valid ? QString()
-                 : QStringLiteral("QPSQL driver not loaded: reinstall it with its libpq "
-                                  "(Debian: sudo apt-get install --reinstall libqt6sql6-psql "
-                                  "libpq5)");
+    return valid;
+}
+
+QString PostgresBackend::driverMissing()
+{
+    return QStringLiteral("the PostgreSQL driver of Qt (QPSQL) is not installed (Debian: sudo "
+                          "apt-get install libqt6sql6-psql)");
+}
+
+QString PostgresBackend::driverNotLoaded()
+{
+    return QStringLiteral("QPSQL driver not loaded: reinstall it with its libpq (Debian: sudo "
+                          "apt-get install --reinstall libqt6sql6-psql libpq5)");
+}
+
+QString PostgresBackend::driverProblem()
+{
+    if (!driverInstalled())
+        return driverMissing();
+    return driverLoads() ? QString() : driverNotLoaded();
 }
 
 bool PostgresBackend::exists(const QString &) const
@@ -197,8 +214,11 @@ void PostgresBackend::configure(QSqlDatabase &db, const QString &location, int b
             << QStringLiteral("tcp_user_timeout=15000")
             << QStringLiteral("application_name=zomar")
             // Waits for another station's lock as long as a file's busy timeout.
-            << QStringLiteral("options=") + quoted(QStringLiteral("-c lock_timeout=%1")
-                                                       .arg(busyTimeoutMs));
+            // and the server's notices (a shutdown's warning) are not
+            // printed on the program's standard error by libpq.
+            << QStringLiteral("options=") +
+                   quoted(QStringLiteral("-c lock_timeout=%1 -c client_min_messages=error")
+                              .arg(busyTimeoutMs));
     db.setConnectOptions(options.join(QLatin1Char(';')));
 }
 
@@ -265,12 +285,27 @@ QStringList PostgresBackend::missingRights(QSqlDatabase &db) const
     return missing;
 }
 
+PostgresBackend::OpenStep PostgresBackend::failedAt(const QString &driverText) const
+{
+    if (driverText.contains(QLatin1String("password")) ||
+        driverText.contains(QLatin1String("authentication")) ||
+        driverText.contains(QLatin1String("pg_hba.conf")) ||
+        (driverText.contains(QLatin1String("role")) &&
+         driverText.contains(QLatin1String("does not exist"))))
+        return OpenStep::Login;
+    if (driverText.contains(QLatin1String("database")) &&
+        driverText.contains(QLatin1String("does not exist")))
+        return OpenStep::Database;
+    return connectionLost(driverText) ? OpenStep::Server : OpenStep::Other;
+}
+
 QString PostgresBackend::explain(const QString &driverText) const
 {
     // libpq's messages run over several lines ("...failed: FATAL:  ...\n\tIs
     // the server running...?"): one line, its first cause.
     QString text = driverText.simplified();
     text.remove(QRegularExpression(QStringLiteral("\\s*QPSQL: Unable to connect$")));
+    text.remove(QRegularExpression(QStringLiteral(" This probably means .*$")));
     const QRegularExpression quotedName(QStringLiteral("\"([^\"]*)\""));
     const auto name = [&](const QString &after) {
         const QRegularExpressionMatch m =

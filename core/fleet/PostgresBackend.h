@@ -38,6 +38,10 @@ public:
     // Why Qt's PostgreSQL driver cannot be used here ("" when it can): not
     // installed, or installed but not loading (its libpq missing).
     static QString driverProblem();
+    static bool driverInstalled();
+    static bool driverLoads();
+    static QString driverMissing();   // what to do when it is not installed
+    static QString driverNotLoaded(); // what to do when it does not load
 
     QString driverName() const override { return driver(); }
     bool exists(const QString &location) const override;
@@ -54,6 +58,11 @@ public:
     bool connectionLost(const QString &driverText) const override;
     QStringList missingRights(QSqlDatabase &db) const override;
     QString explain(const QString &driverText) const override;
+
+    // Where opening a connection stopped: the server did not answer, it
+    // refused the login, it has no such database, or something else.
+    enum class OpenStep { Server, Login, Database, Other };
+    OpenStep failedAt(const QString &driverText) const;
 };
 
 } // namespace zomar

@@ -29,11 +29,10 @@ const char *const kSchema[] = {
 
 } // namespace
 
-QString leaseUsedUp(const QString &why)
+QString leaseUsedUp()
 {
-    return QStringLiteral("the server cannot be reached (%1) and this station's lease has no "
-                          "address left; the line goes on once the server answers")
-        .arg(why);
+    return QStringLiteral("offline, and this station's lease has no address left (the line goes "
+                          "on once the server answers)");
 }
 
 QString StationJournal::pathFor(const QString &server, const QString &station)
@@ -112,11 +111,14 @@ QString StationJournal::record(const RunContext &context, UnitBatch &batch)
         freeAddresses(context.runId) < batch.starts.size())
         lease = m_leaseSource(int(batch.starts.size()) - freeAddresses(context.runId));
     StoreSql sql(m_db, *m_backend);
-    return recordBatch(
+    const QString error = recordBatch(
         sql, batch, [&](const UnitSettlement &s) { return settleIn(sql, context, s); },
         [&](const UnitStart &start, Reservation &r) {
             return reserveIn(sql, context, start, lease, r);
         });
+    if (error.isEmpty())
+        m_startsRecorded += int(batch.starts.size());
+    return error;
 }
 
 QString StationJournal::settleIn(StoreSql &sql, const RunContext &context,
@@ -160,8 +162,7 @@ QString StationJournal::reserveIn(StoreSql &sql, const RunContext &context,
         } else {
             // Never a guess: without an address of its lease the module
             // gets nothing, and leaves no row.
-            r.unavailable = leaseUsedUp(lease.offline.isEmpty() ? QStringLiteral("no lease came")
-                                                                : lease.offline);
+            r.unavailable = leaseUsedUp();
             r.unitId.clear();
             return {};
         }
@@ -198,6 +199,12 @@ int StationJournal::waitingUnits()
         .scalar(QStringLiteral("SELECT COUNT(DISTINCT unit_uuid) FROM outbox WHERE unit_uuid <> "
                                "''"))
         .toInt();
+}
+
+int StationJournal::leasedFree()
+{
+    StoreSql sql(m_db, *m_backend);
+    return sql.scalar(QStringLiteral("SELECT COUNT(*) FROM lease WHERE unit_uuid IS NULL")).toInt();
 }
 
 QList<JournalOp> StationJournal::waiting(int limit, QString *error)

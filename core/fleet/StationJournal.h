@@ -27,9 +27,9 @@ struct LeaseAnswer {
     QString offline;        // why the server could not be asked ("" when it was)
 };
 
-// Why a module gets no address: the server cannot be reached (why) and the
-// lease is used up.
-QString leaseUsedUp(const QString &why);
+// Why a module gets no address: the server cannot be reached and the lease
+// is used up.
+QString leaseUsedUp();
 
 class StationJournal : public UnitSink
 {
@@ -53,12 +53,16 @@ public:
 
     // Reserves from the run's lease and appends the rows to be forwarded.
     QString record(const RunContext &context, UnitBatch &batch) override;
+    // Starts this connection has answered (committed), with or without an address.
+    int startsRecorded() const { return m_startsRecorded; }
 
     QString addLease(const RunContext &context, const QList<quint32> &addresses);
     // Free addresses in the run's lease.
     int freeAddresses(qint64 runId);
     // Units with rows waiting to be forwarded.
     int waitingUnits();
+    // Free addresses of every lease this journal holds (earlier runs' too).
+    int leasedFree();
     // Rows to forward, oldest first; "" or why they cannot be read.
     QList<JournalOp> waiting(int limit, QString *error);
     // The rows up to seq reached the server.
@@ -80,6 +84,7 @@ private:
     QSqlDatabase m_db;
     std::unique_ptr<SqliteBackend> m_backend;
     std::function<LeaseAnswer(int)> m_leaseSource;
+    int m_startsRecorded = 0;
 };
 
 } // namespace zomar

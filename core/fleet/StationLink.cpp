@@ -64,6 +64,7 @@ QString StationLink::forwardSome(bool *more)
     const QList<JournalOp> ops = m_journal->waiting(kBatch, &error);
     if (!error.isEmpty() || ops.isEmpty())
         return error;
+    m_forwarded += int(ops.size());
     error = StoreLeases::apply(*m_server, ops);
     if (!error.isEmpty())
         return error;
@@ -148,18 +149,21 @@ void StationLink::pump()
         m_state.online = true;
         m_state.problem.clear();
     }
+    // Rows forwarded tell the server the run is alive; without any, a
+    // heartbeat does (and finds out whether the server is still there).
+    const int before = m_forwarded;
     bool more = true;
-    bool sent = false;
     while (more) {
         const QString error = forwardSome(&more);
         if (!error.isEmpty()) {
             failed(error);
             return;
         }
-        sent = true;
     }
     if (m_context.runId) {
-        const QString error = sent ? QString() : StoreLeases::heartbeat(*m_server, m_context.runId);
+        const QString error = m_forwarded > before
+                                  ? QString()
+                                  : StoreLeases::heartbeat(*m_server, m_context.runId);
         if (!error.isEmpty()) {
             failed(error);
             return;

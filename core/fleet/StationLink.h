@@ -63,6 +63,7 @@ private:
     bool m_poolEmpty = false;
     StationState m_state;
     qint64 m_lastTry = 0; // ms since the epoch of the last attempt while offline
+    int m_forwarded = 0;  // rows forwarded so far
     QTimer *m_timer = nullptr;
 };
 

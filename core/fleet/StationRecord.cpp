@@ -37,6 +37,25 @@ StationRecord::~StationRecord()
         ::close(m_lockFd); // the lock goes with it
 }
 
+namespace {
+
+QString lockPathOf(const QString &journal)
+{
+    return journal + QStringLiteral(".lock");
+}
+
+} // namespace
+
+bool StationRecord::journalInUse(const QString &journal)
+{
+    const int fd = ::open(QFile::encodeName(lockPathOf(journal)).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
+
 QString StationRecord::open(const Setup &setup)
 {
     m_setup = setup;
@@ -46,7 +65,7 @@ QString StationRecord::open(const Setup &setup)
     QString error;
     if (!StationJournal::open(m_journalPath, &error)) // makes the folder and the file
         return error;
-    const QString lockPath = m_journalPath + QStringLiteral(".lock");
+    const QString lockPath = lockPathOf(m_journalPath);
     m_lockFd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_lockFd < 0)
         return QStringLiteral("cannot open %1: %2").arg(lockPath, QString::fromLocal8Bit(
@@ -103,7 +122,7 @@ QString StationRecord::begin(const RunContext &context)
         context,
         [this, link, runId = context.runId, pooled = bool(context.poolId)] {
             noteCounts(pooled ? m_queueJournal->freeAddresses(runId) : -1,
-                       m_queueJournal->waitingUnits());
+                       m_queueJournal->waitingUnits(), m_queueJournal->startsRecorded());
             QMetaObject::invokeMethod(link, [link] { link->wake(); }, Qt::QueuedConnection);
         });
     return error;
@@ -124,12 +143,13 @@ void StationRecord::note(const StationState &link)
     QMetaObject::invokeMethod(this, [this] { publish(); }, Qt::QueuedConnection);
 }
 
-void StationRecord::noteCounts(int free, int waiting)
+void StationRecord::noteCounts(int free, int waiting, int answered)
 {
     {
         QMutexLocker lock(&m_mutex);
         m_state.addressesLeft = free;
         m_state.rowsWaiting = waiting;
+        m_answered = answered;
     }
     QMetaObject::invokeMethod(this, [this] { publish(); }, Qt::QueuedConnection);
 }
@@ -145,20 +165,18 @@ void StationRecord::publish()
 
 QString StationRecord::refusal() const
 {
-    const StationState s = state();
-    if (s.online || s.addressesLeft < 0 || s.addressesLeft - m_asked.load() > 0)
+    QMutexLocker lock(&m_mutex);
+    const int pending = m_asked.load() - m_answered;
+    if (m_state.online || m_state.addressesLeft < 0 || m_state.addressesLeft - pending > 0)
         return {};
-    return leaseUsedUp(s.problem);
+    return leaseUsedUp();
 }
 
 void StationRecord::reserve(const UnitStart &unit, QObject *context,
                             std::function<void(const Reservation &)> done)
 {
     ++m_asked;
-    m_queue->reserve(unit, context, [this, done = std::move(done)](const Reservation &r) {
-        --m_asked;
-        done(r);
-    });
+    m_queue->reserve(unit, context, std::move(done));
 }
 
 void StationRecord::settle(const UnitSettlement &settlement, QObject *context,

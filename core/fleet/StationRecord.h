@@ -43,6 +43,8 @@ public:
     // opens the server and forwards what an earlier run left. "" or why not.
     QString open(const Setup &setup);
     QString journalPath() const { return m_journalPath; }
+    // Whether a run of a station holds this journal now.
+    static bool journalInUse(const QString &journal);
     // The run is registered on the server: its first lease, then the queue.
     QString begin(const RunContext &context);
     StationState state() const;
@@ -64,7 +66,7 @@ signals:
 
 private:
     void note(const StationState &link);     // any thread
-    void noteCounts(int free, int waiting); // any thread
+    void noteCounts(int free, int waiting, int answered); // the queue's thread
     void publish();                         // this object's thread
 
     Setup m_setup;
@@ -77,7 +79,10 @@ private:
     mutable QMutex m_mutex;
     StationState m_state; // guarded by m_mutex
     StationState m_published;
-    std::atomic<int> m_asked{0}; // reservations asked, not answered yet
+    // Reservations asked (here) and committed (the queue's journal): those in
+    // between will take addresses that the last count still shows free.
+    std::atomic<int> m_asked{0};
+    int m_answered = 0; // guarded by m_mutex, with m_state's count
     bool m_closed = false;
 };
 
