@@ -49,7 +49,8 @@ QString StationJournal::pathFor(const QString &server, const QString &station)
                                   .left(12)));
 }
 
-std::unique_ptr<StationJournal> StationJournal::open(const QString &path, QString *error)
+std::unique_ptr<StationJournal> StationJournal::open(const QString &path, QString *error,
+                                                     Commits commits)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -78,6 +79,8 @@ std::unique_ptr<StationJournal> StationJournal::open(const QString &path, QStrin
                              journal->m_backend->storeStatements();
     for (const char *table : kSchema)
         statements << QString::fromLatin1(table);
+    if (commits == Commits::Bookkeeping)
+        statements << QStringLiteral("PRAGMA synchronous=NORMAL");
     for (const QString &statement : statements) {
         if (!sql.exec(statement))
             return fail(sql.error());

@@ -34,8 +34,14 @@ QString leaseUsedUp();
 class StationJournal : public UnitSink
 {
 public:
-    // Opens (makes) the journal; nullptr with error set when it cannot.
-    static std::unique_ptr<StationJournal> open(const QString &path, QString *error);
+    // Opens (makes) the journal; nullptr with error set when it cannot. A
+    // connection that only keeps books (the link's: leases taken, rows the
+    // server has) need not wait for the disk at each commit: what it writes
+    // is on disk with the next unit's commit, and losing it to a power cut
+    // loses nothing (a row is forwarded again, a lease stays taken).
+    enum class Commits { Synchronous, Bookkeeping };
+    static std::unique_ptr<StationJournal> open(const QString &path, QString *error,
+                                                Commits commits = Commits::Synchronous);
     ~StationJournal() override;
     StationJournal(const StationJournal &) = delete;
     StationJournal &operator=(const StationJournal &) = delete;

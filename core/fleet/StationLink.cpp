@@ -36,7 +36,7 @@ QString StationLink::open(const QString &server, const QString &journal, int bus
                                      busyTimeoutMs);
     if (!m_server)
         return error;
-    m_journal = StationJournal::open(journal, &error);
+    m_journal = StationJournal::open(journal, &error, StationJournal::Commits::Bookkeeping);
     if (!m_journal)
         return error;
     m_journalPath = journal;

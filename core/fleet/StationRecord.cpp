@@ -4,7 +4,9 @@
 #include "core/fleet/StationLink.h"
 #include "core/fleet/StoreQueue.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QMutexLocker>
 
@@ -63,8 +65,7 @@ QString StationRecord::open(const Setup &setup)
     // One run of a station at a time: its journal's rows are forwarded in
     // order by one link. The kernel lets go of the lock when a run dies.
     QString error;
-    if (!StationJournal::open(m_journalPath, &error)) // makes the folder and the file
-        return error;
+    QDir().mkpath(QFileInfo(m_journalPath).absolutePath());
     const QString lockPath = lockPathOf(m_journalPath);
     m_lockFd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_lockFd < 0)

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QSet>
 
+#include <algorithm>
+
 namespace zomar {
 
 namespace {
@@ -225,18 +227,17 @@ Lease StoreLeases::take(ProductionStore &store, const RunContext &context, int c
             return sql.error().isEmpty() ? QStringLiteral("its pool is missing") : sql.error();
         const quint64 next = sql.query().value(0).toULongLong();
         const quint32 step = quint32(sql.query().value(1).toULongLong());
-        if (!sql.exec(QStringLiteral("SELECT address FROM free_addresses WHERE pool_id = ? ORDER "
-                                     "BY address LIMIT %1")
+        // The lowest given back, taken in one statement (a station giving
+        // addresses back does not wait for this lock).
+        if (!sql.exec(QStringLiteral("DELETE FROM free_addresses WHERE pool_id = ? AND address IN "
+                                     "(SELECT address FROM free_addresses WHERE pool_id = ? "
+                                     "ORDER BY address LIMIT %1) RETURNING address")
                           .arg(count),
-                      {pool}))
+                      {pool, pool}))
             return sql.error();
         while (sql.query().next())
             lease.addresses << quint32(sql.query().value(0).toLongLong());
-        for (const quint32 a : lease.addresses)
-            if (!sql.exec(QStringLiteral("DELETE FROM free_addresses WHERE pool_id = ? AND "
-                                         "address = ?"),
-                          {pool, qint64(a)}))
-                return sql.error();
+        std::sort(lease.addresses.begin(), lease.addresses.end());
         if (next < kPastLastAddress) {
             AddressAllocator counter(quint32(next), step);
             while (lease.addresses.size() < count) {
@@ -250,12 +251,23 @@ Lease StoreLeases::take(ProductionStore &store, const RunContext &context, int c
                 return sql.error();
         }
         lease.poolEmpty = lease.addresses.size() < count;
+        // Many rows a statement: a round trip to the server each, not each row.
+        constexpr int kRows = 500;
         const QString at = ProductionStore::now();
-        for (const quint32 a : lease.addresses)
+        for (qsizetype from = 0; from < lease.addresses.size(); from += kRows) {
+            const QList<quint32> part = lease.addresses.mid(from, kRows);
+            QStringList rows;
+            QVariantList values;
+            for (const quint32 a : part) {
+                rows << QStringLiteral("(?, ?, ?, ?, ?)");
+                values << pool << qint64(a) << context.runId << context.station << at;
+            }
             if (!sql.exec(QStringLiteral("INSERT INTO leased_addresses (pool_id, address, run_id, "
-                                         "station, leased_at) VALUES (?, ?, ?, ?, ?)"),
-                          {pool, qint64(a), context.runId, context.station, at}))
+                                         "station, leased_at) VALUES ") +
+                              rows.join(QStringLiteral(", ")),
+                          values))
                 return sql.error();
+        }
         return {};
     });
     if (!lease.error.isEmpty())
