@@ -13,6 +13,7 @@
 //   station_bench [ROUNDS]      (default 3)
 //   station_bench --allocate N --station NAME --store URL   (one allocating station)
 
+#include "bench/LineBench.h"
 #include "core/fleet/ProductionRun.h"
 #include "core/fleet/StationRecord.h"
 #include "core/profiles/Profile.h"
@@ -36,14 +37,7 @@ constexpr int kModules = 16;
 constexpr int kStations = 4;
 constexpr int kAllocations = 1000;
 
-const QByteArray kProfile = R"({"format": "zomar-profile", "version": 1, "band": "433",
- "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})";
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
+using bench::median;
 
 // Stations side by side, each a zomar-cli program over its modules; the
 // wall time until the last ends, or -1 when one failed.
@@ -151,21 +145,6 @@ bool startServer(test::PgCluster &pg, QString *store)
     return true;
 }
 
-QStringList startModules(QProcess &sim, int count)
-{
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zomar-sim"),
-              {QString::number(count), QStringLiteral("--with-parent")});
-    QStringList devices;
-    while (devices.size() < count && sim.waitForReadyRead(10000)) {
-        while (sim.canReadLine()) {
-            const QString line = QString::fromLatin1(sim.readLine()).trimmed();
-            if (line != QLatin1String("ready"))
-                devices << line;
-        }
-    }
-    return devices;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -182,13 +161,9 @@ int main(int argc, char **argv)
         return 2;
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
-    const QString profile = dir.filePath(QStringLiteral("bench.json"));
-    QFile f(profile);
-    f.open(QIODevice::WriteOnly);
-    f.write(kProfile);
-    f.close();
+    const QString profile = bench::writeProfile(dir);
     QProcess sim;
-    const QStringList devices = startModules(sim, kStations * kModules);
+    const QStringList devices = bench::startModules(sim, kStations * kModules);
     if (devices.size() != kStations * kModules) {
         std::fprintf(stderr, "station_bench: zomar-sim did not start %d modules\n",
                      kStations * kModules);
