@@ -1,186 +1,222 @@
-// The station window against the command line, on virtual sockets in this
-// process: from a module plugged into a slot to its PASS tile, beside the
-// same kind of module programmed by one `zomar-cli program` run (process
-// start included); the CPU the window takes while 16 empty slots wait; and
-// its resident memory.
+// What a line of several stations on one PostgreSQL server costs, against a
+// throwaway server (initdb in a temporary folder, as the tests make it) and
+// virtual modules that zomar-sim runs in a process of its own:
+//
+// 1. 4 stations (zomar-cli processes) x 16 modules at once against 1 station
+//    x 16 modules, in turns. Goal: the four take at most 1.1 times the one.
+// 2. 4 station processes allocating 1,000 addresses each through leases (a
+//    unit reserved, then settled, each committed to the station's journal;
+//    leases of 32 from the server; the journal forwarded by the station's
+//    link). Allocations per second over all four, and a check on the server
+//    that they are distinct. Goal: at least 200/s.
+//
+//   station_bench [ROUNDS]      (default 3)
+//   station_bench --allocate N --station NAME --store URL   (one allocating station)
 
-#include "core/settings/AppSettings.h"
-#include "gui/station/SlotTile.h"
-#include "gui/station/StationWindow.h"
-#include "gui/window/FilePrompter.h"
-#include "gui/window/MessagePrompter.h"
-#include "sim/SlotRack.h"
+#include "bench/LineBench.h"
+#include "core/fleet/ProductionRun.h"
+#include "core/fleet/StationRecord.h"
+#include "core/profiles/Profile.h"
+#include "tests/support/PgCluster.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QEventLoop>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <sys/resource.h>
-#include <vector>
 
 using namespace zomar;
 
 namespace {
 
-class SilentPrompter : public MessagePrompter
-{
-public:
-    MessageRequest::Answer ask(const MessageRequest &) override { return MessageRequest::AnswerOk; }
-};
+constexpr int kModules = 16;
+constexpr int kStations = 4;
+constexpr int kAllocations = 1000;
 
-double cpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
+using bench::median;
 
-long rssKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
-
-// Runs the event loop until done() holds; false after the limit.
-bool waitFor(const std::function<bool()> &done, int limitMs)
+// Stations side by side, each a zomar-cli program over its modules; the
+// wall time until the last ends, or -1 when one failed.
+double programRun(const QString &profile, const QString &store, const QStringList &devices,
+                  int stations, int round)
 {
     QElapsedTimer t;
     t.start();
-    while (!done()) {
-        if (t.elapsed() > limitMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int s = 0; s < stations; ++s) {
+        QStringList args{"program",  "--profile", profile,
+                         "--local-from", "10000",  "--store",
+                         store,      "--station", QStringLiteral("bench-%1-%2").arg(round).arg(s)};
+        for (int m = 0; m < kModules; ++m)
+            args << "--device" << devices.at(s * kModules + m);
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->start(QStringLiteral(ZOMAR_CLI), args);
     }
-    return true;
+    bool ok = true;
+    for (auto &p : runs) {
+        const bool done = p->waitForFinished(120000) && p->exitCode() == 0;
+        if (!done)
+            std::fprintf(stderr, "%s", p->readAllStandardError().constData());
+        ok = done && ok;
+    }
+    return ok ? double(t.nsecsElapsed()) / 1e9 : -1;
 }
 
-QString writeStation(const QTemporaryDir &dir, const SlotRack &rack, const QString &store)
+// One station allocating `count` addresses through its leases, one after
+// the other: a unit reserved (committed to its journal), then settled.
+int allocate(const QString &server, const QString &station, int count)
 {
-    StationSetup s;
-    s.profile = dir.filePath(QStringLiteral("bench.json"));
-    s.localFrom = 0x100;
-    s.store = store;
-    s.slotFolder = rack.folder();
-    for (int i = 0; i < rack.count(); ++i)
-        s.slotList << StationSlot{rack.portName(i), StationSetup::defaultSlotName(i)};
-    const QString path = dir.filePath(QStringLiteral("station-%1.json").arg(rack.count()));
-    saveStationFile(s, path);
-    return path;
+    QString error;
+    auto store = ProductionStore::open(server, ProductionStore::Mode::Existing, &error);
+    if (!store) {
+        std::fprintf(stderr, "station_bench: %s\n", qPrintable(error));
+        return 2;
+    }
+    StationRecord record;
+    error = record.open({server, station, StationRecord::kDefaultLease,
+                         ProductionStore::kDefaultBusyTimeoutMs});
+    RunContext context;
+    context.station = station;
+    context.runId = store->beginRun(RunIdentity::current(), "station_bench", station).runId;
+    Profile profile;
+    profile.channel = 1601;
+    context.poolId = store->openPool(PoolKey::of(profile, 0x20000, 1), {}, {}, &error);
+    if (error.isEmpty())
+        error = record.begin(context);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "station_bench: %s\n", qPrintable(error));
+        return 2;
+    }
+    QEventLoop loop;
+    int done = 0;
+    std::function<void()> next = [&] {
+        if (done == count) {
+            loop.quit();
+            return;
+        }
+        record.reserve(UnitStart{{QStringLiteral("bench"), {}, {}, {}}}, &loop,
+                       [&](const Reservation &r) {
+                           if (!r.error.isEmpty() || !r.local) {
+                               error = r.error.isEmpty() ? QStringLiteral("no address") : r.error;
+                               loop.quit();
+                               return;
+                           }
+                           UnitSettlement s;
+                           s.unitId = r.unitId;
+                           s.pass = s.packetSent = true;
+                           s.local = r.local;
+                           record.settle(s, &loop, [&](const QString &why) {
+                               error = why;
+                               ++done;
+                               if (error.isEmpty())
+                                   next();
+                               else
+                                   loop.quit();
+                           });
+                       });
+    };
+    next();
+    loop.exec();
+    if (error.isEmpty())
+        error = record.close();
+    if (!error.isEmpty())
+        std::fprintf(stderr, "station_bench: %s\n", qPrintable(error));
+    return error.isEmpty() ? 0 : 2;
+}
+
+// A server of its own, with a role and its database, the record made.
+bool startServer(test::PgCluster &pg, QString *store)
+{
+    if (!pg.start() || !pg.addOwner(QStringLiteral("line"), QStringLiteral("bench"))) {
+        std::fprintf(stderr, "station_bench: %s\n", qPrintable(pg.error()));
+        return false;
+    }
+    qputenv("PGPASSWORD", "bench");
+    *store = pg.uri(QStringLiteral("line"), QStringLiteral("line"));
+    QString error;
+    if (!ProductionStore::open(*store, ProductionStore::Mode::Init, &error)) {
+        std::fprintf(stderr, "station_bench: %s\n", qPrintable(error));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
-    const int idleSeconds = argc > 2 ? std::max(1, atoi(argv[2])) : 10;
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 7 && args.at(1) == QLatin1String("--allocate"))
+        return allocate(args.at(6), args.at(4), args.at(2).toInt());
+    const int rounds = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
+
+    test::PgCluster pg;
+    QString store;
+    if (!startServer(pg, &store))
+        return 2;
     QTemporaryDir dir;
-    QFile profile(dir.filePath(QStringLiteral("bench.json")));
-    profile.open(QIODevice::WriteOnly);
-    profile.write(R"({"format": "zomar-profile", "version": 1, "band": "433",
- "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})");
-    profile.close();
-    AppSettings settings(dir.filePath(QStringLiteral("settings.ini")));
-    SilentPrompter messages;
-    DialogFilePrompter files;
-
-    // One `zomar-cli program` run per module, as a script at a bench does it.
-    std::vector<double> cli;
-    for (int i = 0; i < runs; ++i) {
-        SlotRack rack(1);
-        rack.plug(0);
-        QProcess p;
-        QElapsedTimer t;
-        t.start();
-        p.start(QStringLiteral(ZOMAR_CLI),
-                {"program", "--profile", profile.fileName(), "--local-from", "100", "--device",
-                 rack.linkPath(0), "--store", dir.filePath(QStringLiteral("cli.db"))});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-            std::fprintf(stderr, "station_bench: zomar-cli program failed: %s\n",
-                         p.readAllStandardError().constData());
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+    const QString profile = bench::writeProfile(dir);
+    QProcess sim;
+    const QStringList devices = bench::startModules(sim, kStations * kModules);
+    if (devices.size() != kStations * kModules) {
+        std::fprintf(stderr, "station_bench: zomar-sim did not start %d modules\n",
+                     kStations * kModules);
+        return 2;
+    }
+    std::vector<double> one, four;
+    for (int i = 0; i < rounds; ++i) {
+        one.push_back(programRun(profile, store, devices, 1, 2 * i));
+        four.push_back(programRun(profile, store, devices, kStations, 2 * i + 1));
+        if (one.back() < 0 || four.back() < 0) {
+            std::fprintf(stderr, "station_bench: a run failed\n");
             return 2;
         }
-        cli.push_back(double(t.nsecsElapsed()) / 1e9);
     }
+    const double o = median(one), m = median(four), ratio = m / o;
+    std::printf("program: 1 station x %d modules %.3f s, %d stations x %d modules %.3f s (median "
+                "of %d)  ratio %.2f   goal <= 1.10  %s\n",
+                kModules, o, kStations, kModules, m, rounds, ratio, ratio <= 1.1 ? "PASS" : "FAIL");
+    sim.terminate();
+    sim.waitForFinished();
 
-    // The station: a module plugged into its one slot, until the tile says PASS.
-    std::vector<double> station;
+    std::vector<std::unique_ptr<QProcess>> children;
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < kStations; ++i) {
+        children.push_back(std::make_unique<QProcess>());
+        children.back()->setProcessChannelMode(QProcess::ForwardedChannels);
+        children.back()->start(QCoreApplication::applicationFilePath(),
+                               {QStringLiteral("--allocate"), QString::number(kAllocations),
+                                QStringLiteral("--station"), QStringLiteral("alloc-%1").arg(i),
+                                QStringLiteral("--store"), store});
+    }
+    bool ok = true;
+    for (auto &child : children)
+        ok = child->waitForFinished(300000) && child->exitCode() == 0 && ok;
+    const double wall = double(t.nsecsElapsed()) / 1e9;
+    int distinct = 0, rows = 0;
     {
-        SlotRack rack(1);
-        StationWindow window(settings, messages, files);
-        window.show();
-        if (!window.openStation(writeStation(dir, rack, dir.filePath(QStringLiteral("st.db"))))) {
-            std::fprintf(stderr, "station_bench: the station did not open\n");
-            return 2;
-        }
-        SlotTile *tile = window.tiles().first();
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer t;
-            t.start();
-            rack.plug(0);
-            if (!waitFor([tile] { return tile->view().kind == SlotView::Pass; }, 20000)) {
-                std::fprintf(stderr, "station_bench: no PASS (%s)\n", qPrintable(tile->line()));
-                return 2;
-            }
-            station.push_back(double(t.nsecsElapsed()) / 1e9);
-            rack.unplug(0);
-            if (!waitFor([tile] { return tile->view().kind == SlotView::Empty; }, 5000))
-                return 2;
+        QString error;
+        auto check = ProductionStore::open(store, ProductionStore::Mode::Existing, &error);
+        QSqlQuery q(check->database());
+        if (q.exec(QStringLiteral("SELECT COUNT(DISTINCT local_address), COUNT(*) FROM units "
+                                  "WHERE station LIKE 'alloc-%' AND state = 'pass'")) &&
+            q.next()) {
+            distinct = q.value(0).toInt();
+            rows = q.value(1).toInt();
         }
     }
-    const double c = median(cli), s = median(station);
-    const double worst = *std::max_element(station.begin(), station.end());
-    const bool latency = s - c <= 0.6;
-    std::printf("zomar-cli program, one module      %.3f s (median of %d)\n", c, runs);
-    std::printf("station, plugged to PASS tile      %.3f s (median of %d, slowest %.3f s)\n", s,
-                runs, worst);
-    std::printf("  difference %+.3f s   goal <= +0.600 s  %s\n", s - c, latency ? "PASS" : "FAIL");
-
-    // 16 empty slots: what the window costs while it waits.
-    SlotRack rack(16);
-    StationWindow window(settings, messages, files);
-    window.show();
-    window.openStation(writeStation(dir, rack, dir.filePath(QStringLiteral("idle.db"))));
-    waitFor([] { return false; }, 1000); // settle: the first paint, the store opened
-    // The operator field has the focus at the start: its cursor blinks (two
-    // repaints a second). With a tile focused nothing at all moves.
-    const auto idleCpu = [idleSeconds] {
-        const double before = cpuSeconds();
-        QElapsedTimer idle;
-        idle.start();
-        QEventLoop loop;
-        QTimer::singleShot(idleSeconds * 1000, &loop, &QEventLoop::quit);
-        loop.exec();
-        return 100.0 * (cpuSeconds() - before) / (double(idle.elapsed()) / 1000);
-    };
-    const double typing = idleCpu();
-    window.tiles().first()->setFocus();
-    const double still = idleCpu();
-    const bool quiet = typing < 0.5 && still < 0.5;
-    std::printf("16 empty slots, idle CPU           %.3f %% of one core (operator field focused), "
-                "%.3f %% (a tile focused), %d s each   goal ~0 (< 0.5 %%)  %s\n",
-                typing, still, idleSeconds, quiet ? "PASS" : "FAIL");
-    std::printf("resident memory (RSS)              %.1f MiB\n", double(rssKiB()) / 1024);
-    return latency && quiet ? 0 : 1;
+    const double rate = kStations * kAllocations / wall;
+    const bool allThere = distinct == kStations * kAllocations && rows == distinct;
+    std::printf("%d stations x %d allocations through leases  %.1f s  %.0f allocations/s  (%d "
+                "rows on the server, %d distinct addresses)   goal >= 200/s  %s\n",
+                kStations, kAllocations, wall, rate, rows, distinct,
+                ok && allThere && rate >= 200 ? "PASS" : "FAIL");
+    return ratio <= 1.1 && rate >= 200 && ok && allThere ? 0 : 1;
 }

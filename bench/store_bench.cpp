@@ -17,6 +17,7 @@
 #include "core/fleet/LineProgrammer.h"
 #include "core/fleet/ProductionRun.h"
 #include "core/fleet/ProgramLog.h"
+#include "bench/LineBench.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,14 +38,7 @@ constexpr int kModules = 16;
 constexpr int kProcesses = 4;
 constexpr int kAllocations = 1000;
 
-const QByteArray kProfile = R"({"format": "zomar-profile", "version": 1, "band": "433",
- "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})";
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
+using bench::median;
 
 // The earlier version's record: the log, read at the start for the highest
 // address written with the profile; then an address from memory per module
@@ -197,25 +191,9 @@ int main(int argc, char **argv)
         return allocate(args.at(4), args.at(2).toInt());
     const int rounds = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 5;
     QTemporaryDir dir;
-    const QString profile = dir.filePath(QStringLiteral("bench.json"));
-    QFile f(profile);
-    f.open(QIODevice::WriteOnly);
-    f.write(kProfile);
-    f.close();
-
+    const QString profile = bench::writeProfile(dir);
     QProcess sim;
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zomar-sim"),
-              {QString::number(kModules), QStringLiteral("--with-parent")});
-    QStringList devices;
-    while (sim.waitForReadyRead(10000)) {
-        while (sim.canReadLine()) {
-            const QString line = QString::fromLatin1(sim.readLine()).trimmed();
-            if (line != QLatin1String("ready"))
-                devices << line;
-        }
-        if (devices.size() == kModules)
-            break;
-    }
+    const QStringList devices = bench::startModules(sim, kModules);
     if (devices.size() != kModules) {
         std::fprintf(stderr, "store_bench: zomar-sim did not start %d modules\n", kModules);
         return 2;

@@ -11,8 +11,14 @@ target="${2:-}"
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           qt6-charts-dev libqt6opengl6-dev
           libqt6sql6-sqlite  # the production record's database driver (loaded at run time)
+          libqt6sql6-psql    # the record on a PostgreSQL server shared by stations
           libgl-dev fonts-liberation fontconfig
           help2man librsvg2-bin)  # manual pages and PNG icons, made when building
+# The tests of a line of stations run a throwaway PostgreSQL server of their
+# own (initdb in a temporary folder); the builds that hold tests need it.
+if [ "$preset" = default ] || [ "$preset" = asan ]; then
+  packages+=(postgresql)
+fi
 # scripts/package.sh builds and checks the Debian package with these.
 if [ "${ZOMAR_PACKAGE_TOOLS:-0}" = 1 ]; then
   packages+=(dpkg-dev lintian desktop-file-utils appstream file man-db bash-completion)

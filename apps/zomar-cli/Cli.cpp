@@ -45,7 +45,8 @@ QString Cli::exitCodesHelp()
                           "     differs from the profile; records check: a finding; linktest:\n"
                           "     the modules' channel or RF speed differ)\n"
                           "  4  an invalid value: nothing was sent\n"
-                          "  5  the port could not be opened, or was lost\n");
+                          "  5  the port could not be opened, or was lost (program: also a\n"
+                          "     module not recorded, or not started for want of an address)\n");
 }
 
 bool Cli::parse(int options, const QString &usageTail)

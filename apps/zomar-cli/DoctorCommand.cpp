@@ -1,5 +1,7 @@
 #include "apps/zomar-cli/DoctorCommand.h"
 
+#include "core/fleet/RunIdentity.h"
+#include "core/fleet/StoreDiagnosis.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/FieldValues.h"
@@ -189,11 +191,73 @@ QStringList deviceHolders(const QString &device)
     return holders;
 }
 
+namespace {
+
+// doctor --store: the store's steps instead of the ports'.
+int checkStore(Cli &cli, const QString &location, const QString &station)
+{
+    const QList<DiagnosisStep> steps = StoreDiagnosis::run(location, station);
+    int problems = 0;
+    QJsonArray checks;
+    if (!cli.json())
+        cli.out(QStringLiteral("%1:").arg(location));
+    for (const DiagnosisStep &step : steps) {
+        const QString result = step.result == DiagnosisStep::Ok     ? QStringLiteral("ok")
+                               : step.result == DiagnosisStep::Fail ? QStringLiteral("FAIL")
+                                                                    : QStringLiteral("note");
+        problems += step.result == DiagnosisStep::Fail ? 1 : 0;
+        if (cli.json()) {
+            QJsonObject c{{QStringLiteral("result"), result.toLower()},
+                          {QStringLiteral("text"), step.text}};
+            if (!step.todo.isEmpty())
+                c.insert(QStringLiteral("todo"), step.todo);
+            checks.append(c);
+            continue;
+        }
+        cli.out(QStringLiteral("  %1  %2").arg(result, -4).arg(step.text));
+        if (!step.todo.isEmpty())
+            cli.out(QStringLiteral("        -> ") + step.todo);
+    }
+    const QJsonObject report{{QStringLiteral("store"), location},
+                             {QStringLiteral("checks"), checks},
+                             {QStringLiteral("problems"), problems}};
+    if (problems == 0) {
+        if (cli.json())
+            cli.printJson(report);
+        return exit_codes::Done;
+    }
+    // The store a run would refuse: the exit code of that refusal.
+    cli.fail(exit_codes::BadCommandLine,
+             QStringLiteral("the store %1 cannot be used (%2 problem(s) found)")
+                 .arg(location)
+                 .arg(problems),
+             cli.json() ? report : QJsonObject());
+    return exit_codes::BadCommandLine;
+}
+
+} // namespace
+
 std::optional<int> runDoctor(Cli &cli)
 {
+    cli.parser.addOptions({
+        {QStringLiteral("store"),
+         QStringLiteral("Check a production store instead of the ports: a file, or "
+                        "postgresql://user@host[:port]/dbname (driver, server, login, schema, "
+                        "rights, this station's journal)."),
+         QStringLiteral("store")},
+        {QStringLiteral("station"),
+         QStringLiteral("With --store: the station whose journal is looked at (default: the "
+                        "host name)."),
+         QStringLiteral("name")},
+    });
     if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption) ||
         !cli.resolveDevices(false))
         return cli.exitCode();
+    if (cli.parser.isSet(QStringLiteral("store"))) {
+        const QString station = cli.parser.value(QStringLiteral("station")).trimmed();
+        return checkStore(cli, cli.parser.value(QStringLiteral("store")),
+                          station.isEmpty() ? RunIdentity::hostName() : station);
+    }
     const QStringList devices = cli.devicesOrSystemPorts();
     auto doctor = std::make_shared<Doctor>(Doctor{cli, 0, {}, -1});
     if (devices.isEmpty()) {

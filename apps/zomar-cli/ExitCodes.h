@@ -46,6 +46,7 @@ inline int exitCodeOf(ModuleOutcome::Failure failure)
         return exit_codes::NoAnswer;
     case ModuleOutcome::Mismatch:
         return exit_codes::Mismatch;
+    case ModuleOutcome::NotStarted:
     case ModuleOutcome::PortFailed:
     case ModuleOutcome::NotRecorded:
         break;

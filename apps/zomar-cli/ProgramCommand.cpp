@@ -43,6 +43,17 @@ public:
     {
         connect(&run, &ProductionRun::moduleFinished, this,
                 [this](const ModuleOutcome &o) { report(o); });
+        // A station of a shared server says when it loses the server and when
+        // it has it back; while offline every module's line says so too.
+        connect(&run, &ProductionRun::stationChanged, this, [this](const StationState &s) {
+            if (s.online == m_online)
+                return;
+            m_online = s.online;
+            m_cli.err(s.online ? QStringLiteral("The server answers again (%1).").arg(s.summary())
+                               : QStringLiteral("The server cannot be reached (%1): going on with "
+                                                "this station's lease (%2).")
+                                     .arg(s.problem, s.summary()));
+        });
         connect(&run, &ProductionRun::recordFailed, this, [this](const QString &error) {
             m_cli.err(QStringLiteral("zomar-cli program: the store cannot be written (%1): no "
                                      "new module starts; %2 in flight finish.")
@@ -101,9 +112,10 @@ private:
             message += QStringLiteral("; not recorded in the store: %1").arg(o.recordError);
         if (!o.logError.isEmpty())
             message += QStringLiteral("; not in the log: %1").arg(o.logError);
+        const StationState station = run.stationState();
         if (m_cli.json()) {
-            m_cli.printJson(
-                {{QStringLiteral("device"), o.job.device},
+            QJsonObject line{
+                 {QStringLiteral("device"), o.job.device},
                  {QStringLiteral("by_id"), o.job.byId},
                  {QStringLiteral("by_path"), o.job.byPath},
                  {QStringLiteral("usb_serial"), o.job.usbSerial},
@@ -120,7 +132,13 @@ private:
                  {QStringLiteral("band_advice"),
                   BlockReport::bandAdvice(o.written ? m_cli.bandAdviceFor(band, o.written->channel)
                                                     : BandAdvice{})},
-                 {QStringLiteral("message"), message}});
+                 {QStringLiteral("message"), message}};
+            if (station.leased)
+                line.insert(QStringLiteral("station"),
+                            QJsonObject{{QStringLiteral("online"), station.online},
+                                        {QStringLiteral("addresses_left"), station.addressesLeft},
+                                        {QStringLiteral("rows_waiting"), station.rowsWaiting}});
+            m_cli.printJson(line);
         } else {
             const QString serial = o.job.usbSerial.isEmpty()
                                        ? QString()
@@ -133,9 +151,12 @@ private:
                                      : QStringLiteral("  slot %1").arg(o.job.byPath);
             if (m_wait)
                 banner(o.pass, o.job.byPath.isEmpty() ? o.job.device : o.job.byPath);
-            m_cli.out(QStringLiteral("%1  %2%3%4%5  %6")
+            const QString offline = station.online
+                                        ? QString()
+                                        : QStringLiteral("  (%1)").arg(station.summary());
+            m_cli.out(QStringLiteral("%1  %2%3%4%5  %6%7")
                           .arg(o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
-                               o.job.device, slot, serial, local, message));
+                               o.job.device, slot, serial, local, message, offline));
         }
         if (m_wait && !m_stopping)
             m_cli.out(QStringLiteral("Unplug it; waiting for the next module (Ctrl+C ends)..."));
@@ -168,6 +189,7 @@ private:
     bool m_wait;
     bool m_colour = false;
     bool m_stopping = false;
+    bool m_online = true;
     int m_passed = 0;
     int m_failed = 0;
     ModuleOutcome::Failure m_worst = ModuleOutcome::None;
@@ -209,10 +231,20 @@ std::optional<int> runProgram(Cli &cli)
          QStringLiteral("One local address (the profile's or --local) for several modules is "
                         "meant.")},
         {QStringLiteral("store"),
-         QStringLiteral("The production record, shared by the runs of this user (default: "
-                        "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...; with --simulate "
-                        "a temporary one)."),
-         QStringLiteral("file.db")},
+         QStringLiteral("The production record: a file shared by the runs of this user "
+                        "(default: $XDG_DATA_HOME/zomar/production.db, ~/.local/share/...; with "
+                        "--simulate a temporary one), or postgresql://user@host[:port]/dbname "
+                        "shared by the stations of a line (the password from ~/.pgpass or "
+                        "PGPASSWORD, never in the address)."),
+         QStringLiteral("store")},
+        {QStringLiteral("station"),
+         QStringLiteral("What the line calls this station (default: the host name); every row "
+                        "carries it."),
+         QStringLiteral("name")},
+        {QStringLiteral("lease"),
+         QStringLiteral("With a server: addresses taken at a time for this station (default "
+                        "32); it goes on with them while the server cannot be reached."),
+         QStringLiteral("n"), QString::number(StationRecord::kDefaultLease)},
         {QStringLiteral("log"),
          QStringLiteral("Also append a CSV row per module to FILE, after its record is "
                         "committed; a log of an earlier version is imported once."),
@@ -259,6 +291,14 @@ std::optional<int> runProgram(Cli &cli)
     if (setup.fixedLocal && setup.localFrom)
         return refuse(exit_codes::BadCommandLine,
                       QStringLiteral("give --local or --local-from, not both"));
+    setup.lease = p.value(QStringLiteral("lease")).toInt(&ok);
+    if (!ok || setup.lease < 1 || setup.lease > 100000)
+        return refuse(exit_codes::InvalidValue,
+                      QStringLiteral("--lease %1: a whole number from 1 to 100000")
+                          .arg(p.value(QStringLiteral("lease"))));
+    setup.station = p.value(QStringLiteral("station")).trimmed();
+    if (p.isSet(QStringLiteral("station")) && setup.station.isEmpty())
+        return refuse(exit_codes::BadCommandLine, QStringLiteral("--station needs a name"));
 
     const bool wait = p.isSet(QStringLiteral("wait"));
     if (!cli.resolveDevices(!wait))
@@ -307,6 +347,9 @@ std::optional<int> runProgram(Cli &cli)
                                "log now has the columns state and unit_id.")
                     .arg(run.importedRows())
                     .arg(setup.log, setup.store));
+    if (const StationState station = run.stationState(); station.leased && !cli.json())
+        cli.err(QStringLiteral("Station %1 on %2 (%3); its rows go to its journal %4 first.")
+                    .arg(run.station(), setup.store, station.summary(), run.journalPath()));
     if (run.interruptedUnits() > 0)
         cli.err(QStringLiteral("%1 of an interrupted run %2 an unknown state: check them with "
                                "`zomar-cli verify` (`zomar-cli records unknown` lists them).")

@@ -2,7 +2,10 @@
 
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/RecordFile.h"
+#include "core/fleet/StoreBackend.h"
+#include "core/fleet/StoreLeases.h"
 #include "core/fleet/StoreReport.h"
+#include "core/fleet/StoreSchema.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -16,9 +19,11 @@ namespace zomar {
 
 namespace {
 
-const QString kUsage = QStringLiteral(" list|unknown|pools|check|export");
-const QStringList kWhat{QStringLiteral("list"), QStringLiteral("unknown"), QStringLiteral("pools"),
-                        QStringLiteral("check"), QStringLiteral("export")};
+const QString kUsage = QStringLiteral(" list|unknown|pools|check|export|init|release");
+const QStringList kWhat{QStringLiteral("list"),   QStringLiteral("unknown"),
+                        QStringLiteral("pools"),  QStringLiteral("check"),
+                        QStringLiteral("export"), QStringLiteral("init"),
+                        QStringLiteral("release")};
 
 // "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
 // a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
@@ -125,6 +130,7 @@ int listUnits(Cli &cli, ProductionStore &store, UnitFilter filter)
             return *cli.exitCode();
         }
     }
+    filter.station = p.value(QStringLiteral("station"));
     if (p.isSet(QStringLiteral("last"))) {
         bool ok = false;
         filter.limit = p.value(QStringLiteral("last")).toInt(&ok);
@@ -252,6 +258,72 @@ int exportCsv(Cli &cli, ProductionStore &store)
     return exit_codes::Done;
 }
 
+// Makes or migrates the record, as a role that may create tables.
+int initStore(Cli &cli, const QString &location)
+{
+    QString error;
+    const std::unique_ptr<ProductionStore> store =
+        ProductionStore::open(location, ProductionStore::Mode::Init, &error);
+    if (!store) {
+        cli.fail(exit_codes::BadCommandLine, error);
+        return *cli.exitCode();
+    }
+    const QString ready = QStringLiteral("The production record in %1 is ready (schema %2).")
+                              .arg(location)
+                              .arg(StoreSchema::latestVersion());
+    if (cli.json()) {
+        cli.printJson({{QStringLiteral("store"), location},
+                       {QStringLiteral("schema"), StoreSchema::latestVersion()}});
+    } else {
+        cli.out(ready);
+        if (store->backend().isServer())
+            cli.out(QStringLiteral("The stations' role needs: GRANT SELECT, INSERT, UPDATE, DELETE "
+                                   "ON ALL TABLES IN SCHEMA public TO role (then `zomar-cli "
+                                   "doctor --store URL` as that role checks it)."));
+    }
+    return exit_codes::Done;
+}
+
+// Ends the runs of a station that died and gives its leased addresses back.
+int releaseStation(Cli &cli, ProductionStore &store)
+{
+    const QString station = cli.parser.value(QStringLiteral("station"));
+    if (station.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("name the station: records release --station NAME (once its "
+                                "modules are checked)"));
+        return *cli.exitCode();
+    }
+    const Release r = StoreLeases::release(store, station);
+    if (!r.error.isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("station %1 is not released: %2").arg(station, r.error));
+        return *cli.exitCode();
+    }
+    if (cli.json()) {
+        cli.printJson({{QStringLiteral("station"), station},
+                       {QStringLiteral("addresses_back"), r.addresses},
+                       {QStringLiteral("units_unknown"), r.units},
+                       {QStringLiteral("runs_ended"), r.runs}});
+    } else if (r.addresses + r.units + r.runs == 0) {
+        cli.out(QStringLiteral("Station %1 holds no lease and has no interrupted run: nothing "
+                               "to release.")
+                    .arg(station));
+    } else {
+        cli.out(QStringLiteral("Station %1 released: %2 address(es) back to their ranges, %3 "
+                               "unit(s) marked unknown, %4 run(s) ended.")
+                    .arg(station)
+                    .arg(r.addresses)
+                    .arg(r.units)
+                    .arg(r.runs));
+        if (r.units > 0)
+            cli.out(QStringLiteral("Check the unknown units with `zomar-cli verify` (`zomar-cli "
+                                   "records unknown --station %1` lists them).")
+                        .arg(station));
+    }
+    return exit_codes::Done;
+}
+
 } // namespace
 
 std::optional<int> runRecords(Cli &cli)
@@ -259,9 +331,14 @@ std::optional<int> runRecords(Cli &cli)
     QCommandLineParser &p = cli.parser;
     p.addOptions({
         {QStringLiteral("store"),
-         QStringLiteral("The production record (default: $XDG_DATA_HOME/zomar/production.db, "
-                        "~/.local/share/...)."),
-         QStringLiteral("file.db")},
+         QStringLiteral("The production record: a file (default: "
+                        "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...) or "
+                        "postgresql://user@host[:port]/dbname (the password from ~/.pgpass or "
+                        "PGPASSWORD)."),
+         QStringLiteral("store")},
+        {QStringLiteral("station"),
+         QStringLiteral("list: units of one station; release: the station to release."),
+         QStringLiteral("name")},
         {QStringLiteral("since"),
          QStringLiteral("list: units since a date, a date and time, or a time back (30m, 12h, "
                         "7d)."),
@@ -277,7 +354,10 @@ std::optional<int> runRecords(Cli &cli)
     p.addPositionalArgument(QStringLiteral("what"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
                                            "lost), pools (address ranges), check (integrity; exit "
-                                           "3 on a finding), export (every unit as CSV)."),
+                                           "3 on a finding), export (every unit as CSV), init "
+                                           "(make or migrate the record on a server), release "
+                                           "(a station that died: its runs end, its leased "
+                                           "addresses go back)."),
                             kUsage.trimmed());
     cli.allowArguments(1);
     if (!cli.parse(Cli::JsonOption, kUsage))
@@ -285,13 +365,15 @@ std::optional<int> runRecords(Cli &cli)
     const QString what = p.positionalArguments().value(0);
     if (!kWhat.contains(what)) {
         cli.fail(exit_codes::BadCommandLine,
-                 QStringLiteral("say what: records list|unknown|pools|check|export (see "
-                                "'zomar-cli records --help')"));
+                 QStringLiteral("say what: records%1 (see 'zomar-cli records --help')")
+                     .arg(kUsage));
         return cli.exitCode();
     }
     const QString location = p.isSet(QStringLiteral("store"))
                                  ? p.value(QStringLiteral("store"))
                                  : ProductionStore::defaultLocation();
+    if (what == QLatin1String("init"))
+        return initStore(cli, location);
     QString error;
     const std::unique_ptr<ProductionStore> store =
         ProductionStore::open(location, ProductionStore::Mode::Existing, &error);
@@ -310,6 +392,8 @@ std::optional<int> runRecords(Cli &cli)
         return showPools(cli, *store);
     if (what == QLatin1String("check"))
         return checkStore(cli, *store);
+    if (what == QLatin1String("release"))
+        return releaseStation(cli, *store);
     return exportCsv(cli, *store);
 }
 

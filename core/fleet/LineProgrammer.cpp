@@ -21,8 +21,8 @@ ModuleOutcome::Failure ModuleOutcome::failureOf(const SessionResult &r)
 
 QString ModuleOutcome::failureName(Failure failure)
 {
-    static const char *const names[] = {"",         "refused_value", "no_answer",
-                                        "mismatch", "port_failed",   "not_recorded"};
+    static const char *const names[] = {"",           "refused_value", "no_answer", "mismatch",
+                                        "not_started", "port_failed",   "not_recorded"};
     return QString::fromLatin1(names[failure]);
 }
 
@@ -59,6 +59,15 @@ bool LineProgrammer::program(const ModuleJob &job)
 {
     if (stopped() || busyWith(job.device))
         return false;
+    if (const QString refused = m_record ? m_record->refusal() : QString(); !refused.isEmpty()) {
+        ModuleOutcome o;
+        o.job = job;
+        o.failure = ModuleOutcome::NotStarted;
+        o.message = QStringLiteral("not started: %1; nothing was sent").arg(refused);
+        QMetaObject::invokeMethod(
+            this, [this, o] { emit moduleFinished(o); }, Qt::QueuedConnection);
+        return false;
+    }
     auto run = std::make_unique<Running>();
     run->outcome.job = job;
     run->session = new ModuleSession(job.device, m_baud);
@@ -139,6 +148,11 @@ void LineProgrammer::writeIfReady(Running &run)
                  QStringLiteral("its row could not be committed; nothing was written"));
         return;
     }
+    if (!reservation.unavailable.isEmpty()) {
+        conclude(run, ModuleOutcome::NotStarted,
+                 QStringLiteral("%1; nothing was written").arg(reservation.unavailable));
+        return;
+    }
     if (reservation.poolEmpty) {
         conclude(run, ModuleOutcome::RefusedValue,
                  QStringLiteral("no local address left before FFFFFFFF; nothing was written"));
@@ -179,7 +193,8 @@ void LineProgrammer::conclude(Running &run, ModuleOutcome::Failure failure,
 void LineProgrammer::settle(Running &run)
 {
     const Reservation &reservation = *run.reservation;
-    if (!m_record || !reservation.error.isEmpty()) {
+    // Without a row (no record, or none was kept) there is nothing to settle.
+    if (!m_record || !reservation.error.isEmpty() || reservation.unitId.isEmpty()) {
         finish(run, reservation.error);
         return;
     }

@@ -29,6 +29,7 @@ struct ModuleOutcome {
         RefusedValue, // its block could not be made (no address left, a byte A5)
         NoAnswer,     // silent, or not a whole block
         Mismatch,     // the read-back differs from what was written
+        NotStarted,   // no address could be had (a station offline): nothing was sent
         PortFailed,   // the port could not be opened, or was lost
         NotRecorded,  // its row could not be committed
     };
@@ -75,6 +76,8 @@ public:
     }
 
     // Starts a module now; false when its device is busy, or the record failed.
+    // When the record refuses new modules for now, the module is not started
+    // either, and its outcome (NotStarted, why) is announced.
     bool program(const ModuleJob &job);
     // Starts a tray of modules at once; how many started.
     int program(const QList<ModuleJob> &jobs);

@@ -40,6 +40,10 @@ struct Reservation {
     std::optional<quint32> local; // from the pool; nullopt without one
     bool poolEmpty = false;       // the pool has no address left before FFFFFFFF
     QString error;                // the row could not be committed; nothing may be sent
+    // No address can be had now (a station offline with its lease used up):
+    // why, in one line. The unit has no row; nothing may be sent, and the
+    // line goes on once addresses can be had again.
+    QString unavailable;
 };
 
 struct UnitSettlement {
@@ -69,6 +73,9 @@ public:
     // at once waits for the disk once).
     virtual void beginBatch() {}
     virtual void endBatch() {}
+    // Why no new module may start now ("" when one may): asked before
+    // anything is sent to it.
+    virtual QString refusal() const { return {}; }
 };
 
 } // namespace zomar

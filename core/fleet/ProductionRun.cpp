@@ -38,6 +38,9 @@ QString ProductionStore::defaultLocation()
 SetupRefusal ProductionRun::refuse(SetupRefusal::Kind kind, const QString &message)
 {
     m_queue.reset();
+    if (m_station)
+        m_station->close();
+    m_station.reset();
     if (m_store && m_context.runId)
         m_store->endRun(m_context.runId);
     m_context.runId = 0;
@@ -74,6 +77,8 @@ SetupRefusal ProductionRun::open(const LineSetup &setup)
     if (setup.step < 1)
         return refuse(SetupRefusal::Value, QStringLiteral("the step between addresses is 1 or "
                                                           "more"));
+    if (setup.lease < 1)
+        return refuse(SetupRefusal::Value, QStringLiteral("a lease is 1 address or more"));
     return openRecord(setup);
 }
 
@@ -118,6 +123,15 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
     };
     if (SetupRefusal refused = capacity())
         return refused;
+    if (backend->isServer()) {
+        m_station = std::make_unique<StationRecord>();
+        connect(m_station.get(), &StationRecord::stateChanged, this,
+                &ProductionRun::stationChanged);
+        problem = m_station->open(
+            {setup.store, m_context.station, setup.lease, setup.busyTimeoutMs});
+        if (!problem.isEmpty())
+            return refuse(SetupRefusal::Record, problem);
+    }
 
     // From here on the run leaves rows.
     if (legacyLog) {
@@ -127,7 +141,7 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
         m_imported = imported.rows;
     }
     const ProductionStore::RunStart run =
-        m_store->beginRun(RunIdentity::current(), setup.program);
+        m_store->beginRun(RunIdentity::current(), setup.program, m_context.station);
     if (!run.error.isEmpty())
         return refuse(SetupRefusal::Record,
                       QStringLiteral("cannot write the store %1: %2").arg(setup.store, run.error));
@@ -150,13 +164,20 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
         if (!problem.isEmpty())
             return refuse(SetupRefusal::Record, problem);
     }
-    m_queue = std::make_unique<StoreQueue>();
-    problem = m_queue->start(setup.store, m_context, setup.busyTimeoutMs);
+    LineRecord *record = nullptr;
+    if (m_station) {
+        problem = m_station->begin(m_context);
+        record = m_station.get();
+    } else {
+        m_queue = std::make_unique<StoreQueue>();
+        problem = m_queue->start(setup.store, m_context, setup.busyTimeoutMs);
+        record = m_queue.get();
+    }
     if (!problem.isEmpty())
         return refuse(SetupRefusal::Record, problem);
 
     m_programmer = std::make_unique<LineProgrammer>(m_profile, setup.baud);
-    m_programmer->setRecord(m_queue.get());
+    m_programmer->setRecord(record);
     connect(m_programmer.get(), &LineProgrammer::moduleFinished, this, &ProductionRun::mirror);
     connect(m_programmer.get(), &LineProgrammer::recordFailed, this,
             &ProductionRun::recordFailed);
@@ -232,11 +253,23 @@ void ProductionRun::mirror(ModuleOutcome o)
     emit moduleFinished(o);
 }
 
+StationState ProductionRun::stationState() const
+{
+    return m_station ? m_station->state() : StationState{};
+}
+
+QString ProductionRun::journalPath() const
+{
+    return m_station ? m_station->journalPath() : QString();
+}
+
 QString ProductionRun::close()
 {
     if (m_closed || !m_store)
         return {};
     m_closed = true;
+    if (m_station) // the run ends through the journal, after its rows
+        return m_station->close();
     m_queue.reset(); // what was asked is committed first
     return m_context.runId ? m_store->endRun(m_context.runId) : QString();
 }

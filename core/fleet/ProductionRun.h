@@ -7,10 +7,13 @@
 // setup with one line; then it opens the store, imports an old CSV log, marks
 // the units of interrupted runs unknown, opens the address pool, and wires
 // the line programmer to the store (on its own thread) and to the CSV mirror.
+// On a server the programmer's record is the station's journal, forwarded to
+// the server, with addresses in leases (StationRecord).
 
 #include "core/fleet/LineProgrammer.h"
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/ProgramLog.h"
+#include "core/fleet/StationRecord.h"
 #include "core/link/LineSettings.h"
 #include "core/link/PortCatalog.h"
 
@@ -29,13 +32,14 @@ struct LineSetup {
     quint32 step = 1;
     std::optional<quint32> fixedLocal; // every module gets it (over the profile's)
     bool sameLocal = false;            // a fixed local address on several modules is meant
-    QString store;                     // location of the store (made when new)
+    QString store;                     // a file (made when new) or postgresql://...
+    QString station;                   // what the line calls this station; "" for the host name
+    int lease = StationRecord::kDefaultLease; // addresses taken at a time from a server
     QString log;                       // CSV mirror, "" for none
     int baud = kDefaultLineSpeed;
     int modules = 0;        // modules named at the start
     bool openEnded = false; // more will come (station mode)
     QString program;        // who runs, e.g. "zomar-cli 1.0.1"
-    QString station;        // its name in the units' rows; "" for the host's
     int busyTimeoutMs = ProductionStore::kDefaultBusyTimeoutMs;
 };
 
@@ -75,6 +79,11 @@ public:
     int importedRows() const { return m_imported; }
     // A connection to the store on this thread, for reports.
     ProductionStore *store() { return m_store.get(); }
+    // On a server: online or not, addresses left in the lease, rows waiting
+    // (stationChanged tells each change). leased is false for a store file.
+    StationState stationState() const;
+    // On a server: this station's journal ("" for a store file).
+    QString journalPath() const;
     LineProgrammer *programmer() { return m_programmer.get(); }
 
     // Who plugs the modules in from now on (a station's operator), for their rows.
@@ -94,6 +103,9 @@ signals:
     void moduleFinished(const zomar::ModuleOutcome &outcome);
     // The store could not be written: no new module starts.
     void recordFailed(const QString &error);
+    // On a server: the station's state changed (the server went away or came
+    // back, the lease or the rows waiting changed).
+    void stationChanged(const zomar::StationState &state);
 
 private:
     SetupRefusal refuse(SetupRefusal::Kind kind, const QString &message);
@@ -112,6 +124,7 @@ private:
     // before the programmer that gets its answers.
     std::unique_ptr<LineProgrammer> m_programmer;
     std::unique_ptr<StoreQueue> m_queue;
+    std::unique_ptr<StationRecord> m_station; // on a server, instead of the queue
     bool m_closed = false;
 };
 

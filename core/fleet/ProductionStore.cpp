@@ -4,7 +4,6 @@
 #include "core/fleet/StoreBackend.h"
 #include "core/fleet/StoreSchema.h"
 #include "core/fleet/StoreSql.h"
-#include "core/profiles/Profile.h"
 
 #include <QAtomicInt>
 #include <QDateTime>
@@ -28,40 +27,6 @@ QString hexOf(const std::optional<ConfigBlock> &block)
 }
 
 } // namespace
-
-PoolKey PoolKey::of(const Profile &profile, quint32 first, quint32 step)
-{
-    QStringList parts;
-    if (profile.destination)
-        parts << QStringLiteral("destination=%1").arg(addressHex(*profile.destination));
-    if (profile.channel)
-        parts << QStringLiteral("channel=%1").arg(*profile.channel);
-    if (profile.txPower)
-        parts << QStringLiteral("tx_power=%1").arg(*profile.txPower);
-    if (profile.rfSpeed)
-        parts << QStringLiteral("rf_speed=%1").arg(*profile.rfSpeed);
-    return {parts.join(QLatin1Char(' ')), first, std::max<quint32>(step, 1)};
-}
-
-std::optional<quint32> PoolState::nextAddress() const
-{
-    if (!givenBack.isEmpty())
-        return *std::min_element(givenBack.begin(), givenBack.end());
-    if (next >= kPastLastAddress)
-        return std::nullopt;
-    AddressAllocator counter(static_cast<quint32>(next), key.step);
-    return counter.take();
-}
-
-bool PoolState::canHandOut(int count) const
-{
-    const int fromCounter = count - static_cast<int>(givenBack.size());
-    if (fromCounter <= 0)
-        return true;
-    if (next >= kPastLastAddress)
-        return false;
-    return AddressAllocator(static_cast<quint32>(next), key.step).canHandOut(fromCounter);
-}
 
 QString ProductionStore::now()
 {
@@ -90,14 +55,15 @@ std::unique_ptr<ProductionStore> ProductionStore::open(const QString &location, 
     store->m_backend = std::move(backend);
     store->m_connection = QStringLiteral("zomar-store-%1").arg(counter.fetchAndAddRelaxed(1));
     store->m_db = QSqlDatabase::addDatabase(store->m_backend->driverName(), store->m_connection);
-    store->m_backend->configure(store->m_db, location, busyTimeoutMs);
     const auto cannotUse = [&](const QString &why) {
         return fail(QStringLiteral("cannot use the store %1: %2").arg(location, why));
     };
-    if (!store->m_db.open())
-        return cannotUse(store->m_backend->explain(store->m_db.lastError().text()));
-    // Each statement's rows are let go at once: an open one would hold the
-    // database and keep the schema's transaction from committing.
+    if (!store->m_db.isValid())
+        return cannotUse(QStringLiteral("%1 driver not loaded").arg(store->m_backend->driverName()));
+    store->m_backend->configure(store->m_db, location, busyTimeoutMs);
+    const QString problemOpening = store->reconnect();
+    if (!problemOpening.isEmpty())
+        return cannotUse(problemOpening);
     StoreSql sql(store->m_db, *store->m_backend);
     const auto run = [&sql](const QStringList &statements) {
         for (const QString &statement : statements) {
@@ -107,8 +73,6 @@ std::unique_ptr<ProductionStore> ProductionStore::open(const QString &location, 
         }
         return true;
     };
-    if (!run(store->m_backend->sessionStatements()))
-        return cannotUse(sql.error());
     // A new store gets its journal before its tables, so that runs that make
     // it at once agree on it; another program's database is left as it was.
     const QStringList tables = store->m_db.tables();
@@ -123,10 +87,29 @@ std::unique_ptr<ProductionStore> ProductionStore::open(const QString &location, 
             QThread::msleep(10);
         }
     }
-    problem = StoreSchema::prepare(store->m_db, *store->m_backend, location);
+    problem = StoreSchema::prepare(store->m_db, *store->m_backend, location,
+                                   mode == Mode::Init || store->m_backend->schemaOnFirstUse());
     if (!problem.isEmpty())
         return problem.startsWith(location) ? fail(problem) : cannotUse(problem);
     return store;
+}
+
+QString ProductionStore::reconnect()
+{
+    m_db.close();
+    if (!m_db.open()) {
+        const QSqlError e = m_db.lastError();
+        return m_backend->explain(e.databaseText().isEmpty() ? e.text() : e.databaseText());
+    }
+    // Each statement's rows are let go at once: an open one would hold the
+    // database and keep the schema's transaction from committing.
+    StoreSql sql(m_db, *m_backend);
+    for (const QString &statement : m_backend->sessionStatements()) {
+        if (!sql.exec(statement))
+            return sql.error();
+        sql.query().finish();
+    }
+    return {};
 }
 
 ProductionStore::~ProductionStore()
@@ -138,7 +121,8 @@ ProductionStore::~ProductionStore()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, const QString &program)
+ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, const QString &program,
+                                                   const QString &station)
 {
     RunStart start;
     start.runUuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -146,15 +130,18 @@ ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, cons
     start.error = sql.write([&]() -> QString {
         const QString at = now();
         const QVariant id = sql.scalar(
-            QStringLiteral("INSERT INTO runs (run_uuid, station, boot_id, pid, process_start, "
-                           "program, started_at) VALUES (?, ?, ?, ?, ?, ?, ?) RETURNING id"),
-            {start.runUuid, who.host, who.bootId, who.pid, who.startTicks, program, at});
+            QStringLiteral("INSERT INTO runs (run_uuid, station, host, boot_id, pid, "
+                           "process_start, program, started_at, seen_at) VALUES (?, ?, ?, ?, ?, "
+                           "?, ?, ?, %1) RETURNING id")
+                .arg(m_backend->epochNow()),
+            {start.runUuid, station.isEmpty() ? who.host : station, who.host, who.bootId, who.pid,
+             who.startTicks, program, at});
         if (!id.isValid())
             return sql.error();
         start.runId = id.toLongLong();
         // Runs that never ended, or still hold reserved units: those that
         // are gone leave their reserved units in an unknown state.
-        if (!sql.exec(QStringLiteral("SELECT id, station, boot_id, pid, process_start FROM runs r "
+        if (!sql.exec(QStringLiteral("SELECT id, host, boot_id, pid, process_start FROM runs r "
                                      "WHERE id <> ? AND (ended_at IS NULL OR EXISTS (SELECT 1 "
                                      "FROM units u WHERE u.run_id = r.id AND u.state = "
                                      "'reserved'))"),
@@ -194,19 +181,21 @@ ProductionStore::RunStart ProductionStore::beginRun(const RunIdentity &who, cons
 QString ProductionStore::endRun(qint64 runId)
 {
     StoreSql sql(m_db, *m_backend);
-    return sql.write([&]() -> QString {
-        const QString at = now();
-        // A unit still reserved here was never concluded: its outcome is lost.
-        if (!sql.exec(QStringLiteral("UPDATE units SET state = 'unknown', settled_at = ?, "
-                                     "message = 'its run ended before the outcome was "
-                                     "recorded' WHERE run_id = ? AND state = 'reserved'"),
-                      {at, runId}) ||
-            !sql.exec(QStringLiteral("UPDATE runs SET ended_at = ?, end_state = 'done' WHERE id "
-                                     "= ? AND ended_at IS NULL"),
-                      {at, runId}))
-            return sql.error();
-        return {};
-    });
+    return sql.write([&]() -> QString { return endRunIn(sql, runId, now()); });
+}
+
+QString ProductionStore::endRunIn(StoreSql &sql, qint64 runId, const QString &at)
+{
+    // A unit still reserved here was never concluded: its outcome is lost.
+    if (!sql.exec(QStringLiteral("UPDATE units SET state = 'unknown', settled_at = ?, message = "
+                                 "'its run ended before the outcome was recorded' WHERE run_id "
+                                 "= ? AND state = 'reserved'"),
+                  {at, runId}) ||
+        !sql.exec(QStringLiteral("UPDATE runs SET ended_at = ?, end_state = 'done' WHERE id = ? "
+                                 "AND ended_at IS NULL"),
+                  {at, runId}))
+        return sql.error();
+    return {};
 }
 
 std::optional<PoolState> ProductionStore::findPool(const PoolKey &key, QString *error)
@@ -311,26 +300,9 @@ std::optional<qint64> ProductionStore::openPool(const PoolKey &key, const QStrin
 QString ProductionStore::record(const RunContext &context, UnitBatch &batch)
 {
     StoreSql sql(m_db, *m_backend);
-    QList<Reservation> reservations;
-    const QString problem = sql.write([&]() -> QString {
-        reservations.clear();
-        for (const UnitSettlement &s : batch.settlements) {
-            const QString why = settleIn(sql, s);
-            if (!why.isEmpty())
-                return why;
-        }
-        for (const UnitStart &start : batch.starts) {
-            Reservation r;
-            const QString why = reserveIn(sql, context, start, r);
-            if (!why.isEmpty())
-                return why;
-            reservations << r;
-        }
-        return {};
-    });
-    if (problem.isEmpty())
-        batch.reservations = reservations;
-    return problem;
+    return recordBatch(
+        sql, batch, [&](const UnitSettlement &s) { return settleIn(sql, s); },
+        [&](const UnitStart &start, Reservation &r) { return reserveIn(sql, context, start, r); });
 }
 
 QString ProductionStore::reserveIn(StoreSql &sql, const RunContext &context,
@@ -350,7 +322,8 @@ QString ProductionStore::reserveIn(StoreSql &sql, const RunContext &context,
                           {pool, returned}))
                 return sql.error();
         } else {
-            if (!sql.exec(QStringLiteral("SELECT next_address, step FROM pools WHERE id = ?"),
+            if (!sql.exec(QStringLiteral("SELECT next_address, step FROM pools WHERE id = ?") +
+                              m_backend->lockRows(),
                           {pool}) ||
                 !sql.query().next())
                 return sql.error().isEmpty() ? QStringLiteral("its pool is missing") : sql.error();

@@ -21,6 +21,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,7 @@ namespace zomar {
 
 struct Profile;
 class StoreBackend;
+class StoreSql;
 
 inline constexpr quint64 kPastLastAddress = 0x100000000ULL;
 
@@ -76,19 +78,37 @@ struct UnitBatch {
     QList<Reservation> reservations; // filled: one per start, in order
 };
 
-class ProductionStore
+// Where a run's units are committed: the store itself, or a station's journal.
+class UnitSink
+{
+public:
+    virtual ~UnitSink() = default;
+    // One transaction: "" once committed, else why not (nothing of it is kept).
+    virtual QString record(const RunContext &context, UnitBatch &batch) = 0;
+
+protected:
+    // A batch in one writing transaction: each settlement, then a
+    // reservation per start; the reservations are the batch's once committed.
+    static QString recordBatch(StoreSql &sql, UnitBatch &batch,
+                               const std::function<QString(const UnitSettlement &)> &settle,
+                               const std::function<QString(const UnitStart &, Reservation &)> &reserve);
+};
+
+class ProductionStore : public UnitSink
 {
 public:
     static constexpr int kDefaultBusyTimeoutMs = 10000;
-    enum class Mode { Create, Existing };
+    // Create: a new store file is made when there is none. Init: a server's
+    // schema is made or migrated too (a file's always is).
+    enum class Mode { Create, Existing, Init };
 
     // Opens (Create: makes a new store when there is none) and brings the
-    // schema up to date. nullptr with error set (one line naming the
-    // location and why) when it cannot be used.
+    // schema up to date where the backend lets a run do that. nullptr with
+    // error set (one line naming the location and why) when it cannot be used.
     static std::unique_ptr<ProductionStore> open(const QString &location, Mode mode,
                                                  QString *error,
                                                  int busyTimeoutMs = kDefaultBusyTimeoutMs);
-    ~ProductionStore();
+    ~ProductionStore() override;
     ProductionStore(const ProductionStore &) = delete;
     ProductionStore &operator=(const ProductionStore &) = delete;
 
@@ -102,9 +122,18 @@ public:
         int unknown = 0; // units of interrupted runs found and marked "unknown"
         QString error;
     };
-    // Registers a run, and settles the units of runs that are gone as unknown.
-    RunStart beginRun(const RunIdentity &who, const QString &program);
+    // Registers a run of a station ("" for the host's name), and settles the
+    // units of runs that are gone as unknown.
+    RunStart beginRun(const RunIdentity &who, const QString &program,
+                      const QString &station = QString());
     QString endRun(qint64 runId);
+    // Within a transaction: the run ends at `at`; its units still reserved
+    // have lost their outcome.
+    static QString endRunIn(StoreSql &sql, qint64 runId, const QString &at);
+
+    // Opens the connection again after it was lost (a server restarted);
+    // "" once it works.
+    QString reconnect();
 
     // The pool's state; id 0 when it is not in the store yet. nullopt on error.
     std::optional<PoolState> findPool(const PoolKey &key, QString *error);
@@ -114,8 +143,7 @@ public:
     std::optional<qint64> openPool(const PoolKey &key, const QString &profileFile,
                                    const QString &profileSha256, QString *error);
 
-    // One transaction: "" once committed, else why not (nothing of it is kept).
-    QString record(const RunContext &context, UnitBatch &batch);
+    QString record(const RunContext &context, UnitBatch &batch) override;
 
     static QString now(); // UTC, ISO 8601 with milliseconds
     // $XDG_DATA_HOME/zomar/production.db (~/.local/share/...): every run of
@@ -124,7 +152,7 @@ public:
 
 private:
     ProductionStore() = default;
-    QString settleIn(class StoreSql &sql, const UnitSettlement &s);
+    QString settleIn(StoreSql &sql, const UnitSettlement &s);
     QString reserveIn(StoreSql &sql, const RunContext &context, const UnitStart &start,
                       Reservation &out);
 

@@ -1,5 +1,6 @@
 #include "core/fleet/StoreBackend.h"
 
+#include "core/fleet/PostgresBackend.h"
 #include "core/fleet/RecordFile.h"
 
 #include <QFileInfo>
@@ -10,10 +11,18 @@ namespace zomar {
 std::unique_ptr<StoreBackend> StoreBackend::forLocation(const QString &location, QString *error)
 {
     const qsizetype scheme = location.indexOf(QLatin1String("://"));
+    if (PgAddress::isServerLocation(location)) {
+        const QString problem = PostgresBackend::driverProblem();
+        if (problem.isEmpty())
+            return std::make_unique<PostgresBackend>();
+        if (error)
+            *error = problem;
+        return nullptr;
+    }
     if (scheme > 0) {
         if (error)
-            *error = QStringLiteral("%1: this build keeps the record in a file; a %2 server is not "
-                                    "supported")
+            *error = QStringLiteral("%1: a %2 server is not supported (a file, or "
+                                    "postgresql://user@host/database)")
                          .arg(location, location.left(scheme));
         return nullptr;
     }

@@ -30,21 +30,27 @@ StoreQueue::~StoreQueue()
 
 QString StoreQueue::start(const QString &location, const RunContext &context, int busyTimeoutMs)
 {
+    return start(
+        [location, busyTimeoutMs](QString *error) -> std::unique_ptr<UnitSink> {
+            return ProductionStore::open(location, ProductionStore::Mode::Existing, error,
+                                         busyTimeoutMs);
+        },
+        context);
+}
+
+QString StoreQueue::start(const Opener &open, const RunContext &context,
+                          std::function<void()> committed)
+{
     if (m_worker)
         return QStringLiteral("the store queue is running already");
     m_context = context;
+    m_committed = std::move(committed);
     m_worker = new QObject;
     m_worker->moveToThread(&m_thread);
     m_thread.start();
     QString error;
     QMetaObject::invokeMethod(
-        m_worker,
-        [&] {
-            m_store =
-                ProductionStore::open(location, ProductionStore::Mode::Existing, &error,
-                                      busyTimeoutMs);
-        },
-        Qt::BlockingQueuedConnection);
+        m_worker, [&] { m_store = open(&error); }, Qt::BlockingQueuedConnection);
     return m_store ? QString() : error;
 }
 
@@ -106,8 +112,11 @@ void StoreQueue::drain()
         requests.swap(m_pending);
         m_drainScheduled = false;
     }
-    if (!requests.isEmpty())
+    if (!requests.isEmpty()) {
         commit(requests);
+        if (m_committed)
+            m_committed();
+    }
 }
 
 void StoreQueue::commit(QList<Request> &requests)

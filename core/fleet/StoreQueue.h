@@ -1,7 +1,8 @@
 #pragma once
-// The production store on a thread of its own, as the line programmer's
-// record: a commit's wait for the disk (synchronous=FULL) or for another
-// process's write lock never holds up the module sessions on the event loop.
+// The production store (or a station's journal) on a thread of its own, as
+// the line programmer's record: a commit's wait for the disk
+// (synchronous=FULL) or for another process's write lock never holds up the
+// module sessions on the event loop.
 // Requests that arrive while a transaction runs are committed together in the
 // next one (one wait for the disk for many modules); answers come on the
 // context object's thread, in the order asked, once committed. Should a
@@ -27,6 +28,11 @@ public:
     // when open, else why not.
     QString start(const QString &location, const RunContext &context,
                   int busyTimeoutMs = ProductionStore::kDefaultBusyTimeoutMs);
+    // The same with what `open` makes on the queue's thread (nullptr with
+    // the error set when it cannot); `committed` runs there after each commit.
+    using Opener = std::function<std::unique_ptr<UnitSink>(QString *error)>;
+    QString start(const Opener &open, const RunContext &context,
+                  std::function<void()> committed = {});
 
     void reserve(const UnitStart &unit, QObject *context,
                  std::function<void(const Reservation &)> done) override;
@@ -51,8 +57,9 @@ private:
 
     QThread m_thread;
     QObject *m_worker = nullptr; // lives on m_thread
-    std::unique_ptr<ProductionStore> m_store; // used on m_thread only
+    std::unique_ptr<UnitSink> m_store; // used on m_thread only
     RunContext m_context;
+    std::function<void()> m_committed;
     QMutex m_mutex;
     QList<Request> m_pending;
     bool m_drainScheduled = false;

@@ -1,5 +1,6 @@
 #include "core/fleet/StoreReport.h"
 
+#include "core/fleet/AddressAllocator.h"
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/ProgramLog.h"
 #include "core/fleet/StoreBackend.h"
@@ -38,6 +39,108 @@ UnitRow unitOf(const QSqlQuery &q)
     return u;
 }
 
+// How many addresses a counter has handed out from first up to next (those
+// holding the byte A5 are passed over); nullopt when too many to count here.
+std::optional<qint64> handedOut(quint32 first, quint32 step, quint64 next)
+{
+    constexpr qint64 kMostCounted = 16 * 1024 * 1024;
+    if (next <= first)
+        return 0;
+    if ((next - first) / std::max<quint32>(step, 1) > quint64(kMostCounted))
+        return std::nullopt;
+    qint64 count = 0;
+    for (quint64 a = first; a < next; a += std::max<quint32>(step, 1))
+        count += AddressAllocator::holdsUnreadableByte(quint32(a)) ? 0 : 1;
+    return count;
+}
+
+// Leases: an address leased is held by no unit and given back by no one; a
+// lease belongs to a run that is going, or waits to be released; and every
+// address below a pool's counter is held, given back or leased.
+bool checkLeases(ProductionStore &store, StoreSql &sql, StoreCheck &result)
+{
+    const auto both = [&](const char *join, const char *what) {
+        if (!sql.exec(QStringLiteral("SELECT l.pool_id, l.address, l.station FROM "
+                                     "leased_addresses l JOIN %1")
+                          .arg(QLatin1String(join))))
+            return false;
+        while (sql.query().next())
+            result.findings << QStringLiteral("local address %1 of pool %2 is leased to station "
+                                              "%3 and %4")
+                                   .arg(addressHex(quint32(sql.query().value(1).toLongLong())))
+                                   .arg(sql.query().value(0).toLongLong())
+                                   .arg(sql.query().value(2).toString(), QLatin1String(what));
+        return true;
+    };
+    if (!both("units u ON u.pool_id = l.pool_id AND u.held_address = l.address",
+              "held by a unit") ||
+        !both("free_addresses f ON f.pool_id = l.pool_id AND f.address = l.address",
+              "given back"))
+        return false;
+    if (!sql.exec(QStringLiteral("SELECT l.station, l.run_id, COUNT(*), r.ended_at, r.host, "
+                                 "r.boot_id, r.pid, r.process_start FROM leased_addresses l JOIN "
+                                 "runs r ON r.id = l.run_id GROUP BY l.station, l.run_id, "
+                                 "r.ended_at, r.host, r.boot_id, r.pid, r.process_start ORDER BY "
+                                 "l.run_id")))
+        return false;
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        const QString station = q.value(0).toString();
+        const RunIdentity run{q.value(4).toString(), q.value(5).toString(),
+                              q.value(6).toLongLong(), q.value(7).toLongLong()};
+        const RunIdentity::Liveness liveness = q.value(3).isNull()
+                                                   ? store.backend().livenessOf(run)
+                                                   : RunIdentity::Liveness::Gone;
+        const QString count = QString::number(q.value(2).toInt());
+        if (liveness == RunIdentity::Liveness::Gone)
+            result.notes << QStringLiteral("station %1: %2 address(es) leased to run %3, which "
+                                           "is not going: `zomar-cli records release --station "
+                                           "%1` once its modules are checked")
+                                .arg(station, count)
+                                .arg(q.value(1).toLongLong());
+        else
+            result.notes << QStringLiteral("station %1 holds %2 leased address(es) (run %3 on "
+                                           "%4%5)")
+                                .arg(station, count)
+                                .arg(q.value(1).toLongLong())
+                                .arg(run.host, liveness == RunIdentity::Liveness::Running
+                                                   ? QStringLiteral(", going")
+                                                   : QString());
+    }
+    if (!sql.exec(QStringLiteral(
+            "SELECT p.id, p.first_address, p.step, p.next_address,"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.held_address >="
+            " p.first_address AND u.held_address < p.next_address),"
+            " (SELECT COUNT(*) FROM free_addresses f WHERE f.pool_id = p.id AND f.address >="
+            " p.first_address AND f.address < p.next_address),"
+            " (SELECT COUNT(*) FROM leased_addresses l WHERE l.pool_id = p.id AND l.address >="
+            " p.first_address AND l.address < p.next_address),"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.origin = 'import')"
+            " FROM pools p ORDER BY p.id")))
+        return false;
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        const std::optional<qint64> expected = handedOut(
+            quint32(q.value(1).toLongLong()), quint32(q.value(2).toLongLong()),
+            q.value(3).toULongLong());
+        const qint64 accounted =
+            q.value(4).toLongLong() + q.value(5).toLongLong() + q.value(6).toLongLong();
+        if (!expected || *expected <= accounted)
+            continue;
+        const QString gap = QStringLiteral("pool %1: %2 address(es) below its counter are "
+                                           "neither held by a unit, given back nor leased")
+                                .arg(q.value(0).toLongLong())
+                                .arg(*expected - accounted);
+        // An old log's range went on after its highest address, passing over
+        // those it never wrote.
+        if (q.value(7).toLongLong() > 0)
+            result.notes << gap + QStringLiteral(" (the imported log never wrote them)");
+        else
+            result.findings << gap;
+    }
+    return true;
+}
+
 } // namespace
 
 QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filter,
@@ -53,6 +156,10 @@ QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filt
     if (filter.state) {
         where += QStringLiteral(" AND state = ?");
         values << unitStateName(*filter.state);
+    }
+    if (!filter.station.isEmpty()) {
+        where += QStringLiteral(" AND station = ?");
+        values << filter.station;
     }
     QString statement = QStringLiteral("SELECT %1 FROM units%2 ORDER BY id %3")
                             .arg(QLatin1String(kUnitColumns), where,
@@ -158,6 +265,8 @@ std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *er
         result.findings << QStringLiteral("pool %1: %2 taken addresses lie at or past its counter")
                                .arg(sql.query().value(0).toLongLong())
                                .arg(sql.query().value(1).toInt());
+    if (!checkLeases(store, sql, result))
+        return failed();
     // Every reserved row is a module in flight of a run that is still going.
     if (!sql.exec(QStringLiteral("SELECT r.id, r.station, r.boot_id, r.pid, r.process_start,"
                                  " COUNT(*) FROM units u JOIN runs r ON r.id = u.run_id WHERE"

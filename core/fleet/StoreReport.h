@@ -1,9 +1,10 @@
 #pragma once
 // What a production store holds, for people: units (newest or oldest
-// first, since a time, in a state), the pools with their counters, an export
-// as CSV, and an integrity check (no address held or written twice in a
-// pool, no address both held and given back, every reserved row explained by
-// a run that is still going).
+// first, since a time, in a state, of a station), the pools with their
+// counters, an export as CSV, and an integrity check (no address held or
+// written twice in a pool, no address both held and given back or leased, no
+// address below a counter unaccounted for, every reserved row and every lease
+// explained by a run that is still going).
 
 #include "core/fleet/LineRecord.h"
 
@@ -33,6 +34,7 @@ struct UnitRow {
 
 struct UnitFilter {
     QString since;                  // UTC ISO 8601; "" for all
+    QString station;                // "" for every station
     std::optional<UnitState> state; // nullopt: every state
     int limit = 0;                  // 0: all
     bool newestFirst = false;

@@ -78,8 +78,32 @@ QStringList version1(const StoreBackend &backend)
     };
 }
 
-// Version 2: who plugged each module in (a station's operator).
+// Version 2: stations that share a server. A run names its station apart from
+// its host (the host judges whether the run is still going; the station is
+// what the line calls it) and says when the server last heard from it. A
+// station takes addresses from a pool in leases: each leased address is a row
+// of leased_addresses until a unit holds it or it goes back; the primary key
+// (pool_id, address) and units' unique pair keep it with one holder.
 QStringList version2(const StoreBackend &)
+{
+    return {
+        QStringLiteral("ALTER TABLE runs ADD COLUMN host TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("UPDATE runs SET host = station"),
+        QStringLiteral("ALTER TABLE runs ADD COLUMN seen_at BIGINT"),
+        QStringLiteral("CREATE TABLE leased_addresses ("
+                       " pool_id BIGINT NOT NULL REFERENCES pools(id),"
+                       " address BIGINT NOT NULL,"
+                       " run_id BIGINT NOT NULL REFERENCES runs(id),"
+                       " station TEXT NOT NULL,"
+                       " leased_at TEXT NOT NULL,"
+                       " PRIMARY KEY (pool_id, address))"),
+        QStringLiteral("CREATE INDEX leased_by_run ON leased_addresses (run_id)"),
+        QStringLiteral("CREATE INDEX units_by_station ON units (station)"),
+    };
+}
+
+// Version 3: who plugged each module in (a station's operator).
+QStringList version3(const StoreBackend &)
 {
     return {QStringLiteral("ALTER TABLE units ADD COLUMN operator_name TEXT NOT NULL DEFAULT ''")};
 }
@@ -92,6 +116,7 @@ struct Migration {
 const Migration kMigrations[] = {
     {1, version1},
     {2, version2},
+    {3, version3},
 };
 
 } // namespace
@@ -101,7 +126,8 @@ int StoreSchema::latestVersion()
     return std::end(kMigrations)[-1].version;
 }
 
-QString StoreSchema::prepare(QSqlDatabase &db, const StoreBackend &backend, const QString &location)
+QString StoreSchema::prepare(QSqlDatabase &db, const StoreBackend &backend, const QString &location,
+                             bool mayChange)
 {
     const auto readVersion = [&db](bool *present) -> int {
         *present = db.tables().contains(QStringLiteral("schema_version"));
@@ -127,6 +153,17 @@ QString StoreSchema::prepare(QSqlDatabase &db, const StoreBackend &backend, cons
             .arg(latestVersion());
     if (present && version == latestVersion())
         return {};
+    if (!mayChange)
+        return present ? QStringLiteral("%1 holds the production record of an older version "
+                                        "(schema %2; this program needs %3): migrate it with "
+                                        "`zomar-cli records init --store %1`")
+                             .arg(location)
+                             .arg(version)
+                             .arg(latestVersion())
+                       : QStringLiteral("%1 holds no production record yet: make it with "
+                                        "`zomar-cli records init --store %1` (as a role that "
+                                        "may create tables)")
+                             .arg(location);
 
     // Another process may be doing the same: look again once the write lock is held.
     StoreSql sql(db, backend);

@@ -14,9 +14,11 @@ class StoreBackend;
 namespace StoreSchema {
 
 int latestVersion();
-// Creates the tables in an empty database or migrates an older store; "" when
-// the store is at the latest version, else why it cannot be used.
-QString prepare(QSqlDatabase &db, const StoreBackend &backend, const QString &location);
+// Creates the tables in an empty database or migrates an older store (only
+// when mayChange); "" when the store is at the latest version, else why it
+// cannot be used.
+QString prepare(QSqlDatabase &db, const StoreBackend &backend, const QString &location,
+                bool mayChange = true);
 
 } // namespace StoreSchema
 

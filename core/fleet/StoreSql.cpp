@@ -39,9 +39,25 @@ QVariant StoreSql::scalar(const QString &sql, const QVariantList &values)
 
 QString StoreSql::write(const std::function<QString()> &work)
 {
+    return transaction(m_backend.beginWrite(), work);
+}
+
+QString StoreSql::writeOwn(const std::function<QString()> &work)
+{
+    return transaction({m_backend.beginOwnRows()}, work);
+}
+
+QString StoreSql::transaction(const QStringList &begin, const std::function<QString()> &work)
+{
     m_error.clear();
-    if (!exec(m_backend.beginWrite()))
-        return m_error;
+    for (const QString &statement : begin) {
+        if (!exec(statement)) {
+            const QString why = m_error;
+            m_query.reset();
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+            return why;
+        }
+    }
     QString problem = work();
     m_query.reset(); // no statement may stay open across the commit
     if (problem.isEmpty() && exec(QStringLiteral("COMMIT"))) {

@@ -28,8 +28,13 @@ public:
     // Runs work in a transaction that writes: committed when work returns
     // "", else rolled back. Returns "" once committed, else why not.
     QString write(const std::function<QString()> &work);
+    // The same for work that writes only rows of its own (no counter moved):
+    // it does not wait for the store's other writers.
+    QString writeOwn(const std::function<QString()> &work);
 
 private:
+    QString transaction(const QStringList &begin, const std::function<QString()> &work);
+
     QSqlDatabase &m_db;
     const StoreBackend &m_backend;
     std::unique_ptr<QSqlQuery> m_query;

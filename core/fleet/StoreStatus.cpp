@@ -29,10 +29,10 @@ QString StoreStatus::text() const
                    ? QStringLiteral("offline")
                    : QStringLiteral("offline: %1").arg(parts.join(QStringLiteral(", ")));
     }
-    const QString shown = location.contains(QStringLiteral("://"))
-                              ? QUrl(location).toString(QUrl::RemovePassword)
-                              : location;
-    return QStringLiteral("Record: %1").arg(shown);
+    if (location.contains(QStringLiteral("://")))
+        return QStringLiteral("Record: %1 (online)")
+            .arg(QUrl(location).toString(QUrl::RemovePassword));
+    return QStringLiteral("Record: %1").arg(location);
 }
 
 } // namespace zomar

@@ -34,7 +34,10 @@ LatencyChart::LatencyChart(QWidget *parent)
         s->attachAxis(m_x);
         s->attachAxis(m_y);
     }
+    // setChart() lets go of the view's own first chart without deleting it.
+    QChart *first = this->chart();
     setChart(chart);
+    delete first;
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(240);
     reset(100, QStringLiteral("Latency (ms)"));

@@ -85,6 +85,19 @@ QString StationLine::open(const QString &program)
         status.problem = error;
         setStoreStatus(status);
     });
+    // A server's record: online, or what the station holds while it is out of reach.
+    const auto followStation = [this](const StationState &state) {
+        if (!state.leased)
+            return;
+        StoreStatus status = m_status;
+        status.online = state.online;
+        status.addressesLeft = state.addressesLeft < 0 ? std::nullopt
+                                                       : std::optional<int>(state.addressesLeft);
+        status.rowsWaiting = state.rowsWaiting;
+        setStoreStatus(status);
+    };
+    connect(m_run.get(), &ProductionRun::stationChanged, this, followStation);
+    followStation(m_run->stationState());
 
     // Modules already in place are left alone, but known by their slot.
     const QString folder = stationPath(m_stationFile, m_setup.slotFolder);
@@ -262,6 +275,8 @@ QString StationLine::failureWords(const ModuleOutcome &o, bool pulledOut)
                          : QStringLiteral("Port failed: check the hub and its cable");
     case ModuleOutcome::NotRecorded:
         return QStringLiteral("Not recorded: call the engineer");
+    case ModuleOutcome::NotStarted:
+        return QStringLiteral("Not started: no address left offline; call the engineer");
     }
     return {};
 }

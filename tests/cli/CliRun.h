@@ -30,15 +30,17 @@ inline QProcessEnvironment cliEnvironment()
     return env;
 }
 
-// zomar-cli started with the arguments, with homes of its own.
+// zomar-cli (or another program) started with the arguments, with homes of its own.
 inline std::unique_ptr<QProcess> startCli(const QStringList &args,
-                                          const QString &workingDir = QString())
+                                          const QString &workingDir = QString(),
+                                          const QProcessEnvironment &env = cliEnvironment(),
+                                          const QString &program = QStringLiteral(ZOMAR_CLI))
 {
     auto p = std::make_unique<QProcess>();
     if (!workingDir.isEmpty())
         p->setWorkingDirectory(workingDir);
-    p->setProcessEnvironment(cliEnvironment());
-    p->start(QStringLiteral(ZOMAR_CLI), args);
+    p->setProcessEnvironment(env);
+    p->start(program, args);
     return p;
 }
 

@@ -305,7 +305,7 @@ void TstProduction::refusalsSendNothingAndLeaveNoRecord_data()
     row("store is not a database", {"--store", text}, 1, "it is not a database");
     row("store of a newer version", {"--store", newer}, 1, "newer version of this program");
     row("store of another program", {"--store", foreign}, 1, "another program");
-    row("store on a server", {"--store", "postgresql://line/records"}, 1, "not supported");
+    row("store on an unknown server", {"--store", "mysql://line/records"}, 1, "not supported");
     if (::geteuid() != 0) // root writes anywhere
         row("store in a read-only folder", {"--store", readOnly + "/line.db"}, 1, "read-only");
     row("disk full", {}, 1, "cannot use the store", kLineProfile, true);

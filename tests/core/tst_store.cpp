@@ -284,14 +284,14 @@ void TstStore::failedCommitStopsNewModules()
 
 void TstStore::operatorIsKeptAndAnOlderStoreMigrated()
 {
-    // A store as the first version left it: no operator column, schema 1.
+    // A store as the version before left it: no operator column, schema 2.
     const QString path = m_dir.filePath("older.db");
     {
         auto store = openStore(path);
         QVERIFY(store);
         QSqlQuery q(store->database());
         QVERIFY(q.exec("ALTER TABLE units DROP COLUMN operator_name"));
-        QVERIFY(q.exec("UPDATE schema_version SET version = 1"));
+        QVERIFY(q.exec("UPDATE schema_version SET version = 2"));
     }
     auto store = openStore(path);
     QVERIFY(store);

@@ -91,10 +91,10 @@ class TestDropDownLists : public QObject
 private slots:
     void openingActsNot_data();
     void openingActsNot();
-    void bandItemClickedReadsOnce();
-    void speedItemClickedReconnectsOnce();
-    void bandDownKeyPicksTheNextItem();
-    void speedKeysMoveFromTheShownItem();
+    void bandPickReadsOnce_data();
+    void bandPickReadsOnce();
+    void speedPickReconnectsOnce_data();
+    void speedPickReconnectsOnce();
 };
 
 void TestDropDownLists::openingActsNot_data()
@@ -135,16 +135,32 @@ void TestDropDownLists::openingActsNot()
     QVERIFY(h.prompter().shown.isEmpty());
 }
 
-void TestDropDownLists::bandItemClickedReadsOnce()
+// A pick in the band list, by the mouse or by the keyboard from the item
+// shown: one read, and the frequency on the new band.
+void TestDropDownLists::bandPickReadsOnce_data()
 {
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("868Mhz clicked in the open list") << false;
+    QTest::newRow("Down from 433Mhz") << true;
+}
+
+void TestDropDownLists::bandPickReadsOnce()
+{
+    QFETCH(bool, byKeyboard);
     FormHarness h;
     QVERIFY(showConnected(h, kModemTab));
     Form1Controls &ui = h.ui();
+    QCOMPARE(ui.Combo6->text(), QString("433Mhz"));
     QCOMPARE(ui.Text9->text(), QString("433.920"));
     ReadStarts reads(h);
 
-    QVERIFY(openByArrow(ui.Combo6));
-    QVERIFY(clickItem(ui.Combo6, "868Mhz"));
+    if (byKeyboard) {
+        ui.Combo6->setFocus();
+        QTest::keyClick(ui.Combo6, Qt::Key_Down);
+    } else {
+        QVERIFY(openByArrow(ui.Combo6));
+        QVERIFY(clickItem(ui.Combo6, "868Mhz"));
+    }
     QVERIFY(h.waitIdle());
     QVERIFY(h.waitModuleIdle());
 
@@ -156,76 +172,56 @@ void TestDropDownLists::bandItemClickedReadsOnce()
     QCOMPARE(h.status(), kComplete);
 }
 
-void TestDropDownLists::speedItemClickedReconnectsOnce()
+// A pick in the speed list reconnects once, at the speed picked: by a click,
+// or by the keys from the item shown (Alt+Down opens the list on 38400; Up
+// four times is 9600).
+void TestDropDownLists::speedPickReconnectsOnce_data()
 {
-    FormHarness h;
-    QVERIFY(showConnected(h, kCommsTab));
-    Form1Controls &ui = h.ui();
-    QCOMPARE(h.form().comm().baudRate(), 38400);
-    h.module().setLineSpeed(19200);
-    ReadStarts reads(h);
-
-    QVERIFY(openByArrow(ui.Combo2));
-    QVERIFY(clickItem(ui.Combo2, "19200"));
-    QVERIFY(h.waitIdle());
-    QVERIFY(h.waitModuleIdle());
-
-    // One reconnect (the read after it begins on its status), at the new speed.
-    QCOMPARE(reads.statuses, QStringList{"Connected to COMM 1"});
-    QCOMPARE(h.form().comm().baudRate(), 19200);
-    QCOMPARE(h.module().receivedBytes(), QByteArray("+++---"));
-    QCOMPARE(h.status(), kComplete);
-    QVERIFY(ui.Command2->isEnabled());
-    QVERIFY(h.prompter().shown.isEmpty());
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<int>("speed");
+    QTest::newRow("19200 clicked in the open list") << false << 19200;
+    QTest::newRow("Alt+Down, Up x4, Return from 38400") << true << 9600;
 }
 
-void TestDropDownLists::bandDownKeyPicksTheNextItem()
+void TestDropDownLists::speedPickReconnectsOnce()
 {
-    FormHarness h;
-    QVERIFY(showConnected(h, kModemTab));
-    Form1Controls &ui = h.ui();
-    QCOMPARE(ui.Combo6->text(), QString("433Mhz"));
-    ReadStarts reads(h);
-
-    ui.Combo6->setFocus();
-    QTest::keyClick(ui.Combo6, Qt::Key_Down);
-    QVERIFY(h.waitIdle());
-    QVERIFY(h.waitModuleIdle());
-
-    QCOMPARE(ui.Combo6->text(), QString("868Mhz"));
-    QCOMPARE(reads.statuses.size(), 1);
-    QCOMPARE(h.module().receivedBytes(), QByteArray("+++---"));
-    QCOMPARE(ui.Text9->text(), QString("867.840"));
-}
-
-void TestDropDownLists::speedKeysMoveFromTheShownItem()
-{
+    QFETCH(bool, byKeyboard);
+    QFETCH(int, speed);
     FormHarness h;
     QVERIFY(showConnected(h, kCommsTab));
     Form1Controls &ui = h.ui();
     QCOMPARE(ui.Combo2->text(), QString("38400"));
-    h.module().setLineSpeed(9600);
+    QCOMPARE(h.form().comm().baudRate(), 38400);
+    h.module().setLineSpeed(speed);
     ReadStarts reads(h);
 
-    ui.Combo2->setFocus();
-    QTest::keyClick(ui.Combo2, Qt::Key_Down, Qt::AltModifier);
-    QTRY_VERIFY(ui.Combo2->view()->isVisible());
-    // Opened on the item shown, and opening it ran nothing.
-    QCOMPARE(ui.Combo2->view()->currentIndex().data().toString(), QString("38400"));
-    for (int i = 0; i < 4; ++i)
-        QTest::keyClick(ui.Combo2->view(), Qt::Key_Up);
-    QTest::qWait(300);
-    QCOMPARE(reads.statuses, QStringList());
-    QTest::keyClick(ui.Combo2->view(), Qt::Key_Return);
-    QTRY_VERIFY(!ui.Combo2->view()->isVisible());
+    if (byKeyboard) {
+        ui.Combo2->setFocus();
+        QTest::keyClick(ui.Combo2, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(ui.Combo2->view()->isVisible());
+        // Opened on the item shown, and opening it ran nothing.
+        QCOMPARE(ui.Combo2->view()->currentIndex().data().toString(), QString("38400"));
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(ui.Combo2->view(), Qt::Key_Up);
+        QTest::qWait(300);
+        QCOMPARE(reads.statuses, QStringList());
+        QTest::keyClick(ui.Combo2->view(), Qt::Key_Return);
+        QTRY_VERIFY(!ui.Combo2->view()->isVisible());
+    } else {
+        QVERIFY(openByArrow(ui.Combo2));
+        QVERIFY(clickItem(ui.Combo2, QString::number(speed)));
+    }
     QVERIFY(h.waitIdle());
     QVERIFY(h.waitModuleIdle());
 
-    QCOMPARE(ui.Combo2->text(), QString("9600"));
+    // One reconnect (the read after it begins on its status), at the new speed.
+    QCOMPARE(ui.Combo2->text(), QString::number(speed));
     QCOMPARE(reads.statuses, QStringList{"Connected to COMM 1"});
-    QCOMPARE(h.form().comm().baudRate(), 9600);
+    QCOMPARE(h.form().comm().baudRate(), speed);
     QCOMPARE(h.module().receivedBytes(), QByteArray("+++---"));
     QCOMPARE(h.status(), kComplete);
+    QVERIFY(ui.Command2->isEnabled());
+    QVERIFY(h.prompter().shown.isEmpty());
 }
 
 QTEST_MAIN(TestDropDownLists)

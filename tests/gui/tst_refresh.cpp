@@ -359,6 +359,9 @@ void TestRefresh::refreshWhileClosed()
     h.connectPort();
     QVERIFY(h.waitIdle());
     QCOMPARE(ui.Text9->text(), QString("433.920"));
+    // The read's "---" has reached the module (a busy machine may wake its
+    // thread late) before the port closes.
+    QVERIFY(h.waitModuleIdle());
     h.connectPort(); // "Disconnect"
     QCOMPARE(ui.Command7->text(), QString("Connect"));
     h.module().clearReceived();

@@ -14,6 +14,7 @@
 #include "sim/SlotRack.h"
 #include "tests/cli/LineTray.h"
 #include "tests/support/AnsweringFiles.h"
+#include "tests/support/PgCluster.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -135,6 +136,7 @@ private slots:
     void badStationFileIsRefusedWithLineAndKey();
     void pulledOutWhileWrittenFailsThatSlotOnly();
     void closingLetsModulesInFlightFinish();
+    void serverRecordOfflineIsShown();
     void tilesAreReadableOnAnyTheme_data();
     void tilesAreReadableOnAnyTheme();
 
@@ -358,6 +360,39 @@ void TstStation::pulledOutWhileWrittenFailsThatSlotOnly()
     rack.unplug(0);
     QVERIFY(rack.plug(0));
     QTRY_COMPARE_WITH_TIMEOUT(st.word(0), QStringLiteral("PASS"), kWaitMs);
+}
+
+// A record on a server: the status bar says where it is while it answers,
+// and what the station holds while it does not; modules go on from the lease.
+void TstStation::serverRecordOfflineIsShown()
+{
+    PgCluster pg;
+    QVERIFY2(pg.start(), qPrintable(pg.error()));
+    QVERIFY(pg.addOwner("line", "secret"));
+    qputenv("PGPASSWORD", "secret");
+    m_store = pg.uri("line", "line");
+    QString error;
+    QVERIFY2(ProductionStore::open(m_store, ProductionStore::Mode::Init, &error),
+             qPrintable(error));
+
+    SlotRack rack(2, m_dir->filePath("hub"));
+    Station st(m_dir->path());
+    QVERIFY(st.window.openStation(stationFile(rack, 2)));
+    QVERIFY(rack.plug(0));
+    QTRY_COMPARE_WITH_TIMEOUT(st.word(0), QStringLiteral("PASS"), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(st.window.storeText().endsWith("(online)"), kWaitMs);
+    QVERIFY(!st.window.storeText().contains("secret"));
+
+    pg.stopServer();
+    QTRY_VERIFY_WITH_TIMEOUT(st.window.storeText().startsWith("offline: "), 30000);
+    QVERIFY(rack.plug(1));
+    QTRY_COMPARE_WITH_TIMEOUT(st.word(1), QStringLiteral("PASS"), kWaitMs);
+    // 32 leased, two used; the second unit's row waits for the server.
+    QTRY_COMPARE_WITH_TIMEOUT(st.window.storeText(),
+                              QStringLiteral("offline: 30 addresses left, 1 row waiting"), kWaitMs);
+
+    QVERIFY2(pg.start(), qPrintable(pg.error()));
+    QTRY_VERIFY_WITH_TIMEOUT(st.window.storeText().endsWith("(online)"), 30000);
 }
 
 void TstStation::closingLetsModulesInFlightFinish()

@@ -1,0 +1,96 @@
+#pragma once
+// A station's own record, in an SQLite file on its PC, written ahead of the
+// server: the addresses of its lease (each free or used by a unit), and its
+// rows in the order they happened, waiting to be forwarded. A unit's row is
+// committed here (synchronous) before anything is sent to its module, so a
+// station goes on while the server cannot be reached, and loses nothing when
+// it is cut off: the rows left are forwarded when it starts again.
+//
+// One run of a station uses its journal at a time (StationRecord holds its
+// lock); the journal's own connections (one per thread) share the file.
+
+#include "core/fleet/ProductionStore.h"
+#include "core/fleet/StoreLeases.h"
+
+#include <functional>
+#include <memory>
+
+namespace zomar {
+
+class SqliteBackend;
+class StoreSql;
+
+// What a lease asked for brought (asked on the journal's thread, taken on
+// the server's).
+struct LeaseAnswer {
+    bool poolEmpty = false; // the pool has no address left before FFFFFFFF
+    QString offline;        // why the server could not be asked ("" when it was)
+};
+
+// Why a module gets no address: the server cannot be reached and the lease
+// is used up.
+QString leaseUsedUp();
+
+class StationJournal : public UnitSink
+{
+public:
+    // Opens (makes) the journal; nullptr with error set when it cannot. A
+    // connection that only keeps books (the link's: leases taken, rows the
+    // server has) need not wait for the disk at each commit: what it writes
+    // is on disk with the next unit's commit, and losing it to a power cut
+    // loses nothing (a row is forwarded again, a lease stays taken).
+    enum class Commits { Synchronous, Bookkeeping };
+    static std::unique_ptr<StationJournal> open(const QString &path, QString *error,
+                                                Commits commits = Commits::Synchronous);
+    ~StationJournal() override;
+    StationJournal(const StationJournal &) = delete;
+    StationJournal &operator=(const StationJournal &) = delete;
+
+    // A station's journal of a server, beside the user's store:
+    // $XDG_DATA_HOME/zomar/journals/STATION-SERVERHASH.db.
+    static QString pathFor(const QString &server, const QString &station);
+
+    // Asked when the run's lease has too few free addresses for the modules
+    // starting (the server's lease is added to this journal before it returns).
+    void setLeaseSource(std::function<LeaseAnswer(int needed)> source)
+    {
+        m_leaseSource = std::move(source);
+    }
+
+    // Reserves from the run's lease and appends the rows to be forwarded.
+    QString record(const RunContext &context, UnitBatch &batch) override;
+    // Starts this connection has answered (committed), with or without an address.
+    int startsRecorded() const { return m_startsRecorded; }
+
+    QString addLease(const RunContext &context, const QList<quint32> &addresses);
+    // Free addresses in the run's lease.
+    int freeAddresses(qint64 runId);
+    // Units with rows waiting to be forwarded.
+    int waitingUnits();
+    // Free addresses of every lease this journal holds (earlier runs' too).
+    int leasedFree();
+    // Rows to forward, oldest first; "" or why they cannot be read.
+    QList<JournalOp> waiting(int limit, QString *error);
+    // The rows up to seq reached the server.
+    QString acknowledge(qint64 seq);
+    // A clean end: the free addresses go back, then the run ends.
+    QString finish(const RunContext &context);
+    // Once what earlier runs left is forwarded: their leases are theirs on
+    // the server (given back, or kept until released), not this run's.
+    QString forgetLeasesBefore(qint64 runId);
+
+private:
+    StationJournal() = default;
+    QString append(StoreSql &sql, const JournalOp &op);
+    QString settleIn(StoreSql &sql, const RunContext &context, const UnitSettlement &s);
+    QString reserveIn(StoreSql &sql, const RunContext &context, const UnitStart &start,
+                      const LeaseAnswer &lease, Reservation &r);
+
+    QString m_connection;
+    QSqlDatabase m_db;
+    std::unique_ptr<SqliteBackend> m_backend;
+    std::function<LeaseAnswer(int)> m_leaseSource;
+    int m_startsRecorded = 0;
+};
+
+} // namespace zomar
