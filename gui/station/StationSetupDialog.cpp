@@ -233,13 +233,10 @@ void StationSetupDialog::browseProfile()
 
 void StationSetupDialog::browseStore()
 {
-    FileRequest request;
-    request.mode = FileRequest::Save;
-    request.caption = QStringLiteral("The production record (a new file is made)");
-    request.suggestedName = QStringLiteral("production.db");
-    request.filter = QStringLiteral("Production records (*.db);;All files (*)");
-    request.defaultSuffix = QStringLiteral("db");
-    const QString chosen = m_files.choose(request);
+    const QString chosen = m_files.choose(
+        FileRequest::saveAs(QStringLiteral("The production record (a new file is made)"),
+                            QStringLiteral("production.db"),
+                            QStringLiteral("Production records (*.db);;All files (*)")));
     if (!chosen.isEmpty())
         m_store->setText(chosen);
 }

@@ -385,13 +385,9 @@ void StationWindow::newStation()
     StationSetupDialog dialog(StationSetup{}, QString(), m_files, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    FileRequest request;
-    request.mode = FileRequest::Save;
-    request.caption = QStringLiteral("Keep the station's setup in");
-    request.suggestedName = QStringLiteral("station.json");
-    request.filter = QStringLiteral("Station files (*.json)");
-    request.defaultSuffix = QStringLiteral("json");
-    const QString path = m_files.choose(request);
+    const QString path = m_files.choose(FileRequest::saveAs(
+        QStringLiteral("Keep the station's setup in"), QStringLiteral("station.json"),
+        QStringLiteral("Station files (*.json)")));
     if (!path.isEmpty())
         applySetup(dialog.setup(), path);
 }
