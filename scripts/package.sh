@@ -43,15 +43,18 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 usr=$root/usr
-id=io.github.zomar.ZomarSetup
-programs=(zomar-setup zomar-cli)
+# Each desktop program has its id for the desktop entry, metadata and icons.
+ids=(io.github.zomar.ZomarSetup io.github.zomar.ZomarStation)
+programs=(zomar-setup zomar-cli zomar-station)
 
-expected=(share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-          share/icons/hicolor/scalable/apps/$id.svg
-          share/doc/zomar-setup/copyright share/doc/zomar-setup/changelog.gz
+expected=(share/doc/zomar-setup/copyright share/doc/zomar-setup/changelog.gz
           share/lintian/overrides/zomar-setup)
-for size in 16 32 48 64 128 256; do
-  expected+=(share/icons/hicolor/${size}x$size/apps/$id.png)
+for id in "${ids[@]}"; do
+  expected+=(share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+             share/icons/hicolor/scalable/apps/$id.svg)
+  for size in 16 32 48 64 128 256; do
+    expected+=(share/icons/hicolor/${size}x$size/apps/$id.png)
+  done
 done
 for p in "${programs[@]}"; do
   expected+=(bin/$p share/man/man1/$p.1.gz)
@@ -60,9 +63,11 @@ expected+=(share/bash-completion/completions/zomar-cli)
 for f in "${expected[@]}"; do
   check "usr/$f is in the package" test -f "$usr/$f"
 done
-for size in 16 32 48 64 128 256; do
-  check "the ${size}px icon is ${size}x$size" \
-    grep -q "PNG image data, $size x $size," <(file "$usr/share/icons/hicolor/${size}x$size/apps/$id.png")
+for id in "${ids[@]}"; do
+  for size in 16 32 48 64 128 256; do
+    check "the ${size}px icon of $id is ${size}x$size" \
+      grep -q "PNG image data, $size x $size," <(file "$usr/share/icons/hicolor/${size}x$size/apps/$id.png")
+  done
 done
 check "nothing outside usr/" test "$(ls "$root")" = usr
 check "no setuid or setgid file" test -z "$(find "$root" -perm /6000)"
@@ -78,22 +83,24 @@ check "changelog.gz has no name or time stamp (gzip -n)" \
 check "changelog is for $version" \
   grep -q "^zomar-setup ($version) " <(zcat "$usr/share/doc/zomar-setup/changelog.gz")
 
-# Desktop entry and AppStream metadata.
-desktop=$usr/share/applications/$id.desktop
-check "desktop-file-validate" desktop-file-validate "$desktop"
-exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-check "Exec= names an installed program ($exec_program)" test -x "$usr/bin/$exec_program"
-check "Icon= is the id" grep -qx "Icon=$id" "$desktop"
-metainfo=$usr/share/metainfo/$id.metainfo.xml
-# Its one pedantic note, cid-contains-uppercase-letter, is the reverse-DNS id's
-# CamelCase, kept the same in the desktop entry and icon names.
+# Desktop entries and AppStream metadata.
+# Their one pedantic note, cid-contains-uppercase-letter, is the reverse-DNS
+# id's CamelCase, kept the same in the desktop entry and icon names.
 validate_metainfo() {
-  appstreamcli validate --no-net "$metainfo" | sed -e '/^$/d' -e 's/^/appstream: /'
+  appstreamcli validate --no-net "$1" | sed -e '/^$/d' -e 's/^/appstream: /'
   return "${PIPESTATUS[0]}"
 }
-check "appstreamcli validate" validate_metainfo
-check "metainfo id is $id" grep -q "<id>$id</id>" "$metainfo"
-check "metainfo release is $version" grep -q "<release version=\"$version\"" "$metainfo"
+for id in "${ids[@]}"; do
+  desktop=$usr/share/applications/$id.desktop
+  check "desktop-file-validate $id" desktop-file-validate "$desktop"
+  exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+  check "Exec= names an installed program ($exec_program)" test -x "$usr/bin/$exec_program"
+  check "Icon= is the id $id" grep -qx "Icon=$id" "$desktop"
+  metainfo=$usr/share/metainfo/$id.metainfo.xml
+  check "appstreamcli validate $id" validate_metainfo "$metainfo"
+  check "metainfo id is $id" grep -q "<id>$id</id>" "$metainfo"
+  check "metainfo release of $id is $version" grep -q "<release version=\"$version\"" "$metainfo"
+done
 
 # Lintian: no error; the warnings it prints are kept few by hand.
 lintian_log=$root.lintian
@@ -131,6 +138,9 @@ done
 mapfile -t setup_options < <(help_of zomar-setup | options_in)
 check "man zomar-setup lists its options" covers zomar-setup "${setup_options[@]}"
 check "man zomar-setup has EXIT STATUS" covers zomar-setup "EXIT STATUS"
+mapfile -t station_options < <(help_of zomar-station | options_in)
+check "man zomar-station lists its options" covers zomar-station "${station_options[@]}"
+check "man zomar-station has EXIT STATUS" covers zomar-station "EXIT STATUS"
 
 cli_help=$(help_of zomar-cli)
 mapfile -t commands < <(sed -n '/^Commands:/,/^$/s/^  \([^ ][^ ]*\).*/\1/p' <<<"$cli_help")

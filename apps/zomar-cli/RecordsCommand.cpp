@@ -72,6 +72,7 @@ QJsonObject jsonOf(const UnitRow &u)
             {QStringLiteral("failure"), u.failure},
             {QStringLiteral("message"), u.message},
             {QStringLiteral("origin"), u.origin},
+            {QStringLiteral("operator"), u.operatorName},
             {QStringLiteral("run"), double(u.runId)}};
 }
 

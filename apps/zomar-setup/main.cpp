@@ -3,6 +3,7 @@
 
 #include "core/settings/AppSettings.h"
 #include "core/Version.h"
+#include "gui/window/DisplayCheck.h"
 #include "gui/window/Form1.h"
 #include "gui/window/MessagePrompter.h"
 #include "apps/zomar-setup/StartupOptions.h"
@@ -17,19 +18,6 @@
 #include <memory>
 
 using namespace zomar;
-
-namespace {
-
-// Without a display the toolkit would abort; say what is wrong instead.
-bool displayAvailable()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty())
-        return true;
-    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -38,6 +38,7 @@ LineProgrammer::LineProgrammer(const Profile &profile, int baud, QObject *parent
     : QObject(parent), m_profile(profile), m_baud(baud)
 {
     qRegisterMetaType<zomar::ModuleOutcome>();
+    qRegisterMetaType<zomar::ModuleStep>();
 }
 
 LineProgrammer::~LineProgrammer()
@@ -75,14 +76,19 @@ bool LineProgrammer::program(const ModuleJob &job)
     Running *raw = run.get();
     connect(run->session, &ModuleSession::finished, this,
             [this, raw](const SessionResult &r) { onResult(*raw, r); });
+    connect(run->session, &ModuleSession::readingBack, this, [this, device = job.device] {
+        emit moduleStep(device, ModuleStep::Verifying);
+    });
     m_running.push_back(std::move(run));
     // The row (and address) is asked for in the order modules are started,
     // and committed while the module is read; nothing is written before it.
     if (m_record)
-        m_record->reserve({job}, this, [this, raw](const Reservation &r) { onReserved(*raw, r); });
+        m_record->reserve({job, m_operatorName}, this,
+                          [this, raw](const Reservation &r) { onReserved(*raw, r); });
     else
         raw->reservation = Reservation{};
     raw->session->read();
+    emit moduleStep(job.device, ModuleStep::Reading);
     return true;
 }
 
@@ -164,6 +170,7 @@ void LineProgrammer::writeIfReady(Running &run)
     }
     o.written = target;
     run.session->write(target);
+    emit moduleStep(o.job.device, ModuleStep::Writing);
 }
 
 void LineProgrammer::conclude(Running &run, ModuleOutcome::Failure failure,

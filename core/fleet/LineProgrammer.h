@@ -50,6 +50,13 @@ struct ModuleOutcome {
     QString logError;    // committed, but the CSV log could not be written
 };
 
+// Where a module's programming is, for a screen that follows it.
+enum class ModuleStep {
+    Reading,   // its block is read (and its row committed)
+    Writing,   // the new block goes out
+    Verifying, // it is read back
+};
+
 class LineProgrammer : public QObject
 {
     Q_OBJECT
@@ -61,6 +68,8 @@ public:
 
     // Where rows and addresses come from (outlives this; none: no record).
     void setRecord(LineRecord *record) { m_record = record; }
+    // Who plugs the modules in from now on, for their rows.
+    void setOperatorName(const QString &name) { m_operatorName = name; }
     void setLinkHook(std::function<void(SerialLink &, const QString &)> hook)
     {
         m_linkHook = std::move(hook);
@@ -78,6 +87,8 @@ public:
     bool stopped() const { return !m_recordError.isEmpty(); }
 
 signals:
+    // A module started, or moved on to its next step.
+    void moduleStep(const QString &device, zomar::ModuleStep step);
     // After the module's outcome is committed (or could not be).
     void moduleFinished(const zomar::ModuleOutcome &outcome);
     // The first time a row cannot be committed.
@@ -96,6 +107,7 @@ private:
     Profile m_profile;
     int m_baud;
     LineRecord *m_record = nullptr;
+    QString m_operatorName;
     QString m_recordError;
     std::function<void(SerialLink &, const QString &)> m_linkHook;
     std::vector<std::unique_ptr<Running>> m_running;
@@ -104,3 +116,4 @@ private:
 } // namespace zomar
 
 Q_DECLARE_METATYPE(zomar::ModuleOutcome)
+Q_DECLARE_METATYPE(zomar::ModuleStep)

@@ -32,6 +32,7 @@ std::optional<UnitState> unitStateFromName(const QString &name);
 
 struct UnitStart {
     ModuleJob job;
+    QString operatorName = {}; // who plugged it in ("" when nobody said)
 };
 
 struct Reservation {

@@ -12,12 +12,25 @@ PortWatcher::PortWatcher(const QString &folder, QObject *parent) : QObject(paren
 {
     m_timer.setInterval(kPollMs);
     connect(&m_timer, &QTimer::timeout, this, &PortWatcher::poll);
+    connect(&m_changes, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (m_timer.isActive())
+            poll();
+    });
 }
 
 void PortWatcher::start()
 {
     m_known = present();
+    watchFolder();
     m_timer.start();
+}
+
+void PortWatcher::watchFolder()
+{
+    if (!m_folder.isEmpty() && m_changes.directories().isEmpty() && QFileInfo(m_folder).isDir())
+        m_changes.addPath(m_folder);
+    // A folder that is gone is no longer reported on: poll for its return.
+    m_timer.setInterval(m_changes.directories().isEmpty() ? kPollMs : kWatchedPollMs);
 }
 
 QMap<QString, ModuleJob> PortWatcher::present() const
@@ -42,6 +55,7 @@ QMap<QString, ModuleJob> PortWatcher::present() const
 
 void PortWatcher::poll()
 {
+    watchFolder();
     const QMap<QString, ModuleJob> now = present();
     for (auto it = now.cbegin(); it != now.cend(); ++it)
         if (!m_known.contains(it.key()))

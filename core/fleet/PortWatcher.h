@@ -1,11 +1,15 @@
 #pragma once
 // Watches for serial devices to come and go, as a line station needs: polls
 // the system's ports (or a folder of device links, such as
-// /dev/serial/by-path) twice a second. Devices present when watching starts
-// are not reported as new.
+// /dev/serial/by-path) twice a second. A folder is looked at as soon as the
+// system says it changed (a module plugged in is seen at once), and then
+// polled only now and then, as a backstop; it may go with the last adapter
+// and come back with the next, which the twice-a-second polls catch.
+// Devices present when watching starts are not reported as new.
 
 #include "core/fleet/LineProgrammer.h"
 
+#include <QFileSystemWatcher>
 #include <QMap>
 #include <QObject>
 #include <QTimer>
@@ -23,6 +27,7 @@ public:
     void stop() { m_timer.stop(); }
 
     static constexpr int kPollMs = 500;
+    static constexpr int kWatchedPollMs = 5000; // a folder the system reports changes of
 
 signals:
     void appeared(const zomar::ModuleJob &job);
@@ -32,8 +37,11 @@ private:
     QMap<QString, ModuleJob> present() const;
     void poll();
 
+    void watchFolder();
+
     QString m_folder;
     QTimer m_timer;
+    QFileSystemWatcher m_changes;
     QMap<QString, ModuleJob> m_known;
 };
 

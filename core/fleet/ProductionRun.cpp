@@ -211,6 +211,12 @@ void ProductionRun::start(const QStringList &devices)
     m_programmer->program(jobs);
 }
 
+void ProductionRun::setOperatorName(const QString &name)
+{
+    if (m_programmer)
+        m_programmer->setOperatorName(name);
+}
+
 bool ProductionRun::program(const ModuleJob &job)
 {
     return m_programmer && m_programmer->program(job);

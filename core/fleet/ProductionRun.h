@@ -86,6 +86,9 @@ public:
     QString journalPath() const;
     LineProgrammer *programmer() { return m_programmer.get(); }
 
+    // Who plugs the modules in from now on (a station's operator), for their rows.
+    void setOperatorName(const QString &name);
+
     // The modules on these devices, in this order (one port scan for all).
     void start(const QStringList &devices);
     bool program(const ModuleJob &job);

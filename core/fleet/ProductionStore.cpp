@@ -342,14 +342,15 @@ QString ProductionStore::reserveIn(StoreSql &sql, const RunContext &context,
     const ModuleJob &job = start.job;
     if (!sql.exec(QStringLiteral("INSERT INTO units (unit_uuid, run_id, pool_id, held_address, "
                                  "local_address, state, station, device, by_id, by_path, "
-                                 "usb_serial, profile_file, profile_sha256, reserved_at) VALUES "
-                                 "(?, ?, ?, ?, ?, 'reserved', ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                 "usb_serial, profile_file, profile_sha256, operator_name, "
+                                 "reserved_at) VALUES (?, ?, ?, ?, ?, 'reserved', ?, ?, ?, ?, ?, "
+                                 "?, ?, ?, ?)"),
                   {out.unitId, context.runId,
                    context.poolId ? QVariant(*context.poolId)
                                   : QVariant(QMetaType(QMetaType::LongLong)),
                    nullable(out.local), nullable(out.local), context.station, job.device,
                    job.byId, job.byPath, job.usbSerial, context.profileFile,
-                   context.profileSha256, now()}))
+                   context.profileSha256, start.operatorName, now()}))
         return sql.error();
     return {};
 }

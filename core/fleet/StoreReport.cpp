@@ -13,7 +13,7 @@ namespace {
 const char kUnitColumns[] =
     "unit_uuid, state, reserved_at, settled_at, pool_id, local_address, packet_sent, run_id, "
     "station, device, by_id, by_path, usb_serial, profile_file, profile_sha256, block_before, "
-    "block_written, block_read_back, failure, message, origin";
+    "block_written, block_read_back, failure, message, origin, operator_name";
 
 UnitRow unitOf(const QSqlQuery &q)
 {
@@ -31,7 +31,8 @@ UnitRow unitOf(const QSqlQuery &q)
     QString *const texts[] = {&u.station,      &u.device,        &u.byId,        &u.byPath,
                               &u.usbSerial,    &u.profileFile,   &u.profileSha256,
                               &u.blockBefore,  &u.blockWritten,  &u.blockReadBack,
-                              &u.failure,      &u.message,       &u.origin};
+                              &u.failure,      &u.message,       &u.origin,
+                              &u.operatorName};
     int column = 8;
     for (QString *text : texts)
         *text = q.value(column++).toString();
@@ -317,7 +318,8 @@ QStringList StoreReport::csvHeader()
             QStringLiteral("local"),         QStringLiteral("block_before"),
             QStringLiteral("block_written"), QStringLiteral("block_read_back"),
             QStringLiteral("failure"),       QStringLiteral("message"),
-            QStringLiteral("origin"),        QStringLiteral("run")};
+            QStringLiteral("origin"),        QStringLiteral("run"),
+            QStringLiteral("operator")};
 }
 
 QByteArray StoreReport::csv(const QList<UnitRow> &units)
@@ -329,7 +331,8 @@ QByteArray StoreReport::csv(const QList<UnitRow> &units)
              u.byId, u.byPath, u.usbSerial, u.profileFile, u.profileSha256,
              u.poolId ? QString::number(*u.poolId) : QString(),
              u.local ? addressHex(*u.local) : QString(), u.blockBefore, u.blockWritten,
-             u.blockReadBack, u.failure, u.message, u.origin, QString::number(u.runId)});
+             u.blockReadBack, u.failure, u.message, u.origin, QString::number(u.runId),
+             u.operatorName});
     return text;
 }
 

@@ -29,6 +29,7 @@ struct UnitRow {
     qint64 runId = 0;
     QString station, device, byId, byPath, usbSerial, profileFile, profileSha256;
     QString blockBefore, blockWritten, blockReadBack, failure, message, origin;
+    QString operatorName; // who plugged it in, at a station
 };
 
 struct UnitFilter {

@@ -102,6 +102,12 @@ QStringList version2(const StoreBackend &)
     };
 }
 
+// Version 3: who plugged each module in (a station's operator).
+QStringList version3(const StoreBackend &)
+{
+    return {QStringLiteral("ALTER TABLE units ADD COLUMN operator_name TEXT NOT NULL DEFAULT ''")};
+}
+
 struct Migration {
     int version;
     QStringList (*statements)(const StoreBackend &);
@@ -110,6 +116,7 @@ struct Migration {
 const Migration kMigrations[] = {
     {1, version1},
     {2, version2},
+    {3, version3},
 };
 
 } // namespace

@@ -242,6 +242,7 @@ void ModuleSession::onPacketWaitOver()
 
 void ModuleSession::onExitWaitOver()
 {
+    emit readingBack();
     beginRead(Step::ReadBack);
 }
 

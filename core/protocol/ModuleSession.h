@@ -72,6 +72,8 @@ signals:
     // The packet of a write is about to go out: from here a loss of the
     // device leaves the module's state unknown.
     void packetSending();
+    // The packet of a write is out: the module is read back to verify it.
+    void readingBack();
 
 private:
     struct Request {

@@ -54,6 +54,16 @@ void AppSettings::setBaud(const QString &value)
     m_store->setValue(kSection + QLatin1Char('/') + kBaudKey, value);
 }
 
+QString AppSettings::stationFile() const
+{
+    return m_store->value(kStationSection + QLatin1Char('/') + kStationFileKey).toString();
+}
+
+void AppSettings::setStationFile(const QString &file)
+{
+    m_store->setValue(kStationSection + QLatin1Char('/') + kStationFileKey, file);
+}
+
 QStringList AppSettings::recentProfiles() const
 {
     return m_store->value(kRecentSection + QLatin1Char('/') + kRecentFilesKey).toStringList();

@@ -1,8 +1,9 @@
 #pragma once
 // The one place that knows the saved settings: application "ZOMAR", section
 // "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N",
-// the window's recent profiles ("RecentProfiles/Files") and the region of its
-// band-plan advice ("BandPlan/Region").
+// the window's recent profiles ("RecentProfiles/Files"), the region of its
+// band-plan advice ("BandPlan/Region") and the station file a line station
+// opened last ("Station/File").
 // Values are kept as text, unchanged (no trimming, no validation).
 
 #include "core/link/LineSettings.h"
@@ -35,6 +36,8 @@ public:
     static constexpr int kRecentProfilesKept = 8;
     static inline const QString kBandPlanSection = QStringLiteral("BandPlan");
     static inline const QString kRegionKey = QStringLiteral("Region");
+    static inline const QString kStationSection = QStringLiteral("Station");
+    static inline const QString kStationFileKey = QStringLiteral("File");
     static inline const QString kPortDefault = QStringLiteral("1");
     static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
@@ -58,6 +61,10 @@ public:
     // The region whose band plan the window advises on ("" when never chosen).
     QString bandPlanRegion() const;
     void setBandPlanRegion(const QString &region);
+
+    // The station file a line station opened last ("" when none).
+    QString stationFile() const;
+    void setStationFile(const QString &file);
 
     QString fileName() const;
     // Writes what was set to the file. Returns "" when it was saved, else

@@ -300,13 +300,9 @@ void LinkTestDialog::saveCsv()
 {
     if (!m_test)
         return;
-    FileRequest request;
-    request.mode = FileRequest::Save;
-    request.caption = QStringLiteral("Save Link Test");
-    request.suggestedName = QStringLiteral("linktest.csv");
-    request.filter = QStringLiteral("CSV files (*.csv)");
-    request.defaultSuffix = QStringLiteral("csv");
-    const QString path = m_files->choose(request);
+    const QString path = m_files->choose(FileRequest::saveAs(QStringLiteral("Save Link Test"),
+                                                             QStringLiteral("linktest.csv"),
+                                                             QStringLiteral("CSV files (*.csv)")));
     if (path.isEmpty())
         return;
     const QString problem = m_test->stats().writeCsv(path);

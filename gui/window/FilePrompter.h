@@ -17,6 +17,18 @@ struct FileRequest {
     QString suggestedName; // Save: the name offered
     QString filter;        // e.g. "Profiles (*.json)"
     QString defaultSuffix; // Save: added to a name typed without one
+
+    // A Save request offering `name`, its suffix added to a name typed without one.
+    static FileRequest saveAs(const QString &caption, const QString &name, const QString &filter)
+    {
+        FileRequest r;
+        r.mode = Save;
+        r.caption = caption;
+        r.suggestedName = name;
+        r.filter = filter;
+        r.defaultSuffix = name.section(QLatin1Char('.'), -1);
+        return r;
+    }
 };
 
 class FilePrompter

@@ -77,6 +77,7 @@ private slots:
     void unitsOfRunsThatAreGoneBecomeUnknown();
     void oldLogIsImportedAndItsAddressesTaken();
     void failedCommitStopsNewModules();
+    void operatorIsKeptAndAnOlderStoreMigrated();
 
 private:
     QTemporaryDir m_dir;
@@ -279,6 +280,34 @@ void TstStore::failedCommitStopsNewModules()
     reserved.state = UnitState::Reserved;
     QString error;
     QCOMPARE(StoreReport::units(*run.store(), reserved, &error).size(), 1);
+}
+
+void TstStore::operatorIsKeptAndAnOlderStoreMigrated()
+{
+    // A store as the version before left it: no operator column, schema 2.
+    const QString path = m_dir.filePath("older.db");
+    {
+        auto store = openStore(path);
+        QVERIFY(store);
+        QSqlQuery q(store->database());
+        QVERIFY(q.exec("ALTER TABLE units DROP COLUMN operator_name"));
+        QVERIFY(q.exec("UPDATE schema_version SET version = 2"));
+    }
+    auto store = openStore(path);
+    QVERIFY(store);
+    const ProductionStore::RunStart run = store->beginRun(RunIdentity::current(), "test");
+    QCOMPARE(run.error, QString());
+    UnitBatch batch;
+    batch.starts << UnitStart{{QStringLiteral("/dev/ttyUSB1"), {}, {}, {}}, QStringLiteral("Ana")}
+                 << UnitStart{{QStringLiteral("/dev/ttyUSB2"), {}, {}, {}}};
+    QCOMPARE(store->record(RunContext{run.runId, {}, "station", {}, {}}, batch), QString());
+    QString error;
+    const QList<UnitRow> units = StoreReport::units(*store, {}, &error);
+    QCOMPARE(error, QString());
+    QCOMPARE(units.size(), 2);
+    QCOMPARE(units.at(0).operatorName, QStringLiteral("Ana"));
+    QCOMPARE(units.at(1).operatorName, QString());
+    QVERIFY(StoreReport::csv(units).split('\n').at(1).trimmed().endsWith(",Ana"));
 }
 
 QTEST_GUILESS_MAIN(TstStore)

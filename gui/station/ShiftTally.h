@@ -1,0 +1,54 @@
+#pragma once
+// What a shift has done at a station: passes and failures in all and per
+// socket, and the last units with who plugged them in. It outlives a change
+// of the setup; "New shift" starts it again.
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zomar {
+
+struct UnitLine {
+    QDateTime time;
+    QString slot;                 // the slot's name then
+    std::optional<quint32> local; // the address written
+    bool pass = false;
+    QString reason; // a failure in the technician's words
+    QString operatorName;
+};
+
+struct Counts {
+    int pass = 0;
+    int fail = 0;
+    int total() const { return pass + fail; }
+    // Passes in percent of all, or nullopt before the first unit.
+    std::optional<double> yield() const;
+    QString text() const; // "12 pass · 1 fail · 92.3 %"
+};
+
+class ShiftTally
+{
+public:
+    static constexpr int kRecentKept = 50;
+
+    void add(const QString &port, const UnitLine &line);
+    void reset();
+
+    const Counts &shift() const { return m_shift; }
+    Counts slot(const QString &port) const { return m_slots.value(port); }
+    // Newest first.
+    const QList<UnitLine> &recent() const { return m_recent; }
+    QDateTime started() const { return m_started; }
+
+private:
+    Counts m_shift;
+    QHash<QString, Counts> m_slots;
+    QList<UnitLine> m_recent;
+    QDateTime m_started = QDateTime::currentDateTime();
+};
+
+} // namespace zomar

@@ -1,0 +1,284 @@
+#include "gui/station/StationLine.h"
+
+#include "core/fleet/PortWatcher.h"
+#include "core/fleet/ProductionRun.h"
+#include "core/link/SerialLink.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <utility>
+
+namespace zomar {
+
+StationLine::StationLine(const StationSetup &setup, const QString &stationFile, QObject *parent)
+    : QObject(parent), m_setup(setup), m_stationFile(stationFile)
+{
+    qRegisterMetaType<zomar::StoreStatus>();
+    qRegisterMetaType<zomar::SlotOutcome>();
+    for (int i = 0; i < setup.slotList.size(); ++i) {
+        m_views << SlotView{};
+        m_sockets << Socket{};
+    }
+    m_status.location = storeLocation();
+}
+
+StationLine::~StationLine() = default;
+
+QString StationLine::storeLocation() const
+{
+    return m_setup.store.isEmpty() ? ProductionStore::defaultLocation()
+                                   : stationPath(m_stationFile, m_setup.store);
+}
+
+QString StationLine::profilePath() const
+{
+    return stationPath(m_stationFile, m_setup.profile);
+}
+
+bool StationLine::isOpen() const
+{
+    return m_run && m_run->programmer();
+}
+
+const Profile *StationLine::profile() const
+{
+    return isOpen() ? &m_run->profile() : nullptr;
+}
+
+std::optional<quint32> StationLine::firstAddress() const
+{
+    if (!isOpen() || !m_run->pool())
+        return std::nullopt;
+    return m_run->pool()->nextAddress();
+}
+
+int StationLine::inFlight() const
+{
+    return isOpen() ? m_run->programmer()->inFlight() : 0;
+}
+
+QString StationLine::open(const QString &program)
+{
+    LineSetup line;
+    line.profilePath = profilePath();
+    line.localFrom = m_setup.localFrom;
+    line.step = m_setup.step;
+    line.store = storeLocation();
+    line.baud = m_setup.baud;
+    line.openEnded = true;
+    line.program = program;
+    line.station = m_setup.station;
+    m_run = std::make_unique<ProductionRun>();
+    const SetupRefusal refused = m_run->open(line);
+    if (refused) {
+        m_run.reset();
+        if (refused.kind == SetupRefusal::FixedLocal)
+            return refused.message + QStringLiteral(": give the first address of a pool");
+        return refused.message;
+    }
+    connect(m_run->programmer(), &LineProgrammer::moduleStep, this, &StationLine::onStep);
+    connect(m_run.get(), &ProductionRun::moduleFinished, this, &StationLine::onFinished);
+    connect(m_run.get(), &ProductionRun::recordFailed, this, [this](const QString &error) {
+        StoreStatus status = m_status;
+        status.problem = error;
+        setStoreStatus(status);
+    });
+    // A server's record: online, or what the station holds while it is out of reach.
+    const auto followStation = [this](const StationState &state) {
+        if (!state.leased)
+            return;
+        StoreStatus status = m_status;
+        status.online = state.online;
+        status.addressesLeft = state.addressesLeft < 0 ? std::nullopt
+                                                       : std::optional<int>(state.addressesLeft);
+        status.rowsWaiting = state.rowsWaiting;
+        setStoreStatus(status);
+    };
+    connect(m_run.get(), &ProductionRun::stationChanged, this, followStation);
+    followStation(m_run->stationState());
+
+    // Modules already in place are left alone, but known by their slot.
+    const QString folder = stationPath(m_stationFile, m_setup.slotFolder);
+    for (int i = 0; i < m_sockets.size(); ++i) {
+        const QString link = QDir(folder).filePath(m_setup.slotList.at(i).port);
+        const QString device = SerialLink::canonicalDevice(link);
+        if (device.isEmpty())
+            continue;
+        m_sockets[i] = Socket{device, true, false, false};
+        show(i, SlotView{SlotView::LeftAlone, ModuleStep::Reading, std::nullopt, {}, {}});
+    }
+    m_watcher = new PortWatcher(folder, this);
+    connect(m_watcher, &PortWatcher::appeared, this, &StationLine::onAppeared);
+    connect(m_watcher, &PortWatcher::disappeared, this, &StationLine::onDisappeared);
+    m_watcher->start();
+    return {};
+}
+
+void StationLine::setOperatorName(const QString &name)
+{
+    if (m_run)
+        m_run->setOperatorName(name);
+}
+
+bool StationLine::finish()
+{
+    m_finishing = true;
+    if (m_watcher)
+        m_watcher->stop();
+    return inFlight() == 0;
+}
+
+void StationLine::setStoreStatus(const StoreStatus &status)
+{
+    m_status = status;
+    emit storeStatusChanged(m_status);
+}
+
+int StationLine::slotOfPort(const QString &linkPath) const
+{
+    const QString name = QFileInfo(linkPath).fileName();
+    for (int i = 0; i < m_setup.slotList.size(); ++i)
+        if (m_setup.slotList.at(i).port == name)
+            return i;
+    return -1;
+}
+
+int StationLine::slotOfDevice(const QString &device) const
+{
+    for (int i = 0; i < m_sockets.size(); ++i)
+        if (m_sockets.at(i).present || m_sockets.at(i).running)
+            if (m_sockets.at(i).device == device)
+                return i;
+    return -1;
+}
+
+void StationLine::onAppeared(const ModuleJob &job)
+{
+    const int slot = slotOfPort(job.byPath);
+    if (slot < 0) {
+        emit strayModule(QFileInfo(job.byPath).fileName());
+        return;
+    }
+    // Modules seen at once start in the slots' order, so that a tray's
+    // addresses follow its slots.
+    m_appeared.insert(slot, job);
+    if (m_appeared.size() == 1)
+        QTimer::singleShot(0, this, [this] {
+            const QMap<int, ModuleJob> appeared = std::exchange(m_appeared, {});
+            for (auto it = appeared.cbegin(); it != appeared.cend(); ++it)
+                startModule(it.key(), it.value());
+        });
+}
+
+void StationLine::startModule(int slot, const ModuleJob &job)
+{
+    Socket &socket = m_sockets[slot];
+    socket.device = job.device;
+    socket.present = true;
+    socket.pulledOut = false;
+    if (m_finishing || m_paused || !m_status.writable() || !m_run->program(job)) {
+        SlotView view{SlotView::NotStarted, ModuleStep::Reading, std::nullopt, {}, {}};
+        if (m_finishing)
+            view.reason = QStringLiteral("The station is closing");
+        else if (m_paused)
+            view.reason = QStringLiteral("The setup is being changed: plug it in again later");
+        else if (!m_status.writable() || m_run->programmer()->stopped())
+            view.reason = QStringLiteral("The record cannot be written: call the engineer");
+        else
+            view.reason = QStringLiteral("The module before is still finishing: plug this one "
+                                         "in again");
+        view.detail = m_status.problem;
+        show(slot, view);
+        return;
+    }
+    socket.running = true;
+}
+
+void StationLine::onDisappeared(const QString &device)
+{
+    const int slot = slotOfDevice(device);
+    if (slot < 0)
+        return;
+    Socket &socket = m_sockets[slot];
+    socket.present = false;
+    // The outcome of a module pulled out while it ran is still to come, and
+    // stays until the next module.
+    if (socket.running) {
+        socket.pulledOut = true;
+        return;
+    }
+    show(slot, SlotView{});
+}
+
+void StationLine::onStep(const QString &device, ModuleStep step)
+{
+    for (int i = 0; i < m_sockets.size(); ++i) {
+        if (m_sockets.at(i).running && m_sockets.at(i).device == device) {
+            show(i, SlotView{SlotView::Busy, step, std::nullopt, {}, {}});
+            return;
+        }
+    }
+}
+
+void StationLine::onFinished(const ModuleOutcome &o)
+{
+    int slot = -1;
+    for (int i = 0; i < m_sockets.size() && slot < 0; ++i)
+        if (m_sockets.at(i).running && m_sockets.at(i).device == o.job.device)
+            slot = i;
+    if (slot >= 0) {
+        Socket &socket = m_sockets[slot];
+        socket.running = false;
+        SlotView view;
+        view.kind = o.pass ? SlotView::Pass : SlotView::Fail;
+        view.local = o.pass ? o.local : std::nullopt;
+        // The port may fail before the socket's link is seen to go.
+        const QString link = QDir(stationPath(m_stationFile, m_setup.slotFolder))
+                                 .filePath(m_setup.slotList.at(slot).port);
+        const bool pulledOut = socket.pulledOut || !QFileInfo::exists(link);
+        if (pulledOut)
+            socket.present = false; // the result stays until the next module
+        view.reason = o.pass ? QString() : failureWords(o, pulledOut);
+        view.detail = o.recordError.isEmpty()
+                          ? o.message
+                          : QStringLiteral("%1; not recorded: %2").arg(o.message, o.recordError);
+        if (!o.logError.isEmpty())
+            view.detail += QStringLiteral("; not in the log: %1").arg(o.logError);
+        show(slot, view);
+        emit unitFinished(SlotOutcome{slot, o.pass, view.local, view.reason});
+    }
+    if (m_finishing && inFlight() == 0)
+        emit idle();
+}
+
+void StationLine::show(int slot, SlotView view)
+{
+    m_views[slot] = std::move(view);
+    emit slotChanged(slot);
+}
+
+QString StationLine::failureWords(const ModuleOutcome &o, bool pulledOut)
+{
+    switch (o.failure) {
+    case ModuleOutcome::None:
+        break;
+    case ModuleOutcome::RefusedValue:
+        return QStringLiteral("Refused: nothing was written; call the engineer");
+    case ModuleOutcome::NoAnswer:
+        return QStringLiteral("No answer: check the module is seated");
+    case ModuleOutcome::Mismatch:
+        return QStringLiteral("Read-back differs: put the module aside");
+    case ModuleOutcome::PortFailed:
+        return pulledOut ? QStringLiteral("Port lost: the module was pulled out")
+                         : QStringLiteral("Port failed: check the hub and its cable");
+    case ModuleOutcome::NotRecorded:
+        return QStringLiteral("Not recorded: call the engineer");
+    case ModuleOutcome::NotStarted:
+        return QStringLiteral("Not started: no address left offline; call the engineer");
+    }
+    return {};
+}
+
+} // namespace zomar

@@ -1,0 +1,124 @@
+#pragma once
+// A line station at work: the production run of its setup, the sockets it
+// watches, and what each slot shows. Each new module is programmed once, by
+// its slot; a module in place when the station starts is left alone (it may
+// have been programmed before a restart); one that fails never stops the
+// others; a slot keeps its result until its module is unplugged. Closing
+// lets the modules in flight finish and be recorded first.
+
+#include "core/fleet/LineProgrammer.h"
+#include "core/fleet/StationFile.h"
+#include "core/fleet/StoreStatus.h"
+
+#include <QMap>
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace zomar {
+
+class PortWatcher;
+class ProductionRun;
+struct Profile;
+
+struct SlotView {
+    enum Kind {
+        Empty,     // waiting for a module
+        LeftAlone, // in place when the station started
+        Busy,      // being programmed
+        Pass,
+        Fail,
+        NotStarted, // plugged in, but the station cannot program now
+    };
+    Kind kind = Empty;
+    ModuleStep step = ModuleStep::Reading;
+    std::optional<quint32> local; // a pass: the address written
+    QString reason;               // a failure, in a technician's words
+    QString detail;               // what the program found, in full
+};
+
+// A module's end, as a slot tells it.
+struct SlotOutcome {
+    int slot = -1;
+    bool pass = false;
+    std::optional<quint32> local;
+    QString reason;
+};
+
+class StationLine : public QObject
+{
+    Q_OBJECT
+public:
+    StationLine(const StationSetup &setup, const QString &stationFile, QObject *parent = nullptr);
+    ~StationLine() override;
+
+    // Opens the run and starts watching; "" when running, else one line why not.
+    QString open(const QString &program);
+    bool isOpen() const;
+
+    const StationSetup &setup() const { return m_setup; }
+    const SlotView &slot(int index) const { return m_views.at(index); }
+    int slotCount() const { return int(m_views.size()); }
+    int inFlight() const;
+    const Profile *profile() const;
+    std::optional<quint32> firstAddress() const; // the pool's next address at the start
+    StoreStatus storeStatus() const { return m_status; }
+    QString storeLocation() const; // as opened
+    QString profilePath() const;   // as opened
+
+    void setOperatorName(const QString &name);
+    // While the setup is being changed, modules plugged in are not started.
+    void setPaused(bool paused) { m_paused = paused; }
+    // Stops taking new modules; true when none is in flight (else idle() follows).
+    bool finish();
+
+    // Technician's words for a failure (the slot's module was pulled out
+    // during it, or not).
+    static QString failureWords(const ModuleOutcome &outcome, bool pulledOut);
+
+public slots:
+    // Where a store that can be out of reach reports its state.
+    void setStoreStatus(const zomar::StoreStatus &status);
+
+signals:
+    void slotChanged(int slot);
+    void unitFinished(const zomar::SlotOutcome &outcome);
+    void storeStatusChanged(const zomar::StoreStatus &status);
+    // A module in a socket that is no slot of this station.
+    void strayModule(const QString &port);
+    // Finishing, and the last module in flight is recorded.
+    void idle();
+
+private:
+    struct Socket {
+        QString device; // the module's device while one is there
+        bool present = false;
+        bool running = false;
+        bool pulledOut = false; // unplugged while it ran
+    };
+    int slotOfPort(const QString &linkPath) const;
+    int slotOfDevice(const QString &device) const;
+    void onAppeared(const ModuleJob &job);
+    void startModule(int slot, const ModuleJob &job);
+    void onDisappeared(const QString &device);
+    void onStep(const QString &device, ModuleStep step);
+    void onFinished(const ModuleOutcome &outcome);
+    void show(int slot, SlotView view);
+
+    StationSetup m_setup;
+    QString m_stationFile;
+    std::unique_ptr<ProductionRun> m_run;
+    PortWatcher *m_watcher = nullptr;
+    QList<SlotView> m_views;
+    QList<Socket> m_sockets;
+    QMap<int, ModuleJob> m_appeared; // by slot, until the event loop turns
+    StoreStatus m_status;
+    bool m_finishing = false;
+    bool m_paused = false;
+};
+
+} // namespace zomar
+
+Q_DECLARE_METATYPE(zomar::StoreStatus)
+Q_DECLARE_METATYPE(zomar::SlotOutcome)

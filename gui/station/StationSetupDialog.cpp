@@ -1,0 +1,291 @@
+#include "gui/station/StationSetupDialog.h"
+
+#include "core/fleet/ProductionStore.h"
+#include "core/profiles/Profile.h"
+#include "core/protocol/BandPlan.h"
+#include "core/protocol/FieldValues.h"
+#include "gui/station/PinPrompt.h"
+#include "gui/station/ProfileSummary.h"
+#include "gui/station/SlotTeacher.h"
+#include "gui/station/StationTitle.h"
+#include "gui/window/FilePrompter.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zomar {
+
+namespace {
+
+QPushButton *button(const QString &text, QWidget *parent, const QString &name)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QWidget *withButton(QWidget *field, QPushButton *b, QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field, 1);
+    layout->addWidget(b);
+    return row;
+}
+
+} // namespace
+
+StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString &stationFile,
+                                       FilePrompter &files, QWidget *parent)
+    : QDialog(parent), m_base(setup), m_stationFile(stationFile), m_files(files), m_pin(setup.pin),
+      m_station(new QLineEdit(setup.station, this)), m_profile(new QLineEdit(setup.profile, this)),
+      m_profileNote(new QLabel(this)),
+      m_from(new QLineEdit(setup.localFrom ? addressHex(*setup.localFrom) : QString(), this)),
+      m_step(new QSpinBox(this)), m_store(new QLineEdit(setup.store, this)),
+      m_baud(new QComboBox(this)), m_region(new QComboBox(this)),
+      m_folder(new QLineEdit(setup.slotFolder, this)), m_slots(new QTableWidget(0, 2, this)),
+      m_pinNote(new QLabel(this)), m_problem(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Station setup - %1").arg(kStationTitle));
+    m_station->setObjectName(QStringLiteral("station"));
+    m_station->setPlaceholderText(QStringLiteral("this computer's name"));
+    m_profile->setObjectName(QStringLiteral("profile"));
+    m_profileNote->setObjectName(QStringLiteral("profileNote"));
+    m_profileNote->setWordWrap(true);
+    m_from->setObjectName(QStringLiteral("localFrom"));
+    m_from->setPlaceholderText(QStringLiteral("none: modules keep their own"));
+    m_step->setObjectName(QStringLiteral("step"));
+    m_step->setRange(1, 1 << 30);
+    m_step->setValue(int(std::min<quint32>(setup.step, 1u << 30)));
+    m_store->setObjectName(QStringLiteral("store"));
+    m_store->setPlaceholderText(ProductionStore::defaultLocation());
+    m_baud->setObjectName(QStringLiteral("baud"));
+    m_baud->addItems(lineSpeedItems());
+    m_baud->setCurrentText(QString::number(setup.baud));
+    m_region->setObjectName(QStringLiteral("region"));
+    for (const QString &region : bandPlanRegions())
+        m_region->addItem(region == kNoBandPlanRegion ? QStringLiteral("none")
+                                                      : bandPlanRegionName(region),
+                          region);
+    m_region->setCurrentIndex(std::max(0, m_region->findData(setup.region)));
+    m_folder->setObjectName(QStringLiteral("slotFolder"));
+    m_slots->setObjectName(QStringLiteral("slots"));
+    m_slots->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Socket")});
+    m_slots->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_slots->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_slots->setTabKeyNavigation(false);
+    m_problem->setObjectName(QStringLiteral("problem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #c62828; font-weight: bold"));
+    m_problem->hide();
+
+    auto *browseProfile =
+        button(QStringLiteral("&Browse..."), this, QStringLiteral("browseProfile"));
+    auto *browseStore = button(QStringLiteral("B&rowse..."), this, QStringLiteral("browseStore"));
+    auto *teach = button(QStringLiteral("&Teach slots..."), this, QStringLiteral("teach"));
+    auto *remove = button(QStringLiteral("Remo&ve slot"), this, QStringLiteral("removeSlot"));
+    auto *setPin = button(QStringLiteral("Set P&IN..."), this, QStringLiteral("setPin"));
+    auto *clearPin = button(QStringLiteral("No PIN"), this, QStringLiteral("clearPin"));
+    connect(browseProfile, &QPushButton::clicked, this, &StationSetupDialog::browseProfile);
+    connect(browseStore, &QPushButton::clicked, this, &StationSetupDialog::browseStore);
+    connect(teach, &QPushButton::clicked, this, &StationSetupDialog::teach);
+    connect(remove, &QPushButton::clicked, this, &StationSetupDialog::removeSlot);
+    connect(setPin, &QPushButton::clicked, this, &StationSetupDialog::setPin);
+    connect(clearPin, &QPushButton::clicked, this, [this] {
+        m_pin.reset();
+        updatePinNote();
+    });
+    connect(m_profile, &QLineEdit::textChanged, this, &StationSetupDialog::updateProfileNote);
+    connect(m_region, &QComboBox::currentIndexChanged, this,
+            &StationSetupDialog::updateProfileNote);
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Station &name:"), m_station);
+    form->addRow(QStringLiteral("&Profile:"), withButton(m_profile, browseProfile, this));
+    form->addRow(QString(), m_profileNote);
+    auto *pool = new QWidget(this);
+    auto *poolRow = new QHBoxLayout(pool);
+    poolRow->setContentsMargins(0, 0, 0, 0);
+    poolRow->addWidget(m_from, 1);
+    auto *stepLabel = new QLabel(QStringLiteral("St&ep:"), pool);
+    stepLabel->setBuddy(m_step);
+    poolRow->addWidget(stepLabel);
+    poolRow->addWidget(m_step);
+    form->addRow(QStringLiteral("&First address:"), pool);
+    form->addRow(QStringLiteral("Re&cord:"), withButton(m_store, browseStore, this));
+    form->addRow(QStringLiteral("&Line speed:"), m_baud);
+    form->addRow(QStringLiteral("Band plan re&gion:"), m_region);
+    form->addRow(QStringLiteral("S&ocket folder:"), m_folder);
+    auto *slotButtons = new QHBoxLayout;
+    slotButtons->addWidget(teach);
+    slotButtons->addWidget(remove);
+    slotButtons->addStretch();
+    auto *pinRow = new QHBoxLayout;
+    pinRow->addWidget(m_pinNote, 1);
+    pinRow->addWidget(setPin);
+    pinRow->addWidget(clearPin);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    auto *slotsLabel =
+        new QLabel(QStringLiteral("&Slots (double-click or F2 on a name to rename):"), this);
+    slotsLabel->setBuddy(m_slots);
+    layout->addWidget(slotsLabel);
+    layout->addWidget(m_slots, 1);
+    layout->addLayout(slotButtons);
+    layout->addLayout(pinRow);
+    layout->addWidget(m_problem);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &StationSetupDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &StationSetupDialog::reject);
+    layout->addWidget(buttons);
+
+    fillSlots(setup.slotList);
+    updateProfileNote();
+    updatePinNote();
+    resize(fontMetrics().height() * 44, fontMetrics().height() * 36);
+}
+
+void StationSetupDialog::fillSlots(const QList<StationSlot> &list)
+{
+    m_slots->setRowCount(int(list.size()));
+    for (int i = 0; i < list.size(); ++i) {
+        m_slots->setItem(i, 0, new QTableWidgetItem(list.at(i).name));
+        auto *port = new QTableWidgetItem(list.at(i).port);
+        port->setFlags(port->flags() & ~Qt::ItemIsEditable);
+        m_slots->setItem(i, 1, port);
+    }
+    m_slots->resizeColumnToContents(0);
+}
+
+StationSetup StationSetupDialog::setup() const
+{
+    StationSetup s = m_base;
+    s.station = m_station->text().trimmed();
+    s.profile = m_profile->text().trimmed();
+    const Parsed<quint32> from = parseAddressValue(m_from->text().trimmed());
+    s.localFrom = m_from->text().trimmed().isEmpty() ? std::nullopt : from.value;
+    s.step = quint32(m_step->value());
+    s.store = m_store->text().trimmed();
+    s.baud = m_baud->currentText().toInt();
+    s.region = m_region->currentData().toString();
+    s.slotFolder = m_folder->text().trimmed();
+    s.slotList.clear();
+    for (int i = 0; i < m_slots->rowCount(); ++i)
+        s.slotList << StationSlot{m_slots->item(i, 1)->text(),
+                                  m_slots->item(i, 0)->text().trimmed()};
+    s.pin = m_pin;
+    return s;
+}
+
+QString StationSetupDialog::problem() const
+{
+    const QString from = m_from->text().trimmed();
+    if (!from.isEmpty()) {
+        const Parsed<quint32> address = parseAddressValue(from);
+        if (!address)
+            return QStringLiteral("First address %1: %2").arg(from, address.problem);
+    }
+    const StationSetup s = setup();
+    if (const QString problem = s.problem(); !problem.isEmpty())
+        return problem;
+    const ProfileReading reading = readProfile(stationPath(m_stationFile, s.profile));
+    if (!reading.profile)
+        return reading.error;
+    if (s.slotList.isEmpty())
+        return QStringLiteral("no slot yet: Teach slots, then save");
+    return {};
+}
+
+void StationSetupDialog::accept()
+{
+    const QString problem = this->problem();
+    if (!problem.isEmpty()) {
+        m_problem->setText(QStringLiteral("Not saved: %1").arg(problem));
+        m_problem->show();
+        return;
+    }
+    QDialog::accept();
+}
+
+void StationSetupDialog::browseProfile()
+{
+    FileRequest request;
+    request.caption = QStringLiteral("The profile every module gets");
+    request.folder = QFileInfo(stationPath(m_stationFile, m_profile->text())).absolutePath();
+    request.filter = QStringLiteral("Profiles (*.json);;All files (*)");
+    const QString chosen = m_files.choose(request);
+    if (!chosen.isEmpty())
+        m_profile->setText(chosen);
+}
+
+void StationSetupDialog::browseStore()
+{
+    const QString chosen = m_files.choose(
+        FileRequest::saveAs(QStringLiteral("The production record (a new file is made)"),
+                            QStringLiteral("production.db"),
+                            QStringLiteral("Production records (*.db);;All files (*)")));
+    if (!chosen.isEmpty())
+        m_store->setText(chosen);
+}
+
+void StationSetupDialog::teach()
+{
+    SlotTeacher teacher(stationPath(m_stationFile, m_folder->text().trimmed()), setup().slotList,
+                        this);
+    if (teacher.exec() == QDialog::Accepted)
+        fillSlots(teacher.taught());
+}
+
+void StationSetupDialog::removeSlot()
+{
+    const int row = m_slots->currentRow();
+    if (row >= 0)
+        m_slots->removeRow(row);
+}
+
+void StationSetupDialog::setPin()
+{
+    if (const std::optional<QString> pin = PinPrompt::askNew(this)) {
+        m_pin = StationPin::make(*pin);
+        updatePinNote();
+    }
+}
+
+void StationSetupDialog::updateProfileNote()
+{
+    const QString path = m_profile->text().trimmed();
+    if (path.isEmpty()) {
+        m_profileNote->setText(QStringLiteral("Name the profile every module gets."));
+        return;
+    }
+    const ProfileReading reading = readProfile(stationPath(m_stationFile, path));
+    if (!reading.profile) {
+        m_profileNote->setText(reading.error);
+        return;
+    }
+    const QString advice = profileAdvice(*reading.profile, m_region->currentData().toString());
+    m_profileNote->setText(profileSummary(*reading.profile) +
+                           (advice.isEmpty() ? QString() : QStringLiteral("\n") + advice));
+}
+
+void StationSetupDialog::updatePinNote()
+{
+    m_pinNote->setText(m_pin ? QStringLiteral("A PIN guards this setup.")
+                             : QStringLiteral("No PIN: anyone at the station can change the "
+                                              "setup."));
+}
+
+} // namespace zomar

@@ -1,0 +1,443 @@
+#include "gui/station/StationWindow.h"
+
+#include "core/Version.h"
+#include "core/profiles/Profile.h"
+#include "core/protocol/ConfigBlock.h"
+#include "core/settings/AppSettings.h"
+#include "gui/station/OperatorField.h"
+#include "gui/station/PinPrompt.h"
+#include "gui/station/ProfileSummary.h"
+#include "gui/station/ShiftPanel.h"
+#include "gui/station/SlotGrid.h"
+#include "gui/station/SlotTile.h"
+#include "gui/station/StationSetupDialog.h"
+#include "gui/station/StationTitle.h"
+#include "gui/window/AppIcon.h"
+#include "gui/window/FilePrompter.h"
+#include "gui/window/MessagePrompter.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace zomar {
+
+namespace {
+
+// New modules are not started while the setup may be replaced (a PIN
+// prompt, the setup dialog, a file dialog), so that once the modules in
+// flight are done (idleForChange) none is when the station is replaced.
+class Pause
+{
+public:
+    explicit Pause(StationLine *line) : m_line(line)
+    {
+        if (m_line)
+            m_line->setPaused(true);
+    }
+    ~Pause()
+    {
+        if (m_line)
+            m_line->setPaused(false);
+    }
+
+private:
+    QPointer<StationLine> m_line;
+};
+
+QLabel *headerLabel(QWidget *parent, const QString &name, double scale, bool bold)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    // Long texts wrap rather than widen the window past the screen.
+    label->setWordWrap(true);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * scale);
+    f.setBold(bold);
+    label->setFont(f);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, FilePrompter &files,
+                             QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_files(files),
+      m_bell([] { QApplication::beep(); }),
+      m_title(headerLabel(this, QStringLiteral("stationTitle"), 1.6, true)),
+      m_profileLine(headerLabel(this, QStringLiteral("profileLine"), 1.1, false)),
+      m_poolLine(headerLabel(this, QStringLiteral("poolLine"), 1.1, false)),
+      m_banner(headerLabel(this, QStringLiteral("banner"), 1.3, true)),
+      m_operator(new OperatorField(this)), m_grid(new SlotGrid(this)),
+      m_panel(new ShiftPanel(this)), m_store(new QLabel(this)), m_advice(new QLabel(this))
+{
+    setWindowTitle(kStationTitle);
+    setWindowIcon(stationIcon());
+    m_banner->setWordWrap(true);
+    m_banner->setStyleSheet(QStringLiteral("background: #f9a825; color: black; padding: 0.4em"));
+    m_banner->hide();
+    m_store->setObjectName(QStringLiteral("storeStatus"));
+    m_advice->setObjectName(QStringLiteral("bandAdvice"));
+    // The status bar's texts may be cut at a large scale; their tips hold them whole.
+    for (QLabel *label : {m_store, m_advice}) {
+        label->setMinimumWidth(1);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    m_grid->setTypingTarget(m_operator);
+    QFont operatorFont = m_operator->font();
+    operatorFont.setPointSizeF(operatorFont.pointSizeF() * 1.3);
+    m_operator->setFont(operatorFont);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    auto *header = new QHBoxLayout;
+    auto *titles = new QVBoxLayout;
+    titles->addWidget(m_title);
+    titles->addWidget(m_profileLine);
+    titles->addWidget(m_poolLine);
+    header->addLayout(titles, 1);
+    auto *operatorLabel = headerLabel(this, QStringLiteral("operatorLabel"), 1.3, true);
+    operatorLabel->setText(QStringLiteral("&Operator:"));
+    operatorLabel->setWordWrap(false);
+    operatorLabel->setBuddy(m_operator);
+    header->addWidget(operatorLabel);
+    m_operator->setMinimumWidth(m_operator->fontMetrics().averageCharWidth() * 20);
+    m_operator->setMaximumWidth(m_operator->fontMetrics().averageCharWidth() * 40);
+    header->addWidget(m_operator);
+    layout->addLayout(header);
+    layout->addWidget(m_banner);
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(m_grid);
+    split->addWidget(m_panel);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
+    // The tiles take what the shift's panel leaves: about a third at most.
+    const int em = fontMetrics().height();
+    m_panel->setMaximumWidth(em * 40);
+    split->setSizes({em * 60, em * 26});
+    layout->addWidget(split, 1);
+    setCentralWidget(central);
+    statusBar()->addWidget(m_store, 3);
+    statusBar()->addWidget(m_advice, 2);
+    m_advice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    connect(m_operator, &OperatorField::nameChanged, this, [this](const QString &name) {
+        if (m_line)
+            m_line->setOperatorName(name);
+    });
+    buildMenus();
+    m_panel->show(m_tally);
+    showBanner(QStringLiteral("No station open: Station > New station... or Open station..."));
+    const QFontMetrics fm(font());
+    resize(fm.height() * 80, fm.height() * 50);
+    m_operator->setFocus();
+}
+
+StationWindow::~StationWindow() = default;
+
+void StationWindow::buildMenus()
+{
+    QMenu *station = menuBar()->addMenu(QStringLiteral("&Station"));
+    station->addAction(QStringLiteral("&New station..."), QKeySequence::New, this,
+                       &StationWindow::newStation);
+    station->addAction(QStringLiteral("&Open station..."), QKeySequence::Open, this,
+                       &StationWindow::openStationAsked);
+    m_editSetup = station->addAction(QStringLiteral("&Edit setup..."),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this,
+                                     &StationWindow::editSetup);
+    station->addSeparator();
+    station->addAction(QStringLiteral("New s&hift..."),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
+                       &StationWindow::newShift);
+    station->addAction(QStringLiteral("&Operator"), QKeySequence(Qt::Key_F2), this, [this] {
+        m_operator->setFocus(Qt::ShortcutFocusReason);
+        m_operator->selectAll();
+    });
+    station->addSeparator();
+    station->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About"), this, [this] {
+        m_messages.inform(QStringLiteral("%1 %2\nProgramming radio modules on a production line, "
+                                         "one slot per socket.")
+                              .arg(kStationTitle, QString::fromLatin1(kVersionText)),
+                          kStationTitle);
+    });
+}
+
+QList<SlotTile *> StationWindow::tiles() const
+{
+    return m_grid->tiles();
+}
+
+QString StationWindow::bannerText() const
+{
+    return m_banner->isHidden() ? QString() : m_banner->text();
+}
+
+QString StationWindow::storeText() const
+{
+    return m_store->text();
+}
+
+QString StationWindow::adviceText() const
+{
+    return m_advice->text();
+}
+
+bool StationWindow::openStation(const QString &path)
+{
+    const StationReading reading = readStationFile(path);
+    if (!reading.setup) {
+        m_messages.inform(QStringLiteral("The station file is refused:\n%1").arg(reading.error),
+                          kStationTitle, MessageRequest::Warning);
+        if (!m_line)
+            showBanner(QStringLiteral("Station file refused: %1").arg(reading.error));
+        return false;
+    }
+    start(*reading.setup, path);
+    return true;
+}
+
+void StationWindow::start(const StationSetup &setup, const QString &path)
+{
+    m_line = std::make_unique<StationLine>(setup, path);
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_settings.setStationFile(m_path);
+    m_settings.sync();
+    QList<SlotTile *> tiles;
+    for (int i = 0; i < setup.slotList.size(); ++i) {
+        auto *tile = new SlotTile(setup.slotList.at(i).name);
+        tile->setObjectName(QStringLiteral("slot%1").arg(i + 1));
+        connect(tile, &SlotTile::detailsAsked, this, [this, i] { showDetails(i); });
+        tiles << tile;
+    }
+    m_grid->setTiles(tiles);
+    connect(m_line.get(), &StationLine::slotChanged, this, &StationWindow::showSlot);
+    connect(m_line.get(), &StationLine::unitFinished, this, &StationWindow::onUnitFinished);
+    connect(m_line.get(), &StationLine::storeStatusChanged, this, &StationWindow::showStore);
+    connect(m_line.get(), &StationLine::strayModule, this, [this](const QString &port) {
+        statusBar()->showMessage(
+            QStringLiteral("A module in the socket %1 is left alone: it is no slot of this "
+                           "station (Edit setup > Teach slots).")
+                .arg(port),
+            15000);
+    });
+    connect(m_line.get(), &StationLine::idle, this, &QWidget::close);
+    for (int i = 0; i < setup.slotList.size(); ++i)
+        showSlot(i);
+    const QString problem =
+        m_line->open(QStringLiteral("zomar-station %1").arg(QString::fromLatin1(kVersionText)));
+    m_line->setOperatorName(m_operator->name());
+    showHeader();
+    showStore(m_line->storeStatus());
+    if (!problem.isEmpty())
+        showBanner(QStringLiteral("Not running: %1. An engineer can correct it in Edit setup.")
+                       .arg(problem));
+    else if (setup.slotList.isEmpty())
+        showBanner(QStringLiteral("No slots yet: Edit setup > Teach slots."));
+    else
+        showBanner(QString());
+}
+
+void StationWindow::showHeader()
+{
+    const StationSetup &s = m_line->setup();
+    const QString name = s.station.isEmpty() ? QFileInfo(m_path).completeBaseName() : s.station;
+    m_title->setText(name);
+    setWindowTitle(QStringLiteral("%1 - %2").arg(name, kStationTitle));
+    const Profile *profile = m_line->profile();
+    m_profileLine->setText(
+        QStringLiteral("Profile %1: %2")
+            .arg(QFileInfo(m_line->profilePath()).fileName(),
+                 profile ? profileSummary(*profile) : QStringLiteral("not read")));
+    QString pool =
+        s.localFrom
+            ? QStringLiteral("Addresses from %1, step %2").arg(addressHex(*s.localFrom)).arg(s.step)
+            : QStringLiteral("Each module keeps its own address");
+    if (const std::optional<quint32> next = m_line->firstAddress(); next && s.localFrom)
+        pool += QStringLiteral(" (next %1)").arg(addressHex(*next));
+    m_poolLine->setText(QStringLiteral("%1 · %2 baud").arg(pool).arg(s.baud));
+    const QString advice = profile ? profileAdvice(*profile, s.region) : QString();
+    m_advice->setText(advice);
+    m_advice->setToolTip(advice);
+}
+
+void StationWindow::showBanner(const QString &text)
+{
+    m_banner->setText(text);
+    m_banner->setVisible(!text.isEmpty());
+}
+
+void StationWindow::showStore(const StoreStatus &status)
+{
+    m_store->setText(status.text());
+    m_store->setToolTip(status.text());
+    // Words first; the colour only adds to them.
+    m_store->setStyleSheet(status.writable() && status.online
+                               ? QString()
+                               : QStringLiteral("background: #f9a825; color: black"));
+}
+
+void StationWindow::showSlot(int slot)
+{
+    const QList<SlotTile *> list = m_grid->tiles();
+    if (slot < 0 || slot >= list.size())
+        return;
+    list.at(slot)->setView(m_line->slot(slot));
+    list.at(slot)->setCounts(m_tally.slot(m_line->setup().slotList.at(slot).port));
+}
+
+void StationWindow::onUnitFinished(const SlotOutcome &o)
+{
+    const StationSlot &slot = m_line->setup().slotList.at(o.slot);
+    m_tally.add(slot.port, UnitLine{QDateTime::currentDateTime(), slot.name, o.local, o.pass,
+                                    o.reason, m_operator->name()});
+    m_panel->show(m_tally);
+    showSlot(o.slot);
+    if (!o.pass && m_bell)
+        m_bell();
+}
+
+void StationWindow::showDetails(int slot)
+{
+    const SlotView &view = m_line->slot(slot);
+    const SlotTile *tile = m_grid->tiles().at(slot);
+    QString text = QStringLiteral("%1: %2\n%3").arg(tile->name(), tile->word(), tile->line());
+    if (!view.detail.isEmpty())
+        text += QStringLiteral("\n\n%1").arg(view.detail);
+    text += QStringLiteral("\n\nSocket: %1").arg(m_line->setup().slotList.at(slot).port);
+    m_messages.inform(text, kStationTitle);
+}
+
+void StationWindow::newShift()
+{
+    if (!m_messages.confirm(QStringLiteral("Start a new shift? The counts and the list of the "
+                                           "last units start again; the record keeps every "
+                                           "unit."),
+                            kStationTitle))
+        return;
+    m_tally.reset();
+    m_panel->show(m_tally);
+    for (int i = 0; m_line && i < m_line->slotCount(); ++i)
+        showSlot(i);
+}
+
+bool StationWindow::idleForChange()
+{
+    const int busy = m_line ? m_line->inFlight() : 0;
+    if (busy == 0)
+        return true;
+    m_messages.inform(
+        QStringLiteral("Wait until the %1 being programmed %2 finished.")
+            .arg(busy == 1 ? QStringLiteral("module") : QStringLiteral("%1 modules").arg(busy),
+                 busy == 1 ? QStringLiteral("has") : QStringLiteral("have")),
+        kStationTitle);
+    return false;
+}
+
+bool StationWindow::unlocked(const QString &why)
+{
+    if (!m_line || !m_line->setup().pin)
+        return true;
+    const std::optional<QString> pin = PinPrompt::ask(this, why);
+    if (!pin)
+        return false;
+    if (m_line->setup().pin->matches(*pin))
+        return true;
+    m_messages.inform(QStringLiteral("Wrong PIN: the setup stays as it is."), kStationTitle,
+                      MessageRequest::Warning);
+    return false;
+}
+
+void StationWindow::editSetup()
+{
+    if (!m_line) {
+        newStation();
+        return;
+    }
+    const Pause pause(m_line.get());
+    if (!idleForChange() || !unlocked(QStringLiteral("The setup of this station is guarded "
+                                                     "by a PIN.")))
+        return;
+    StationSetupDialog dialog(m_line->setup(), m_path, m_files, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applySetup(dialog.setup(), m_path);
+}
+
+void StationWindow::newStation()
+{
+    const Pause pause(m_line.get());
+    if (!idleForChange() || !unlocked(QStringLiteral("A new station replaces this one, whose "
+                                                     "setup is guarded by a PIN.")))
+        return;
+    StationSetupDialog dialog(StationSetup{}, QString(), m_files, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString path = m_files.choose(FileRequest::saveAs(
+        QStringLiteral("Keep the station's setup in"), QStringLiteral("station.json"),
+        QStringLiteral("Station files (*.json)")));
+    if (!path.isEmpty())
+        applySetup(dialog.setup(), path);
+}
+
+void StationWindow::openStationAsked()
+{
+    const Pause pause(m_line.get());
+    if (!idleForChange() || !unlocked(QStringLiteral("Another station replaces this one, whose "
+                                                     "setup is guarded by a PIN.")))
+        return;
+    FileRequest request;
+    request.caption = QStringLiteral("Open a station");
+    request.filter = QStringLiteral("Station files (*.json);;All files (*)");
+    const QString path = m_files.choose(request);
+    if (!path.isEmpty())
+        openStation(path);
+}
+
+void StationWindow::applySetup(const StationSetup &setup, const QString &path)
+{
+    const QString error = saveStationFile(setup, path);
+    if (!error.isEmpty()) {
+        m_messages.inform(QStringLiteral("The setup is not saved, and the station runs as "
+                                         "before:\n%1")
+                              .arg(error),
+                          kStationTitle, MessageRequest::Warning);
+        return;
+    }
+    // Nothing is in flight (see Pause); the run ends in the record before the next begins.
+    m_line.reset();
+    start(setup, path);
+}
+
+void StationWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_line || m_line->finish()) {
+        event->accept();
+        return;
+    }
+    // The modules in flight finish and are recorded; idle() closes again.
+    event->ignore();
+    if (m_closing)
+        return;
+    m_closing = true;
+    const int busy = m_line->inFlight();
+    showBanner(
+        QStringLiteral("Closing: %1 in flight %2 first. Leave %3 in place.")
+            .arg(busy == 1 ? QStringLiteral("the module") : QStringLiteral("%1 modules").arg(busy),
+                 busy == 1 ? QStringLiteral("finishes") : QStringLiteral("finish"),
+                 busy == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+}
+
+} // namespace zomar

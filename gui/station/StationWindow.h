@@ -1,0 +1,102 @@
+#pragma once
+// The station window: a technician's screen for a production line. One
+// large tile per slot, the shift's counts and last units, the operator's
+// name, the record's state in the status bar. The setup is changed only
+// through "Edit setup", behind the PIN when one is set. Closing lets the
+// modules in flight finish and be recorded, then quits.
+
+#include "gui/station/ShiftTally.h"
+#include "gui/station/StationLine.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+
+namespace zomar {
+
+class AppSettings;
+class FilePrompter;
+class MessagePrompter;
+class OperatorField;
+class ShiftPanel;
+class SlotGrid;
+class SlotTile;
+
+class StationWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    StationWindow(AppSettings &settings, MessagePrompter &messages, FilePrompter &files,
+                  QWidget *parent = nullptr);
+    ~StationWindow() override;
+
+    // Reads the station file and starts the station; false (and said) when
+    // the file is refused.
+    bool openStation(const QString &path);
+    // Runs a setup kept in path (already saved there).
+    void start(const StationSetup &setup, const QString &path);
+
+    StationLine *line() const { return m_line.get(); }
+    const ShiftTally &tally() const { return m_tally; }
+    QString stationFile() const { return m_path; }
+    QList<SlotTile *> tiles() const;
+    ShiftPanel *shiftPanel() const { return m_panel; }
+    OperatorField *operatorField() const { return m_operator; }
+    QString bannerText() const; // "" when hidden
+    QString storeText() const;
+    QString adviceText() const;
+
+    // What sounds when a unit fails (the system bell by default).
+    void setBell(std::function<void()> bell) { m_bell = std::move(bell); }
+
+    // The station's menu actions, for a front end that adds its own menus.
+    QAction *editSetupAction() const { return m_editSetup; }
+
+    // "Edit setup": asks for the PIN (when set), then the setup dialog; saves
+    // and restarts the station when accepted.
+    void editSetup();
+    void newStation();
+    void openStationAsked();
+    void newShift();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    bool unlocked(const QString &why);
+    bool idleForChange();
+    void applySetup(const StationSetup &setup, const QString &path);
+    void showSlot(int slot);
+    void onUnitFinished(const SlotOutcome &outcome);
+    void showDetails(int slot);
+    void showHeader();
+    void showBanner(const QString &text);
+    void showStore(const StoreStatus &status);
+
+    AppSettings &m_settings;
+    MessagePrompter &m_messages;
+    FilePrompter &m_files;
+    std::unique_ptr<StationLine> m_line;
+    QString m_path;
+    ShiftTally m_tally;
+    std::function<void()> m_bell;
+    bool m_closing = false;
+
+    QLabel *m_title;
+    QLabel *m_profileLine;
+    QLabel *m_poolLine;
+    QLabel *m_banner;
+    OperatorField *m_operator;
+    SlotGrid *m_grid;
+    ShiftPanel *m_panel;
+    QLabel *m_store;
+    QLabel *m_advice;
+    QAction *m_editSetup = nullptr;
+};
+
+} // namespace zomar
