@@ -5,12 +5,11 @@
 #include "core/protocol/ConfigBlock.h"
 #include "core/settings/AppSettings.h"
 #include "gui/station/OperatorField.h"
-#include "gui/station/PinPrompt.h"
 #include "gui/station/ProfileSummary.h"
+#include "gui/station/SetupChange.h"
 #include "gui/station/ShiftPanel.h"
 #include "gui/station/SlotGrid.h"
 #include "gui/station/SlotTile.h"
-#include "gui/station/StationSetupDialog.h"
 #include "gui/station/StationTitle.h"
 #include "gui/window/AppIcon.h"
 #include "gui/window/FilePrompter.h"
@@ -22,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTimer>
 
 #include <QSplitter>
@@ -33,27 +31,6 @@
 namespace zomar {
 
 namespace {
-
-// New modules are not started while the setup may be replaced (a PIN
-// prompt, the setup dialog, a file dialog), so that once the modules in
-// flight are done (idleForChange) none is when the station is replaced.
-class Pause
-{
-public:
-    explicit Pause(StationLine *line) : m_line(line)
-    {
-        if (m_line)
-            m_line->setPaused(true);
-    }
-    ~Pause()
-    {
-        if (m_line)
-            m_line->setPaused(false);
-    }
-
-private:
-    QPointer<StationLine> m_line;
-};
 
 QLabel *headerLabel(QWidget *parent, const QString &name, double scale, bool bold)
 {
@@ -73,8 +50,8 @@ QLabel *headerLabel(QWidget *parent, const QString &name, double scale, bool bol
 
 StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, FilePrompter &files,
                              QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_files(files),
-      m_bell([] { QApplication::beep(); }),
+    : QMainWindow(parent), m_settings(settings), m_messages(messages),
+      m_change(this, messages, files), m_bell([] { QApplication::beep(); }),
       m_title(headerLabel(this, QStringLiteral("stationTitle"), 1.6, true)),
       m_profileLine(headerLabel(this, QStringLiteral("profileLine"), 1.1, false)),
       m_poolLine(headerLabel(this, QStringLiteral("poolLine"), 1.1, false)),
@@ -334,74 +311,28 @@ void StationWindow::newShift()
         showSlot(i);
 }
 
-bool StationWindow::idleForChange()
-{
-    const int busy = m_line ? m_line->inFlight() : 0;
-    if (busy == 0)
-        return true;
-    m_messages.inform(
-        QStringLiteral("Wait until the %1 being programmed %2 finished.")
-            .arg(busy == 1 ? QStringLiteral("module") : QStringLiteral("%1 modules").arg(busy),
-                 busy == 1 ? QStringLiteral("has") : QStringLiteral("have")),
-        kStationTitle);
-    return false;
-}
-
-bool StationWindow::unlocked(const QString &why)
-{
-    if (!m_line || !m_line->setup().pin)
-        return true;
-    const std::optional<QString> pin = PinPrompt::ask(this, why);
-    if (!pin)
-        return false;
-    if (m_line->setup().pin->matches(*pin))
-        return true;
-    m_messages.inform(QStringLiteral("Wrong PIN: the setup stays as it is."), kStationTitle,
-                      MessageRequest::Warning);
-    return false;
-}
-
 void StationWindow::editSetup()
 {
     if (!m_line) {
         newStation();
         return;
     }
-    const Pause pause(m_line.get());
-    if (!idleForChange() || !unlocked(QStringLiteral("The setup of this station is guarded "
-                                                     "by a PIN.")))
-        return;
-    StationSetupDialog dialog(m_line->setup(), m_path, m_files, this);
-    if (dialog.exec() == QDialog::Accepted)
-        applySetup(dialog.setup(), m_path);
+    const SetupPause pause(m_line.get());
+    if (const std::optional<StationSetup> setup = m_change.edited(m_line.get(), m_path))
+        applySetup(*setup, m_path);
 }
 
 void StationWindow::newStation()
 {
-    const Pause pause(m_line.get());
-    if (!idleForChange() || !unlocked(QStringLiteral("A new station replaces this one, whose "
-                                                     "setup is guarded by a PIN.")))
-        return;
-    StationSetupDialog dialog(StationSetup{}, QString(), m_files, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString path = m_files.choose(FileRequest::saveAs(
-        QStringLiteral("Keep the station's setup in"), QStringLiteral("station.json"),
-        QStringLiteral("Station files (*.json)")));
-    if (!path.isEmpty())
-        applySetup(dialog.setup(), path);
+    const SetupPause pause(m_line.get());
+    if (const std::optional<SetupChange::NewSetup> created = m_change.created(m_line.get()))
+        applySetup(created->setup, created->path);
 }
 
 void StationWindow::openStationAsked()
 {
-    const Pause pause(m_line.get());
-    if (!idleForChange() || !unlocked(QStringLiteral("Another station replaces this one, whose "
-                                                     "setup is guarded by a PIN.")))
-        return;
-    FileRequest request;
-    request.caption = QStringLiteral("Open a station");
-    request.filter = QStringLiteral("Station files (*.json);;All files (*)");
-    const QString path = m_files.choose(request);
+    const SetupPause pause(m_line.get());
+    const QString path = m_change.fileToOpen(m_line.get());
     if (!path.isEmpty())
         openStation(path);
 }
@@ -416,7 +347,7 @@ void StationWindow::applySetup(const StationSetup &setup, const QString &path)
                           kStationTitle, MessageRequest::Warning);
         return;
     }
-    // Nothing is in flight (see Pause); the run ends in the record before the next begins.
+    // Nothing is in flight (see SetupPause); the run ends in the record before the next begins.
     m_line.reset();
     start(setup, path);
 }

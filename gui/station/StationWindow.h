@@ -5,6 +5,7 @@
 // through "Edit setup", behind the PIN when one is set. Closing lets the
 // modules in flight finish and be recorded, then quits.
 
+#include "gui/station/SetupChange.h"
 #include "gui/station/ShiftTally.h"
 #include "gui/station/StationLine.h"
 
@@ -68,8 +69,6 @@ protected:
 
 private:
     void buildMenus();
-    bool unlocked(const QString &why);
-    bool idleForChange();
     void applySetup(const StationSetup &setup, const QString &path);
     void showSlot(int slot);
     void onUnitFinished(const SlotOutcome &outcome);
@@ -80,7 +79,7 @@ private:
 
     AppSettings &m_settings;
     MessagePrompter &m_messages;
-    FilePrompter &m_files;
+    SetupChange m_change;
     std::unique_ptr<StationLine> m_line;
     QString m_path;
     ShiftTally m_tally;
