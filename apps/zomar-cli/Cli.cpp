@@ -1,5 +1,6 @@
 #include "apps/zomar-cli/Cli.h"
 
+#include "apps/zomar-cli/SharedOptions.h"
 #include "apps/zomar-cli/TraceFile.h"
 
 #include "core/link/PortCatalog.h"
@@ -56,82 +57,9 @@ bool Cli::parse(int options, const QString &usageTail)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
-    const bool many = options & ManyDevices;
-    const QCommandLineOption device(
-        QStringLiteral("device"),
-        many ? QStringLiteral("A serial device (any name: /dev/ttyUSB0, a /dev/serial/by-id "
-                              "link); repeat for more.")
-             : QStringLiteral("The serial device (any name: /dev/ttyUSB0, a /dev/serial/by-id "
-                              "link)."),
-        QStringLiteral("path"));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("Port number as the window numbers them (see 'zomar-cli ports')%1.")
-            .arg(many ? QStringLiteral("; repeat for more") : QString()),
-        QStringLiteral("n"));
-    const QCommandLineOption portMap(QStringLiteral("port-map"),
-                                     QStringLiteral("Map port number N to a device; repeatable."),
-                                     QStringLiteral("N=path"));
-    const QCommandLineOption baud(QStringLiteral("baud"),
-                                  QStringLiteral("Line speed of the port: %1 (default %2).")
-                                      .arg(lineSpeedItems().join(QStringLiteral(", ")))
-                                      .arg(kDefaultLineSpeed),
-                                  QStringLiteral("speed"), QString::number(kDefaultLineSpeed));
-    const QCommandLineOption simulate(
-        QStringLiteral("simulate"),
-        QStringLiteral("Run against N built-in virtual modules, 1 to 128 (default 1), instead of "
-                       "hardware; the first holds the factory configuration, each other one its "
-                       "own."),
-        QStringLiteral("N"));
-    const QCommandLineOption tracePath(
-        QStringLiteral("trace"),
-        QStringLiteral("Write every byte on the line, both ways, with a millisecond time, to FILE "
-                       "(opened before anything is sent)."),
-        QStringLiteral("file"));
-    const QCommandLineOption band(
-        QStringLiteral("band"),
-        QStringLiteral("Band the channel is shown and given on: 433 or 868 (default 433)."),
-        QStringLiteral("433|868"), QStringLiteral("433"));
-    // Commands over many modules report each as it is done.
-    const QCommandLineOption jsonOption(
-        QStringLiteral("json"),
-        options & (ManyDevices | JsonLines)
-            ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, as "
-                             "each module (or burst) is done; an error is an object with "
-                             "\"error\", \"exit_code\" and \"message\".")
-            : QStringLiteral("Print one JSON object instead of text; an error is an object with "
-                             "\"error\", \"exit_code\" and \"message\"."));
-    const QCommandLineOption region(
-        QStringLiteral("region"),
-        QStringLiteral("Band plan to advise on, on standard error: %1 (default %2; none "
-                       "silences it). Advice only: nothing is refused.")
-            .arg(bandPlanRegions().join(QStringLiteral(", ")), kDefaultBandPlanRegion),
-        QStringLiteral("region"), kDefaultBandPlanRegion);
-    if ((options & PortOptions) && !(options & NamedPorts))
-        parser.addOptions({device, port});
-    if (options & PortOptions)
-        parser.addOptions({portMap, baud, simulate, tracePath});
-    if (options & BandOption)
-        parser.addOption(band);
-    if (options & JsonOption)
-        parser.addOption(jsonOption);
-    if (options & RegionOption)
-        parser.addOption(region);
-
-    // A bare --simulate means one module; the parser wants a value, so a
-    // number after it is its count ("--simulate 4") and anything else is not.
-    QStringList args{commandName(m_command)};
-    for (int i = 0; i < m_arguments.size(); ++i) {
-        const QString &a = m_arguments.at(i);
-        if (a != QLatin1String("--simulate")) {
-            args << a;
-            continue;
-        }
-        const bool countFollows = i + 1 < m_arguments.size() && !m_arguments.at(i + 1).isEmpty() &&
-                                  m_arguments.at(i + 1).front().isDigit();
-        args << QStringLiteral("--simulate=%1")
-                    .arg(countFollows ? m_arguments.at(++i) : QStringLiteral("1"));
-    }
+    const SharedOptions shared(options & ManyDevices, options & (ManyDevices | JsonLines));
+    shared.addTo(parser, options);
+    const QStringList args = SharedOptions::withSimulateCount(commandName(m_command), m_arguments);
     if (!parser.parse(args)) {
         // A shared option that this command has no use for: say why.
         const QString unknown = parser.unknownOptionNames().value(0);
@@ -171,46 +99,47 @@ bool Cli::parse(int options, const QString &usageTail)
         m_exitCode = exit_codes::Done;
         return false;
     }
-    m_json = (options & JsonOption) && parser.isSet(jsonOption);
+    m_json = (options & JsonOption) && parser.isSet(shared.json);
     m_parsed = true;
     if (options & PortOptions) {
         bool ok = false;
-        m_baud = parser.value(baud).trimmed().toInt(&ok);
+        m_baud = parser.value(shared.baud).trimmed().toInt(&ok);
         if (!ok || !isLineSpeed(m_baud)) {
             fail(exit_codes::BadCommandLine,
                  QStringLiteral("--baud %1: not a line speed of the list; allowed: %2")
-                     .arg(parser.value(baud), lineSpeedItems().join(QStringLiteral(", "))));
+                     .arg(parser.value(shared.baud), lineSpeedItems().join(QStringLiteral(", "))));
             return false;
         }
     }
     if (options & BandOption) {
-        const Parsed<Band> b = parseBandValue(parser.value(band));
+        const Parsed<Band> b = parseBandValue(parser.value(shared.band));
         if (!b) {
             fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--band %1: %2").arg(parser.value(band), b.problem));
+                 QStringLiteral("--band %1: %2").arg(parser.value(shared.band), b.problem));
             return false;
         }
         m_band = *b.value;
     }
     if (options & RegionOption) {
-        m_region = parser.value(region).trimmed().toLower();
+        m_region = parser.value(shared.region).trimmed().toLower();
         if (!isBandPlanRegion(m_region)) {
             fail(exit_codes::BadCommandLine,
                  QStringLiteral("--region %1: not a band plan; allowed: %2")
-                     .arg(parser.value(region), bandPlanRegions().join(QStringLiteral(", "))));
+                     .arg(parser.value(shared.region),
+                          bandPlanRegions().join(QStringLiteral(", "))));
             return false;
         }
     }
     // Opened now, so that a trace that cannot be written stops the run
     // before anything is sent.
-    if ((options & PortOptions) && parser.isSet(tracePath)) {
+    if ((options & PortOptions) && parser.isSet(shared.trace)) {
         m_trace = std::make_unique<TraceFile>();
-        const QString problem = m_trace->open(parser.value(tracePath), m_command);
+        const QString problem = m_trace->open(parser.value(shared.trace), m_command);
         if (!problem.isEmpty()) {
             m_traceErrorTold = true;
             fail(exit_codes::BadCommandLine,
                  QStringLiteral("--trace %1: cannot be written: %2; nothing was sent")
-                     .arg(parser.value(tracePath), problem));
+                     .arg(parser.value(shared.trace), problem));
             return false;
         }
     }
