@@ -5,23 +5,23 @@
 // keeps the outcomes until the server takes them: how many of each is what
 // the line needs to know.
 
-#include <QString>
+#include "core/fleet/StationState.h"
 
-#include <optional>
+#include <QString>
 
 namespace zomar {
 
 struct StoreStatus {
-    QString location; // a file, or a server's address
-    bool online = true;
-    std::optional<int> addressesLeft; // offline: addresses the station still holds
-    std::optional<int> rowsWaiting;   // offline: outcomes not yet in the store
-    QString problem;                  // the record cannot be written: why ("" when it can)
+    QString location;     // a file, or a server's address
+    StationState station; // a server's: online, or what the station holds offline
+    QString problem;      // the record cannot be written: why ("" when it can)
 
-    // "Record: /srv/line2.db", "offline: 12 addresses left, 5 rows waiting",
-    // "Record cannot be written: ...". A server's password is never shown.
+    // "Record: /srv/line2.db", "Record: postgresql://... (online)", "offline:
+    // 12 addresses left, 5 rows waiting", "Record cannot be written: ...". A
+    // server's password is never shown.
     QString text() const;
     bool writable() const { return problem.isEmpty(); }
+    bool online() const { return !station.leased || station.online; }
 };
 
 } // namespace zomar

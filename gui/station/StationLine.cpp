@@ -87,13 +87,8 @@ QString StationLine::open(const QString &program)
     });
     // A server's record: online, or what the station holds while it is out of reach.
     const auto followStation = [this](const StationState &state) {
-        if (!state.leased)
-            return;
         StoreStatus status = m_status;
-        status.online = state.online;
-        status.addressesLeft = state.addressesLeft < 0 ? std::nullopt
-                                                       : std::optional<int>(state.addressesLeft);
-        status.rowsWaiting = state.rowsWaiting;
+        status.station = state;
         setStoreStatus(status);
     };
     connect(m_run.get(), &ProductionRun::stationChanged, this, followStation);

@@ -262,7 +262,7 @@ void StationWindow::showStore(const StoreStatus &status)
     m_store->setText(status.text());
     m_store->setToolTip(status.text());
     // Words first; the colour only adds to them.
-    m_store->setStyleSheet(status.writable() && status.online
+    m_store->setStyleSheet(status.writable() && status.online()
                                ? QString()
                                : QStringLiteral("background: #f9a825; color: black"));
 }
