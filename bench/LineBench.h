@@ -4,6 +4,8 @@
 // process of its own (so that the modules' threads do not take the tool's
 // CPU).
 
+#include "bench/Measure.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
@@ -11,19 +13,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <vector>
-
 namespace zomar::bench {
 
 inline const QByteArray kLineProfile = R"({"format": "zomar-profile", "version": 1, "band": "433",
  "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})";
-
-inline double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
 
 // The line's profile written into the folder; its path.
 inline QString writeProfile(const QTemporaryDir &dir)

@@ -4,6 +4,7 @@
 // memory it holds once full and whether that memory stays level while the
 // ring keeps turning over, beside the goals.
 
+#include "bench/Measure.h"
 #include "core/capture/CaptureRecorder.h"
 
 #include <QCoreApplication>
@@ -21,18 +22,6 @@ constexpr double kRecordGoalMBps = 20.0;      // far above any line speed
 constexpr double kFullRingGoalMb = 64.0;      // a ring of 100,000 bursts of 256 bytes
 constexpr double kTurnoverGrowthGoalMb = 2.0; // while the ring turns over 40 more times
 
-double rssMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.simplified().split(' ').value(1).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,7 +31,7 @@ int main(int argc, char *argv[])
     std::uniform_int_distribution<int> length(1, 1024);
     std::uniform_int_distribution<int> byteValue(0, 255);
 
-    const double before = rssMb();
+    const double before = bench::rssMiB();
     CaptureRecorder capture;
     qint64 bytes = 0;
     // Each turn of direction ends a burst, and a long chunk is cut every 256
@@ -62,12 +51,12 @@ int main(int argc, char *argv[])
     clock.start();
     feed(kCaptureCapacity);
     const double seconds = double(clock.elapsed()) / 1000.0;
-    const double full = rssMb();
+    const double full = bench::rssMiB();
     // The heap settles over the first turns; after that it must stay level.
     feed(5ull * kCaptureCapacity);
-    const double settled = rssMb();
+    const double settled = bench::rssMiB();
     feed(45ull * kCaptureCapacity);
-    const double turned = rssMb();
+    const double turned = bench::rssMiB();
 
     const double rate = double(bytes) / 1e6 / (double(clock.elapsed()) / 1000.0);
     const double held = full - before;

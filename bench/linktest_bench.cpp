@@ -6,6 +6,7 @@
 // to the tool taking it. Prints p50, p99 and max of that beside the goal
 // (p99 <= 2 ms) and the CPU the tool's thread used.
 
+#include "bench/Measure.h"
 #include "core/linktest/LinkTest.h"
 #include "core/protocol/ConfigBlock.h"
 #include "sim/VirtualModule.h"
@@ -24,14 +25,6 @@ using namespace zomar::linktest;
 namespace {
 
 constexpr double kGoalP99Ms = 2.0;
-
-double cpuSeconds(int who)
-{
-    rusage u{};
-    getrusage(who, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 } // namespace
 
@@ -67,12 +60,12 @@ int main(int argc, char **argv)
         error = e;
         app.quit();
     });
-    const double threadCpu0 = cpuSeconds(RUSAGE_THREAD);
-    const double processCpu0 = cpuSeconds(RUSAGE_SELF);
+    const double threadCpu0 = bench::cpuSeconds(RUSAGE_THREAD);
+    const double processCpu0 = bench::cpuSeconds(RUSAGE_SELF);
     QTimer::singleShot(0, &test, &LinkTest::start);
     app.exec();
-    const double threadCpu = cpuSeconds(RUSAGE_THREAD) - threadCpu0;
-    const double processCpu = cpuSeconds(RUSAGE_SELF) - processCpu0;
+    const double threadCpu = bench::cpuSeconds(RUSAGE_THREAD) - threadCpu0;
+    const double processCpu = bench::cpuSeconds(RUSAGE_SELF) - processCpu0;
     if (!error.isEmpty() || summary.received != count) {
         std::fprintf(stderr, "linktest_bench: %d of %d received %s\n", summary.received, count,
                      qPrintable(error));

@@ -4,6 +4,7 @@
 // start included); the CPU the window takes while 16 empty slots wait; and
 // its resident memory.
 
+#include "bench/LineBench.h"
 #include "core/settings/AppSettings.h"
 #include "gui/station/SlotTile.h"
 #include "gui/station/StationWindow.h"
@@ -22,7 +23,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 #include <vector>
 
 using namespace zomar;
@@ -34,31 +34,6 @@ class SilentPrompter : public MessagePrompter
 public:
     MessageRequest::Answer ask(const MessageRequest &) override { return MessageRequest::AnswerOk; }
 };
-
-double cpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-long rssKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
 
 // Runs the event loop until done() holds; false after the limit.
 bool waitFor(const std::function<bool()> &done, int limitMs)
@@ -96,11 +71,7 @@ int main(int argc, char **argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     const int idleSeconds = argc > 2 ? std::max(1, atoi(argv[2])) : 10;
     QTemporaryDir dir;
-    QFile profile(dir.filePath(QStringLiteral("bench.json")));
-    profile.open(QIODevice::WriteOnly);
-    profile.write(R"({"format": "zomar-profile", "version": 1, "band": "433",
- "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})");
-    profile.close();
+    const QString profile = bench::writeProfile(dir);
     AppSettings settings(dir.filePath(QStringLiteral("settings.ini")));
     SilentPrompter messages;
     DialogFilePrompter files;
@@ -114,7 +85,7 @@ int main(int argc, char **argv)
         QElapsedTimer t;
         t.start();
         p.start(QStringLiteral(ZOMAR_CLI),
-                {"program", "--profile", profile.fileName(), "--local-from", "100", "--device",
+                {"program", "--profile", profile, "--local-from", "100", "--device",
                  rack.linkPath(0), "--store", dir.filePath(QStringLiteral("cli.db"))});
         if (!p.waitForFinished(30000) || p.exitCode() != 0) {
             std::fprintf(stderr, "station_window_bench: zomar-cli program failed: %s\n",
@@ -149,7 +120,7 @@ int main(int argc, char **argv)
                 return 2;
         }
     }
-    const double c = median(cli), s = median(station);
+    const double c = bench::median(cli), s = bench::median(station);
     const double worst = *std::max_element(station.begin(), station.end());
     const bool latency = s - c <= 0.6;
     std::printf("zomar-cli program, one module      %.3f s (median of %d)\n", c, runs);
@@ -166,13 +137,13 @@ int main(int argc, char **argv)
     // The operator field has the focus at the start: its cursor blinks (two
     // repaints a second). With a tile focused nothing at all moves.
     const auto idleCpu = [idleSeconds] {
-        const double before = cpuSeconds();
+        const double before = bench::cpuSeconds();
         QElapsedTimer idle;
         idle.start();
         QEventLoop loop;
         QTimer::singleShot(idleSeconds * 1000, &loop, &QEventLoop::quit);
         loop.exec();
-        return 100.0 * (cpuSeconds() - before) / (double(idle.elapsed()) / 1000);
+        return 100.0 * (bench::cpuSeconds() - before) / (double(idle.elapsed()) / 1000);
     };
     const double typing = idleCpu();
     window.tiles().first()->setFocus();
@@ -181,6 +152,6 @@ int main(int argc, char **argv)
     std::printf("16 empty slots, idle CPU           %.3f %% of one core (operator field focused), "
                 "%.3f %% (a tile focused), %d s each   goal ~0 (< 0.5 %%)  %s\n",
                 typing, still, idleSeconds, quiet ? "PASS" : "FAIL");
-    std::printf("resident memory (RSS)              %.1f MiB\n", double(rssKiB()) / 1024);
+    std::printf("resident memory (RSS)              %.1f MiB\n", bench::rssMiB());
     return latency && quiet ? 0 : 1;
 }
