@@ -5,27 +5,17 @@
 
 namespace zomar {
 
-StoreQueue::StoreQueue(QObject *parent) : QObject(parent)
-{
-    m_thread.setObjectName(QStringLiteral("ProductionStore"));
-}
+StoreQueue::StoreQueue(QObject *parent) : QObject(parent) {}
 
 StoreQueue::~StoreQueue()
 {
-    if (!m_worker)
-        return;
     // What is still queued is committed first; the connection is closed on
-    // the thread that opened it.
-    QMetaObject::invokeMethod(
-        m_worker,
-        [this] {
-            drain();
-            m_store.reset();
-        },
-        Qt::BlockingQueuedConnection);
-    m_thread.quit();
-    m_thread.wait();
-    delete m_worker;
+    // the thread that opened it, and the thread ends before this returns.
+    m_thread.run([this] {
+        drain();
+        m_store.reset();
+    });
+    m_thread.stop();
 }
 
 QString StoreQueue::start(const QString &location, const RunContext &context, int busyTimeoutMs)
@@ -41,16 +31,13 @@ QString StoreQueue::start(const QString &location, const RunContext &context, in
 QString StoreQueue::start(const Opener &open, const RunContext &context,
                           std::function<void()> committed)
 {
-    if (m_worker)
+    if (m_thread.running())
         return QStringLiteral("the store queue is running already");
     m_context = context;
     m_committed = std::move(committed);
-    m_worker = new QObject;
-    m_worker->moveToThread(&m_thread);
     m_thread.start();
     QString error;
-    QMetaObject::invokeMethod(
-        m_worker, [&] { m_store = open(&error); }, Qt::BlockingQueuedConnection);
+    m_thread.run([&] { m_store = open(&error); });
     return m_store ? QString() : error;
 }
 
@@ -101,7 +88,7 @@ void StoreQueue::post(std::optional<Request> request)
             m_drainScheduled = true;
     }
     if (schedule)
-        QMetaObject::invokeMethod(m_worker, [this] { drain(); }, Qt::QueuedConnection);
+        m_thread.post([this] { drain(); });
 }
 
 void StoreQueue::drain()

@@ -9,11 +9,11 @@
 // combined transaction fail, each request is tried again alone, so that one
 // faulty request does not take the others with it.
 
+#include "core/fleet/JoinedThread.h"
 #include "core/fleet/LineRecord.h"
 #include "core/fleet/ProductionStore.h"
 
 #include <QMutex>
-#include <QThread>
 
 namespace zomar {
 
@@ -55,8 +55,7 @@ private:
     static void answer(const Request &request, const Reservation &reservation,
                        const QString &error);
 
-    QThread m_thread;
-    QObject *m_worker = nullptr; // lives on m_thread
+    JoinedThread m_thread{QStringLiteral("ProductionStore")};
     std::unique_ptr<UnitSink> m_store; // used on m_thread only
     RunContext m_context;
     std::function<void()> m_committed;
