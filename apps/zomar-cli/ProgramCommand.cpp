@@ -46,6 +46,14 @@ public:
         // A station of a shared server says when it loses the server and when
         // it has it back; while offline every module's line says so too.
         connect(&run, &ProductionRun::stationChanged, this, [this](const StationState &s) {
+            if (s.releasedRun != m_released) {
+                m_released = s.releasedRun;
+                m_cli.err(QStringLiteral("The server says run %1 of this station was released "
+                                         "from elsewhere: the rest of its lease is retired and "
+                                         "no longer used; a new run took a new lease (%2).")
+                              .arg(s.releasedRun)
+                              .arg(s.summary()));
+            }
             if (s.online == m_online)
                 return;
             m_online = s.online;
@@ -78,6 +86,12 @@ public:
             if (job.usbSerial.isEmpty())
                 job.usbSerial = ProductionRun::jobFor(job.device, PortCatalog::scan()).usbSerial;
             run.program(job);
+        });
+        // A module pulled out before it was written to is not written to
+        // later, whatever its name then leads to.
+        connect(m_watcher, &PortWatcher::disappeared, this, [this](const QString &device) {
+            if (run.programmer())
+                run.programmer()->cancel(device);
         });
         m_watcher->start();
     }
@@ -137,7 +151,8 @@ private:
                 line.insert(QStringLiteral("station"),
                             QJsonObject{{QStringLiteral("online"), station.online},
                                         {QStringLiteral("addresses_left"), station.addressesLeft},
-                                        {QStringLiteral("rows_waiting"), station.rowsWaiting}});
+                                        {QStringLiteral("rows_waiting"), station.rowsWaiting},
+                                        {QStringLiteral("released_run"), station.releasedRun}});
             m_cli.printJson(line);
         } else {
             const QString serial = o.job.usbSerial.isEmpty()
@@ -151,9 +166,9 @@ private:
                                      : QStringLiteral("  slot %1").arg(o.job.byPath);
             if (m_wait)
                 banner(o.pass, o.job.byPath.isEmpty() ? o.job.device : o.job.byPath);
-            const QString offline = station.online
-                                        ? QString()
-                                        : QStringLiteral("  (%1)").arg(station.summary());
+            const QString offline = station.worthSaying()
+                                        ? QStringLiteral("  (%1)").arg(station.summary())
+                                        : QString();
             m_cli.out(QStringLiteral("%1  %2%3%4%5  %6%7")
                           .arg(o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
                                o.job.device, slot, serial, local, message, offline));
@@ -190,6 +205,7 @@ private:
     bool m_colour = false;
     bool m_stopping = false;
     bool m_online = true;
+    qint64 m_released = 0;
     int m_passed = 0;
     int m_failed = 0;
     ModuleOutcome::Failure m_worst = ModuleOutcome::None;
@@ -249,6 +265,9 @@ std::optional<int> runProgram(Cli &cli)
          QStringLiteral("Also append a CSV row per module to FILE, after its record is "
                         "committed; a log of an earlier version is imported once."),
          QStringLiteral("file.csv")},
+        {QStringLiteral("operator"),
+         QStringLiteral("Who plugs the modules in; every row carries the name."),
+         QStringLiteral("name")},
         {QStringLiteral("wait"),
          QStringLiteral("Station mode: program each module whose port appears, until Ctrl+C.")},
         {QStringLiteral("watch"),
@@ -299,6 +318,12 @@ std::optional<int> runProgram(Cli &cli)
     setup.station = p.value(QStringLiteral("station")).trimmed();
     if (p.isSet(QStringLiteral("station")) && setup.station.isEmpty())
         return refuse(exit_codes::BadCommandLine, QStringLiteral("--station needs a name"));
+    const QString operatorName = p.value(QStringLiteral("operator")).simplified();
+    if (p.isSet(QStringLiteral("operator")) && operatorName.isEmpty())
+        return refuse(exit_codes::BadCommandLine, QStringLiteral("--operator needs a name"));
+    if (ProductionRun::hasControlCharacter(operatorName))
+        return refuse(exit_codes::BadCommandLine,
+                      QStringLiteral("--operator may not hold a control character"));
 
     const bool wait = p.isSet(QStringLiteral("wait"));
     if (!cli.resolveDevices(!wait))
@@ -366,6 +391,7 @@ std::optional<int> runProgram(Cli &cli)
                         .arg(setup.store));
     }
 
+    run.setOperatorName(operatorName);
     session->band = p.isSet(QStringLiteral("band")) ? cli.band()
                                                     : run.profile().band.value_or(cli.band());
     // Every module gets the profile's channel: advise on it once.

@@ -31,8 +31,21 @@ struct LineProgrammer::Running {
     ModuleOutcome outcome;
     std::optional<Reservation> reservation; // once the record answered
     bool readDone = false;
+    bool writing = false;   // its block is on its way: from here the session knows best
     bool concluded = false; // its outcome is known (waits for its row when not yet there)
 };
+
+namespace {
+
+QString goneMessage(const ModuleJob &job)
+{
+    const QString link = job.byPath.isEmpty() ? job.device : job.byPath;
+    return QStringLiteral("the module went away before anything was written (%1 no longer "
+                          "leads to %2); nothing was written")
+        .arg(link, job.node);
+}
+
+} // namespace
 
 LineProgrammer::LineProgrammer(const Profile &profile, int baud, QObject *parent)
     : QObject(parent), m_profile(profile), m_baud(baud)
@@ -80,16 +93,40 @@ bool LineProgrammer::program(const ModuleJob &job)
         emit moduleStep(device, ModuleStep::Verifying);
     });
     m_running.push_back(std::move(run));
-    // The row (and address) is asked for in the order modules are started,
-    // and committed while the module is read; nothing is written before it.
-    if (m_record)
+    // The row (and address) is asked for in the order modules are started;
+    // the module is touched ("+++") only once it is committed, so one that
+    // cannot have an address is never even read.
+    if (m_record) {
         m_record->reserve({job, m_operatorName}, this,
                           [this, raw](const Reservation &r) { onReserved(*raw, r); });
-    else
+    } else {
         raw->reservation = Reservation{};
-    raw->session->read();
-    emit moduleStep(job.device, ModuleStep::Reading);
+        startReading(*raw);
+    }
     return true;
+}
+
+void LineProgrammer::startReading(Running &run)
+{
+    // Its device may have gone while it waited (and its name may lead to
+    // another module by now).
+    if (!run.outcome.job.stillThere()) {
+        conclude(run, ModuleOutcome::PortFailed, goneMessage(run.outcome.job));
+        return;
+    }
+    run.session->read();
+    emit moduleStep(run.outcome.job.device, ModuleStep::Reading);
+}
+
+bool LineProgrammer::cancel(const QString &device)
+{
+    for (const auto &run : m_running) {
+        if (run->outcome.job.device != device || run->concluded || run->writing)
+            continue;
+        conclude(*run, ModuleOutcome::PortFailed, goneMessage(run->outcome.job));
+        return true;
+    }
+    return false;
 }
 
 int LineProgrammer::program(const QList<ModuleJob> &jobs)
@@ -110,10 +147,16 @@ void LineProgrammer::onReserved(Running &run, const Reservation &reservation)
     run.outcome.unitId = reservation.unitId;
     if (!reservation.error.isEmpty())
         noteRecordError(reservation.error);
-    if (run.concluded)
+    if (run.concluded) {
         settle(run);
-    else
-        writeIfReady(run);
+        return;
+    }
+    if (!reservation.error.isEmpty() || !reservation.unavailable.isEmpty() ||
+        reservation.poolEmpty) {
+        writeIfReady(run, true);
+        return;
+    }
+    startReading(run);
 }
 
 void LineProgrammer::onResult(Running &run, const SessionResult &r)
@@ -137,25 +180,32 @@ void LineProgrammer::onResult(Running &run, const SessionResult &r)
              r.ok() ? QStringLiteral("written and verified") : r.message);
 }
 
-void LineProgrammer::writeIfReady(Running &run)
+void LineProgrammer::writeIfReady(Running &run, bool unread)
 {
-    if (!run.readDone || !run.reservation || run.concluded)
+    if ((!run.readDone && !unread) || !run.reservation || run.concluded)
         return;
     const Reservation &reservation = *run.reservation;
     ModuleOutcome &o = run.outcome;
+    // Without its row or an address the module was never touched.
+    const QString untouched = unread ? QStringLiteral("nothing was sent")
+                                     : QStringLiteral("nothing was written");
     if (!reservation.error.isEmpty()) {
         conclude(run, ModuleOutcome::NotRecorded,
-                 QStringLiteral("its row could not be committed; nothing was written"));
+                 QStringLiteral("its row could not be committed; %1").arg(untouched));
         return;
     }
     if (!reservation.unavailable.isEmpty()) {
         conclude(run, ModuleOutcome::NotStarted,
-                 QStringLiteral("%1; nothing was written").arg(reservation.unavailable));
+                 QStringLiteral("not started: %1; %2").arg(reservation.unavailable, untouched));
         return;
     }
     if (reservation.poolEmpty) {
         conclude(run, ModuleOutcome::RefusedValue,
-                 QStringLiteral("no local address left before FFFFFFFF; nothing was written"));
+                 QStringLiteral("no local address left before FFFFFFFF; %1").arg(untouched));
+        return;
+    }
+    if (!o.job.stillThere()) {
+        conclude(run, ModuleOutcome::PortFailed, goneMessage(o.job));
         return;
     }
     ConfigBlock target = m_profile.applyTo(*o.before);
@@ -169,6 +219,7 @@ void LineProgrammer::writeIfReady(Running &run)
         return;
     }
     o.written = target;
+    run.writing = true;
     run.session->write(target);
     emit moduleStep(o.job.device, ModuleStep::Writing);
 }

@@ -1,10 +1,11 @@
 #pragma once
 // Programs modules on a production line: one module session per port, all
 // side by side on the event loop. Each module gets its row in the record (and
-// its local address, when the record hands them out) while it is read (it is
-// there, and what it had); only once that row is on disk is its block (the
-// profile's fields, its own local address) written, read back and verified;
-// its outcome is on disk before it is announced. A module that fails never
+// its local address, when the record hands them out) before it is touched;
+// once that row is on disk it is read (it is there, and what it had), its
+// block (the profile's fields, its own local address) written, read back and
+// verified, on the device it was found on and no other; its outcome is on
+// disk before it is announced. A module that fails never
 // stops or slows the others; a record that cannot be written stops new
 // modules from starting and lets the ones in flight finish.
 
@@ -83,6 +84,10 @@ public:
     int program(const QList<ModuleJob> &jobs);
     int inFlight() const { return static_cast<int>(m_running.size()); }
     bool busyWith(const QString &device) const;
+    // The module on device went away: unless its block is on its way (the
+    // session then finds out itself), it is concluded now, and nothing is
+    // written to whatever that name leads to later. True when one was.
+    bool cancel(const QString &device);
     // A row could not be committed: no new module starts.
     bool stopped() const { return !m_recordError.isEmpty(); }
 
@@ -98,7 +103,8 @@ private:
     struct Running;
     void onReserved(Running &run, const Reservation &reservation);
     void onResult(Running &run, const SessionResult &result);
-    void writeIfReady(Running &run);
+    void startReading(Running &run);
+    void writeIfReady(Running &run, bool unread = false);
     void conclude(Running &run, ModuleOutcome::Failure failure, const QString &message);
     void settle(Running &run);
     void finish(Running &run, const QString &recordError);

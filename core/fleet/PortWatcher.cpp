@@ -37,8 +37,14 @@ QMap<QString, ModuleJob> PortWatcher::present() const
 {
     QMap<QString, ModuleJob> devices;
     if (m_folder.isEmpty()) {
-        for (const SystemPort &port : PortCatalog::scan())
-            devices.insert(port.device, {port.device, port.byId, port.byPath, port.serialNumber});
+        for (const SystemPort &port : PortCatalog::scan()) {
+            ModuleJob job = ModuleJob::nodeOf(port.device);
+            job.device = port.device;
+            job.byId = port.byId;
+            job.byPath = port.byPath;
+            job.usbSerial = port.serialNumber;
+            devices.insert(port.device, job);
+        }
         return devices;
     }
     const QFileInfoList entries = QDir(m_folder).entryInfoList(QDir::Files | QDir::System);
@@ -46,9 +52,13 @@ QMap<QString, ModuleJob> PortWatcher::present() const
         // A link whose device is gone is not a port.
         if (!entry.exists())
             continue;
-        const QString device = SerialLink::canonicalDevice(entry.absoluteFilePath());
-        devices.insert(
-            device, {device, PortCatalog::byIdName(device), entry.absoluteFilePath(), QString()});
+        ModuleJob job = ModuleJob::nodeOf(entry.absoluteFilePath());
+        if (job.node.isEmpty())
+            continue;
+        job.device = job.node;
+        job.byId = PortCatalog::byIdName(job.node);
+        job.byPath = entry.absoluteFilePath();
+        devices.insert(job.device, job);
     }
     return devices;
 }

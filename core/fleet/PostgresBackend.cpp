@@ -269,7 +269,8 @@ QStringList PostgresBackend::missingRights(QSqlDatabase &db) const
         {"free_addresses", "SELECT"}, {"free_addresses", "INSERT"}, {"free_addresses", "DELETE"},
         {"leased_addresses", "SELECT"}, {"leased_addresses", "INSERT"},
         {"leased_addresses", "DELETE"}, {"units", "SELECT"},        {"units", "INSERT"},
-        {"units", "UPDATE"},          {"schema_version", "SELECT"}};
+        {"units", "UPDATE"},          {"retired_addresses", "SELECT"},
+        {"retired_addresses", "INSERT"}, {"schema_version", "SELECT"}};
     QStringList checks;
     for (const auto &[table, right] : needs)
         checks << QStringLiteral("has_table_privilege('%1', '%2')")

@@ -59,6 +59,10 @@ SetupRefusal ProductionRun::open(const LineSetup &setup)
     m_context.profileSha256 = QString::fromLatin1(
         QCryptographicHash::hash(reading.bytes, QCryptographicHash::Sha256).toHex());
     m_context.station = setup.station.isEmpty() ? RunIdentity::hostName() : setup.station;
+    if (hasControlCharacter(m_context.station))
+        return refuse(SetupRefusal::Value,
+                      QStringLiteral("the station's name may not hold a line break or another "
+                                     "control character"));
     if (setup.fixedLocal)
         m_profile.local = setup.fixedLocal;
 
@@ -128,7 +132,7 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
         connect(m_station.get(), &StationRecord::stateChanged, this,
                 &ProductionRun::stationChanged);
         problem = m_station->open(
-            {setup.store, m_context.station, setup.lease, setup.busyTimeoutMs});
+            {setup.store, m_context.station, setup.lease, setup.busyTimeoutMs, setup.program});
         if (!problem.isEmpty())
             return refuse(SetupRefusal::Record, problem);
     }
@@ -168,6 +172,9 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
     if (m_station) {
         problem = m_station->begin(m_context);
         record = m_station.get();
+        // From here the station's link is its one connection to the server.
+        if (problem.isEmpty())
+            m_store.reset();
     } else {
         m_queue = std::make_unique<StoreQueue>();
         problem = m_queue->start(setup.store, m_context, setup.busyTimeoutMs);
@@ -184,11 +191,19 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
     return {};
 }
 
+bool ProductionRun::hasControlCharacter(const QString &name)
+{
+    return std::any_of(name.begin(), name.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 ModuleJob ProductionRun::jobFor(const QString &device, const QList<SystemPort> &ports)
 {
-    const QString canonical = SerialLink::canonicalDevice(device);
-    ModuleJob job{device, PortCatalog::byIdName(canonical), PortCatalog::byPathName(canonical),
-                  {}};
+    ModuleJob job = ModuleJob::nodeOf(device);
+    const QString canonical = job.node;
+    job.device = device;
+    job.byId = PortCatalog::byIdName(canonical);
+    job.byPath = PortCatalog::byPathName(canonical);
     for (const SystemPort &port : ports)
         if (port.device == canonical)
             job.usbSerial = port.serialNumber;
@@ -265,7 +280,7 @@ QString ProductionRun::journalPath() const
 
 QString ProductionRun::close()
 {
-    if (m_closed || !m_store)
+    if (m_closed || (!m_store && !m_station))
         return {};
     m_closed = true;
     if (m_station) // the run ends through the journal, after its rows

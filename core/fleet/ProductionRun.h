@@ -65,6 +65,9 @@ public:
 
     // Once, before anything else.
     SetupRefusal open(const LineSetup &setup);
+    // A name that every row carries is one line of printable text: a table
+    // of the record has a line per unit.
+    static bool hasControlCharacter(const QString &name);
 
     const Profile &profile() const { return m_profile; }
     QString profileFile() const { return m_context.profileFile; }
@@ -74,11 +77,12 @@ public:
     // The pool as it was at the start (nullopt: no pool; the profile's or the
     // modules' own local addresses).
     const std::optional<PoolState> &pool() const { return m_pool; }
+    // A connection to a store file on this thread, for reports (none for a
+    // server once the run began: the station's link is its one connection).
+    ProductionStore *store() { return m_store.get(); }
     // Units of interrupted runs found at the start and marked unknown.
     int interruptedUnits() const { return m_interrupted; }
     int importedRows() const { return m_imported; }
-    // A connection to the store on this thread, for reports.
-    ProductionStore *store() { return m_store.get(); }
     // On a server: online or not, addresses left in the lease, rows waiting
     // (stationChanged tells each change). leased is false for a store file.
     StationState stationState() const;

@@ -36,6 +36,7 @@ QString ProductionStore::now()
 std::unique_ptr<ProductionStore> ProductionStore::open(const QString &location, Mode mode,
                                                        QString *error, int busyTimeoutMs)
 {
+    StoreSql::quietenDrivers();
     const auto fail = [error](const QString &why) {
         if (error)
             *error = why;

@@ -18,13 +18,18 @@ namespace zomar {
 
 namespace {
 
-// The lease: an address is free while no unit holds it. The outbox: rows in
-// the order they happened, until the server has them.
-const char *const kSchema[] = {
+// Version 1: the lease (an address is free while no unit holds it) and the
+// outbox (rows in the order they happened, until the server has them).
+const char *const kVersion1[] = {
     "CREATE TABLE IF NOT EXISTS lease (pool_id INTEGER NOT NULL, address INTEGER NOT NULL, "
     "run_id INTEGER NOT NULL, unit_uuid TEXT, PRIMARY KEY (pool_id, address))",
     "CREATE TABLE IF NOT EXISTS outbox (seq INTEGER PRIMARY KEY, kind TEXT NOT NULL, unit_uuid "
     "TEXT NOT NULL, body TEXT NOT NULL)",
+};
+// Version 2: what the station's connections share beside the lease: the run
+// rows are written for now, and whether the range has run out.
+const char *const kVersion2[] = {
+    "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value)",
 };
 
 } // namespace
@@ -77,8 +82,6 @@ std::unique_ptr<StationJournal> StationJournal::open(const QString &path, QStrin
     StoreSql sql(journal->m_db, *journal->m_backend);
     QStringList statements = journal->m_backend->sessionStatements() +
                              journal->m_backend->storeStatements();
-    for (const char *table : kSchema)
-        statements << QString::fromLatin1(table);
     if (commits == Commits::Bookkeeping)
         statements << QStringLiteral("PRAGMA synchronous=NORMAL");
     for (const QString &statement : statements) {
@@ -86,6 +89,8 @@ std::unique_ptr<StationJournal> StationJournal::open(const QString &path, QStrin
             return fail(sql.error());
         sql.query().finish();
     }
+    if (const QString why = journal->migrate(sql); !why.isEmpty())
+        return fail(why);
     return journal;
 }
 
@@ -94,6 +99,60 @@ StationJournal::~StationJournal()
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connection);
+}
+
+QString StationJournal::migrate(StoreSql &sql)
+{
+    const QVariant found = sql.scalar(QStringLiteral("PRAGMA user_version"));
+    if (!found.isValid())
+        return sql.error();
+    // A journal made before it had a version holds version 1's tables.
+    const int version = found.toInt();
+    if (version == kVersion)
+        return {};
+    if (version > kVersion)
+        return QStringLiteral("it was written by a newer version of this program (journal "
+                              "version %1; this one knows up to %2): forward its rows with that "
+                              "version first")
+            .arg(version)
+            .arg(kVersion);
+    return sql.write([&]() -> QString {
+        // Version 1's tables are made with IF NOT EXISTS: a journal of
+        // before the versions has them already.
+        for (const char *statement : kVersion1)
+            if (!sql.exec(QString::fromLatin1(statement)))
+                return sql.error();
+        for (const char *statement : kVersion2)
+            if (!sql.exec(QString::fromLatin1(statement)))
+                return sql.error();
+        return sql.exec(QStringLiteral("PRAGMA user_version = %1").arg(kVersion)) ? QString()
+                                                                               : sql.error();
+    });
+}
+
+QString StationJournal::setMeta(const QString &key, const QVariant &value)
+{
+    StoreSql sql(m_db, *m_backend);
+    return sql.write([&]() -> QString {
+        return sql.exec(QStringLiteral("INSERT INTO meta (key, value) VALUES (?, ?) ON CONFLICT "
+                                       "(key) DO UPDATE SET value = excluded.value"),
+                        {key, value})
+                   ? QString()
+                   : sql.error();
+    });
+}
+
+QString StationJournal::setCurrentRun(qint64 runId)
+{
+    return setMeta(QStringLiteral("run_id"), runId);
+}
+
+qint64 StationJournal::currentRun(qint64 otherwise)
+{
+    StoreSql sql(m_db, *m_backend);
+    const QVariant run =
+        sql.scalar(QStringLiteral("SELECT value FROM meta WHERE key = 'run_id'"));
+    return run.isValid() && !run.isNull() ? run.toLongLong() : otherwise;
 }
 
 QString StationJournal::append(StoreSql &sql, const JournalOp &op)
@@ -105,19 +164,18 @@ QString StationJournal::append(StoreSql &sql, const JournalOp &op)
     return {};
 }
 
-QString StationJournal::record(const RunContext &context, UnitBatch &batch)
+QString StationJournal::record(const RunContext &given, UnitBatch &batch)
 {
-    // Asked before the transaction: the lease is added to this file by
-    // another connection.
-    LeaseAnswer lease;
-    if (context.poolId && !batch.starts.isEmpty() && m_leaseSource &&
-        freeAddresses(context.runId) < batch.starts.size())
-        lease = m_leaseSource(int(batch.starts.size()) - freeAddresses(context.runId));
+    // Addresses come only from what the lease holds here: a reservation never
+    // waits for the server (the station's record asks the link for more
+    // before it asks for addresses it does not have).
+    RunContext context = given;
+    context.runId = currentRun(given.runId);
     StoreSql sql(m_db, *m_backend);
     const QString error = recordBatch(
         sql, batch, [&](const UnitSettlement &s) { return settleIn(sql, context, s); },
         [&](const UnitStart &start, Reservation &r) {
-            return reserveIn(sql, context, start, lease, r);
+            return reserveIn(sql, context, start, r);
         });
     if (error.isEmpty())
         m_startsRecorded += int(batch.starts.size());
@@ -142,25 +200,27 @@ QString StationJournal::settleIn(StoreSql &sql, const RunContext &context,
     return append(sql, JournalOp::settle(context, s, givenBack));
 }
 
-QString StationJournal::reserveIn(StoreSql &sql, const RunContext &context,
-                                  const UnitStart &start, const LeaseAnswer &lease,
-                                  Reservation &r)
+QString StationJournal::reserveIn(StoreSql &sql, const RunContext &given,
+                                  const UnitStart &start, Reservation &r)
 {
     r.unitId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    RunContext context = given;
     if (context.poolId) {
-        const QVariant free = sql.scalar(QStringLiteral("SELECT MIN(address) FROM lease WHERE "
-                                                        "pool_id = ? AND run_id = ? AND "
-                                                        "unit_uuid IS NULL"),
-                                         {*context.poolId, context.runId});
-        if (!free.isValid())
+        // The lowest free address of the lease, and the run it was leased to.
+        if (!sql.exec(QStringLiteral("SELECT address, run_id FROM lease WHERE pool_id = ? AND "
+                                     "unit_uuid IS NULL ORDER BY address LIMIT 1"),
+                      {*context.poolId}))
             return sql.error();
-        if (!free.isNull()) {
-            r.local = quint32(free.toLongLong());
+        if (sql.query().next()) {
+            const qint64 free = sql.query().value(0).toLongLong();
+            context.runId = sql.query().value(1).toLongLong();
+            r.local = quint32(free);
             if (!sql.exec(QStringLiteral("UPDATE lease SET unit_uuid = ? WHERE pool_id = ? AND "
                                          "address = ?"),
                           {r.unitId, *context.poolId, free}))
                 return sql.error();
-        } else if (lease.poolEmpty) {
+        } else if (sql.scalar(QStringLiteral("SELECT value FROM meta WHERE key = "
+                                              "'pool_empty'")) == QVariant(1)) {
             r.poolEmpty = true;
         } else {
             // Never a guess: without an address of its lease the module
@@ -173,7 +233,8 @@ QString StationJournal::reserveIn(StoreSql &sql, const RunContext &context,
     return append(sql, JournalOp::reserve(context, start, r));
 }
 
-QString StationJournal::addLease(const RunContext &context, const QList<quint32> &addresses)
+QString StationJournal::addLease(const RunContext &context, const QList<quint32> &addresses,
+                                 bool poolEmpty)
 {
     StoreSql sql(m_db, *m_backend);
     return sql.write([&]() -> QString {
@@ -182,17 +243,18 @@ QString StationJournal::addLease(const RunContext &context, const QList<quint32>
                                          "(?, ?, ?)"),
                           {*context.poolId, qint64(a), context.runId}))
                 return sql.error();
+        if (!sql.exec(QStringLiteral("INSERT INTO meta (key, value) VALUES ('pool_empty', ?) ON "
+                                     "CONFLICT (key) DO UPDATE SET value = excluded.value"),
+                      {poolEmpty ? 1 : 0}))
+            return sql.error();
         return {};
     });
 }
 
-int StationJournal::freeAddresses(qint64 runId)
+int StationJournal::freeAddresses()
 {
     StoreSql sql(m_db, *m_backend);
-    return sql
-        .scalar(QStringLiteral("SELECT COUNT(*) FROM lease WHERE run_id = ? AND unit_uuid IS NULL"),
-                {runId})
-        .toInt();
+    return sql.scalar(QStringLiteral("SELECT COUNT(*) FROM lease WHERE unit_uuid IS NULL")).toInt();
 }
 
 int StationJournal::waitingUnits()
@@ -202,12 +264,6 @@ int StationJournal::waitingUnits()
         .scalar(QStringLiteral("SELECT COUNT(DISTINCT unit_uuid) FROM outbox WHERE unit_uuid <> "
                                "''"))
         .toInt();
-}
-
-int StationJournal::leasedFree()
-{
-    StoreSql sql(m_db, *m_backend);
-    return sql.scalar(QStringLiteral("SELECT COUNT(*) FROM lease WHERE unit_uuid IS NULL")).toInt();
 }
 
 QList<JournalOp> StationJournal::waiting(int limit, QString *error)
@@ -274,7 +330,20 @@ QString StationJournal::forgetLeasesBefore(qint64 runId)
 {
     StoreSql sql(m_db, *m_backend);
     return sql.write([&]() -> QString {
-        return sql.exec(QStringLiteral("DELETE FROM lease WHERE run_id <> ?"), {runId})
+        return sql.exec(QStringLiteral("DELETE FROM lease WHERE run_id <> ?"), {runId}) &&
+                       sql.exec(QStringLiteral("DELETE FROM meta WHERE key = 'pool_empty'"))
+                   ? QString()
+                   : sql.error();
+    });
+}
+
+QString StationJournal::dropLease(qint64 runId)
+{
+    // Units in flight keep the address they hold (retired on the server, so
+    // theirs alone); a free one, or one given back later, is used no more.
+    StoreSql sql(m_db, *m_backend);
+    return sql.write([&]() -> QString {
+        return sql.exec(QStringLiteral("DELETE FROM lease WHERE run_id = ?"), {runId})
                    ? QString()
                    : sql.error();
     });

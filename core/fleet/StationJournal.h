@@ -12,20 +12,12 @@
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/StoreLeases.h"
 
-#include <functional>
 #include <memory>
 
 namespace zomar {
 
 class SqliteBackend;
 class StoreSql;
-
-// What a lease asked for brought (asked on the journal's thread, taken on
-// the server's).
-struct LeaseAnswer {
-    bool poolEmpty = false; // the pool has no address left before FFFFFFFF
-    QString offline;        // why the server could not be asked ("" when it was)
-};
 
 // Why a module gets no address: the server cannot be reached and the lease
 // is used up.
@@ -50,46 +42,52 @@ public:
     // $XDG_DATA_HOME/zomar/journals/STATION-SERVERHASH.db.
     static QString pathFor(const QString &server, const QString &station);
 
-    // Asked when the run's lease has too few free addresses for the modules
-    // starting (the server's lease is added to this journal before it returns).
-    void setLeaseSource(std::function<LeaseAnswer(int needed)> source)
-    {
-        m_leaseSource = std::move(source);
-    }
+    // The journal's format: a journal of an older one is brought up to it
+    // when opened, one of a newer one refused.
+    static constexpr int kVersion = 2;
 
     // Reserves from the run's lease and appends the rows to be forwarded.
     QString record(const RunContext &context, UnitBatch &batch) override;
     // Starts this connection has answered (committed), with or without an address.
     int startsRecorded() const { return m_startsRecorded; }
 
-    QString addLease(const RunContext &context, const QList<quint32> &addresses);
-    // Free addresses in the run's lease.
-    int freeAddresses(qint64 runId);
+    // Addresses the server leased to the run; poolEmpty: the range has none
+    // left after them.
+    QString addLease(const RunContext &context, const QList<quint32> &addresses,
+                     bool poolEmpty = false);
+    // Free addresses in the station's lease.
+    int freeAddresses();
     // Units with rows waiting to be forwarded.
     int waitingUnits();
-    // Free addresses of every lease this journal holds (earlier runs' too).
-    int leasedFree();
     // Rows to forward, oldest first; "" or why they cannot be read.
     QList<JournalOp> waiting(int limit, QString *error);
     // The rows up to seq reached the server.
     QString acknowledge(qint64 seq);
+    // The run whose rows are written now (a station whose run was released
+    // goes on in a new one).
+    QString setCurrentRun(qint64 runId);
+    qint64 currentRun(qint64 otherwise);
     // A clean end: the free addresses go back, then the run ends.
     QString finish(const RunContext &context);
     // Once what earlier runs left is forwarded: their leases are theirs on
     // the server (given back, or kept until released), not this run's.
     QString forgetLeasesBefore(qint64 runId);
+    // The run's lease was released on the server: its addresses are retired
+    // there, and none of them is handed out here again.
+    QString dropLease(qint64 runId);
 
 private:
     StationJournal() = default;
     QString append(StoreSql &sql, const JournalOp &op);
     QString settleIn(StoreSql &sql, const RunContext &context, const UnitSettlement &s);
     QString reserveIn(StoreSql &sql, const RunContext &context, const UnitStart &start,
-                      const LeaseAnswer &lease, Reservation &r);
+                      Reservation &r);
+    QString migrate(StoreSql &sql);
+    QString setMeta(const QString &key, const QVariant &value);
 
     QString m_connection;
     QSqlDatabase m_db;
     std::unique_ptr<SqliteBackend> m_backend;
-    std::function<LeaseAnswer(int)> m_leaseSource;
     int m_startsRecorded = 0;
 };
 

@@ -3,10 +3,16 @@
 // journal's rows in order (a batch per transaction, acknowledged once
 // committed, tried again until they are), keeps the lease topped up, tells
 // the server the run is alive, and notices when the server goes away and
-// comes back (the same connection, opened again). A server that does not
-// answer holds up only this thread: the journal's commits and the module
-// sessions go on.
+// comes back (the same connection, opened again). Every statement has a
+// deadline: a server that does not answer, or a network that drops packets
+// without a word, is noticed within seconds and holds up only this thread,
+// never the journal's commits or the module sessions.
+//
+// A run released from elsewhere while this station was cut off is noticed
+// when the server answers again: its lease is given up here (the server
+// retired its addresses), a new run is registered and a new lease taken.
 
+#include "core/fleet/ServerDeadline.h"
 #include "core/fleet/StationJournal.h"
 #include "core/fleet/StationState.h"
 
@@ -26,6 +32,12 @@ public:
     // Told on the link's thread whenever what it knows changes.
     using Report = std::function<void(const StationState &state)>;
 
+    // A statement not answered within this is taken for a dead server.
+    static constexpr int kDeadlineMs = 5000;
+    // The server hears from a run this often (and so the station finds out
+    // whether it is still there).
+    static constexpr int kAliveMs = 2000;
+
     explicit StationLink(Report report);
     ~StationLink() override;
 
@@ -34,10 +46,11 @@ public:
     // Forwards everything the journal holds; "" once the server has it all.
     QString forwardAll();
     // The run is registered: earlier leases are forgotten here and the first
-    // one is taken. "" or why not.
-    QString begin(const RunContext &context, int leaseSize);
-    // Takes a lease of at least `needed` addresses into the journal.
-    LeaseAnswer lease(int needed);
+    // one is taken. program: who runs (for a run registered again). "" or why not.
+    QString begin(const RunContext &context, int leaseSize, const QString &program);
+    // The journal needs at least `needed` more addresses: a lease is taken
+    // now while the server answers (the answer comes as a report).
+    void wantLease(int needed);
     // Forward soon (rows were committed to the journal).
     void wake();
     // A clean end: the lease's free addresses go back and the run ends, in
@@ -47,8 +60,11 @@ public:
 
 private:
     void pump();
+    bool reconnect();
     QString forwardSome(bool *more);
-    void topUp();
+    bool takeLease(int needed);
+    void runReleased();
+    bool registerRun();
     // A failed statement: the server gone (offline until it answers again)
     // or a row it refuses (tried again later).
     void failed(const QString &error);
@@ -57,13 +73,14 @@ private:
     Report m_report;
     std::unique_ptr<ProductionStore> m_server;
     std::unique_ptr<StationJournal> m_journal;
+    ServerDeadline m_deadline;
     QString m_journalPath;
     RunContext m_context;
+    QString m_program;
     int m_leaseSize = 0;
     bool m_poolEmpty = false;
+    bool m_newRunNeeded = false; // released: a run of its own is registered once online
     StationState m_state;
-    qint64 m_lastTry = 0; // ms since the epoch of the last attempt while offline
-    int m_forwarded = 0;  // rows forwarded so far
     QTimer *m_timer = nullptr;
 };
 

@@ -21,20 +21,17 @@ namespace zomar {
 StationRecord::StationRecord(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<zomar::StationState>();
-    m_linkThread.setObjectName(QStringLiteral("StationLink"));
     m_state.leased = true;
 }
 
 StationRecord::~StationRecord()
 {
     m_queue.reset();
-    if (m_link) {
-        // Its timer and connections go on the thread that made them.
-        QMetaObject::invokeMethod(
-            m_link, [this] { delete m_link; }, Qt::BlockingQueuedConnection);
-        m_linkThread.quit();
-        m_linkThread.wait();
-    }
+    // The connection (libpq's and OpenSSL's state with it) goes on the
+    // thread that made it, and the thread ends before this returns.
+    if (m_link)
+        m_linkThread.run([this] { delete m_link; });
+    m_linkThread.stop();
     if (m_lockFd >= 0)
         ::close(m_lockFd); // the lock goes with it
 }
@@ -76,19 +73,15 @@ QString StationRecord::open(const Setup &setup)
                               "use): give this run a --station of its own")
             .arg(setup.station, m_journalPath);
 
-    m_link = new StationLink([this](const StationState &s) { note(s); });
-    m_link->moveToThread(&m_linkThread);
     m_linkThread.start();
-    QMetaObject::invokeMethod(
-        m_link,
-        [&] {
-            error = m_link->open(setup.server, m_journalPath, setup.busyTimeoutMs);
-            // What an earlier run left goes first: its units come before
-            // this run marks those of interrupted runs unknown.
-            if (error.isEmpty())
-                error = m_link->forwardAll();
-        },
-        Qt::BlockingQueuedConnection);
+    m_linkThread.run([&] {
+        m_link = new StationLink([this](const StationState &s) { note(s); });
+        error = m_link->open(setup.server, m_journalPath, setup.busyTimeoutMs);
+        // What an earlier run left goes first: its units come before
+        // this run marks those of interrupted runs unknown.
+        if (error.isEmpty())
+            error = m_link->forwardAll();
+    });
     if (!error.isEmpty())
         return QStringLiteral("cannot forward what this station's journal %1 holds: %2")
             .arg(m_journalPath, error);
@@ -98,31 +91,22 @@ QString StationRecord::open(const Setup &setup)
 QString StationRecord::begin(const RunContext &context)
 {
     QString error;
-    QMetaObject::invokeMethod(
-        m_link, [&] { error = m_link->begin(context, m_setup.lease); },
-        Qt::BlockingQueuedConnection);
+    m_linkThread.run([&] { error = m_link->begin(context, m_setup.lease, m_setup.program); });
     if (!error.isEmpty())
         return QStringLiteral("cannot take a lease of addresses: %1").arg(error);
+    m_pooled = bool(context.poolId);
     StationLink *link = m_link;
     const QString path = m_journalPath;
     m_queue = std::make_unique<StoreQueue>();
     error = m_queue->start(
-        [this, link, path](QString *why) -> std::unique_ptr<UnitSink> {
+        [this, path](QString *why) -> std::unique_ptr<UnitSink> {
             std::unique_ptr<StationJournal> journal = StationJournal::open(path, why);
-            if (!journal)
-                return nullptr;
-            journal->setLeaseSource([link](int needed) {
-                LeaseAnswer answer;
-                QMetaObject::invokeMethod(
-                    link, [&] { answer = link->lease(needed); }, Qt::BlockingQueuedConnection);
-                return answer;
-            });
             m_queueJournal = journal.get();
             return journal;
         },
         context,
-        [this, link, runId = context.runId, pooled = bool(context.poolId)] {
-            noteCounts(pooled ? m_queueJournal->freeAddresses(runId) : -1,
+        [this, link] {
+            noteCounts(m_pooled ? m_queueJournal->freeAddresses() : -1,
                        m_queueJournal->waitingUnits(), m_queueJournal->startsRecorded());
             QMetaObject::invokeMethod(link, [link] { link->wake(); }, Qt::QueuedConnection);
         });
@@ -157,6 +141,7 @@ void StationRecord::noteCounts(int free, int waiting, int answered)
 
 void StationRecord::publish()
 {
+    serveWaiting();
     const StationState now = state();
     if (now == m_published)
         return;
@@ -164,11 +149,16 @@ void StationRecord::publish()
     emit stateChanged(now);
 }
 
-QString StationRecord::refusal() const
+int StationRecord::available() const
 {
     QMutexLocker lock(&m_mutex);
-    const int pending = m_asked.load() - m_answered;
-    if (m_state.online || m_state.addressesLeft < 0 || m_state.addressesLeft - pending > 0)
+    return m_state.addressesLeft - (m_asked.load() - m_answered);
+}
+
+QString StationRecord::refusal() const
+{
+    const StationState now = state();
+    if (!m_pooled || now.online || now.poolEmpty || available() > 0)
         return {};
     return leaseUsedUp();
 }
@@ -176,8 +166,69 @@ QString StationRecord::refusal() const
 void StationRecord::reserve(const UnitStart &unit, QObject *context,
                             std::function<void(const Reservation &)> done)
 {
+    Waiting w{unit, context, std::move(done)};
+    if (m_pooled && !state().poolEmpty && (!m_waiting.isEmpty() || available() <= 0))
+        wait(std::move(w));
+    else
+        ask(std::move(w));
+}
+
+void StationRecord::wait(Waiting w, bool first)
+{
+    // No address in hand: the module waits, untouched, for the next lease.
+    if (first)
+        m_waiting.prepend(std::move(w));
+    else
+        m_waiting.append(std::move(w));
+    const int needed = int(m_waiting.size()) - std::max(0, available());
+    QMetaObject::invokeMethod(
+        m_link, [link = m_link, needed] { link->wantLease(needed); }, Qt::QueuedConnection);
+}
+
+void StationRecord::ask(Waiting w)
+{
     ++m_asked;
-    m_queue->reserve(unit, context, std::move(done));
+    const UnitStart unit = w.unit;
+    m_queue->reserve(unit, this, [this, w = std::move(w)](const Reservation &r) {
+        // The count it was sent on was a moment old: while the server
+        // answers, a module that found the lease empty waits for the next.
+        if (!r.unavailable.isEmpty() && state().online && !m_closed) {
+            wait(w, true);
+            return;
+        }
+        if (w.context)
+            w.done(r);
+    });
+}
+
+void StationRecord::serveWaiting()
+{
+    if (!m_queue)
+        return;
+    // Those in order that the lease has addresses for; the rest get none
+    // while the server cannot be reached (or the range is used up).
+    const StationState now = state();
+    bool batch = false;
+    while (!m_waiting.isEmpty()) {
+        if (available() > 0 || now.poolEmpty) {
+            if (!batch && m_waiting.size() > 1) {
+                m_queue->beginBatch();
+                batch = true;
+            }
+            ask(m_waiting.takeFirst());
+        } else if (!now.online) {
+            const Waiting w = m_waiting.takeFirst();
+            if (w.context) {
+                Reservation none;
+                none.unavailable = leaseUsedUp();
+                w.done(none);
+            }
+        } else {
+            break;
+        }
+    }
+    if (batch)
+        m_queue->endBatch();
 }
 
 void StationRecord::settle(const UnitSettlement &settlement, QObject *context,
@@ -201,10 +252,17 @@ QString StationRecord::close()
     if (m_closed || !m_link)
         return {};
     m_closed = true;
+    // Modules still waiting for an address were never touched: they get none.
+    for (Waiting &w : m_waiting)
+        if (w.context) {
+            Reservation none;
+            none.unavailable = leaseUsedUp();
+            w.done(none);
+        }
+    m_waiting.clear();
     m_queue.reset(); // what was asked is in the journal first
     QString result;
-    QMetaObject::invokeMethod(
-        m_link, [&] { result = m_link->finish(); }, Qt::BlockingQueuedConnection);
+    m_linkThread.run([&] { result = m_link->finish(); });
     return result;
 }
 

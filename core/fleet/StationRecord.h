@@ -4,16 +4,20 @@
 // (on the store queue's thread, committed before anything is sent), the
 // journal is forwarded to the server by the station's link (a thread of its
 // own), and the station's state (online or not, addresses left, rows
-// waiting) is told to the front end. While the server cannot be reached a
-// module starts only while the lease has an address for it.
+// waiting) is told to the front end.
+//
+// Nothing here waits for the server. A module is given an address only from
+// what the lease holds: one that finds none waits (untouched) while the link
+// takes a new lease, and gets none when the server cannot be reached.
 
+#include "core/fleet/JoinedThread.h"
 #include "core/fleet/LineRecord.h"
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/StationState.h"
 
 #include <QMutex>
 #include <QObject>
-#include <QThread>
+#include <QPointer>
 
 #include <atomic>
 #include <memory>
@@ -34,9 +38,11 @@ public:
         QString station; // what the line calls this station
         int lease = kDefaultLease;
         int busyTimeoutMs = ProductionStore::kDefaultBusyTimeoutMs;
+        QString program = {}; // who runs, e.g. "zomar-cli 1.0.1"
     };
 
     explicit StationRecord(QObject *parent = nullptr);
+    // The link's connection is closed on its thread, and the thread joined.
     ~StationRecord() override;
 
     // Takes this station's journal (one run of a station at a time on a PC),
@@ -65,14 +71,24 @@ signals:
     void stateChanged(const zomar::StationState &state);
 
 private:
-    void note(const StationState &link);     // any thread
+    struct Waiting {
+        UnitStart unit;
+        QPointer<QObject> context;
+        std::function<void(const Reservation &)> done;
+    };
+    void note(const StationState &link);                  // any thread
     void noteCounts(int free, int waiting, int answered); // the queue's thread
-    void publish();                         // this object's thread
+    void publish();                                       // this object's thread
+    int available() const; // free in the lease, less what is asked already
+    void wait(Waiting w, bool first = false);
+    void ask(Waiting w);
+    void serveWaiting();
 
     Setup m_setup;
     QString m_journalPath;
+    bool m_pooled = false;
     int m_lockFd = -1;
-    QThread m_linkThread;
+    JoinedThread m_linkThread{QStringLiteral("StationLink")};
     StationLink *m_link = nullptr; // lives on m_linkThread
     std::unique_ptr<StoreQueue> m_queue;
     StationJournal *m_queueJournal = nullptr; // the queue's own, used on its thread
@@ -83,6 +99,7 @@ private:
     // between will take addresses that the last count still shows free.
     std::atomic<int> m_asked{0};
     int m_answered = 0; // guarded by m_mutex, with m_state's count
+    QList<Waiting> m_waiting; // modules waiting for the link's next lease
     bool m_closed = false;
 };
 

@@ -151,7 +151,7 @@ void checkJournal(Steps &steps, const QString &location, const QString &station)
         return;
     }
     const int waiting = journal->waitingUnits();
-    const int leased = journal->leasedFree();
+    const int leased = journal->freeAddresses();
     const bool running = StationRecord::journalInUse(path);
     note(steps, QStringLiteral("station %1's journal %2: %3 unit row(s) waiting, %4 address(es) "
                                "of a lease unused; %5")

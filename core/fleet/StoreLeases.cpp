@@ -32,6 +32,12 @@ QVariant bound(const QJsonValue &v)
                                          : QVariant(qint64(v.toDouble()));
 }
 
+QString retiredNote()
+{
+    return QStringLiteral("its station's lease was released before this row reached the server; "
+                          "its address had been retired, so no other unit has it");
+}
+
 QString applyReserve(StoreSql &sql, const JournalOp &op)
 {
     const QJsonObject &b = op.body;
@@ -44,24 +50,36 @@ QString applyReserve(StoreSql &sql, const JournalOp &op)
     QVariant held = bound(b.value(QLatin1String("address")));
     QString message;
     if (!held.isNull()) {
-        // The address leaves the lease for the unit; should the lease have
-        // been released meanwhile, the row still comes in, holding nothing,
-        // and says so (records check then shows any address given twice).
+        // The address leaves the lease for the unit. Should the lease have
+        // been released meanwhile (the station was cut off, not dead), the
+        // address was retired with it: no other unit can have it, and this
+        // one holds it as it would have.
+        const QVariant pool = bound(b.value(QLatin1String("pool_id")));
         if (!sql.exec(QStringLiteral("DELETE FROM leased_addresses WHERE pool_id = ? AND address "
                                      "= ? AND run_id = ?"),
-                      {bound(b.value(QLatin1String("pool_id"))), held,
-                       bound(b.value(QLatin1String("run_id")))}))
+                      {pool, held, bound(b.value(QLatin1String("run_id")))}))
             return sql.error();
         if (sql.query().numRowsAffected() == 0) {
-            held = QVariant(QMetaType(QMetaType::LongLong));
-            message = QStringLiteral("its address had left the station's lease (released) before "
-                                     "this row reached the server");
+            const QVariant retired = sql.scalar(
+                QStringLiteral("SELECT COUNT(*) FROM retired_addresses WHERE pool_id = ? AND "
+                               "address = ?"),
+                {pool, held});
+            if (!retired.isValid())
+                return sql.error();
+            if (retired.toInt() > 0) {
+                message = retiredNote();
+            } else {
+                held = QVariant(QMetaType(QMetaType::LongLong));
+                message = QStringLiteral("its address was no longer in the station's lease when "
+                                         "this row reached the server");
+            }
         }
     }
     if (!sql.exec(QStringLiteral("INSERT INTO units (unit_uuid, run_id, pool_id, held_address, "
                                  "local_address, state, station, device, by_id, by_path, "
-                                 "usb_serial, profile_file, profile_sha256, reserved_at, message) "
-                                 "VALUES (?, ?, ?, ?, ?, 'reserved', ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                 "usb_serial, profile_file, profile_sha256, reserved_at, message, "
+                                 "operator_name) VALUES (?, ?, ?, ?, ?, 'reserved', ?, ?, ?, ?, "
+                                 "?, ?, ?, ?, ?, ?)"),
                   {op.unitId, bound(b.value(QLatin1String("run_id"))),
                    bound(b.value(QLatin1String("pool_id"))), held,
                    bound(b.value(QLatin1String("address"))),
@@ -72,7 +90,8 @@ QString applyReserve(StoreSql &sql, const JournalOp &op)
                    b.value(QLatin1String("usb_serial")).toString(),
                    b.value(QLatin1String("profile_file")).toString(),
                    b.value(QLatin1String("profile_sha256")).toString(),
-                   b.value(QLatin1String("reserved_at")).toString(), message}))
+                   b.value(QLatin1String("reserved_at")).toString(), message,
+                   b.value(QLatin1String("operator_name")).toString()}))
         return sql.error();
     return {};
 }
@@ -101,6 +120,13 @@ QString applySettle(StoreSql &sql, const JournalOp &op)
                    b.value(QLatin1String("failure")).toString(),
                    b.value(QLatin1String("message")).toString(),
                    b.value(QLatin1String("settled_at")).toString(), op.unitId}))
+        return sql.error();
+    // The outcome's message, and what the server knows of a released lease.
+    if (!sql.exec(QStringLiteral("UPDATE units SET message = message || '; ' || ? WHERE "
+                                 "unit_uuid = ? AND EXISTS (SELECT 1 FROM retired_addresses t "
+                                 "WHERE t.pool_id = units.pool_id AND t.address = "
+                                 "units.held_address)"),
+                  {retiredNote(), op.unitId}))
         return sql.error();
     // Nothing reached the module: the address is the lease's again.
     if (giveBack &&
@@ -157,6 +183,7 @@ JournalOp JournalOp::reserve(const RunContext &context, const UnitStart &start,
               context.poolId ? QJsonValue(*context.poolId) : QJsonValue()},
              {QStringLiteral("address"), address(reservation.local)},
              {QStringLiteral("station"), context.station},
+             {QStringLiteral("operator_name"), start.operatorName},
              {QStringLiteral("device"), job.device},
              {QStringLiteral("by_id"), job.byId},
              {QStringLiteral("by_path"), job.byPath},
@@ -218,6 +245,17 @@ Lease StoreLeases::take(ProductionStore &store, const RunContext &context, int c
     StoreSql sql(store.database(), store.backend());
     lease.error = sql.write([&]() -> QString {
         lease.addresses.clear();
+        // A run released from elsewhere takes nothing more: its station
+        // starts a run of its own again.
+        const QVariant open = sql.scalar(
+            QStringLiteral("SELECT COUNT(*) FROM runs WHERE id = ? AND ended_at IS NULL"),
+            {context.runId});
+        if (!open.isValid())
+            return sql.error();
+        if (open.toInt() == 0) {
+            lease.runEnded = true;
+            return QStringLiteral("run %1 was ended on the server (released)").arg(context.runId);
+        }
         // The counter's row stays locked until the commit: leases of one
         // pool are taken one after the other.
         if (!sql.exec(QStringLiteral("SELECT next_address, step FROM pools WHERE id = ?") +
@@ -319,13 +357,15 @@ QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
     });
 }
 
-QString StoreLeases::heartbeat(ProductionStore &store, qint64 runId)
+QString StoreLeases::heartbeat(ProductionStore &store, qint64 runId, bool *ended)
 {
     StoreSql sql(store.database(), store.backend());
-    if (!sql.exec(QStringLiteral("UPDATE runs SET seen_at = %1 WHERE id = ?")
+    if (!sql.exec(QStringLiteral("UPDATE runs SET seen_at = %1 WHERE id = ? AND ended_at IS NULL")
                       .arg(store.backend().epochNow()),
                   {runId}))
         return sql.error();
+    if (ended)
+        *ended = sql.query().numRowsAffected() == 0;
     return {};
 }
 

@@ -6,8 +6,10 @@
 // the network) changes nothing the second time.
 //
 // On the server an address of a lease is a row of leased_addresses until a
-// unit holds it, or it goes back to its pool (given back at a clean end, or
-// released by the operator once a station that died has been checked).
+// unit holds it, or it goes back to its pool at a clean end. A station
+// released by the operator (it died, or seems to) may still be running, cut
+// off, on its lease: its unused addresses are retired, never handed out
+// again, so whatever it did with them offline no other module shares.
 
 #include "core/fleet/ProductionStore.h"
 
@@ -38,11 +40,12 @@ struct JournalOp {
 struct Lease {
     QList<quint32> addresses; // fewer than asked (or none) when the pool runs out
     bool poolEmpty = false;   // no address left before FFFFFFFF
+    bool runEnded = false;    // the run was released (or ended): no lease for it
     QString error;
 };
 
 struct Release {
-    int addresses = 0; // back to their pools
+    int addresses = 0; // retired: leased, unused, never handed out again
     int units = 0;     // reserved ones marked unknown
     int runs = 0;      // ended as released
     QString error;     // why nothing was done
@@ -55,10 +58,11 @@ namespace StoreLeases {
 Lease take(ProductionStore &store, const RunContext &context, int count);
 // Applies journal rows in order, in one transaction; "" once committed.
 QString apply(ProductionStore &store, const QList<JournalOp> &ops);
-// The server hears from the run: it is still going.
-QString heartbeat(ProductionStore &store, qint64 runId);
+// The server hears from the run: it is still going. *ended is set when the
+// run was ended meanwhile (released from elsewhere).
+QString heartbeat(ProductionStore &store, qint64 runId, bool *ended);
 // A station that died: once its modules are checked, its runs end, their
-// reserved units become unknown and its leased addresses go back. Refused
+// reserved units become unknown and its leased addresses are retired. Refused
 // while a run of it may still be going (heard from within quietSeconds, or
 // a process of this host that is still there).
 Release release(ProductionStore &store, const QString &station, int quietSeconds = 60);

@@ -3,7 +3,7 @@
 #include "core/fleet/StoreBackend.h"
 #include "core/fleet/StoreSql.h"
 
-// Releasing a station that died, once its modules are checked.
+// Releasing a station that died (or seems to), once its modules are checked.
 
 namespace zomar {
 
@@ -78,10 +78,13 @@ Release StoreLeases::release(ProductionStore &store, const QString &station, int
             const QVariant leased = sql.scalar(
                 QStringLiteral("SELECT COUNT(*) FROM leased_addresses WHERE run_id = ?"), {run});
             if (!leased.isValid() ||
-                !sql.exec(QStringLiteral("INSERT INTO free_addresses (pool_id, address) SELECT "
-                                         "pool_id, address FROM leased_addresses WHERE run_id = ? "
-                                         "ON CONFLICT DO NOTHING"),
-                          {run}) ||
+                // Retired, not given back: the station may be cut off rather
+                // than dead and go on with them, so no one else may get them.
+                !sql.exec(QStringLiteral("INSERT INTO retired_addresses (pool_id, address, "
+                                         "run_id, station, retired_at) SELECT pool_id, address, "
+                                         "run_id, station, ? FROM leased_addresses WHERE run_id = "
+                                         "? ON CONFLICT DO NOTHING"),
+                          {at, run}) ||
                 !sql.exec(QStringLiteral("DELETE FROM leased_addresses WHERE run_id = ?"), {run}))
                 return sql.error();
             r.addresses += leased.toInt();

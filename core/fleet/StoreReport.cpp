@@ -115,7 +115,10 @@ bool checkLeases(ProductionStore &store, StoreSql &sql, StoreCheck &result)
             " p.first_address AND f.address < p.next_address),"
             " (SELECT COUNT(*) FROM leased_addresses l WHERE l.pool_id = p.id AND l.address >="
             " p.first_address AND l.address < p.next_address),"
-            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.origin = 'import')"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.origin = 'import'),"
+            // A retired address that a cut-off station's unit came to hold is counted once.
+            " (SELECT COUNT(*) FROM retired_addresses t WHERE t.pool_id = p.id AND NOT EXISTS"
+            " (SELECT 1 FROM units u WHERE u.pool_id = t.pool_id AND u.held_address = t.address))"
             " FROM pools p ORDER BY p.id")))
         return false;
     while (sql.query().next()) {
@@ -123,12 +126,18 @@ bool checkLeases(ProductionStore &store, StoreSql &sql, StoreCheck &result)
         const std::optional<qint64> expected = handedOut(
             quint32(q.value(1).toLongLong()), quint32(q.value(2).toLongLong()),
             q.value(3).toULongLong());
-        const qint64 accounted =
-            q.value(4).toLongLong() + q.value(5).toLongLong() + q.value(6).toLongLong();
+        const qint64 retired = q.value(8).toLongLong();
+        if (retired > 0)
+            result.notes << QStringLiteral("pool %1: %2 address(es) retired by releases (never "
+                                           "handed out again)")
+                                .arg(q.value(0).toLongLong())
+                                .arg(retired);
+        const qint64 accounted = q.value(4).toLongLong() + q.value(5).toLongLong() +
+                                 q.value(6).toLongLong() + retired;
         if (!expected || *expected <= accounted)
             continue;
         const QString gap = QStringLiteral("pool %1: %2 address(es) below its counter are "
-                                           "neither held by a unit, given back nor leased")
+                                           "neither held by a unit, given back, leased nor retired")
                                 .arg(q.value(0).toLongLong())
                                 .arg(*expected - accounted);
         // An old log's range went on after its highest address, passing over
@@ -268,16 +277,18 @@ std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *er
     if (!checkLeases(store, sql, result))
         return failed();
     // Every reserved row is a module in flight of a run that is still going.
-    if (!sql.exec(QStringLiteral("SELECT r.id, r.station, r.boot_id, r.pid, r.process_start,"
-                                 " COUNT(*) FROM units u JOIN runs r ON r.id = u.run_id WHERE"
-                                 " u.state = 'reserved' GROUP BY r.id, r.station, r.boot_id,"
-                                 " r.pid, r.process_start")))
+    if (!sql.exec(QStringLiteral("SELECT r.id, r.host, r.boot_id, r.pid, r.process_start,"
+                                 " COUNT(*), r.station FROM units u JOIN runs r ON r.id ="
+                                 " u.run_id WHERE u.state = 'reserved' GROUP BY r.id, r.host,"
+                                 " r.boot_id, r.pid, r.process_start, r.station")))
         return failed();
     while (sql.query().next()) {
         const QSqlQuery &q = sql.query();
+        // Judged by the host the run was on; named by its station.
         const RunIdentity run{q.value(1).toString(), q.value(2).toString(),
                               q.value(3).toLongLong(), q.value(4).toLongLong()};
         const int count = q.value(5).toInt();
+        const QString station = q.value(6).toString();
         switch (store.backend().livenessOf(run)) {
         case RunIdentity::Liveness::Running:
             result.notes << QStringLiteral("%1 unit(s) in flight in run %2 (process %3 on %4)")
@@ -287,11 +298,11 @@ std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *er
                                 .arg(run.host);
             break;
         case RunIdentity::Liveness::Unknown:
-            result.notes << QStringLiteral("%1 unit(s) reserved by run %2 of station %3 (not "
-                                           "judged from this host)")
+            result.notes << QStringLiteral("%1 unit(s) reserved by run %2 of station %3 on "
+                                           "%4 (another host: not judged from here)")
                                 .arg(count)
                                 .arg(q.value(0).toLongLong())
-                                .arg(run.host);
+                                .arg(station, run.host);
             break;
         case RunIdentity::Liveness::Gone:
             result.findings << QStringLiteral("%1 unit(s) still reserved by run %2 (process %3 on "

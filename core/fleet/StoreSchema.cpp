@@ -108,6 +108,19 @@ QStringList version3(const StoreBackend &)
     return {QStringLiteral("ALTER TABLE units ADD COLUMN operator_name TEXT NOT NULL DEFAULT ''")};
 }
 
+// Version 4: addresses of a released lease are retired rather than given
+// back: the station may only have been cut off and go on with them.
+QStringList version4(const StoreBackend &)
+{
+    return {QStringLiteral("CREATE TABLE retired_addresses ("
+                           " pool_id BIGINT NOT NULL REFERENCES pools(id),"
+                           " address BIGINT NOT NULL,"
+                           " run_id BIGINT NOT NULL REFERENCES runs(id),"
+                           " station TEXT NOT NULL,"
+                           " retired_at TEXT NOT NULL,"
+                           " PRIMARY KEY (pool_id, address))")};
+}
+
 struct Migration {
     int version;
     QStringList (*statements)(const StoreBackend &);
@@ -117,6 +130,7 @@ const Migration kMigrations[] = {
     {1, version1},
     {2, version2},
     {3, version3},
+    {4, version4},
 };
 
 } // namespace

@@ -4,12 +4,46 @@
 
 #include <QSqlError>
 
+#include <atomic>
+
 namespace zomar {
+
+namespace {
+
+QtMessageHandler g_nextHandler = nullptr;
+
+// What the SQL drivers warn of on their own about a connection that is gone
+// (a prepared statement that cannot be freed on it): the store says what
+// happened in its words, once, so these only break the tools' output.
+void dropDriverNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg && (text.contains(QLatin1String("Unable to free statement")) ||
+                                 text.startsWith(QLatin1String("QSqlQuery::exec: database not "
+                                                               "open"))))
+        return;
+    if (g_nextHandler)
+        g_nextHandler(type, context, text);
+}
+
+} // namespace
+
+void StoreSql::quietenDrivers()
+{
+    static std::atomic<bool> installed{false};
+    if (!installed.exchange(true))
+        g_nextHandler = qInstallMessageHandler(dropDriverNoise);
+}
 
 bool StoreSql::exec(const QString &sql, const QVariantList &values)
 {
     m_query = std::make_unique<QSqlQuery>(m_db);
     m_query->setForwardOnly(true);
+    // A connection that is gone (closed after a failed reconnect) says so
+    // as a lost connection, without asking the driver.
+    if (!m_db.isOpen()) {
+        m_error = m_backend.explain(QStringLiteral("connection not open"));
+        return false;
+    }
     bool ok = false;
     if (values.isEmpty()) {
         ok = m_query->exec(sql);
@@ -54,7 +88,8 @@ QString StoreSql::transaction(const QStringList &begin, const std::function<QStr
         if (!exec(statement)) {
             const QString why = m_error;
             m_query.reset();
-            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+            if (m_db.isOpen())
+                QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
             return why;
         }
     }
@@ -67,8 +102,10 @@ QString StoreSql::transaction(const QStringList &begin, const std::function<QStr
     if (problem.isEmpty())
         problem = m_error;
     m_query.reset();
-    QSqlQuery rollback(m_db);
-    rollback.exec(QStringLiteral("ROLLBACK"));
+    if (m_db.isOpen()) {
+        QSqlQuery rollback(m_db);
+        rollback.exec(QStringLiteral("ROLLBACK"));
+    }
     return problem;
 }
 

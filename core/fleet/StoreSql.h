@@ -18,6 +18,10 @@ class StoreSql
 public:
     StoreSql(QSqlDatabase &db, const StoreBackend &backend) : m_db(db), m_backend(backend) {}
 
+    // Keeps the drivers' own warnings about a lost connection off standard
+    // error (once per program; other messages go on as before).
+    static void quietenDrivers();
+
     // Runs one statement; its rows (if any) are then in query().
     bool exec(const QString &sql, const QVariantList &values = {});
     QSqlQuery &query() { return *m_query; }

@@ -11,8 +11,10 @@ QString StoreStatus::text() const
     if (!online())
         return station.summary();
     if (location.contains(QStringLiteral("://")))
-        return QStringLiteral("Record: %1 (online)")
-            .arg(QUrl(location).toString(QUrl::RemovePassword));
+        // A lease released under the station stays in sight for the run.
+        return QStringLiteral("Record: %1 (%2)")
+            .arg(QUrl(location).toString(QUrl::RemovePassword),
+                 station.releasedRun != 0 ? station.summary() : QStringLiteral("online"));
     return QStringLiteral("Record: %1").arg(location);
 }
 

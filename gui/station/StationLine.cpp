@@ -199,9 +199,11 @@ void StationLine::onDisappeared(const QString &device)
     Socket &socket = m_sockets[slot];
     socket.present = false;
     // The outcome of a module pulled out while it ran is still to come, and
-    // stays until the next module.
+    // stays until the next module; one not written to yet ends now.
     if (socket.running) {
         socket.pulledOut = true;
+        if (m_run)
+            m_run->programmer()->cancel(device);
         return;
     }
     show(slot, SlotView{});
