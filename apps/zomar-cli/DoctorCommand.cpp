@@ -1,5 +1,7 @@
 #include "apps/zomar-cli/DoctorCommand.h"
 
+#include "core/fleet/PostgresBackend.h"
+
 #include "core/fleet/RunIdentity.h"
 #include "core/fleet/StoreDiagnosis.h"
 #include "core/link/PortResolver.h"
@@ -254,9 +256,16 @@ std::optional<int> runDoctor(Cli &cli)
         !cli.resolveDevices(false))
         return cli.exitCode();
     if (cli.parser.isSet(QStringLiteral("store"))) {
+        const QString location = cli.parser.value(QStringLiteral("store"));
+        // An address with a password is refused as a run refuses it, before
+        // it is printed anywhere (the refusal shows it masked).
+        QString refused;
+        if (PgAddress::isServerLocation(location) && !PgAddress::parse(location, &refused)) {
+            cli.fail(exit_codes::BadCommandLine, refused);
+            return cli.exitCode();
+        }
         const QString station = cli.parser.value(QStringLiteral("station")).trimmed();
-        return checkStore(cli, cli.parser.value(QStringLiteral("store")),
-                          station.isEmpty() ? RunIdentity::hostName() : station);
+        return checkStore(cli, location, station.isEmpty() ? RunIdentity::hostName() : station);
     }
     const QStringList devices = cli.devicesOrSystemPorts();
     auto doctor = std::make_shared<Doctor>(Doctor{cli, 0, {}, -1});
