@@ -8,6 +8,7 @@
 #include "core/fleet/StoreSchema.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -87,23 +88,37 @@ void printUnits(Cli &cli, const QList<UnitRow> &units)
         cli.out(QStringLiteral("No units."));
         return;
     }
-    cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6")
+    // Names come from stations and operators: a control character (a line
+    // break above all) is shown, not obeyed, so that each unit stays a line.
+    const auto cell = [](QString text) {
+        for (QChar &c : text)
+            if (c.category() == QChar::Other_Control)
+                c = QChar(0xFFFD);
+        return text;
+    };
+    int operatorWidth = 8;
+    for (const UnitRow &u : units)
+        operatorWidth = std::max(operatorWidth, int(std::min<qsizetype>(u.operatorName.size(), 20)));
+    cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6  %7")
                 .arg(QStringLiteral("TIME"), -19)
                 .arg(QStringLiteral("STATE"), -8)
                 .arg(QStringLiteral("LOCAL"), -8)
                 .arg(QStringLiteral("POOL"), 4)
+                .arg(QStringLiteral("OPERATOR"), -operatorWidth)
                 .arg(QStringLiteral("STATION / DEVICE"))
                 .arg(QStringLiteral("MESSAGE")));
     for (const UnitRow &u : units) {
         const QString where = u.byPath.isEmpty() ? u.device : u.byPath;
         const QString serial = u.usbSerial.isEmpty() ? QString() : QStringLiteral(" ") + u.usbSerial;
-        cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6")
+        cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6  %7")
                     .arg(shownTime(u.reservedAt), -19)
                     .arg(unitStateName(u.state), -8)
                     .arg(u.local ? addressHex(*u.local) : QStringLiteral("-"), -8)
                     .arg(u.poolId ? QString::number(*u.poolId) : QStringLiteral("-"), 4)
-                    .arg(QStringLiteral("%1 %2%3").arg(u.station, where, serial))
-                    .arg(u.message));
+                    .arg(u.operatorName.isEmpty() ? QStringLiteral("-") : cell(u.operatorName),
+                         -operatorWidth)
+                    .arg(cell(QStringLiteral("%1 %2%3").arg(u.station, where, serial)))
+                    .arg(cell(u.message)));
     }
 }
 
@@ -168,6 +183,7 @@ int showPools(Cli &cli, ProductionStore &store)
         if (cli.json()) {
             cli.printJson({{QStringLiteral("pool"), double(p.id)},
                            {QStringLiteral("fields"), p.fields},
+                           {QStringLiteral("settings"), PoolKey::describe(p.fields)},
                            {QStringLiteral("first"), addressHex(p.first)},
                            {QStringLiteral("step"), double(p.step)},
                            {QStringLiteral("counter"), next},
@@ -192,7 +208,7 @@ int showPools(Cli &cli, ProductionStore &store)
                     .arg(p.givenBack));
         cli.out(QStringLiteral("  fields: %1").arg(p.fields.isEmpty()
                                                       ? QStringLiteral("(the modules' own)")
-                                                      : p.fields));
+                                                      : PoolKey::describe(p.fields)));
     }
     if (pools.isEmpty() && !cli.json())
         cli.out(QStringLiteral("No pools: no run has handed out addresses with this store."));
@@ -254,7 +270,11 @@ int exportCsv(Cli &cli, ProductionStore &store)
         cli.fail(exit_codes::BadCommandLine, error);
         return *cli.exitCode();
     }
-    cli.err(QStringLiteral("%1 unit(s) written to %2").arg(units.size()).arg(path));
+    if (cli.json())
+        cli.printJson({{QStringLiteral("units"), int(units.size())},
+                       {QStringLiteral("file"), QFileInfo(path).absoluteFilePath()}});
+    else
+        cli.err(QStringLiteral("%1 unit(s) written to %2").arg(units.size()).arg(path));
     return exit_codes::Done;
 }
 
@@ -284,7 +304,7 @@ int initStore(Cli &cli, const QString &location)
     return exit_codes::Done;
 }
 
-// Ends the runs of a station that died and gives its leased addresses back.
+// Ends the runs of a station that died and retires its leased addresses.
 int releaseStation(Cli &cli, ProductionStore &store)
 {
     const QString station = cli.parser.value(QStringLiteral("station"));
@@ -302,7 +322,7 @@ int releaseStation(Cli &cli, ProductionStore &store)
     }
     if (cli.json()) {
         cli.printJson({{QStringLiteral("station"), station},
-                       {QStringLiteral("addresses_back"), r.addresses},
+                       {QStringLiteral("addresses_retired"), r.addresses},
                        {QStringLiteral("units_unknown"), r.units},
                        {QStringLiteral("runs_ended"), r.runs}});
     } else if (r.addresses + r.units + r.runs == 0) {
@@ -310,8 +330,9 @@ int releaseStation(Cli &cli, ProductionStore &store)
                                "to release.")
                     .arg(station));
     } else {
-        cli.out(QStringLiteral("Station %1 released: %2 address(es) back to their ranges, %3 "
-                               "unit(s) marked unknown, %4 run(s) ended.")
+        cli.out(QStringLiteral("Station %1 released: %2 address(es) of its lease retired "
+                               "(never handed out again, should it still be running cut off), "
+                               "%3 unit(s) marked unknown, %4 run(s) ended.")
                     .arg(station)
                     .arg(r.addresses)
                     .arg(r.units)

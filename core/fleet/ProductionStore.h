@@ -43,6 +43,9 @@ struct PoolKey {
     quint32 step = 1;
 
     static PoolKey of(const Profile &profile, quint32 first, quint32 step);
+    // The fields in the profile's words: "destination FFFFFFFF, channel 1600
+    // (434.000 MHz on the 433 MHz band, ...), TX power 0 dBm, RF speed 19200 bps".
+    static QString describe(const QString &fields);
     bool operator==(const PoolKey &o) const
     {
         return fields == o.fields && first == o.first && step == o.step;

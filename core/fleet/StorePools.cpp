@@ -3,6 +3,8 @@
 #include "core/fleet/AddressAllocator.h"
 #include "core/fleet/StoreSql.h"
 #include "core/profiles/Profile.h"
+#include "core/protocol/Band.h"
+#include "core/protocol/ValueTables.h"
 
 // What a pool is and what it can still hand out, and a batch of units
 // committed as one, whatever the sink.
@@ -21,6 +23,32 @@ PoolKey PoolKey::of(const Profile &profile, quint32 first, quint32 step)
     if (profile.rfSpeed)
         parts << QStringLiteral("rf_speed=%1").arg(*profile.rfSpeed);
     return {parts.join(QLatin1Char(' ')), first, std::max<quint32>(step, 1)};
+}
+
+QString PoolKey::describe(const QString &fields)
+{
+    QStringList words;
+    for (const QString &part : fields.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = part.section(QLatin1Char('='), 0, 0);
+        const QString value = part.section(QLatin1Char('='), 1);
+        bool ok = false;
+        const int code = value.toInt(&ok);
+        if (key == QLatin1String("destination"))
+            words << QStringLiteral("destination %1").arg(value);
+        else if (key == QLatin1String("channel") && ok)
+            // The band is the module's, not the pool's: both readings.
+            words << QStringLiteral("channel %1 (%2 MHz on the 433 MHz band, %3 MHz on the 868 "
+                                    "MHz band)")
+                         .arg(code)
+                         .arg(frequencyText(Band::Mhz433, code), frequencyText(Band::Mhz868, code));
+        else if (key == QLatin1String("tx_power") && ok && txPowerText(code))
+            words << QStringLiteral("TX power %1").arg(*txPowerText(code));
+        else if (key == QLatin1String("rf_speed") && ok && rfSpeedText(code))
+            words << QStringLiteral("RF speed %1").arg(*rfSpeedText(code));
+        else
+            words << part;
+    }
+    return words.join(QStringLiteral(", "));
 }
 
 std::optional<quint32> PoolState::nextAddress() const
