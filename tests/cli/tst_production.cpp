@@ -244,10 +244,17 @@ void TstProduction::recordsListAndExport()
     QVERIFY2(pools.out.contains("from 00000900 in steps of 1, counter at 00000903; 2 pass, 1 "
                                 "fail, 0 unknown, 0 reserved, 1 given back"),
              qPrintable(pools.out));
-    QVERIFY(pools.out.contains("fields: channel=1600 tx_power=3 rf_speed=35"));
+    // In the profile's words, not the block's codes.
+    QVERIFY2(pools.out.contains("fields: channel 1600 (434.000 MHz on the 433 MHz band, 868.000 "
+                                "MHz on the 868 MHz band), TX power -9 dBm, RF speed 9600 bps"),
+             qPrintable(pools.out));
 
     const QString csv = m_dir.filePath("export.csv");
-    QCOMPARE(runCli({"records", "export", "--csv", csv, "--store", store}).exitCode, 0);
+    const CliRun exported =
+        runCli({"records", "export", "--csv", csv, "--store", store, "--json"});
+    QCOMPARE(exported.exitCode, 0);
+    QCOMPARE(jsonLines(exported.out).size(), 1); // says what it did
+    QCOMPARE(jsonLines(exported.out).first().value("units").toInt(), 3);
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();

@@ -6,8 +6,7 @@
 // tests fail and say so.
 
 #include "core/protocol/ConfigBlock.h"
-#include "tests/cli/CliRun.h"
-#include "tests/cli/LineTray.h"
+#include "tests/cli/StationRun.h"
 #include "tests/support/PgCluster.h"
 
 #include <QJsonDocument>
@@ -21,38 +20,6 @@
 
 using namespace zomar;
 using namespace zomar::test;
-
-namespace {
-
-using Tray = std::vector<std::unique_ptr<VirtualModule>>;
-
-// A station in station mode, modules plugged into a folder it watches.
-struct Station {
-    std::unique_ptr<QProcess> process;
-    QString hub;
-    QString out, err;
-
-    void pull()
-    {
-        out += QString::fromUtf8(process->readAllStandardOutput());
-        err += QString::fromUtf8(process->readAllStandardError());
-    }
-    // Module lines (not the banners) so far.
-    int results()
-    {
-        pull();
-        static const QRegularExpression line(QStringLiteral("^(PASS|FAIL)  "),
-                                             QRegularExpression::MultilineOption);
-        return int(out.count(line));
-    }
-    bool says(const QString &text)
-    {
-        pull();
-        return err.contains(text);
-    }
-};
-
-} // namespace
 
 class TstStations : public QObject
 {
@@ -103,11 +70,6 @@ private:
                              {}, env());
         return s;
     }
-    static void plug(Station &s, const Tray &tray, size_t from, size_t to)
-    {
-        for (size_t i = from; i < to; ++i)
-            QFile::link(tray[i]->devicePath(), s.hub + QStringLiteral("/m%1").arg(i));
-    }
 
     PgCluster m_pg;
     QTemporaryDir m_dir;
@@ -121,7 +83,7 @@ void TstStations::initTestCase()
     // Whoever may make the tables does it once; the stations never do.
     const CliRun init = cli({"records", "init", "--store", uri()});
     QVERIFY2(init.exitCode == 0, qPrintable(init.err));
-    QVERIFY(init.out.contains("is ready (schema 3)"));
+    QVERIFY(init.out.contains("is ready (schema 4)"));
 }
 
 void TstStations::fourStationsShareOneRange()
@@ -175,16 +137,16 @@ void TstStations::serverStoppedMidRun()
     Station south = startStation("south", {"--lease", "8"});
     QTRY_VERIFY_WITH_TIMEOUT(north.out.contains("Station ready") || (north.pull(), false), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(south.out.contains("Station ready") || (south.pull(), false), 20000);
-    plug(north, a, 0, 2);
-    plug(south, b, 0, 2);
+    north.plug(a, 0, 2);
+    south.plug(b, 0, 2);
     QTRY_COMPARE_WITH_TIMEOUT(north.results() + south.results(), 4, 30000);
 
     m_pg.stopServer();
     QTRY_VERIFY_WITH_TIMEOUT(north.says("The server cannot be reached"), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(south.says("The server cannot be reached"), 20000);
     const qsizetype northBefore = north.out.size(), southBefore = south.out.size();
-    plug(north, a, 2, 10);
-    plug(south, b, 2, 10);
+    north.plug(a, 2, 10);
+    south.plug(b, 2, 10);
     QTRY_COMPARE_WITH_TIMEOUT(north.results() + south.results(), 20, 60000);
     for (Station *s : {&north, &south}) {
         const QString offline = s->out.mid(s == &north ? northBefore : southBefore);
@@ -200,8 +162,8 @@ void TstStations::serverStoppedMidRun()
     QVERIFY2(m_pg.start(), qPrintable(m_pg.error()));
     QTRY_VERIFY_WITH_TIMEOUT(north.says("The server answers again"), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(south.says("The server answers again"), 20000);
-    plug(north, a, 10, 12);
-    plug(south, b, 10, 12);
+    north.plug(a, 10, 12);
+    south.plug(b, 10, 12);
     QTRY_COMPARE_WITH_TIMEOUT(north.results() + south.results(), 24, 30000);
     // Ctrl+C: a clean end, its lease's unused addresses given back.
     for (Station *s : {&north, &south}) {
@@ -282,7 +244,7 @@ void TstStations::killedStationRestarted()
     QVERIFY2(check.out.contains("station east: 28 address(es) leased to run"),
              qPrintable(check.out));
     const CliRun release = cli({"records", "release", "--station", "east", "--store", uri()});
-    QVERIFY2(release.out.contains("Station east released: 28 address(es) back"),
+    QVERIFY2(release.out.contains("Station east released: 28 address(es) of its lease retired"),
              qPrintable(release.out + release.err));
     check = cli({"records", "check", "--store", uri()});
     QCOMPARE(check.exitCode, 0);
@@ -358,12 +320,12 @@ void TstStations::doctorChecksTheStore_data()
     QTest::newRow("all in order")
         << "line" << 0
         << start + QStringList{"ok    the login works (role line, database line)",
-                               "ok    the schema is at version 3, this program's",
+                               "ok    the schema is at version 4, this program's",
                                "ok    the role may allocate addresses and record units",
                                "note  station doctor has no journal yet"};
     QTest::newRow("a role without rights")
         << "viewer" << 1
-        << start + QStringList{"ok    the schema is at version 3",
+        << start + QStringList{"ok    the schema is at version 4",
                                "FAIL  the role may not: SELECT on runs, INSERT on runs",
                                "-> as the tables' owner: GRANT SELECT, INSERT, UPDATE, DELETE ON "
                                "ALL TABLES IN SCHEMA public TO viewer"};

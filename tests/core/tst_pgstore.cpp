@@ -262,8 +262,15 @@ void TstPgStore::deadStationIsReleased()
     QCOMPARE(StoreLeases::apply(*store, {JournalOp::reserve(c, {}, r)}), QString());
     const Release early = StoreLeases::release(*store, "west");
     QVERIFY2(early.error.contains("was heard from 0 s ago"), qPrintable(early.error));
+    // Judged by the host it runs on, named by its station.
+    QVERIFY2(StoreReport::check(*store, &error)->notes.contains(
+                 QStringLiteral("1 unit(s) reserved by run %1 of station west on west-pc "
+                                "(another host: not judged from here)")
+                     .arg(c.runId)),
+             qPrintable(StoreReport::check(*store, &error)->notes.join('\n')));
 
-    // Quiet for longer than asked: released, and nothing is lost or doubled.
+    // Quiet for longer than asked: released. It may only be cut off and go
+    // on with its lease, so the lease's addresses are retired, not given back.
     const Release done = StoreLeases::release(*store, "west", 0);
     QCOMPARE(done.error, QString());
     QCOMPARE(done.addresses, 3);
@@ -272,9 +279,36 @@ void TstPgStore::deadStationIsReleased()
     UnitFilter west;
     west.station = "west";
     QCOMPARE(StoreReport::units(*store, west, &error).first().state, UnitState::Unknown);
-    QCOMPARE(store->findPool(key, &error)->givenBack, (QList<quint32>{0x701, 0x702, 0x703}));
+    QCOMPARE(store->findPool(key, &error)->givenBack, QList<quint32>());
     QCOMPARE(StoreLeases::release(*store, "west", 0).runs, 0); // once
-    QVERIFY(StoreReport::check(*store, &error)->findings.isEmpty());
+
+    // Another station's lease starts after them.
+    RunContext east = run(*store, "east", key);
+    QCOMPARE(StoreLeases::take(*store, east, 2).addresses, (QList<quint32>{0x704, 0x705}));
+    // The released one comes back: its rows of the time offline still come
+    // in, each address with one unit; its run takes nothing more.
+    r.unitId = "w2";
+    r.local = 0x701;
+    UnitSettlement s;
+    s.unitId = "w2";
+    s.pass = s.packetSent = true;
+    s.local = 0x701;
+    QCOMPARE(StoreLeases::apply(*store, {JournalOp::reserve(c, {}, r),
+                                         JournalOp::settle(c, s, std::nullopt)}),
+             QString());
+    const UnitRow late = StoreReport::units(*store, west, &error).last();
+    QCOMPARE(late.state, UnitState::Pass);
+    QCOMPARE(late.local, std::optional<quint32>(0x701));
+    QVERIFY2(late.message.contains("its address had been retired"), qPrintable(late.message));
+    QVERIFY(StoreLeases::take(*store, c, 2).runEnded);
+    bool ended = false;
+    QCOMPARE(StoreLeases::heartbeat(*store, c.runId, &ended), QString());
+    QVERIFY(ended);
+    const std::optional<StoreCheck> check = StoreReport::check(*store, &error);
+    QVERIFY2(check->findings.isEmpty(), qPrintable(check->findings.join('\n')));
+    QVERIFY(check->notes.contains(QStringLiteral("pool %1: 2 address(es) retired by releases "
+                                                 "(never handed out again)")
+                                      .arg(*c.poolId)));
 }
 
 QTEST_GUILESS_MAIN(TstPgStore)

@@ -7,11 +7,13 @@
 #include "core/fleet/ProductionRun.h"
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/ProgramLog.h"
+#include "core/fleet/StationJournal.h"
 #include "core/fleet/StoreReport.h"
 #include "sim/VirtualModule.h"
 
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -78,6 +80,8 @@ private slots:
     void oldLogIsImportedAndItsAddressesTaken();
     void failedCommitStopsNewModules();
     void operatorIsKeptAndAnOlderStoreMigrated();
+    void journalOfAnotherVersion_data();
+    void journalOfAnotherVersion();
 
 private:
     QTemporaryDir m_dir;
@@ -291,6 +295,7 @@ void TstStore::operatorIsKeptAndAnOlderStoreMigrated()
         QVERIFY(store);
         QSqlQuery q(store->database());
         QVERIFY(q.exec("ALTER TABLE units DROP COLUMN operator_name"));
+        QVERIFY(q.exec("DROP TABLE retired_addresses"));
         QVERIFY(q.exec("UPDATE schema_version SET version = 2"));
     }
     auto store = openStore(path);
@@ -308,6 +313,52 @@ void TstStore::operatorIsKeptAndAnOlderStoreMigrated()
     QCOMPARE(units.at(0).operatorName, QStringLiteral("Ana"));
     QCOMPARE(units.at(1).operatorName, QString());
     QVERIFY(StoreReport::csv(units).split('\n').at(1).trimmed().endsWith(",Ana"));
+}
+
+void TstStore::journalOfAnotherVersion_data()
+{
+    QTest::addColumn<int>("version"); // PRAGMA user_version as another program left it
+    QTest::addColumn<QString>("refused"); // "" when it is taken (and brought up to date)
+    QTest::newRow("before versions") << 0 << QString();
+    QTest::newRow("version 1") << 1 << QString();
+    QTest::newRow("newer") << 9 << QStringLiteral("written by a newer version of this program "
+                                                  "(journal version 9; this one knows up to 2)");
+}
+
+void TstStore::journalOfAnotherVersion()
+{
+    QFETCH(int, version);
+    QFETCH(QString, refused);
+    // A journal with a row still to forward, as that version left it.
+    const QString path = m_dir.filePath(QStringLiteral("journal-%1.db").arg(version));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "old");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const char *statement :
+             {"CREATE TABLE lease (pool_id INTEGER NOT NULL, address INTEGER NOT NULL, run_id "
+              "INTEGER NOT NULL, unit_uuid TEXT, PRIMARY KEY (pool_id, address))",
+              "CREATE TABLE outbox (seq INTEGER PRIMARY KEY, kind TEXT NOT NULL, unit_uuid TEXT "
+              "NOT NULL, body TEXT NOT NULL)",
+              "INSERT INTO outbox (kind, unit_uuid, body) VALUES ('end_run', '', "
+              "'{\"run_id\": 7}')"})
+            QVERIFY2(q.exec(QString::fromLatin1(statement)), qPrintable(q.lastError().text()));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    QString error;
+    const std::unique_ptr<StationJournal> journal = StationJournal::open(path, &error);
+    if (!refused.isEmpty()) {
+        QVERIFY(!journal);
+        QVERIFY2(error.contains(refused), qPrintable(error));
+        return;
+    }
+    QVERIFY2(journal, qPrintable(error));
+    QCOMPARE(journal->waiting(10, &error).size(), 1);
+    QCOMPARE(journal->currentRun(7), 7);
+    QCOMPARE(journal->setCurrentRun(8), QString());
+    QCOMPARE(journal->currentRun(7), 8);
 }
 
 QTEST_GUILESS_MAIN(TstStore)
