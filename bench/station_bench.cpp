@@ -4,7 +4,11 @@
 //
 // 1. 4 stations (zomar-cli processes) x 16 modules at once against 1 station
 //    x 16 modules, in turns. Goal: the four take at most 1.1 times the one.
-// 2. 4 station processes allocating 1,000 addresses each through leases (a
+// 2. 1 station x 16 modules plugged at once, the server reached through a
+//    proxy, with the network cut silently (the proxy stops forwarding) just
+//    before against not: the time to the 16th PASS. Goal: at most 1.1 times
+//    (no module waits on the server).
+// 3. 4 station processes allocating 1,000 addresses each through leases (a
 //    unit reserved, then settled, each committed to the station's journal;
 //    leases of 32 from the server; the journal forwarded by the station's
 //    link). Allocations per second over all four, and a check on the server
@@ -17,6 +21,7 @@
 #include "core/fleet/ProductionRun.h"
 #include "core/fleet/StationRecord.h"
 #include "core/profiles/Profile.h"
+#include "tests/support/CutProxy.h"
 #include "tests/support/PgCluster.h"
 
 #include <QCoreApplication>
@@ -27,6 +32,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 using namespace zomar;
@@ -64,6 +70,48 @@ double programRun(const QString &profile, const QString &store, const QStringLis
         ok = done && ok;
     }
     return ok ? double(t.nsecsElapsed()) / 1e9 : -1;
+}
+
+// One station in station mode through the proxy: the time from a tray
+// plugged in at once to its last PASS, with the network cut just before or
+// not. Seconds, or -1 when the tray did not pass.
+double trayThroughProxy(const QString &profile, test::CutProxy &proxy, const QStringList &devices,
+                        bool cut, int round, const QTemporaryDir &dir)
+{
+    const QString hub = dir.filePath(QStringLiteral("hub-%1").arg(round));
+    QDir().mkpath(hub);
+    QProcess station;
+    station.start(QStringLiteral(ZOMAR_CLI),
+                  {"program", "--profile", profile, "--local-from", "40000", "--store",
+                   QStringLiteral("postgresql://line@127.0.0.1:%1/line?connect_timeout=2")
+                       .arg(proxy.port()),
+                   "--station", QStringLiteral("cut-%1").arg(round), "--wait", "--watch", hub,
+                   "--lease", "64"});
+    QByteArray out;
+    const auto waitFor = [&](const std::function<bool()> &done) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < 60000) {
+            station.waitForReadyRead(50);
+            out += station.readAllStandardOutput();
+        }
+        return done();
+    };
+    double seconds = -1;
+    if (waitFor([&] { return out.contains("Station ready"); })) {
+        if (cut)
+            proxy.cut();
+        QElapsedTimer t;
+        t.start();
+        for (int m = 0; m < kModules; ++m)
+            QFile::link(devices.at(m), hub + QStringLiteral("/m%1").arg(m));
+        if (waitFor([&] { return out.count("PASS  ") >= kModules; }))
+            seconds = double(t.nsecsElapsed()) / 1e9;
+    }
+    proxy.restore();
+    ::kill(pid_t(station.processId()), SIGINT);
+    station.waitForFinished(60000);
+    return seconds;
 }
 
 // One station allocating `count` addresses through its leases, one after
@@ -182,6 +230,20 @@ int main(int argc, char **argv)
     std::printf("program: 1 station x %d modules %.3f s, %d stations x %d modules %.3f s (median "
                 "of %d)  ratio %.2f   goal <= 1.10  %s\n",
                 kModules, o, kStations, kModules, m, rounds, ratio, ratio <= 1.1 ? "PASS" : "FAIL");
+    test::CutProxy proxy(pg.socketDir() + QStringLiteral("/.s.PGSQL.5432"));
+    std::vector<double> online, cut;
+    for (int i = 0; i < rounds; ++i) {
+        online.push_back(trayThroughProxy(profile, proxy, devices, false, 2 * i, dir));
+        cut.push_back(trayThroughProxy(profile, proxy, devices, true, 2 * i + 1, dir));
+        if (online.back() < 0 || cut.back() < 0) {
+            std::fprintf(stderr, "station_bench: a tray through the proxy failed\n");
+            return 2;
+        }
+    }
+    const double on = median(online), off = median(cut), cutRatio = off / on;
+    std::printf("a tray of %d: online %.3f s, network cut %.3f s (median of %d)  ratio %.2f   "
+                "goal <= 1.10  %s\n",
+                kModules, on, off, rounds, cutRatio, cutRatio <= 1.1 ? "PASS" : "FAIL");
     sim.terminate();
     sim.waitForFinished();
 
@@ -218,5 +280,5 @@ int main(int argc, char **argv)
                 "rows on the server, %d distinct addresses)   goal >= 200/s  %s\n",
                 kStations, kAllocations, wall, rate, rows, distinct,
                 ok && allThere && rate >= 200 ? "PASS" : "FAIL");
-    return ratio <= 1.1 && rate >= 200 && ok && allThere ? 0 : 1;
+    return ratio <= 1.1 && cutRatio <= 1.1 && rate >= 200 && ok && allThere ? 0 : 1;
 }
