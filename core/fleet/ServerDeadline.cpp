@@ -32,7 +32,11 @@ int serverSocket(QSqlDatabase &db)
     return pqSocket ? pqSocket(conn) : -1;
 }
 
-ServerDeadline::ServerDeadline() : m_watcher([this] { watch(); }) {}
+ServerDeadline::ServerDeadline()
+{
+    // Started once every member it reads is set.
+    m_watcher = std::thread([this] { watch(); });
+}
 
 ServerDeadline::~ServerDeadline()
 {
