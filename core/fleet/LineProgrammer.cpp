@@ -40,9 +40,12 @@ namespace {
 QString goneMessage(const ModuleJob &job)
 {
     const QString link = job.byPath.isEmpty() ? job.device : job.byPath;
-    return QStringLiteral("the module went away before anything was written (%1 no longer "
-                          "leads to %2); nothing was written")
-        .arg(link, job.node);
+    const QString where = job.node.isEmpty() || job.node == link
+                              ? QStringLiteral("%1 is gone").arg(link)
+                              : QStringLiteral("%1 no longer leads to %2").arg(link, job.node);
+    return QStringLiteral("the module went away before anything was written (%1); nothing was "
+                          "written")
+        .arg(where);
 }
 
 } // namespace

@@ -25,6 +25,9 @@ const QStringList kOptionKeywords{
 // turn, as SQLite's BEGIN IMMEDIATE does for a file ("zomar" in ASCII).
 constexpr qint64 kWriterLock = 0x7A6F6D6172;
 
+// No transaction of these tools waits this long between its statements.
+constexpr int kIdleInTransactionMs = 5000;
+
 // A libpq connection-string value, quoted.
 QString quoted(const QString &value)
 {
@@ -206,19 +209,25 @@ void PostgresBackend::configure(QSqlDatabase &db, const QString &location, int b
         timeoutGiven = timeoutGiven || key == QLatin1String("connect_timeout");
     }
     // A server that does not answer, or a network cut in the middle of a
-    // statement, is noticed in seconds: the station then goes on offline.
+    // statement, is noticed in seconds, by the kernel too where it can (a
+    // station's link also gives each statement a deadline of its own).
     if (!timeoutGiven)
         options << QStringLiteral("connect_timeout=5");
-    options << QStringLiteral("keepalives=1") << QStringLiteral("keepalives_idle=10")
-            << QStringLiteral("keepalives_interval=3") << QStringLiteral("keepalives_count=3")
-            << QStringLiteral("tcp_user_timeout=15000")
+    options << QStringLiteral("keepalives=1") << QStringLiteral("keepalives_idle=5")
+            << QStringLiteral("keepalives_interval=2") << QStringLiteral("keepalives_count=2")
+            << QStringLiteral("tcp_user_timeout=9000")
             << QStringLiteral("application_name=zomar")
-            // Waits for another station's lock as long as a file's busy timeout.
+            // Waits for another station's lock as long as a file's busy timeout,
             // and the server's notices (a shutdown's warning) are not
-            // printed on the program's standard error by libpq.
+            // printed on the program's standard error by libpq. A station
+            // cut off in the middle of a transaction would hold its locks
+            // until the server's own keepalives give up (hours): the server
+            // ends a transaction left waiting for its next statement.
             << QStringLiteral("options=") +
-                   quoted(QStringLiteral("-c lock_timeout=%1 -c client_min_messages=error")
-                              .arg(busyTimeoutMs));
+                   quoted(QStringLiteral("-c lock_timeout=%1 -c client_min_messages=error -c "
+                                         "idle_in_transaction_session_timeout=%2")
+                              .arg(busyTimeoutMs)
+                              .arg(kIdleInTransactionMs));
     db.setConnectOptions(options.join(QLatin1Char(';')));
 }
 

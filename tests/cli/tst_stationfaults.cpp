@@ -24,6 +24,7 @@ class TstStationFaults : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanup() { m_proxy->restore(); } // a test that failed while cut
     void silentCutIsNoticed();
     void moduleWithoutAddressIsNeverTouched();
     void releaseWhileCutOffSharesNoAddress();
@@ -111,8 +112,10 @@ void TstStationFaults::silentCutIsNoticed()
     QTRY_COMPARE_WITH_TIMEOUT(s.results(), 6, 20000);
     QCOMPARE(s.out.count("not started: offline, and this station's lease has no address left"),
              2);
-    QCOMPARE(t[4]->receivedBytes(), QByteArray());
-    QCOMPARE(t[5]->receivedBytes(), QByteArray());
+    // Which two is the order the station saw them in.
+    QCOMPARE(std::count_if(t.begin() + 2, t.end(),
+                           [](const auto &m) { return m->receivedBytes().isEmpty(); }),
+             2);
 
     m_proxy->restore();
     QTRY_VERIFY_WITH_TIMEOUT(s.says("The server answers again"), 20000);
@@ -130,11 +133,15 @@ void TstStationFaults::moduleWithoutAddressIsNeverTouched()
     QVERIFY(t.size() == 4);
     Station s = startStation(viaProxy(), "hold", "24000", {"--lease", "2"});
     QTRY_VERIFY_WITH_TIMEOUT(s.out.contains("Station ready") || (s.pull(), false), 20000);
-    // Cut before the station knows: two modules have their addresses, the
-    // third waits for a lease the server will not answer.
+    // Cut before the station knows: two modules have their addresses (their
+    // rows wake the link, which then waits on the dead line), the third
+    // waits for a lease the server will not answer.
     m_proxy->cut();
-    s.plug(t, 0, 3);
-    QTRY_COMPARE_WITH_TIMEOUT(s.results(), 2, 20000);
+    s.plug(t, 0, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!t[0]->receivedBytes().isEmpty() && !t[1]->receivedBytes().isEmpty(),
+                             5000);
+    s.plug(t, 2, 3);
+    QTest::qWait(300);
     // Meanwhile the third is pulled out and another takes its name.
     QFile::remove(s.hub + "/m2");
     QFile::link(t[3]->devicePath(), s.hub + "/m2");
