@@ -2,7 +2,7 @@
 
 #include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/FieldOptions.h"
-#include "core/profiles/FileKind.h"
+#include "core/files/FileKind.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/FieldValues.h"
 

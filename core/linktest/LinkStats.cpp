@@ -1,6 +1,6 @@
 #include "core/linktest/LinkStats.h"
 
-#include <QSaveFile>
+#include "core/files/FileWriter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -235,10 +235,7 @@ QString LinkStats::csv() const
 
 QString LinkStats::writeCsv(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv().toUtf8()) < 0 || !file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return {};
+    return writeFileAtomically(path, csv().toUtf8()).text();
 }
 
 } // namespace zomar::linktest

@@ -64,7 +64,7 @@ QString profileProblem(const Profile &profile);
 // frequency written exactly (four decimals for the odd 433 MHz channels).
 // Empty when profileProblem() names a problem.
 QByteArray profileJson(const Profile &profile);
-// Atomic (QSaveFile), over a regular file or none (a link is followed),
+// Atomic (writeFileAtomically), over a regular file or none (a link is followed),
 // keeping the replaced file's mode and, where allowed, its owner. Returns ""
 // when saved, else one line saying why not (also for a profile that cannot
 // be written, or a path that names a device, a folder or a FIFO).
