@@ -57,6 +57,7 @@ struct Run {
     Band band;
     bool configure = false;
     QString csvPath;
+    QString warning; // an --interval shorter than a packet's time
     bool progressShown = false;
     LinkTest *test = nullptr;
     QTimer *progress = nullptr;
@@ -95,6 +96,9 @@ struct Run {
             cli.fail(exit_codes::BadCommandLine, problem);
             return;
         }
+        warning = plan.intervalWarning();
+        if (!warning.isEmpty() && !cli.json())
+            cli.err(QStringLiteral("zomar-cli linktest: warning: --interval %1").arg(warning));
         if (!cli.json()) {
             if (checked.configured)
                 cli.out(QStringLiteral("%1 now on %2 and %3 (written and verified)")
@@ -193,6 +197,7 @@ struct Run {
                       {QStringLiteral("loss_percent"), s.lossPercent()},
                       {QStringLiteral("late"), s.late},
                       {QStringLiteral("corrupted"), s.corrupted},
+                      {QStringLiteral("damaged_pieces"), s.damagedPieces},
                       {QStringLiteral("duplicated"), s.duplicated},
                       {QStringLiteral("out_of_order"), s.outOfOrder},
                       {QStringLiteral("latency_ms"),
@@ -211,6 +216,8 @@ struct Run {
             o.insert(QStringLiteral("goodput_bytes_per_s"), s.goodputBytesPerS);
             o.insert(QStringLiteral("ceiling_bytes_per_s"), s.ceilingBytesPerS());
         }
+        if (!warning.isEmpty())
+            o.insert(QStringLiteral("warning"), warning);
         return o;
     }
 };
@@ -235,11 +242,11 @@ void addOptions(QCommandLineParser &p)
          QStringLiteral("bytes")},
         {QStringLiteral("interval"),
          QStringLiteral("Milliseconds from one packet to the next (default: twice the "
-                        "packet's air time at the modules' RF speed)."),
+                        "packet's time at the RF speed or on the line, whichever is slower)."),
          QStringLiteral("ms")},
         {QStringLiteral("timeout"),
          QStringLiteral("Milliseconds after which a packet counts as lost (default: 1000, or "
-                        "twenty air times when longer)."),
+                        "twenty packet times when longer)."),
          QStringLiteral("ms")},
         {QStringLiteral("csv"),
          QStringLiteral("Write one row per packet to FILE: seq, sent, received, latency_ms, "
