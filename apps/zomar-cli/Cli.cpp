@@ -6,6 +6,7 @@
 #include "core/link/PortCatalog.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
+#include "core/profiles/Profile.h"
 #include "core/protocol/ConfigBlock.h"
 #include "core/protocol/FieldValues.h"
 #include "core/settings/AppSettings.h"
@@ -129,6 +130,19 @@ bool Cli::parse(int options, const QString &usageTail)
                           bandPlanRegions().join(QStringLiteral(", "))));
             return false;
         }
+        if (parser.isSet(shared.antennaGain)) {
+            bool ok = false;
+            const double gain = parser.value(shared.antennaGain).trimmed().toDouble(&ok);
+            if (!ok || gain < kLowestAntennaGainDbi || gain > kHighestAntennaGainDbi) {
+                fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--antenna-gain %1: a number of dBi from %2 to %3")
+                         .arg(parser.value(shared.antennaGain))
+                         .arg(kLowestAntennaGainDbi)
+                         .arg(kHighestAntennaGainDbi));
+                return false;
+            }
+            m_antennaGain = gain;
+        }
     }
     // Opened now, so that a trace that cannot be written stops the run
     // before anything is sent.
@@ -146,9 +160,17 @@ bool Cli::parse(int options, const QString &usageTail)
     return true;
 }
 
-BandAdvice Cli::bandAdviceFor(Band band, long long channel) const
+BandAdvice Cli::bandAdviceFor(Band band, const ConfigBlock &block, std::optional<double> gain) const
 {
-    return bandAdvice(band, channel, m_region);
+    const std::optional<Emission> e =
+        emissionOf(band, block, m_antennaGain.value_or(gain.value_or(0)));
+    return e ? bandAdvice(*e, m_region) : BandAdvice{};
+}
+
+BandAdvice Cli::bandAdviceFor(const Profile &profile, Band band) const
+{
+    const std::optional<Emission> e = emissionOf(profile, band, m_antennaGain);
+    return e ? bandAdvice(*e, m_region) : BandAdvice{};
 }
 
 void Cli::printBandAdvice(const BandAdvice &advice)
@@ -157,7 +179,8 @@ void Cli::printBandAdvice(const BandAdvice &advice)
         return;
     QString line = QStringLiteral("band plan: ") + advice.line();
     if (!advice.subBands.isEmpty())
-        line += QStringLiteral(" [%1]").arg(QString::fromUtf8(advice.subBands.constFirst().source));
+        line += QStringLiteral(" [%1]").arg(
+            QString::fromUtf8(advice.subBands.constFirst().subBand.source));
     err(line);
 }
 

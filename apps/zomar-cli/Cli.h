@@ -21,6 +21,7 @@ namespace zomar {
 
 class AppSettings;
 class PortResolver;
+struct Profile;
 class SerialLink;
 class TraceFile;
 class VirtualModule;
@@ -36,7 +37,7 @@ public:
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
         NamedPorts = 16, // no --device, --port: the command names its ports itself
-        // --region: the band plan advised on
+        // --region, --antenna-gain: the band plan advised on
         RegionOption = 32,
         JsonLines = 64, // --json prints an object per line as things happen (so do ManyDevices)
     };
@@ -61,9 +62,14 @@ public:
     int baud() const { return m_baud; }
     Band band() const { return m_band; }
     QString region() const { return m_region; }
-    // Where a channel lies in the band plan of --region: a line on standard
-    // error (not with --json, nor with --region none).
-    BandAdvice bandAdviceFor(Band band, long long channel) const;
+    // Where a block's signal lies in the band plan of --region, its e.r.p.
+    // with the antenna gain of --antenna-gain (else `gain`, else 0 dBi).
+    BandAdvice bandAdviceFor(Band band, const ConfigBlock &block,
+                             std::optional<double> gain = std::nullopt) const;
+    // The signal a profile sets, as far as it names it (no advice where it
+    // names no channel on a band).
+    BandAdvice bandAdviceFor(const Profile &profile, Band band) const;
+    // A line on standard error (not with --json, nor with --region none).
     void printBandAdvice(const BandAdvice &advice);
 
     // The devices the options name (after --port mapping and --simulate),
@@ -123,6 +129,7 @@ private:
     int m_baud = kDefaultLineSpeed;
     Band m_band = Band::Mhz433;
     QString m_region = kDefaultBandPlanRegion;
+    std::optional<double> m_antennaGain; // --antenna-gain
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
     std::unique_ptr<AppSettings> m_settings; // the saved port mappings

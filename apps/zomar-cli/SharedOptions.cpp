@@ -49,7 +49,11 @@ SharedOptions::SharedOptions(bool many, bool jsonLines)
              QStringLiteral("Band plan to advise on, on standard error: %1 (default %2; none "
                             "silences it). Advice only: nothing is refused.")
                  .arg(bandPlanRegions().join(QStringLiteral(", ")), kDefaultBandPlanRegion),
-             QStringLiteral("region"), kDefaultBandPlanRegion)
+             QStringLiteral("region"), kDefaultBandPlanRegion),
+      antennaGain(QStringLiteral("antenna-gain"),
+                  QStringLiteral("The antenna's gain in dBi, for the band-plan advice's e.r.p. "
+                                 "(default: the profile's antenna_gain_dbi, else 0)."),
+                  QStringLiteral("dBi"))
 {}
 
 void SharedOptions::addTo(QCommandLineParser &parser, int options) const
@@ -63,7 +67,7 @@ void SharedOptions::addTo(QCommandLineParser &parser, int options) const
     if (options & Cli::JsonOption)
         parser.addOption(json);
     if (options & Cli::RegionOption)
-        parser.addOption(region);
+        parser.addOptions({region, antennaGain});
 }
 
 QStringList SharedOptions::withSimulateCount(const QString &program, const QStringList &arguments)
