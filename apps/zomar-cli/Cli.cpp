@@ -3,6 +3,7 @@
 #include "apps/zomar-cli/SharedOptions.h"
 #include "apps/zomar-cli/TraceFile.h"
 
+#include "core/files/OutputStream.h"
 #include "core/link/PortCatalog.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -36,20 +36,6 @@ Cli::Cli(const QString &command, const QString &summary, const QStringList &argu
 {}
 
 Cli::~Cli() = default;
-
-QString Cli::exitCodesHelp()
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  done (a write: written and verified)\n"
-                          "  1  bad command line (or a --save or --trace file cannot be written)\n"
-                          "  2  no answer from the module (linktest: no packet came through)\n"
-                          "  3  the read-back differs from what was written (verify: the module\n"
-                          "     differs from the profile; records check: a finding; linktest:\n"
-                          "     the modules' channel or RF speed differ)\n"
-                          "  4  an invalid value: nothing was sent\n"
-                          "  5  the port could not be opened, or was lost (program: also a\n"
-                          "     module not recorded, or not started for want of an address)\n");
-}
 
 bool Cli::parse(int options, const QString &usageTail)
 {
@@ -97,7 +83,7 @@ bool Cli::parse(int options, const QString &usageTail)
         text.replace(QStringLiteral("--simulate <N>"), QStringLiteral("--simulate [N]"));
         out(m_summary + QStringLiteral("\n\n") + text.trimmed() + QStringLiteral("\n\n") +
             exitCodesHelp().trimmed());
-        m_exitCode = exit_codes::Done;
+        m_exitCode = concluded(exit_codes::Done);
         return false;
     }
     m_json = (options & JsonOption) && parser.isSet(shared.json);
@@ -148,12 +134,11 @@ bool Cli::parse(int options, const QString &usageTail)
     // before anything is sent.
     if ((options & PortOptions) && parser.isSet(shared.trace)) {
         m_trace = std::make_unique<TraceFile>();
-        const QString problem = m_trace->open(parser.value(shared.trace), m_command);
-        if (!problem.isEmpty()) {
+        const WriteFailure problem = m_trace->open(parser.value(shared.trace), m_command);
+        if (problem.failed()) {
             m_traceErrorTold = true;
             fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--trace %1: cannot be written: %2; nothing was sent")
-                     .arg(parser.value(shared.trace), problem));
+                 QStringLiteral("--trace %1; nothing was sent").arg(problem.text()));
             return false;
         }
     }
@@ -367,9 +352,17 @@ QString Cli::visible(const QString &text)
 void Cli::out(const QString &line)
 {
     // Written whole: a NUL in it must not end the line early.
-    const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    outBytes((line + QLatin1Char('\n')).toLocal8Bit());
+}
+
+void Cli::outBytes(const QByteArray &bytes)
+{
+    OutputStream::standardOutput().write(bytes);
+}
+
+bool Cli::outputLost() const
+{
+    return OutputStream::standardOutput().failure().failed();
 }
 
 void Cli::err(const QString &line)
@@ -380,15 +373,16 @@ void Cli::err(const QString &line)
 
 void Cli::printJson(const QJsonObject &object)
 {
-    std::fputs(QJsonDocument(object).toJson(QJsonDocument::Compact).constData(), stdout);
-    std::fputs("\n", stdout);
-    std::fflush(stdout);
+    QJsonObject o = object;
+    if (!o.contains(QStringLiteral("command")))
+        o.insert(QStringLiteral("command"), m_command);
+    outBytes(QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n');
 }
 
 QJsonObject Cli::errorJson(const QString &command, int code, const QString &message)
 {
     return {{QStringLiteral("command"), command},
-            {QStringLiteral("error"), QString::fromLatin1(exitCodeName(code))},
+            {QStringLiteral("error"), exitCodeName(code)},
             {QStringLiteral("exit_code"), code},
             {QStringLiteral("message"), message}};
 }
@@ -418,14 +412,30 @@ void Cli::fail(int code, const QString &message, const QJsonObject &context)
 
 int Cli::concluded(int code)
 {
-    if (!m_trace || m_trace->error().isEmpty())
-        return code;
-    if (!m_traceErrorTold) {
-        m_traceErrorTold = true;
-        err(QStringLiteral("zomar-cli %1: the trace %2 is incomplete: %3")
-                .arg(m_command, m_trace->path(), m_trace->error()));
+    const bool done = code == exit_codes::Done;
+    if (m_trace) {
+        m_trace->close();
+        if (!m_trace->error().isEmpty()) {
+            if (!m_traceErrorTold)
+                err(QStringLiteral("zomar-cli %1: the trace %2 is incomplete: %3")
+                        .arg(m_command, m_trace->path(), m_trace->error()));
+            m_traceErrorTold = true;
+            code = done ? exit_codes::BadCommandLine : code;
+        }
     }
-    return code == exit_codes::Done ? exit_codes::BadCommandLine : code;
+    OutputStream &output = OutputStream::standardOutput();
+    output.sync();
+    const WriteFailure &lost = output.failure();
+    // A reader that went away is no fault to tell of (main ends the run as
+    // SIGPIPE would); anything else that lost output is.
+    if (lost.failed() && lost.reason != WriteFailure::ReaderGone) {
+        if (!m_outputErrorTold)
+            err(QStringLiteral("zomar-cli %1: the output is incomplete: %2")
+                    .arg(m_command, lost.detail));
+        m_outputErrorTold = true;
+        code = done ? exit_codes::BadCommandLine : code;
+    }
+    return code;
 }
 
 void Cli::finish(int code)

@@ -88,25 +88,32 @@ public:
     std::unique_ptr<ModuleSession> openSession(const QString &device);
     void trace(SerialLink &link, const QString &device);
 
+    // A line on standard output, or bytes as they are. Once the output is
+    // lost (a full disk, a reader gone) nothing more is written; the end of
+    // the run says so (see concluded).
     void out(const QString &line);
+    void outBytes(const QByteArray &bytes);
+    bool outputLost() const;
     // A line on stderr, its control characters shown as escapes.
     void err(const QString &line);
+    // The object, with the command's name as "command", on a line of its own.
     void printJson(const QJsonObject &object);
     // Prints "zomar-cli COMMAND: message" on stderr and ends with code; with
     // --json also {"command", "error", "exit_code", "message"} and the
     // members of `context` on stdout, as the command's one document.
     void fail(int code, const QString &message, const QJsonObject &context = {});
     // Ends the run: the event loop returns code (made non-zero when the
-    // trace lost bytes).
+    // trace or the output lost bytes).
     void finish(int code);
-    // The exit code of a run that ended with code, the trace considered.
+    // The exit code of a run that ended with code, its files and output
+    // considered: the trace is closed (on the disk), and a trace or output
+    // that lost bytes is told in one line and makes a done run exit 1.
     int concluded(int code);
     std::optional<int> exitCode() const { return m_exitCode; }
 
     // Text from outside (a file, a profile's name) with its control
     // characters shown as \xNN, so it cannot cut or garble a line.
     static QString visible(const QString &text);
-    static QString exitCodesHelp();
     // The JSON document of a failed run.
     static QJsonObject errorJson(const QString &command, int code, const QString &message);
 
@@ -135,6 +142,7 @@ private:
     std::unique_ptr<AppSettings> m_settings; // the saved port mappings
     std::unique_ptr<TraceFile> m_trace;
     bool m_traceErrorTold = false;
+    bool m_outputErrorTold = false;
     bool m_parsed = false;
     std::optional<int> m_exitCode;
 };

@@ -1,6 +1,7 @@
 #include "apps/zomar-cli/LinkTestCommand.h"
 
 #include "apps/zomar-cli/InterruptWatch.h"
+#include "core/files/FileWriter.h"
 #include "core/linktest/LinkPreflight.h"
 #include "core/link/LineSettings.h"
 #include "core/link/SerialLink.h"
@@ -8,8 +9,6 @@
 #include "core/protocol/FieldValues.h"
 #include "sim/VirtualModule.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QTimer>
 
@@ -164,9 +163,15 @@ struct Run {
         if (!cli.json())
             for (const QString &line : s.lines())
                 cli.out(line);
-        if (!csvProblem.isEmpty())
-            cli.err(QStringLiteral("zomar-cli linktest: %1").arg(csvProblem));
         // With --json the figures are the one document, an error's too.
+        if (!csvProblem.isEmpty() && error.isEmpty() && s.received > 0) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--csv %1; the figures above are all there is").arg(csvProblem),
+                     json(s));
+            return;
+        }
+        if (!csvProblem.isEmpty())
+            cli.err(QStringLiteral("zomar-cli linktest: --csv %1").arg(csvProblem));
         if (!error.isEmpty()) {
             cli.fail(exit_codes::PortFailed, error, json(s));
         } else if (s.sent > 0 && s.received == 0) {
@@ -322,11 +327,11 @@ std::optional<int> runLinkTest(Cli &cli)
         return cli.exitCode();
     }
     if (p.isSet(QStringLiteral("csv"))) {
+        // Told now, before a test that could take long: it would be refused after.
         run->csvPath = p.value(QStringLiteral("csv"));
-        const QFileInfo csv(run->csvPath);
-        if (!csv.absoluteDir().exists() || csv.isDir()) {
+        if (const WriteFailure problem = writeProblem(run->csvPath); problem.failed()) {
             cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--csv %1: no folder to write it in").arg(run->csvPath));
+                     QStringLiteral("--csv %1; nothing was sent").arg(problem.text()));
             return cli.exitCode();
         }
     }

@@ -2,7 +2,7 @@
 
 #include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/FieldOptions.h"
-#include "core/files/FileKind.h"
+#include "core/files/FileWriter.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/FieldValues.h"
 
@@ -48,16 +48,16 @@ std::optional<int> runRead(Cli &cli)
     cli.parser.addOption({QStringLiteral("save"),
                           QStringLiteral("Also save the configuration as a profile in FILE."),
                           QStringLiteral("file")});
-    if (!cli.parse(kOptions))
+    if (!cli.parse(kOptions | Cli::RegionOption))
         return cli.exitCode();
     // Told before the module is asked: the save would refuse it after.
     const QString savePath = cli.parser.value(QStringLiteral("save"));
-    const QString notAFile = nonFileKind(savePath);
-    if (cli.parser.isSet(QStringLiteral("save")) && !notAFile.isEmpty()) {
-        cli.fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--save %1: is %2, not a file; nothing was sent")
-                     .arg(savePath, notAFile));
-        return cli.exitCode();
+    if (cli.parser.isSet(QStringLiteral("save"))) {
+        if (const WriteFailure problem = writeProblem(savePath); problem.failed()) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--save %1; nothing was sent").arg(problem.text()));
+            return cli.exitCode();
+        }
     }
     if (!cli.resolveDevices())
         return cli.exitCode();

@@ -40,9 +40,10 @@ SharedOptions::SharedOptions(bool many, bool jsonLines)
            QStringLiteral("433|868"), QStringLiteral("433")),
       json(QStringLiteral("json"),
            jsonLines
-               ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, as "
-                                "each module (or burst) is done; an error is an object with "
-                                "\"error\", \"exit_code\" and \"message\".")
+               ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, "
+                                "each module, burst, unit or pool as it comes (a result that is "
+                                "one thing, one object); an error is an object with \"error\", "
+                                "\"exit_code\" and \"message\".")
                : QStringLiteral("Print one JSON object instead of text; an error is an object with "
                                 "\"error\", \"exit_code\" and \"message\".")),
       region(QStringLiteral("region"),

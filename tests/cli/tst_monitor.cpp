@@ -218,6 +218,15 @@ void TstMonitor::bandAdviceInJson()
     const QJsonArray subBands = row.value("band_advice").toObject().value("sub_bands").toArray();
     QCOMPARE(subBands.size(), 1);
     QCOMPARE(subBands.at(0).toObject().value("use").toString(), QString("alarms only"));
+
+    // A module already on 439 MHz is told so by a read.
+    m->setConfiguration(QByteArray::fromHex("01020304050607080e100523"));
+    const CliRun read = runCli({"read", "--device", m->devicePath(), "--json"});
+    QCOMPARE(read.exitCode, 0);
+    const QJsonObject held = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    QCOMPARE(held.value("command").toString(), QString("read"));
+    QCOMPARE(held.value("band_advice").toObject().value("text").toString(),
+             kOutside.mid(QString("band plan: ").size()));
 }
 
 QTEST_GUILESS_MAIN(TstMonitor)
