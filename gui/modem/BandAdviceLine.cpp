@@ -85,8 +85,11 @@ BandAdviceLine::BandAdviceLine(FormContext &ctx, AppSettings &settings, QObject 
 
     connect(ui.Text9, &QLineEdit::textChanged, this, &BandAdviceLine::update);
     connect(ui.Combo6, &DropDownBox::changed, this, &BandAdviceLine::update);
-    connect(ui.Text10, &DropDownBox::changed, this, &BandAdviceLine::update);
-    connect(ui.Combo5, &DropDownBox::changed, this, &BandAdviceLine::update);
+    // Typed or picked: a pick from the list raises only picked().
+    for (DropDownBox *box : {ui.Text10, ui.Combo5}) {
+        connect(box, &DropDownBox::changed, this, &BandAdviceLine::update);
+        connect(box, &DropDownBox::picked, this, &BandAdviceLine::update);
+    }
     update();
 }
 

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListView>
 #include <QPushButton>
 #include <QTabBar>
@@ -312,12 +313,22 @@ void TstCaptureWindow::bandAdviceFollowsTheFrequency()
     QVERIFY(h.waitIdle());
     h.ui().Combo6->setText(band);
     QVERIFY(h.waitIdle());
-    if (!speed.isEmpty())
-        h.ui().Combo5->setText(speed);
     QLineEdit *freq = h.ui().Text9;
     freq->selectAll();
     QTest::keyClicks(freq, typed);
     QCOMPARE(freq->text(), typed);
+    if (!speed.isEmpty()) {
+        // Picked from the list after the frequency, as the operator does: a
+        // pick is no typed change, and the line follows it too.
+        DropDownBox *box = h.ui().Combo5;
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(box->view()->isVisible());
+        box->view()->setCurrentIndex(box->model()->index(box->findText(speed), 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QTRY_VERIFY(!box->view()->isVisible());
+        QCOMPARE(box->text(), speed);
+    }
     BandAdviceLine &line = h.form().bandAdvice();
     QCOMPARE(line.line(), advice);
     QCOMPARE(line.label()->text().isEmpty(), advice.isEmpty());
