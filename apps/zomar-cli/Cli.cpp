@@ -6,18 +6,13 @@
 #include "core/link/PortCatalog.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
+#include "core/profiles/Profile.h"
 #include "core/protocol/ConfigBlock.h"
 #include "core/protocol/FieldValues.h"
 #include "core/settings/AppSettings.h"
 #include "sim/VirtualModule.h"
 
-#include <QCoreApplication>
-#include <QJsonDocument>
 #include <QRegularExpression>
-#include <QTextStream>
-#include <QTimer>
-
-#include <cstdio>
 
 namespace zomar {
 
@@ -35,20 +30,6 @@ Cli::Cli(const QString &command, const QString &summary, const QStringList &argu
 {}
 
 Cli::~Cli() = default;
-
-QString Cli::exitCodesHelp()
-{
-    return QStringLiteral("Exit codes:\n"
-                          "  0  done (a write: written and verified)\n"
-                          "  1  bad command line (or a --save or --trace file cannot be written)\n"
-                          "  2  no answer from the module (linktest: no packet came through)\n"
-                          "  3  the read-back differs from what was written (verify: the module\n"
-                          "     differs from the profile; records check: a finding; linktest:\n"
-                          "     the modules' channel or RF speed differ)\n"
-                          "  4  an invalid value: nothing was sent\n"
-                          "  5  the port could not be opened, or was lost (program: also a\n"
-                          "     module not recorded, or not started for want of an address)\n");
-}
 
 bool Cli::parse(int options, const QString &usageTail)
 {
@@ -96,7 +77,7 @@ bool Cli::parse(int options, const QString &usageTail)
         text.replace(QStringLiteral("--simulate <N>"), QStringLiteral("--simulate [N]"));
         out(m_summary + QStringLiteral("\n\n") + text.trimmed() + QStringLiteral("\n\n") +
             exitCodesHelp().trimmed());
-        m_exitCode = exit_codes::Done;
+        m_exitCode = concluded(exit_codes::Done);
         return false;
     }
     m_json = (options & JsonOption) && parser.isSet(shared.json);
@@ -129,26 +110,46 @@ bool Cli::parse(int options, const QString &usageTail)
                           bandPlanRegions().join(QStringLiteral(", "))));
             return false;
         }
+        if (parser.isSet(shared.antennaGain)) {
+            bool ok = false;
+            const double gain = parser.value(shared.antennaGain).trimmed().toDouble(&ok);
+            if (!ok || gain < kLowestAntennaGainDbi || gain > kHighestAntennaGainDbi) {
+                fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--antenna-gain %1: a number of dBi from %2 to %3")
+                         .arg(parser.value(shared.antennaGain))
+                         .arg(kLowestAntennaGainDbi)
+                         .arg(kHighestAntennaGainDbi));
+                return false;
+            }
+            m_antennaGain = gain;
+        }
     }
     // Opened now, so that a trace that cannot be written stops the run
     // before anything is sent.
     if ((options & PortOptions) && parser.isSet(shared.trace)) {
         m_trace = std::make_unique<TraceFile>();
-        const QString problem = m_trace->open(parser.value(shared.trace), m_command);
-        if (!problem.isEmpty()) {
+        const WriteFailure problem = m_trace->open(parser.value(shared.trace), m_command);
+        if (problem.failed()) {
             m_traceErrorTold = true;
             fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--trace %1: cannot be written: %2; nothing was sent")
-                     .arg(parser.value(shared.trace), problem));
+                 QStringLiteral("--trace %1; nothing was sent").arg(problem.text()));
             return false;
         }
     }
     return true;
 }
 
-BandAdvice Cli::bandAdviceFor(Band band, long long channel) const
+BandAdvice Cli::bandAdviceFor(Band band, const ConfigBlock &block, std::optional<double> gain) const
 {
-    return bandAdvice(band, channel, m_region);
+    const std::optional<Emission> e =
+        emissionOf(band, block, m_antennaGain.value_or(gain.value_or(0)));
+    return e ? bandAdvice(*e, m_region) : BandAdvice{};
+}
+
+BandAdvice Cli::bandAdviceFor(const Profile &profile, Band band) const
+{
+    const std::optional<Emission> e = emissionOf(profile, band, m_antennaGain);
+    return e ? bandAdvice(*e, m_region) : BandAdvice{};
 }
 
 void Cli::printBandAdvice(const BandAdvice &advice)
@@ -157,7 +158,8 @@ void Cli::printBandAdvice(const BandAdvice &advice)
         return;
     QString line = QStringLiteral("band plan: ") + advice.line();
     if (!advice.subBands.isEmpty())
-        line += QStringLiteral(" [%1]").arg(QString::fromUtf8(advice.subBands.constFirst().source));
+        line += QStringLiteral(" [%1]").arg(
+            QString::fromUtf8(advice.subBands.constFirst().subBand.source));
     err(line);
 }
 
@@ -325,93 +327,6 @@ void Cli::trace(SerialLink &link, const QString &device)
 {
     if (m_trace)
         m_trace->tap(link, device);
-}
-
-QString Cli::visible(const QString &text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7f && u < 0xa0))
-            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
-
-void Cli::out(const QString &line)
-{
-    // Written whole: a NUL in it must not end the line early.
-    const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-void Cli::err(const QString &line)
-{
-    const QByteArray bytes = (visible(line) + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-}
-
-void Cli::printJson(const QJsonObject &object)
-{
-    std::fputs(QJsonDocument(object).toJson(QJsonDocument::Compact).constData(), stdout);
-    std::fputs("\n", stdout);
-    std::fflush(stdout);
-}
-
-QJsonObject Cli::errorJson(const QString &command, int code, const QString &message)
-{
-    return {{QStringLiteral("command"), command},
-            {QStringLiteral("error"), QString::fromLatin1(exitCodeName(code))},
-            {QStringLiteral("exit_code"), code},
-            {QStringLiteral("message"), message}};
-}
-
-bool Cli::jsonWanted() const
-{
-    // Before the options are read (a refused command line), the word itself.
-    if (m_parsed)
-        return m_json;
-    return m_arguments.contains(QStringLiteral("--json")) ||
-           m_arguments.contains(QStringLiteral("-json"));
-}
-
-void Cli::fail(int code, const QString &message, const QJsonObject &context)
-{
-    if (m_exitCode)
-        return;
-    if (jsonWanted()) {
-        QJsonObject o = errorJson(m_command, code, message);
-        for (auto it = context.begin(); it != context.end(); ++it)
-            o.insert(it.key(), it.value());
-        printJson(o);
-    }
-    err(QStringLiteral("zomar-cli %1: %2").arg(m_command, message));
-    finish(code);
-}
-
-int Cli::concluded(int code)
-{
-    if (!m_trace || m_trace->error().isEmpty())
-        return code;
-    if (!m_traceErrorTold) {
-        m_traceErrorTold = true;
-        err(QStringLiteral("zomar-cli %1: the trace %2 is incomplete: %3")
-                .arg(m_command, m_trace->path(), m_trace->error()));
-    }
-    return code == exit_codes::Done ? exit_codes::BadCommandLine : code;
-}
-
-void Cli::finish(int code)
-{
-    if (m_exitCode)
-        return;
-    code = concluded(code);
-    m_exitCode = code;
-    QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); });
 }
 
 } // namespace zomar

@@ -21,6 +21,7 @@ namespace zomar {
 
 class AppSettings;
 class PortResolver;
+struct Profile;
 class SerialLink;
 class TraceFile;
 class VirtualModule;
@@ -36,7 +37,7 @@ public:
         JsonOption = 4,  // --json
         ManyDevices = 8, // --device and --port may be repeated
         NamedPorts = 16, // no --device, --port: the command names its ports itself
-        // --region: the band plan advised on
+        // --region, --antenna-gain: the band plan advised on
         RegionOption = 32,
         JsonLines = 64, // --json prints an object per line as things happen (so do ManyDevices)
     };
@@ -61,9 +62,14 @@ public:
     int baud() const { return m_baud; }
     Band band() const { return m_band; }
     QString region() const { return m_region; }
-    // Where a channel lies in the band plan of --region: a line on standard
-    // error (not with --json, nor with --region none).
-    BandAdvice bandAdviceFor(Band band, long long channel) const;
+    // Where a block's signal lies in the band plan of --region, its e.r.p.
+    // with the antenna gain of --antenna-gain (else `gain`, else 0 dBi).
+    BandAdvice bandAdviceFor(Band band, const ConfigBlock &block,
+                             std::optional<double> gain = std::nullopt) const;
+    // The signal a profile sets, as far as it names it (no advice where it
+    // names no channel on a band).
+    BandAdvice bandAdviceFor(const Profile &profile, Band band) const;
+    // A line on standard error (not with --json, nor with --region none).
     void printBandAdvice(const BandAdvice &advice);
 
     // The devices the options name (after --port mapping and --simulate),
@@ -82,25 +88,32 @@ public:
     std::unique_ptr<ModuleSession> openSession(const QString &device);
     void trace(SerialLink &link, const QString &device);
 
+    // A line on standard output, or bytes as they are. Once the output is
+    // lost (a full disk, a reader gone) nothing more is written; the end of
+    // the run says so (see concluded).
     void out(const QString &line);
+    void outBytes(const QByteArray &bytes);
+    bool outputLost() const;
     // A line on stderr, its control characters shown as escapes.
     void err(const QString &line);
+    // The object, with the command's name as "command", on a line of its own.
     void printJson(const QJsonObject &object);
     // Prints "zomar-cli COMMAND: message" on stderr and ends with code; with
     // --json also {"command", "error", "exit_code", "message"} and the
     // members of `context` on stdout, as the command's one document.
     void fail(int code, const QString &message, const QJsonObject &context = {});
     // Ends the run: the event loop returns code (made non-zero when the
-    // trace lost bytes).
+    // trace or the output lost bytes).
     void finish(int code);
-    // The exit code of a run that ended with code, the trace considered.
+    // The exit code of a run that ended with code, its files and output
+    // considered: the trace is closed (on the disk), and a trace or output
+    // that lost bytes is told in one line and makes a done run exit 1.
     int concluded(int code);
     std::optional<int> exitCode() const { return m_exitCode; }
 
     // Text from outside (a file, a profile's name) with its control
     // characters shown as \xNN, so it cannot cut or garble a line.
     static QString visible(const QString &text);
-    static QString exitCodesHelp();
     // The JSON document of a failed run.
     static QJsonObject errorJson(const QString &command, int code, const QString &message);
 
@@ -123,11 +136,13 @@ private:
     int m_baud = kDefaultLineSpeed;
     Band m_band = Band::Mhz433;
     QString m_region = kDefaultBandPlanRegion;
+    std::optional<double> m_antennaGain; // --antenna-gain
     QStringList m_devices;
     std::vector<std::unique_ptr<VirtualModule>> m_simulated;
     std::unique_ptr<AppSettings> m_settings; // the saved port mappings
     std::unique_ptr<TraceFile> m_trace;
     bool m_traceErrorTold = false;
+    bool m_outputErrorTold = false;
     bool m_parsed = false;
     std::optional<int> m_exitCode;
 };

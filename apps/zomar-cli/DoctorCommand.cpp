@@ -4,14 +4,12 @@
 
 #include "core/fleet/RunIdentity.h"
 #include "core/fleet/StoreDiagnosis.h"
+#include "core/link/PortHolders.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/FieldValues.h"
 #include "core/protocol/ModuleFinder.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -25,14 +23,6 @@
 namespace zomar {
 
 namespace {
-
-QString processName(const QString &pid)
-{
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    if (!comm.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    return QString::fromLocal8Bit(comm.readAll()).trimmed();
-}
 
 // Whether this session's process is in the group (not only the user's entry
 // in /etc/group, which takes effect at the next login).
@@ -57,6 +47,7 @@ bool sessionInGroup(const QString &group)
 struct Doctor {
     Cli &cli;
     int problems = 0;
+    QStringList inUse; // "DEVICE is in use by cat (pid 4121)"
     QJsonArray devices;
     int current = -1; // with --json: the entry of the device being checked
 
@@ -152,13 +143,19 @@ struct Doctor {
         }
         ok(group.isEmpty() ? QStringLiteral("you may open it")
                            : QStringLiteral("you may open it (group '%1')").arg(group));
-        const QStringList holders = deviceHolders(canonical);
+        const QStringList holders = portHolders(canonical);
         if (!holders.isEmpty()) {
-            bad(QStringLiteral("held open by %1").arg(holders.join(QStringLiteral(", "))),
-                holders.join(QString()).contains(QLatin1String("ModemManager"))
+            // Asking for command mode would garble the other program's
+            // session, and its answers would be taken by it: the port is
+            // not tried.
+            const QString who = holders.join(QStringLiteral(", "));
+            bad(QStringLiteral("in use by %1").arg(who),
+                who.contains(QLatin1String("ModemManager"))
                     ? QStringLiteral("ModemManager probes new serial devices and garbles command "
                                      "mode: sudo systemctl stop ModemManager (or disable it)")
                     : QStringLiteral("close that program (a terminal left open?) and try again"));
+            inUse << QStringLiteral("%1 is in use by %2").arg(device, who);
+            return false;
         } else {
             ok(::geteuid() == 0 ? QStringLiteral("no other process holds it")
                                 : QStringLiteral("no other process of yours holds it (run with "
@@ -169,31 +166,6 @@ struct Doctor {
         return true;
     }
 };
-
-} // namespace
-
-QStringList deviceHolders(const QString &device)
-{
-    QStringList holders;
-    const QString self = QString::number(QCoreApplication::applicationPid());
-    const QStringList pids =
-        QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
-    for (const QString &pid : pids) {
-        if (pid == self)
-            continue;
-        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-        const QStringList entries = fds.entryList(QDir::Files | QDir::System);
-        for (const QString &fd : entries) {
-            if (QFile::symLinkTarget(fds.filePath(fd)) == device) {
-                holders << QStringLiteral("%1 (pid %2)").arg(processName(pid), pid);
-                break;
-            }
-        }
-    }
-    return holders;
-}
-
-namespace {
 
 // doctor --store: the store's steps instead of the ports'.
 int checkStore(Cli &cli, const QString &location, const QString &station)
@@ -268,7 +240,7 @@ std::optional<int> runDoctor(Cli &cli)
         return checkStore(cli, location, station.isEmpty() ? RunIdentity::hostName() : station);
     }
     const QStringList devices = cli.devicesOrSystemPorts();
-    auto doctor = std::make_shared<Doctor>(Doctor{cli, 0, {}, -1});
+    auto doctor = std::make_shared<Doctor>(Doctor{cli, 0, {}, {}, -1});
     if (devices.isEmpty()) {
         const QString todo = QStringLiteral("plug the adapter in; a USB adapter shows up as "
                                             "/dev/ttyUSB* or /dev/ttyACM* (check 'dmesg | tail')");
@@ -284,9 +256,11 @@ std::optional<int> runDoctor(Cli &cli)
         if (doctor->checkDevice(device))
             testable << device;
     if (testable.isEmpty()) {
-        doctor->end(
-            exit_codes::PortFailed,
-            QStringLiteral("no port could be tried (%1 problem(s) found)").arg(doctor->problems));
+        doctor->end(exit_codes::PortFailed,
+                    doctor->inUse.isEmpty()
+                        ? QStringLiteral("no port could be tried (%1 problem(s) found)")
+                              .arg(doctor->problems)
+                        : doctor->inUse.join(QStringLiteral("; ")));
         return cli.exitCode();
     }
 

@@ -7,7 +7,4 @@ namespace zomar {
 
 std::optional<int> runDoctor(Cli &cli);
 
-// The processes (other than this one) that hold the device open: "name (pid N)".
-QStringList deviceHolders(const QString &device);
-
 } // namespace zomar

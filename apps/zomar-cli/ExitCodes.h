@@ -1,8 +1,15 @@
 #pragma once
-// The command line's exit codes, and how the core's outcomes map onto them.
+// The command line's exit codes: one table of codes, their JSON words and
+// their meanings, from which every --help (and so the manual page) is made
+// and against which the README's table is checked; and how the core's
+// outcomes map onto them.
 
 #include "core/fleet/LineProgrammer.h"
 #include "core/protocol/ModuleSession.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
 
 namespace zomar {
 
@@ -13,27 +20,28 @@ inline constexpr int NoAnswer = 2;
 inline constexpr int Mismatch = 3;
 inline constexpr int InvalidValue = 4;
 inline constexpr int PortFailed = 5;
+// What a shell shows for a run that SIGPIPE ended: its reader went away.
+inline constexpr int ReaderGone = 128 + 13;
 } // namespace exit_codes
 
+struct ExitCodeRow {
+    int code;
+    QString word;    // in a JSON error ("invalid_value"); "" where none is printed
+    QString meaning; // commands and options in `backticks`
+    // What it means for particular commands: {"verify", "the module differs ..."}.
+    QList<QPair<QString, QString>> commands;
+
+    // "meaning (`verify`: ...; `linktest`: ...)", as the README's table has it.
+    QString markdown() const;
+    // The same without the backticks, as the help shows it.
+    QString plain() const;
+};
+
+const QList<ExitCodeRow> &exitCodeTable();
 // The word for an exit code in JSON ("invalid_value").
-inline const char *exitCodeName(int code)
-{
-    switch (code) {
-    case exit_codes::Done:
-        return "done";
-    case exit_codes::BadCommandLine:
-        return "bad_command_line";
-    case exit_codes::NoAnswer:
-        return "no_answer";
-    case exit_codes::Mismatch:
-        return "mismatch";
-    case exit_codes::InvalidValue:
-        return "invalid_value";
-    default:
-        break;
-    }
-    return "port_failed";
-}
+QString exitCodeName(int code);
+// "Exit codes:" and a line per code (wrapped, continued indented), for --help.
+QString exitCodesHelp();
 
 inline int exitCodeOf(ModuleOutcome::Failure failure)
 {

@@ -1,6 +1,7 @@
 #include "apps/zomar-cli/LinkTestCommand.h"
 
 #include "apps/zomar-cli/InterruptWatch.h"
+#include "core/files/FileWriter.h"
 #include "core/linktest/LinkPreflight.h"
 #include "core/link/LineSettings.h"
 #include "core/link/SerialLink.h"
@@ -8,8 +9,6 @@
 #include "core/protocol/FieldValues.h"
 #include "sim/VirtualModule.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QTimer>
 
@@ -57,6 +56,7 @@ struct Run {
     Band band;
     bool configure = false;
     QString csvPath;
+    QString warning; // an --interval shorter than a packet's time
     bool progressShown = false;
     LinkTest *test = nullptr;
     QTimer *progress = nullptr;
@@ -95,6 +95,9 @@ struct Run {
             cli.fail(exit_codes::BadCommandLine, problem);
             return;
         }
+        warning = plan.intervalWarning();
+        if (!warning.isEmpty() && !cli.json())
+            cli.err(QStringLiteral("zomar-cli linktest: warning: --interval %1").arg(warning));
         if (!cli.json()) {
             if (checked.configured)
                 cli.out(QStringLiteral("%1 now on %2 and %3 (written and verified)")
@@ -160,9 +163,15 @@ struct Run {
         if (!cli.json())
             for (const QString &line : s.lines())
                 cli.out(line);
-        if (!csvProblem.isEmpty())
-            cli.err(QStringLiteral("zomar-cli linktest: %1").arg(csvProblem));
         // With --json the figures are the one document, an error's too.
+        if (!csvProblem.isEmpty() && error.isEmpty() && s.received > 0) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--csv %1; the figures above are all there is").arg(csvProblem),
+                     json(s));
+            return;
+        }
+        if (!csvProblem.isEmpty())
+            cli.err(QStringLiteral("zomar-cli linktest: --csv %1").arg(csvProblem));
         if (!error.isEmpty()) {
             cli.fail(exit_codes::PortFailed, error, json(s));
         } else if (s.sent > 0 && s.received == 0) {
@@ -193,6 +202,7 @@ struct Run {
                       {QStringLiteral("loss_percent"), s.lossPercent()},
                       {QStringLiteral("late"), s.late},
                       {QStringLiteral("corrupted"), s.corrupted},
+                      {QStringLiteral("damaged_pieces"), s.damagedPieces},
                       {QStringLiteral("duplicated"), s.duplicated},
                       {QStringLiteral("out_of_order"), s.outOfOrder},
                       {QStringLiteral("latency_ms"),
@@ -211,6 +221,8 @@ struct Run {
             o.insert(QStringLiteral("goodput_bytes_per_s"), s.goodputBytesPerS);
             o.insert(QStringLiteral("ceiling_bytes_per_s"), s.ceilingBytesPerS());
         }
+        if (!warning.isEmpty())
+            o.insert(QStringLiteral("warning"), warning);
         return o;
     }
 };
@@ -235,11 +247,11 @@ void addOptions(QCommandLineParser &p)
          QStringLiteral("bytes")},
         {QStringLiteral("interval"),
          QStringLiteral("Milliseconds from one packet to the next (default: twice the "
-                        "packet's air time at the modules' RF speed)."),
+                        "packet's time at the RF speed or on the line, whichever is slower)."),
          QStringLiteral("ms")},
         {QStringLiteral("timeout"),
          QStringLiteral("Milliseconds after which a packet counts as lost (default: 1000, or "
-                        "twenty air times when longer)."),
+                        "twenty packet times when longer)."),
          QStringLiteral("ms")},
         {QStringLiteral("csv"),
          QStringLiteral("Write one row per packet to FILE: seq, sent, received, latency_ms, "
@@ -315,11 +327,11 @@ std::optional<int> runLinkTest(Cli &cli)
         return cli.exitCode();
     }
     if (p.isSet(QStringLiteral("csv"))) {
+        // Told now, before a test that could take long: it would be refused after.
         run->csvPath = p.value(QStringLiteral("csv"));
-        const QFileInfo csv(run->csvPath);
-        if (!csv.absoluteDir().exists() || csv.isDir()) {
+        if (const WriteFailure problem = writeProblem(run->csvPath); problem.failed()) {
             cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--csv %1: no folder to write it in").arg(run->csvPath));
+                     QStringLiteral("--csv %1; nothing was sent").arg(problem.text()));
             return cli.exitCode();
         }
     }

@@ -2,7 +2,7 @@
 
 #include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/FieldOptions.h"
-#include "core/profiles/FileKind.h"
+#include "core/files/FileWriter.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/FieldValues.h"
 
@@ -48,16 +48,16 @@ std::optional<int> runRead(Cli &cli)
     cli.parser.addOption({QStringLiteral("save"),
                           QStringLiteral("Also save the configuration as a profile in FILE."),
                           QStringLiteral("file")});
-    if (!cli.parse(kOptions))
+    if (!cli.parse(kOptions | Cli::RegionOption))
         return cli.exitCode();
     // Told before the module is asked: the save would refuse it after.
     const QString savePath = cli.parser.value(QStringLiteral("save"));
-    const QString notAFile = nonFileKind(savePath);
-    if (cli.parser.isSet(QStringLiteral("save")) && !notAFile.isEmpty()) {
-        cli.fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--save %1: is %2, not a file; nothing was sent")
-                     .arg(savePath, notAFile));
-        return cli.exitCode();
+    if (cli.parser.isSet(QStringLiteral("save"))) {
+        if (const WriteFailure problem = writeProblem(savePath); problem.failed()) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--save %1; nothing was sent").arg(problem.text()));
+            return cli.exitCode();
+        }
     }
     if (!cli.resolveDevices())
         return cli.exitCode();
@@ -77,11 +77,14 @@ std::optional<int> runRead(Cli &cli)
                 }
             }
             const QString saved = saving ? QFileInfo(savePath).absoluteFilePath() : QString();
+            // What the module holds, placed in the band plan.
+            const BandAdvice advice = cli.bandAdviceFor(cli.band(), block);
             if (cli.json()) {
                 QJsonObject o = BlockReport::json(block, cli.band(), cli.device(), cli.baud());
                 o.insert(QStringLiteral("skipped_a5"), r.skippedA5);
                 if (saving)
                     o.insert(QStringLiteral("saved"), saved);
+                o.insert(QStringLiteral("band_advice"), BlockReport::bandAdvice(advice));
                 cli.printJson(o);
             } else {
                 cli.out(BlockReport::table(block, cli.band(), cli.device(), cli.baud()));
@@ -90,6 +93,7 @@ std::optional<int> runRead(Cli &cli)
                 if (saving)
                     cli.out(QStringLiteral("Saved as a profile: %1").arg(Cli::visible(saved)));
             }
+            cli.printBandAdvice(advice);
             cli.finish(exit_codes::Done);
         });
     session->read();
@@ -138,7 +142,7 @@ std::optional<int> runWrite(Cli &cli)
             return cli.exitCode();
         }
         const ConfigBlock block = changes->applyTo(ConfigBlock{});
-        const BandAdvice advice = cli.bandAdviceFor(*changes->band, block.channel);
+        const BandAdvice advice = cli.bandAdviceFor(*changes->band, block, changes->antennaGainDbi);
         if (cli.json())
             cli.printJson({{QStringLiteral("block"), blockHex(block.toBytes())},
                            {QStringLiteral("band_advice"), BlockReport::bandAdvice(advice)}});
@@ -162,7 +166,7 @@ std::optional<int> runWrite(Cli &cli)
             }
             const Band band = wanted.band.value_or(cli.band());
             const ConfigBlock before = r.before.value_or(*r.written);
-            const BandAdvice advice = cli.bandAdviceFor(band, r.written->channel);
+            const BandAdvice advice = cli.bandAdviceFor(band, *r.written, wanted.antennaGainDbi);
             if (cli.json()) {
                 cli.printJson(
                     {{QStringLiteral("result"), QStringLiteral("verified")},

@@ -3,9 +3,9 @@
 #include "apps/zomar-cli/InterruptWatch.h"
 #include "core/capture/CaptureRecorder.h"
 #include "core/capture/HexInput.h"
+#include "core/files/OutputStream.h"
 #include "core/link/SerialLink.h"
 
-#include <QFile>
 #include <QJsonObject>
 #include <QTimer>
 
@@ -15,13 +15,16 @@ namespace zomar {
 
 namespace {
 
+// How often an idle monitor looks whether its output's reader is still there.
+constexpr int kReaderCheckMs = 200;
+
 // What one monitor run keeps between bursts.
 struct Monitor {
     explicit Monitor(Cli &c) : cli(c) {}
 
     Cli &cli;
     CaptureLineOptions shown;
-    std::unique_ptr<QFile> file; // --capture
+    std::unique_ptr<OutputStream> file; // --capture
     std::optional<Burst> previous;
     QDateTime start;
     int lines = 0;
@@ -49,10 +52,8 @@ struct Monitor {
         } else {
             cli.out(captureLine(b, start, before, shown));
         }
-        if (file) {
+        if (file)
             file->write(captureLine(b, start, before).toUtf8() + '\n');
-            file->flush();
-        }
         previous = b;
         ++lines;
     }
@@ -107,11 +108,12 @@ std::optional<int> runMonitor(Cli &cli)
     auto monitor = std::make_shared<Monitor>(cli);
     monitor->shown = {p.isSet(QStringLiteral("timestamps")), p.isSet(QStringLiteral("hex"))};
     if (p.isSet(QStringLiteral("capture"))) {
-        const QString path = p.value(QStringLiteral("capture"));
-        monitor->file = std::make_unique<QFile>(path);
-        if (!monitor->file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            cli.fail(exit_codes::BadCommandLine, QStringLiteral("cannot write the capture %1: %2")
-                                                     .arg(path, monitor->file->errorString()));
+        monitor->file = std::make_unique<OutputStream>();
+        const WriteFailure failure =
+            monitor->file->open(p.value(QStringLiteral("capture")), OutputStream::Start::Empty);
+        if (failure.failed()) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--capture %1; nothing was sent").arg(failure.text()));
             return cli.exitCode();
         }
     }
@@ -130,14 +132,18 @@ std::optional<int> runMonitor(Cli &cli)
     capture->setBandSource([&cli] { return cli.band(); });
     capture->attachTo(*link);
     monitor->start = capture->startedAt();
-    if (monitor->file)
-        monitor->file->write(QStringLiteral("# zomar-cli monitor %1 at %2 baud, started %3\n")
-                                 .arg(cli.device())
-                                 .arg(cli.baud())
-                                 .arg(monitor->start.toString(Qt::ISODateWithMs))
-                                 .toUtf8());
-    QObject::connect(capture, &CaptureRecorder::burstClosed, &cli,
-                     [monitor](const Burst &b) { monitor->print(b); });
+    // The heading is written at once, so that a full disk shows now.
+    if (monitor->file &&
+        !monitor->file->write(QStringLiteral("# zomar-cli monitor %1 at %2 baud, started %3\n")
+                                  .arg(cli.device())
+                                  .arg(cli.baud())
+                                  .arg(monitor->start.toString(Qt::ISODateWithMs))
+                                  .toUtf8())) {
+        cli.fail(
+            exit_codes::BadCommandLine,
+            QStringLiteral("--capture %1; nothing was sent").arg(monitor->file->failure().text()));
+        return cli.exitCode();
+    }
     // The bytes are seen at the tap; the receive event only wants them taken.
     QObject::connect(link, &SerialLink::commEvent, link, [link] {
         while (link->bytesWaiting() > 0)
@@ -149,15 +155,40 @@ std::optional<int> runMonitor(Cli &cli)
             return;
         capture->flush();
         link->setTap(nullptr);
-        cli.err(QStringLiteral("%1 line(s); %2 byte(s) sent, %3 received")
-                    .arg(monitor->lines)
-                    .arg(capture->bytesSent())
-                    .arg(capture->bytesReceived()));
-        if (code == exit_codes::Done)
-            cli.finish(code);
-        else
+        QString lost;
+        if (monitor->file && monitor->file->close().failed())
+            lost = QStringLiteral("the capture %1 is incomplete: %2")
+                       .arg(monitor->file->path(), monitor->file->failure().detail);
+        // Where the output's reader went away, the run ends without a word.
+        if (!OutputStream::standardOutput().readerGone())
+            cli.err(QStringLiteral("%1 line(s); %2 byte(s) sent, %3 received")
+                        .arg(monitor->lines)
+                        .arg(capture->bytesSent())
+                        .arg(capture->bytesReceived()));
+        if (code != exit_codes::Done)
             cli.fail(code, why);
+        else if (!lost.isEmpty())
+            cli.fail(exit_codes::BadCommandLine, lost);
+        else
+            cli.finish(code);
     };
+    // Watching is over once what it shows or keeps can no longer be written.
+    const auto lostOutput = [&cli, monitor] {
+        return cli.outputLost() || OutputStream::standardOutput().readerGone() ||
+               (monitor->file && monitor->file->failure().failed());
+    };
+    QObject::connect(capture, &CaptureRecorder::burstClosed, &cli,
+                     [monitor, lostOutput, stop](const Burst &b) {
+                         monitor->print(b);
+                         if (lostOutput())
+                             stop(exit_codes::Done, QString());
+                     });
+    auto *readerCheck = new QTimer(&cli);
+    QObject::connect(readerCheck, &QTimer::timeout, &cli, [lostOutput, stop] {
+        if (lostOutput())
+            stop(exit_codes::Done, QString());
+    });
+    readerCheck->start(kReaderCheckMs);
     QObject::connect(link, &SerialLink::deviceLost, &cli, [stop](const QString &description) {
         stop(exit_codes::PortFailed, description);
     });

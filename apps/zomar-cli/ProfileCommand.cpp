@@ -40,7 +40,7 @@ std::optional<int> runProfile(Cli &cli)
     const Band band = p.band.value_or(Band::None);
     const ConfigBlock block = p.applyTo(ConfigBlock{});
     // Advice only when the profile places a channel on a band.
-    const BandAdvice advice = p.channel ? cli.bandAdviceFor(band, block.channel) : BandAdvice{};
+    const BandAdvice advice = cli.bandAdviceFor(p, band);
     QJsonArray sets;
     QStringList lines;
     for (BlockField f : p.namedFields()) {

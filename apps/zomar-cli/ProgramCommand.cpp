@@ -36,6 +36,7 @@ public:
 
     QTemporaryDir simulatedStore; // --simulate without --store: nothing is kept
     Band band = Band::None;       // the band a written channel is advised on
+    std::optional<double> antennaGain; // the profile's, for the advice's e.r.p.
     ProductionRun run;            // closed before the folder of its store goes
     int expected = 0;             // without --wait: the named modules
 
@@ -144,8 +145,9 @@ private:
                  {QStringLiteral("read_back"),
                   o.readBack ? blockHex(o.readBack->toBytes()) : QString()},
                  {QStringLiteral("band_advice"),
-                  BlockReport::bandAdvice(o.written ? m_cli.bandAdviceFor(band, o.written->channel)
-                                                    : BandAdvice{})},
+                  BlockReport::bandAdvice(
+                      o.written ? m_cli.bandAdviceFor(band, *o.written, antennaGain)
+                                : BandAdvice{})},
                  {QStringLiteral("message"), message}};
             if (station.leased)
                 line.insert(QStringLiteral("station"),
@@ -395,8 +397,8 @@ std::optional<int> runProgram(Cli &cli)
     session->band = p.isSet(QStringLiteral("band")) ? cli.band()
                                                     : run.profile().band.value_or(cli.band());
     // Every module gets the profile's channel: advise on it once.
-    if (run.profile().channel)
-        cli.printBandAdvice(cli.bandAdviceFor(session->band, *run.profile().channel));
+    session->antennaGain = run.profile().antennaGainDbi;
+    cli.printBandAdvice(cli.bandAdviceFor(run.profile(), session->band));
     run.programmer()->setLinkHook(
         [&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
     session->connectRun();

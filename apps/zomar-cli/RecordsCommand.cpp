@@ -1,30 +1,26 @@
 #include "apps/zomar-cli/RecordsCommand.h"
 
 #include "core/fleet/ProductionStore.h"
-#include "core/fleet/RecordFile.h"
 #include "core/fleet/StoreBackend.h"
 #include "core/fleet/StoreLeases.h"
 #include "core/fleet/StoreReport.h"
 #include "core/fleet/StoreSchema.h"
+#include "core/files/FileWriter.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
-
-#include <cstdio>
 
 namespace zomar {
 
 namespace {
 
-const QString kUsage = QStringLiteral(" list|unknown|pools|check|export|init|release");
-const QStringList kWhat{QStringLiteral("list"),   QStringLiteral("unknown"),
-                        QStringLiteral("pools"),  QStringLiteral("check"),
-                        QStringLiteral("export"), QStringLiteral("init"),
-                        QStringLiteral("release")};
+QString usage()
+{
+    return QLatin1Char(' ') + recordsVerbs().join(QLatin1Char('|'));
+}
 
 // "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
 // a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
@@ -257,17 +253,12 @@ int exportCsv(Cli &cli, ProductionStore &store)
     }
     const QByteArray text = StoreReport::csv(units);
     if (path == QLatin1String("-")) {
-        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-        std::fflush(stdout);
+        cli.outBytes(text);
         return exit_codes::Done;
     }
-    error = RecordFile::problem(path, QStringLiteral("export"), true);
-    QSaveFile file(path);
-    if (error.isEmpty() &&
-        (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()))
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    if (!error.isEmpty()) {
-        cli.fail(exit_codes::BadCommandLine, error);
+    if (const WriteFailure failure = writeFileAtomically(path, text); failure.failed()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--csv %1; nothing was exported").arg(failure.text()));
         return *cli.exitCode();
     }
     if (cli.json())
@@ -347,6 +338,15 @@ int releaseStation(Cli &cli, ProductionStore &store)
 
 } // namespace
 
+const QStringList &recordsVerbs()
+{
+    static const QStringList verbs{QStringLiteral("list"),   QStringLiteral("unknown"),
+                                   QStringLiteral("pools"),  QStringLiteral("check"),
+                                   QStringLiteral("export"), QStringLiteral("init"),
+                                   QStringLiteral("release")};
+    return verbs;
+}
+
 std::optional<int> runRecords(Cli &cli)
 {
     QCommandLineParser &p = cli.parser;
@@ -379,15 +379,19 @@ std::optional<int> runRecords(Cli &cli)
                                            "(make or migrate the record on a server), release "
                                            "(a station that died: its runs end, its leased "
                                            "addresses go back)."),
-                            kUsage.trimmed());
+                            usage().trimmed());
     cli.allowArguments(1);
-    if (!cli.parse(Cli::JsonOption, kUsage))
+    // list, unknown and pools print an object per line; the others one.
+    if (!cli.parse(Cli::JsonOption | Cli::JsonLines, usage()))
         return cli.exitCode();
     const QString what = p.positionalArguments().value(0);
-    if (!kWhat.contains(what)) {
+    if (!recordsVerbs().contains(what)) {
+        const QString known = QStringLiteral("records%1 (see 'zomar-cli records --help')")
+                                  .arg(usage());
         cli.fail(exit_codes::BadCommandLine,
-                 QStringLiteral("say what: records%1 (see 'zomar-cli records --help')")
-                     .arg(kUsage));
+                 what.isEmpty() ? QStringLiteral("say what: ") + known
+                                : QStringLiteral("unknown records command '%1'; one of %2")
+                                      .arg(Cli::visible(what), known));
         return cli.exitCode();
     }
     const QString location = p.isSet(QStringLiteral("store"))

@@ -7,5 +7,7 @@
 namespace zomar {
 
 std::optional<int> runRecords(Cli &cli);
+// What records does: "list", "unknown", ... in the order its help names them.
+const QStringList &recordsVerbs();
 
 } // namespace zomar

@@ -40,16 +40,21 @@ SharedOptions::SharedOptions(bool many, bool jsonLines)
            QStringLiteral("433|868"), QStringLiteral("433")),
       json(QStringLiteral("json"),
            jsonLines
-               ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, as "
-                                "each module (or burst) is done; an error is an object with "
-                                "\"error\", \"exit_code\" and \"message\".")
+               ? QStringLiteral("Print JSON Lines instead of text: one JSON object per line, "
+                                "each module, burst, unit or pool as it comes (a result that is "
+                                "one thing, one object); an error is an object with \"error\", "
+                                "\"exit_code\" and \"message\".")
                : QStringLiteral("Print one JSON object instead of text; an error is an object with "
                                 "\"error\", \"exit_code\" and \"message\".")),
       region(QStringLiteral("region"),
              QStringLiteral("Band plan to advise on, on standard error: %1 (default %2; none "
                             "silences it). Advice only: nothing is refused.")
                  .arg(bandPlanRegions().join(QStringLiteral(", ")), kDefaultBandPlanRegion),
-             QStringLiteral("region"), kDefaultBandPlanRegion)
+             QStringLiteral("region"), kDefaultBandPlanRegion),
+      antennaGain(QStringLiteral("antenna-gain"),
+                  QStringLiteral("The antenna's gain in dBi, for the band-plan advice's e.r.p. "
+                                 "(default: the profile's antenna_gain_dbi, else 0)."),
+                  QStringLiteral("dBi"))
 {}
 
 void SharedOptions::addTo(QCommandLineParser &parser, int options) const
@@ -63,7 +68,7 @@ void SharedOptions::addTo(QCommandLineParser &parser, int options) const
     if (options & Cli::JsonOption)
         parser.addOption(json);
     if (options & Cli::RegionOption)
-        parser.addOption(region);
+        parser.addOptions({region, antennaGain});
 }
 
 QStringList SharedOptions::withSimulateCount(const QString &program, const QStringList &arguments)

@@ -1,6 +1,7 @@
 #pragma once
 // The options that several commands share (the port, the line speed, the
-// simulation, the trace, the band, JSON, the band-plan region), worded for
+// simulation, the trace, the band, JSON, the band-plan region and antenna
+// gain), worded for
 // the command that takes them.
 
 #include "apps/zomar-cli/Cli.h"
@@ -20,7 +21,8 @@ struct SharedOptions {
     // The arguments for the parser, "--simulate" alone made "--simulate=1".
     static QStringList withSimulateCount(const QString &program, const QStringList &arguments);
 
-    QCommandLineOption device, port, portMap, baud, simulate, trace, band, json, region;
+    QCommandLineOption device, port, portMap, baud, simulate, trace, band, json, region,
+        antennaGain;
 };
 
 } // namespace zomar

@@ -4,30 +4,20 @@
 
 #include <QDateTime>
 
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-
 namespace zomar {
 
-QString TraceFile::open(const QString &path, const QString &command)
+WriteFailure TraceFile::open(const QString &path, const QString &command)
 {
-    // Without blocking: opening a FIFO would wait for a reader.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno == ENXIO ? QStringLiteral("a FIFO that no program reads")
-                              : QString::fromLocal8Bit(std::strerror(errno));
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    if (const WriteFailure failure = m_file.open(path, OutputStream::Start::Empty);
+        failure.failed())
+        return failure;
     m_path = path;
     m_clock.start();
     write(QStringLiteral("# zomar-cli %1 trace, started %2; ms since start, > sent, < received, "
                          "byte in hex and as text\n")
               .arg(command, QDateTime::currentDateTime().toString(Qt::ISODateWithMs))
               .toUtf8());
-    return m_error;
+    return m_file.failure();
 }
 
 void TraceFile::tap(SerialLink &link, const QString &device)
@@ -52,12 +42,18 @@ void TraceFile::tap(SerialLink &link, const QString &device)
 bool TraceFile::write(const QByteArray &bytes)
 {
     // After a failure the rest would be a trace with a hole: none is written.
-    if (!m_error.isEmpty())
-        return false;
-    if (m_file.write(bytes) == bytes.size() && m_file.flush())
-        return true;
-    m_error = m_file.errorString();
-    return false;
+    return m_file.write(bytes);
+}
+
+QString TraceFile::error() const
+{
+    return m_file.failure().failed() ? m_file.failure().detail : QString();
+}
+
+QString TraceFile::close()
+{
+    m_file.close();
+    return error();
 }
 
 } // namespace zomar

@@ -11,6 +11,7 @@
 #include "apps/zomar-cli/ProgramCommand.h"
 #include "apps/zomar-cli/RecordsCommand.h"
 #include "core/Version.h"
+#include "core/files/OutputStream.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -24,25 +25,43 @@ namespace {
 
 struct Command {
     const char *name;
-    const char *summary;
+    QString summary;
     CommandRun run;
 };
 
-const Command kCommands[] = {
-    {"ports", "List the serial ports, numbered as the window numbers them.", runPorts},
-    {"read", "Read the module's configuration.", runRead},
-    {"write", "Change the fields named, write, and verify by reading back.", runWrite},
-    {"reset", "Write the factory defaults and verify them (needs --yes).", runReset},
-    {"verify", "Compare the module with a profile (exit 3 when they differ).", runVerify},
-    {"discover", "Find modules: every port at every line speed, 38400 first.", runDiscover},
-    {"doctor", "Check a port step by step when a module does not answer.", runDoctor},
-    {"profile", "profile check FILE: validate a profile and show what it sets.", runProfile},
-    {"program", "Program many modules at once, each with its own address, recorded.", runProgram},
-    {"records", "records list|unknown|pools|check|export: the production record.", runRecords},
-    {"linktest", "Measure a radio link: loss, corruption and latency between two ports.",
-     runLinkTest},
-    {"monitor", "Show the line's traffic, a line per burst (read-only unless --send).", runMonitor},
-};
+const QList<Command> &commands()
+{
+    static const QList<Command> list = {
+        {"ports", QStringLiteral("List the serial ports, numbered as the window numbers them."),
+         runPorts},
+        {"read", QStringLiteral("Read the module's configuration."), runRead},
+        {"write", QStringLiteral("Change the fields named, write, and verify by reading back."),
+         runWrite},
+        {"reset", QStringLiteral("Write the factory defaults and verify them (needs --yes)."),
+         runReset},
+        {"verify", QStringLiteral("Compare the module with a profile (exit 3 when they differ)."),
+         runVerify},
+        {"discover", QStringLiteral("Find modules: every port at every line speed, 38400 first."),
+         runDiscover},
+        {"doctor", QStringLiteral("Check a port step by step when a module does not answer."),
+         runDoctor},
+        {"profile", QStringLiteral("profile check FILE: validate a profile and show what it sets."),
+         runProfile},
+        {"program",
+         QStringLiteral("Program many modules at once, each with its own address, recorded."),
+         runProgram},
+        {"records",
+         QStringLiteral("The production record: %1.").arg(recordsVerbs().join(QLatin1Char('|'))),
+         runRecords},
+        {"linktest",
+         QStringLiteral("Measure a radio link: loss, corruption and latency between two ports."),
+         runLinkTest},
+        {"monitor",
+         QStringLiteral("Show the line's traffic, a line per burst (read-only unless --send)."),
+         runMonitor},
+    };
+    return list;
+}
 
 void printHelp()
 {
@@ -50,10 +69,8 @@ void printHelp()
         "Usage: zomar-cli COMMAND [options]\n"
         "Reads and writes the configuration of a radio-modem module on a serial port.\n\n"
         "Commands:\n");
-    for (const Command &c : kCommands)
-        text += QStringLiteral("  %1  %2\n")
-                    .arg(QString::fromLatin1(c.name), -9)
-                    .arg(QString::fromLatin1(c.summary));
+    for (const Command &c : commands())
+        text += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(c.name), -9).arg(c.summary);
     text += QStringLiteral(
         "\n'zomar-cli COMMAND --help' shows a command's options. The commands that speak to\n"
         "modules (all but ports, profile and records) take --baud (default 38400), --band\n"
@@ -70,17 +87,46 @@ void printHelp()
         "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n"
         "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv "
         "link.csv\n\n");
-    text += Cli::exitCodesHelp();
-    std::fputs(qPrintable(text), stdout);
+    text += exitCodesHelp();
+    OutputStream::standardOutput().write(text.toLocal8Bit());
+}
+
+// The end of every run: output that was lost is told (help and version
+// included); a reader that went away ends a run that went well as SIGPIPE
+// ends cat, quietly (a run that failed keeps its own code).
+int ended(int code)
+{
+    OutputStream &out = OutputStream::standardOutput();
+    out.sync();
+    const WriteFailure &lost = out.failure();
+    if (lost.reason == WriteFailure::ReaderGone && code == exit_codes::Done) {
+        std::fflush(stderr);
+        std::signal(SIGPIPE, SIG_DFL);
+        ::raise(SIGPIPE);
+    }
+    return code;
+}
+
+int outputChecked(int code)
+{
+    const WriteFailure &lost = OutputStream::standardOutput().failure();
+    if (lost.failed() && lost.reason != WriteFailure::ReaderGone) {
+        std::fprintf(stderr, "zomar-cli: the output is incomplete: %s\n", qPrintable(lost.detail));
+        return exit_codes::BadCommandLine;
+    }
+    return code;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // A reader that goes away (a pipe, a FIFO trace) makes writes fail, which
-    // is reported; the signal would end the run, even in the middle of a write.
+    // A reader that goes away makes writes fail, which is handled (see
+    // ended()); the signal would end the run, even in the middle of a write
+    // to a module. So would a file that outgrows the size limit of the
+    // shell (ulimit -f): the write fails instead, and the file is reported.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zomar-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
@@ -91,29 +137,29 @@ int main(int argc, char *argv[])
             args = {args.at(1), QStringLiteral("--help")};
         else {
             printHelp();
-            return args.isEmpty() ? exit_codes::BadCommandLine : exit_codes::Done;
+            return ended(
+                outputChecked(args.isEmpty() ? exit_codes::BadCommandLine : exit_codes::Done));
         }
     }
     if (args.first() == QLatin1String("--version") || args.first() == QLatin1String("-v")) {
-        std::printf("zomar-cli %s\n", kVersionText);
-        return exit_codes::Done;
+        OutputStream::standardOutput().write(QByteArray("zomar-cli ") + kVersionText + '\n');
+        return ended(outputChecked(exit_codes::Done));
     }
     const QString name = args.takeFirst();
-    for (const Command &c : kCommands) {
+    for (const Command &c : commands()) {
         if (name != QLatin1String(c.name))
             continue;
-        Cli cli(name, QString::fromLatin1(c.summary), args);
+        Cli cli(name, c.summary, args);
         const std::optional<int> done = c.run(cli);
-        if (done)
-            return cli.concluded(*done);
-        return QCoreApplication::exec();
+        return ended(done ? cli.concluded(*done) : QCoreApplication::exec());
     }
     const QString message =
         QStringLiteral("unknown command '%1' (see 'zomar-cli --help')").arg(Cli::visible(name));
     if (args.contains(QStringLiteral("--json")))
-        std::printf("%s\n", QJsonDocument(Cli::errorJson(name, exit_codes::BadCommandLine, message))
-                                .toJson(QJsonDocument::Compact)
-                                .constData());
+        OutputStream::standardOutput().write(
+            QJsonDocument(Cli::errorJson(name, exit_codes::BadCommandLine, message))
+                .toJson(QJsonDocument::Compact) +
+            '\n');
     std::fprintf(stderr, "zomar-cli: %s\n", qPrintable(message));
-    return exit_codes::BadCommandLine;
+    return ended(exit_codes::BadCommandLine);
 }

@@ -1,5 +1,6 @@
 #include "apps/zomar-station/SimulatedStation.h"
 
+#include "core/files/FileWriter.h"
 #include "core/fleet/StationFile.h"
 
 #include <QFile>
@@ -39,10 +40,9 @@ QString SimulatedStation::prepare(const QString &stationFile, QString *error)
         setup.profile = stationPath(stationFile, setup.profile);
     } else {
         const QString profile = m_dir.filePath(QStringLiteral("sample-profile.json"));
-        QFile file(profile);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(kSampleProfile) != kSampleProfile.size()) {
-            *error = QStringLiteral("%1: cannot be written: %2").arg(profile, file.errorString());
+        if (const WriteFailure failure = writeFileAtomically(profile, kSampleProfile);
+            failure.failed()) {
+            *error = failure.text();
             return {};
         }
         setup.station = QStringLiteral("Virtual station");

@@ -2,7 +2,7 @@
 
 #include "core/capture/CaptureRecorder.h"
 
-#include <QSaveFile>
+#include "core/files/FileWriter.h"
 
 namespace zomar {
 
@@ -10,10 +10,7 @@ namespace {
 
 QString writeAtomically(const QString &path, const QByteArray &content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        return QStringLiteral("%1 could not be written: %2").arg(path, file.errorString());
-    return QString();
+    return writeFileAtomically(path, content).text();
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/ProgramLog.h"
 #include "core/fleet/StoreSql.h"
+#include "core/files/FileWriter.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QUuid>
 
 namespace zomar {
@@ -131,15 +131,13 @@ LegacyLogImport::Result LegacyLogImport::run(ProductionStore &store, const QStri
         return result;
     }
     // Today's columns, so the rows that follow match the header.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
     QByteArray text = ProgramLog::csvLine(today);
     for (const QStringList &row : rewritten)
         text += ProgramLog::csvLine(row);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    if (const WriteFailure failure = writeFileAtomically(path, text); failure.failed())
         result.error = QStringLiteral("its rows are in the store, but the log %1 cannot be "
                                       "rewritten: %2")
-                           .arg(path, file.errorString());
+                           .arg(path, failure.detail);
     return result;
 }
 

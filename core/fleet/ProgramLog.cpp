@@ -2,7 +2,7 @@
 
 #include "core/fleet/RecordFile.h"
 
-#include <unistd.h>
+#include <QFile>
 
 namespace zomar {
 
@@ -103,9 +103,9 @@ QString ProgramLog::open(const QString &path)
     const QString problem = RecordFile::problem(path, QStringLiteral("log"), false);
     if (!problem.isEmpty())
         return problem;
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return QStringLiteral("cannot write the log %1: %2").arg(path, m_file.errorString());
+    if (const WriteFailure failure = m_file.open(path, OutputStream::Start::Append);
+        failure.failed())
+        return QStringLiteral("cannot write the log %1: %2").arg(path, failure.detail);
     QByteArray start;
     if (m_file.size() == 0) {
         start = csvLine(header());
@@ -117,18 +117,16 @@ QString ProgramLog::open(const QString &path)
             tail.read(1) != "\n")
             start = "\r\n";
     }
-    if (!start.isEmpty() && (m_file.write(start) != start.size() || !m_file.flush() ||
-                             ::fsync(m_file.handle()) != 0))
-        return QStringLiteral("cannot write the log %1: %2").arg(path, m_file.errorString());
+    if (!start.isEmpty() && (!m_file.write(start) || !m_file.sync()))
+        return QStringLiteral("cannot write the log %1: %2").arg(path, m_file.failure().detail);
     return QString();
 }
 
 QString ProgramLog::append(const ProgramRow &row)
 {
-    const QByteArray line = csvLine(fields(row));
-    if (m_file.write(line) != line.size() || !m_file.flush() || ::fsync(m_file.handle()) != 0)
+    if (!m_file.write(csvLine(fields(row))) || !m_file.sync())
         return QStringLiteral("cannot write the log %1: %2")
-            .arg(m_file.fileName(), m_file.errorString());
+            .arg(m_file.path(), m_file.failure().detail);
     return QString();
 }
 

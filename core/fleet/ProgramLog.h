@@ -5,8 +5,9 @@
 // file, is the allocation record; a log of an earlier version, which was,
 // is imported into the store once (LegacyLogImport).
 
+#include "core/files/OutputStream.h"
+
 #include <QDateTime>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -48,10 +49,10 @@ public:
     QString open(const QString &path);
     // Appends, flushes and fsyncs one row; "" when it is on disk.
     QString append(const ProgramRow &row);
-    QString path() const { return m_file.fileName(); }
+    QString path() const { return m_file.path(); }
 
 private:
-    QFile m_file;
+    OutputStream m_file;
 };
 
 } // namespace zomar

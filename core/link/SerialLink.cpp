@@ -1,5 +1,6 @@
 #include "core/link/SerialLink.h"
 
+#include "core/link/PortHolders.h"
 #include "core/link/PortResolver.h"
 
 #include <QFileInfo>
@@ -421,8 +422,11 @@ SerialError SerialLink::openFailure(const QString &device, const QString &shown,
                                               "and log in again.")
                                    .arg(shown, owner));
         }
-        return SerialError(
-            PortInUse, QStringLiteral("Port %1 is already in use by another program").arg(shown));
+        const QStringList holders = portHolders(canonicalDevice(device));
+        return SerialError(PortInUse,
+                           QStringLiteral("Port %1 is already in use by %2")
+                               .arg(shown, holders.isEmpty() ? QStringLiteral("another program")
+                                                             : holders.join(QStringLiteral(", "))));
     }
     case QSerialPort::DeviceNotFoundError:
         return invalidPort();

@@ -1,6 +1,6 @@
 #include "core/linktest/LinkStats.h"
 
-#include <QSaveFile>
+#include "core/files/FileWriter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +75,9 @@ bool LinkStats::addArrival(quint32 seq, qint64 arrivedNs, bool inTime)
         ++m_duplicated;
         return true;
     }
+    // An intact copy after a damaged one: the packet came after all.
+    if (r.state == PacketState::Corrupted)
+        --m_corruptedPackets;
     r.arrivedNs = arrivedNs;
     r.latencyMs = double(arrivedNs - r.sentNs) / 1e6 - (m_echo ? m_echoDelayMs : 0);
     if (m_anyArrived && seq < m_highestArrived) {
@@ -99,9 +102,11 @@ bool LinkStats::addArrival(quint32 seq, qint64 arrivedNs, bool inTime)
 
 void LinkStats::addDamaged(std::optional<quint32> seq)
 {
-    ++m_corrupted;
-    if (seq && *seq < sentCount() && m_records[*seq].state == PacketState::Pending)
+    ++m_damaged;
+    if (seq && *seq < sentCount() && m_records[*seq].state == PacketState::Pending) {
         m_records[*seq].state = PacketState::Corrupted;
+        ++m_corruptedPackets;
+    }
 }
 
 void LinkStats::expire(quint32 seq)
@@ -131,8 +136,9 @@ LinkSummary LinkStats::summary() const
     s.packetSize = m_packetSize;
     s.intervalMs = intervalMs;
     s.rfBps = rfBps;
+    s.ceilingBps = ceilingBps;
     s.echoDelayMs = m_echoDelayMs;
-    s.corrupted = m_corrupted;
+    s.damagedPieces = m_damaged;
     s.duplicated = m_duplicated;
     s.outOfOrder = m_outOfOrder;
     s.stopped = m_stopped;
@@ -152,6 +158,8 @@ LinkSummary LinkStats::summary() const
             latencies.push_back(*r.latencyMs);
         } else if (r.state == PacketState::Late) {
             ++s.late;
+        } else if (r.state == PacketState::Corrupted) {
+            ++s.corrupted;
         }
     }
     s.lost = s.sent - s.received;
@@ -186,9 +194,17 @@ QStringList LinkSummary::lines() const
     if (late > 0)
         lostText += QStringLiteral(", of which %1 came after the timeout").arg(late);
     row(QStringLiteral("Lost"), lostText);
-    row(QStringLiteral("Corrupted"),
-        corrupted > 0 ? QStringLiteral("%1 (counted among the lost)").arg(corrupted)
-                      : QStringLiteral("0"));
+    // The packets as the CSV counts them; the damaged pieces beside them
+    // where there were more (copies of one packet, or with the header hit).
+    QString corruptedText =
+        corrupted > 0 ? QStringLiteral("%1 (counted among the lost)").arg(packets(corrupted, echo))
+                      : QStringLiteral("0");
+    if (damagedPieces > corrupted)
+        corruptedText += QStringLiteral("; %1 damaged pieces in all (copies of one packet, "
+                                        "pieces that name none, or of a packet that came "
+                                        "intact)")
+                             .arg(damagedPieces);
+    row(QStringLiteral("Corrupted"), corruptedText);
     row(QStringLiteral("Duplicated"), QString::number(duplicated));
     row(QStringLiteral("Out of order"), QString::number(outOfOrder));
     const QString kind = echo ? QStringLiteral("round trip less the repeater's %1 ms delay")
@@ -202,7 +218,13 @@ QStringList LinkSummary::lines() const
         row(QStringLiteral("Latency"), QStringLiteral("none measured (nothing came through)"));
     if (!echo) {
         QString good = QStringLiteral("%1 bytes/s").arg(goodputBytesPerS, 0, 'f', 0);
-        if (rfBps > 0)
+        if (rfBps > 0 && ceilingBps > 0 && ceilingBps < rfBps)
+            good += QStringLiteral(" of the %1 bytes/s that the %2-baud line allows (10 bits a "
+                                   "byte; %3 bps RF)")
+                        .arg(ceilingBytesPerS(), 0, 'f', 0)
+                        .arg(ceilingBps)
+                        .arg(rfBps);
+        else if (rfBps > 0)
             good += QStringLiteral(" of the %1 bytes/s that %2 bps allows (10 bits a byte)")
                         .arg(ceilingBytesPerS(), 0, 'f', 0)
                         .arg(rfBps);
@@ -235,10 +257,7 @@ QString LinkStats::csv() const
 
 QString LinkStats::writeCsv(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv().toUtf8()) < 0 || !file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return {};
+    return writeFileAtomically(path, csv().toUtf8()).text();
 }
 
 } // namespace zomar::linktest

@@ -40,12 +40,18 @@ struct LinkSummary {
     int packetSize = 0;
     int intervalMs = 0;
     int rfBps = 0;       // 0: not known
+    int ceilingBps = 0;  // the RF speed or the slower line's, whichever is lower (0: rfBps)
     int echoDelayMs = 0; // echo: subtracted from each round trip
     int sent = 0;        // counted packets (not those unfinished at a stop)
     int received = 0;
     int lost = 0; // sent - received (corrupted and late ones included)
     int late = 0;
-    int corrupted = 0; // damaged arrivals seen
+    // Packets of which only damaged copies came (counted among the lost):
+    // the CSV's "corrupted" rows.
+    int corrupted = 0;
+    // Damaged pieces seen in all: a packet's damaged copies, and pieces
+    // whose header was hit too (they name no packet), or noise.
+    int damagedPieces = 0;
     int duplicated = 0;
     int outOfOrder = 0;
     int unfinished = 0;
@@ -55,8 +61,9 @@ struct LinkSummary {
     double durationS = 0;
 
     double lossPercent() const { return sent > 0 ? 100.0 * lost / sent : 0; }
-    // Bytes a second that the RF speed allows at ten bits a byte (0: unknown).
-    double ceilingBytesPerS() const { return rfBps / 10.0; }
+    // Bytes a second that the slower of RF and line allows at ten bits a
+    // byte (0: unknown).
+    double ceilingBytesPerS() const { return (ceilingBps > 0 ? ceilingBps : rfBps) / 10.0; }
     // The result as lines of text, for the command line and the window.
     QStringList lines() const;
 };
@@ -87,7 +94,8 @@ public:
     const std::vector<PacketRecord> &records() const { return m_records; }
     int received() const { return m_received; }
     int resolved() const { return m_resolved; }
-    int corrupted() const { return m_corrupted; }
+    // Packets that only damaged copies of have come so far.
+    int corrupted() const { return m_corruptedPackets; }
 
     LinkSummary summary() const;
     // One row per packet: seq, sent, received (ms since the first packet was
@@ -99,6 +107,7 @@ public:
     // Set by the run, for the summary.
     int intervalMs = 0;
     int rfBps = 0;
+    int ceilingBps = 0;
 
 private:
     std::vector<PacketRecord> m_records;
@@ -107,7 +116,8 @@ private:
     int m_echoDelayMs = 0;
     int m_received = 0;
     int m_resolved = 0;
-    int m_corrupted = 0;
+    int m_damaged = 0;          // damaged pieces seen
+    int m_corruptedPackets = 0; // records in the Corrupted state
     int m_duplicated = 0;
     int m_outOfOrder = 0;
     quint32 m_highestArrived = 0;

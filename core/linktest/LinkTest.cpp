@@ -32,21 +32,53 @@ double LinkPlan::airTimeMs(int bytes) const
     return rfBps > 0 ? bytes * 10.0 * 1000.0 / rfBps : 0;
 }
 
+double LinkPlan::lineTimeMs(int bytes) const
+{
+    const int baud = echo ? fromBaud : std::min(fromBaud, toBaud);
+    return baud > 0 ? bytes * 10.0 * 1000.0 / baud : 0;
+}
+
+double LinkPlan::packetTimeMs(int bytes) const
+{
+    return std::max(airTimeMs(bytes), lineTimeMs(bytes));
+}
+
+int LinkPlan::ceilingBps() const
+{
+    const int baud = echo ? fromBaud : std::min(fromBaud, toBaud);
+    return rfBps > 0 ? std::min(rfBps, baud) : 0;
+}
+
 int LinkPlan::effectiveIntervalMs() const
 {
     if (intervalMs > 0)
         return intervalMs;
     if (echo)
         return 2 * echoDelayMs + 100;
-    return rfBps > 0 ? std::max(1, int(std::ceil(2 * airTimeMs(size)))) : 100;
+    return rfBps > 0 ? std::max(1, int(std::ceil(2 * packetTimeMs(size)))) : 100;
 }
 
 int LinkPlan::effectiveTimeoutMs() const
 {
     if (timeoutMs > 0)
         return timeoutMs;
-    const int wait = std::max(1000, int(std::ceil(20 * airTimeMs(packetBytes()))));
+    const int wait = std::max(1000, int(std::ceil(20 * packetTimeMs(packetBytes()))));
     return echo ? echoDelayMs + wait : wait;
+}
+
+QString LinkPlan::intervalWarning() const
+{
+    const double packet = packetTimeMs(packetBytes());
+    if (intervalMs <= 0 || echo || rfBps <= 0 || intervalMs >= packet)
+        return {};
+    const bool line = lineTimeMs(packetBytes()) >= airTimeMs(packetBytes());
+    return QStringLiteral("an interval of %1 ms is shorter than one packet's time (%2 ms for "
+                          "%3 bytes %4): packets queue, and those that wait too long are lost")
+        .arg(intervalMs)
+        .arg(packet, 0, 'f', 1)
+        .arg(packetBytes())
+        .arg(line ? QStringLiteral("on the %1-baud line").arg(std::min(fromBaud, toBaud))
+                  : QStringLiteral("at %1 bps RF").arg(rfBps));
 }
 
 QString LinkPlan::problem() const
@@ -126,6 +158,7 @@ void LinkTest::start()
     m_stats.reset(m_plan.packetBytes(), m_plan.echo, m_plan.echoDelayMs);
     m_stats.intervalMs = m_intervalMs;
     m_stats.rfBps = m_plan.rfBps;
+    m_stats.ceilingBps = m_plan.ceilingBps();
     m_run = static_cast<quint16>(QRandomGenerator::global()->bounded(1, 0x10000));
     m_stream = std::make_unique<PacketStream>(m_plan.size, m_run);
     m_nextExpiry = 0;

@@ -48,13 +48,24 @@ struct LinkPlan {
 
     // Air time of a number of bytes at the RF speed, in milliseconds (0: unknown).
     double airTimeMs(int bytes) const;
+    // Time of a number of bytes on the slower serial line, in milliseconds.
+    double lineTimeMs(int bytes) const;
+    // The slower of the two: a packet cannot go out faster than either
+    // carries it (at 115200 bps RF over a 38400-baud line, the line's).
+    double packetTimeMs(int bytes) const;
     int packetBytes() const { return echo ? 1 : size; }
-    // Twice the packet's air time (echo: twice the delay and 100 ms).
+    // The speed that bounds the throughput: the RF speed or the slower
+    // line's, whichever is lower (0: unknown).
+    int ceilingBps() const;
+    // Twice the packet's time (echo: twice the delay and 100 ms).
     int effectiveIntervalMs() const;
-    // When a packet counts as lost: at least a second, and twenty air times.
+    // When a packet counts as lost: at least a second, and twenty packet times.
     int effectiveTimeoutMs() const;
     // "" when the plan can run, else why not.
     QString problem() const;
+    // "" unless the interval given is shorter than one packet's time, so
+    // that packets queue and are lost for it.
+    QString intervalWarning() const;
 };
 
 class LinkTest : public QObject

@@ -11,9 +11,10 @@ using namespace profile_keys;
 
 const QStringList &profileKeys()
 {
-    static const QStringList keys = {key::format,      key::version, key::name,   key::comment,
-                                     key::destination, key::local,   key::band,   key::frequency,
-                                     key::channel,     key::txPower, key::rfSpeed};
+    static const QStringList keys = {key::format,  key::version,     key::name,
+                                     key::comment, key::destination, key::local,
+                                     key::band,    key::frequency,   key::channel,
+                                     key::txPower, key::rfSpeed,     key::antennaGain};
     return keys;
 }
 
@@ -104,7 +105,25 @@ QByteArray profileJson(const Profile &p)
         out.string(key::txPower, *txPowerText(*p.txPower));
     if (p.rfSpeed)
         out.string(key::rfSpeed, *rfSpeedText(*p.rfSpeed));
+    if (p.antennaGainDbi)
+        out.raw(key::antennaGain, QByteArray::number(*p.antennaGainDbi, 'g', 6));
     return out.text();
+}
+
+std::optional<Emission> emissionOf(const Profile &p, Band band,
+                                   std::optional<double> antennaGainDbi)
+{
+    const Band on = p.band.value_or(band);
+    if (!p.channel || on == Band::None)
+        return std::nullopt;
+    Emission e;
+    e.hz = channelHz(on, *p.channel);
+    if (p.rfSpeed && rfSpeedBps(*p.rfSpeed) > 0)
+        e.rfBps = rfSpeedBps(*p.rfSpeed);
+    if (p.txPower)
+        e.txPowerDbm = txPowerDbm(*p.txPower);
+    e.antennaGainDbi = antennaGainDbi.value_or(p.antennaGainDbi.value_or(0));
+    return e;
 }
 
 QString saveProfile(const Profile &profile, const QString &path)

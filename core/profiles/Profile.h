@@ -4,6 +4,7 @@
 // the module's own values.
 
 #include "core/protocol/Band.h"
+#include "core/protocol/BandPlan.h"
 #include "core/protocol/ConfigBlock.h"
 
 #include <QByteArray>
@@ -17,6 +18,9 @@ namespace zomar {
 
 inline constexpr int kProfileVersion = 1;
 inline constexpr qint64 kProfileMaxBytes = 64 * 1024;
+// The antenna gains a profile may name, in dBi (a cable's loss as less).
+inline constexpr double kLowestAntennaGainDbi = -30;
+inline constexpr double kHighestAntennaGainDbi = 30;
 
 struct Profile {
     std::optional<QString> name;
@@ -27,6 +31,9 @@ struct Profile {
     std::optional<int> channel;    // from "frequency_mhz" (needs "band") or "channel"
     std::optional<quint8> txPower; // code
     std::optional<quint8> rfSpeed; // code
+    // Not a block field: the gain of the antenna the module will have, for
+    // the band-plan advice's e.r.p.
+    std::optional<double> antennaGainDbi;
 
     // The block fields the profile names, in block order.
     QList<BlockField> namedFields() const;
@@ -39,6 +46,12 @@ struct Profile {
     // Every field of a block; the band picks how the channel is written.
     static Profile fromBlock(const ConfigBlock &block, Band band);
 };
+
+// The signal a profile sets, as far as it names it, on its band (or `band`
+// where it names none); nullopt without a channel or a band. gain: an
+// antenna gain that overrides the profile's.
+std::optional<Emission> emissionOf(const Profile &profile, Band band,
+                                   std::optional<double> antennaGainDbi = std::nullopt);
 
 struct ProfileReading {
     std::optional<Profile> profile;
@@ -64,7 +77,7 @@ QString profileProblem(const Profile &profile);
 // frequency written exactly (four decimals for the odd 433 MHz channels).
 // Empty when profileProblem() names a problem.
 QByteArray profileJson(const Profile &profile);
-// Atomic (QSaveFile), over a regular file or none (a link is followed),
+// Atomic (writeFileAtomically), over a regular file or none (a link is followed),
 // keeping the replaced file's mode and, where allowed, its owner. Returns ""
 // when saved, else one line saying why not (also for a profile that cannot
 // be written, or a path that names a device, a folder or a FIFO).

@@ -19,6 +19,7 @@ inline const QString frequency = QStringLiteral("frequency_mhz");
 inline const QString channel = QStringLiteral("channel");
 inline const QString txPower = QStringLiteral("tx_power");
 inline const QString rfSpeed = QStringLiteral("rf_speed");
+inline const QString antennaGain = QStringLiteral("antenna_gain_dbi");
 } // namespace key
 
 } // namespace zomar::profile_keys

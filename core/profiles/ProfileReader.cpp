@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <type_traits>
+
 namespace zomar {
 
 using namespace profile_keys;
@@ -28,6 +30,10 @@ QString takes(const QString &k)
         return QStringLiteral("a string such as \"-9 dBm\" (%1)").arg(allowedTxPowers());
     if (k == key::rfSpeed)
         return QStringLiteral("a string such as \"19200 bps\" (%1)").arg(allowedRfSpeeds());
+    if (k == key::antennaGain)
+        return QStringLiteral("a number of dBi from %1 to %2, such as 2.15")
+            .arg(kLowestAntennaGainDbi)
+            .arg(kHighestAntennaGainDbi);
     return QStringLiteral("a string");
 }
 
@@ -74,8 +80,9 @@ public:
         return true;
     }
 
-    bool number(const QString &k, std::optional<int> &out, long long low, long long high,
-                const QString &allowed)
+    // A key that must hold a number, whole between low and high or not.
+    template <typename T>
+    bool number(const QString &k, std::optional<T> &out, T low, T high, const QString &allowed)
     {
         if (!m_o.contains(k))
             return true;
@@ -83,11 +90,17 @@ public:
         if (!v.isDouble())
             return refuse(
                 QStringLiteral("%1 is %2; it takes %3").arg(k, jsonTypeName(v), takes(k)));
-        const std::optional<long long> n = jsonWholeNumber(v, low, high);
+        std::optional<T> n;
+        if constexpr (std::is_integral_v<T>) {
+            if (const std::optional<long long> whole = jsonWholeNumber(v, low, high))
+                n = T(*whole);
+        } else if (v.toDouble() >= low && v.toDouble() <= high) {
+            n = v.toDouble();
+        }
         if (!n)
             return refuse(QStringLiteral("%1 %2: allowed: %3")
                               .arg(k, jsonNumberText(m_members, k, v), allowed));
-        out = static_cast<int>(*n);
+        out = n;
         return true;
     }
 
@@ -143,7 +156,9 @@ ProfileReading parseProfile(const QByteArray &bytes, const QString &file)
                       r.string(key::frequency, frequency) &&
                       r.number(key::channel, channel, 0, kHighestChannel, takes(key::channel)) &&
                       r.value(key::txPower, p.txPower, parseTxPowerValue) &&
-                      r.value(key::rfSpeed, p.rfSpeed, parseRfSpeedValue);
+                      r.value(key::rfSpeed, p.rfSpeed, parseRfSpeedValue) &&
+                      r.number(key::antennaGain, p.antennaGainDbi, kLowestAntennaGainDbi,
+                               kHighestAntennaGainDbi, takes(key::antennaGain));
     if (!read)
         return refused(r.error);
 

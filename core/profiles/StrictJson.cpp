@@ -1,11 +1,11 @@
 #include "core/profiles/StrictJson.h"
 
-#include "core/profiles/FileKind.h"
+#include "core/files/FileKind.h"
+#include "core/files/FileWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -271,30 +271,10 @@ QByteArray JsonObjectWriter::text() const
 
 QString saveJsonFileBytes(const QByteArray &bytes, const QString &path)
 {
-    // The rename at the end would put the file in place of whatever the
-    // path names: only a regular file (or nothing) may be replaced. A
-    // symbolic link is followed: the file it names is written, the link stays.
-    const QString kind = nonFileKind(path);
-    if (!kind.isEmpty())
-        return QStringLiteral("%1: is %2, not a file; nothing was saved").arg(path, kind);
-    struct stat before {
-    };
-    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
-    if (existed) {
-        // The new file takes the old one's owner and mode before it takes its
-        // place (an owner other than the writer's only where the writer may
-        // give it: root saving over a user's file).
-        const int fd = file.handle();
-        if (::fchown(fd, before.st_uid, before.st_gid) != 0)
-            (void)::fchown(fd, ::geteuid(), before.st_gid);
-        (void)::fchmod(fd, before.st_mode & 0777);
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
-    return QString();
+    const WriteFailure failure = writeFileAtomically(path, bytes);
+    if (failure.reason == WriteFailure::NotAFile)
+        return failure.text() + QStringLiteral("; nothing was saved");
+    return failure.text();
 }
 
 } // namespace zomar

@@ -78,7 +78,7 @@ private:
     QList<QByteArray> m_lines;
 };
 
-// Atomic (QSaveFile), over a regular file or none (a link is followed),
+// Atomic (writeFileAtomically), over a regular file or none (a link is followed),
 // keeping the replaced file's mode and, where allowed, its owner. "" when
 // saved, else one line saying why not.
 QString saveJsonFileBytes(const QByteArray &bytes, const QString &path);

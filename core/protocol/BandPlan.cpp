@@ -1,8 +1,10 @@
 #include "core/protocol/BandPlan.h"
 
-#include <QJsonArray>
+#include "core/protocol/ConfigBlock.h"
+#include "core/protocol/ValueTables.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zomar {
 
@@ -10,6 +12,14 @@ namespace {
 
 constexpr qint64 kMHz = 1'000'000;
 constexpr qint64 kKHz = 1'000;
+
+// The occupied bandwidth of the signal, from its RF speed alone (the module
+// does not tell its modulation): two-level FSK with a modulation index of 1,
+// a deviation D of half the bit rate B, whose necessary bandwidth by ITU-R
+// SM.1138 (frequency-shift telegraphy: Bn = 2M + 2DK, M = B/2, K = 1.2) is
+// 2.2 B: 2.6 kHz at 1200 bps, 42 kHz at 19200, 84 kHz at 38400, 253 kHz at
+// 115200. A module with a wider deviation occupies more.
+constexpr double kOccupiedPerBps = 2.2;
 
 // The licence-free sub-bands the module's two bands reach. "LBT+AFA" is
 // listen-before-talk with adaptive frequency agility, the spectrum access that
@@ -19,41 +29,45 @@ constexpr qint64 kKHz = 1'000;
 // EU: ERC Recommendation 70-03 (CEPT), Annex 1 (non-specific short range
 // devices) and Annex 7 (alarms), as made binding in the EU by Decision
 // 2006/771/EC as amended (2017/1483, 2019/1345); the harmonised standard is
-// EN 300 220-2. Each row names its annex and band.
+// EN 300 220-2. Each row names its annex and band, its e.r.p. as a number and
+// the widest channel it allows (g3: 25 kHz; h1.5 has 25 kHz channels or the
+// whole band as one, so no narrower limit than its edges). EN 300 220-1 asks
+// for the whole occupied bandwidth inside the band, edges included: a
+// channel is inside a sub-band only when all of it is.
 const QList<SubBand> kTable = {
     // 433 MHz band.
     {"eu", 433'050 * kKHz, 434'790 * kKHz, "10 mW e.r.p.", "duty cycle ≤ 10 %", "",
-     "ERC/REC 70-03 Annex 1, band g1"},
+     "ERC/REC 70-03 Annex 1, band g1", 10, 0},
     {"eu", 433'050 * kKHz, 434'790 * kKHz, "1 mW e.r.p. (−13 dBm/10 kHz above 250 kHz)",
-     "no duty-cycle limit", "", "ERC/REC 70-03 Annex 1, band g2"},
+     "no duty-cycle limit", "", "ERC/REC 70-03 Annex 1, band g2", 1, 0},
     {"eu", 434'040 * kKHz, 434'790 * kKHz, "10 mW e.r.p.", "no duty-cycle limit, channels ≤ 25 kHz",
-     "", "ERC/REC 70-03 Annex 1, band g3"},
+     "", "ERC/REC 70-03 Annex 1, band g3", 10, 25 * kKHz},
     // 868 MHz band.
     {"eu", 863 * kMHz, 865 * kMHz, "25 mW e.r.p.", "duty cycle ≤ 0.1 % or LBT+AFA", "",
-     "ERC/REC 70-03 Annex 1, band h1.1"},
+     "ERC/REC 70-03 Annex 1, band h1.1", 25, 0},
     {"eu", 865 * kMHz, 868 * kMHz, "25 mW e.r.p.", "duty cycle ≤ 1 % or LBT+AFA", "",
-     "ERC/REC 70-03 Annex 1, band h1.2"},
+     "ERC/REC 70-03 Annex 1, band h1.2", 25, 0},
     {"eu", 868'000 * kKHz, 868'600 * kKHz, "25 mW e.r.p.", "duty cycle ≤ 1 % or LBT+AFA", "",
-     "ERC/REC 70-03 Annex 1, band h1.3"},
+     "ERC/REC 70-03 Annex 1, band h1.3", 25, 0},
     {"eu", 868'600 * kKHz, 868'700 * kKHz, "10 mW e.r.p.", "duty cycle ≤ 1 %", "alarms only",
-     "ERC/REC 70-03 Annex 7, band a"},
+     "ERC/REC 70-03 Annex 7, band a", 10, 0},
     {"eu", 868'700 * kKHz, 869'200 * kKHz, "25 mW e.r.p.", "duty cycle ≤ 0.1 % or LBT+AFA", "",
-     "ERC/REC 70-03 Annex 1, band h1.4"},
+     "ERC/REC 70-03 Annex 1, band h1.4", 25, 0},
     {"eu", 869'200 * kKHz, 869'250 * kKHz, "10 mW e.r.p.", "duty cycle ≤ 0.1 %",
-     "social alarms only", "ERC/REC 70-03 Annex 7, band b"},
+     "social alarms only", "ERC/REC 70-03 Annex 7, band b", 10, 0},
     {"eu", 869'250 * kKHz, 869'300 * kKHz, "10 mW e.r.p.", "duty cycle ≤ 0.1 %", "alarms only",
-     "ERC/REC 70-03 Annex 7, band c"},
+     "ERC/REC 70-03 Annex 7, band c", 10, 0},
     {"eu", 869'300 * kKHz, 869'400 * kKHz, "10 mW e.r.p.", "duty cycle ≤ 1 %", "alarms only",
-     "ERC/REC 70-03 Annex 7, band d"},
+     "ERC/REC 70-03 Annex 7, band d", 10, 0},
     {"eu", 869'400 * kKHz, 869'650 * kKHz, "500 mW e.r.p.",
      "duty cycle ≤ 10 % or LBT+AFA, channels of 25 kHz (or the whole band as one)", "",
-     "ERC/REC 70-03 Annex 1, band h1.5"},
+     "ERC/REC 70-03 Annex 1, band h1.5", 500, 0},
     {"eu", 869'650 * kKHz, 869'700 * kKHz, "25 mW e.r.p.", "duty cycle ≤ 10 %", "alarms only",
-     "ERC/REC 70-03 Annex 7, band e"},
+     "ERC/REC 70-03 Annex 7, band e", 25, 0},
     {"eu", 869'700 * kKHz, 870 * kMHz, "25 mW e.r.p.", "duty cycle ≤ 1 % or LBT+AFA", "",
-     "ERC/REC 70-03 Annex 1, band h1.7"},
+     "ERC/REC 70-03 Annex 1, band h1.7", 25, 0},
     {"eu", 869'700 * kKHz, 870 * kMHz, "5 mW e.r.p.", "no duty-cycle limit", "",
-     "ERC/REC 70-03 Annex 1, band h1.6"},
+     "ERC/REC 70-03 Annex 1, band h1.6", 5, 0},
 };
 
 struct Region {
@@ -90,33 +104,19 @@ const Region *regionFor(const QString &key)
     return nullptr;
 }
 
-// "433.050", "433.9975": three decimals, more only where the hertz need them.
-QString mhzText(qint64 hz)
+} // namespace
+
+QString SubBand::range() const
+{
+    return QStringLiteral("%1–%2 MHz").arg(bandPlanMhz(lowHz), bandPlanMhz(highHz));
+}
+
+QString bandPlanMhz(qint64 hz)
 {
     QString fraction = QStringLiteral("%1").arg(hz % kMHz, 6, 10, QLatin1Char('0'));
     while (fraction.size() > 3 && fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);
     return QStringLiteral("%1.%2").arg(hz / kMHz).arg(fraction);
-}
-
-QString limitsText(const SubBand &s)
-{
-    return QStringLiteral("%1, %2").arg(QString::fromUtf8(s.erp), QString::fromUtf8(s.access));
-}
-
-QString regionTag(const Region &region, const SubBand &s)
-{
-    QString tag = QString::fromLatin1(region.name);
-    if (s.restricted())
-        tag += QStringLiteral(", ") + QString::fromUtf8(s.use);
-    return tag;
-}
-
-} // namespace
-
-QString SubBand::range() const
-{
-    return QStringLiteral("%1–%2 MHz").arg(mhzText(lowHz), mhzText(highHz));
 }
 
 const QList<SubBand> &bandPlanTable()
@@ -144,31 +144,99 @@ QString bandPlanRegionName(const QString &key)
     return r ? QString::fromLatin1(r->name) : QString();
 }
 
-BandAdvice bandAdvice(qint64 hz, const QString &region)
+QString bandPlanOutsideSource(const QString &key)
+{
+    const Region *r = regionFor(key);
+    return r ? QString::fromLatin1(r->outsideSource) : QString();
+}
+
+QStringList licensedRangesAt(const QString &region, qint64 hz)
+{
+    QStringList ranges;
+    for (const LicensedRange &l : kLicensed) {
+        if (region == QLatin1String(l.region) && hz >= l.lowHz && hz <= l.highHz)
+            ranges << QStringLiteral("%1 [%2]").arg(QString::fromUtf8(l.what),
+                                                    QString::fromUtf8(l.source));
+    }
+    return ranges;
+}
+
+qint64 Emission::occupiedHz() const
+{
+    return rfBps ? qint64(std::llround(kOccupiedPerBps * *rfBps)) : 0;
+}
+
+std::optional<double> Emission::erpDbm() const
+{
+    if (!txPowerDbm)
+        return std::nullopt;
+    return *txPowerDbm + antennaGainDbi - kDipoleGainDbi;
+}
+
+QString occupiedBandwidthBasis()
+{
+    return QStringLiteral("%1 × the RF speed: ITU-R SM.1138's necessary bandwidth of two-level "
+                          "FSK with a modulation index of 1")
+        .arg(kOccupiedPerBps);
+}
+
+std::optional<Emission> emissionOf(Band band, const ConfigBlock &block, double antennaGainDbi)
+{
+    if (band == Band::None)
+        return std::nullopt;
+    Emission e;
+    e.hz = channelHz(band, block.channel);
+    if (const int bps = rfSpeedBps(block.rfSpeedCode); bps > 0)
+        e.rfBps = bps;
+    e.txPowerDbm = txPowerDbm(block.txPowerCode);
+    e.antennaGainDbi = antennaGainDbi;
+    return e;
+}
+
+BandAdvice bandAdvice(const Emission &emission, const QString &region)
 {
     BandAdvice advice;
     if (!regionFor(region))
         return advice;
     advice.region = region;
-    advice.hz = hz;
+    advice.emission = emission;
+    advice.hz = emission.hz;
+    const qint64 width = emission.occupiedHz();
+    const std::optional<double> erp = emission.erpDbm();
     for (const SubBand &s : kTable) {
-        if (region == QLatin1String(s.region) && s.contains(hz))
-            advice.subBands << s;
+        if (region != QLatin1String(s.region) || !s.contains(emission.hz))
+            continue;
+        SubBandFit fit{s};
+        // Twice the distances, to stay in whole hertz. A signal of unknown
+        // width still has some: on an edge, part of it is outside.
+        const qint64 low = 2 * (emission.hz - s.lowHz), high = 2 * (s.highHz - emission.hz);
+        fit.pastEdge = width > 0 ? (low < width || high < width) : (low == 0 || high == 0);
+        fit.tooWide = s.channelLimitHz > 0 && width > s.channelLimitHz;
+        fit.tooStrong = erp && *erp > 10 * std::log10(s.erpLimitMw) + 1e-9;
+        advice.subBands << fit;
     }
-    // Any use before alarms only (they meet on shared edges), then the
-    // narrowest: its limits are the ones that hold.
     std::stable_sort(advice.subBands.begin(), advice.subBands.end(),
-                     [](const SubBand &a, const SubBand &b) {
-                         if (a.restricted() != b.restricted())
-                             return !a.restricted();
-                         return a.highHz - a.lowHz < b.highHz - b.lowHz;
+                     [](const SubBandFit &a, const SubBandFit &b) {
+                         if (a.fits() != b.fits())
+                             return a.fits();
+                         if (a.subBand.restricted() != b.subBand.restricted())
+                             return !a.subBand.restricted();
+                         return a.subBand.highHz - a.subBand.lowHz <
+                                b.subBand.highHz - b.subBand.lowHz;
                      });
-    advice.kind = advice.subBands.isEmpty() ? BandAdvice::Outside : BandAdvice::Inside;
-    if (!advice.subBands.isEmpty()) {
-        const SubBand &first = advice.subBands.constFirst();
-        advice.onEdge = hz == first.lowHz || hz == first.highHz;
-    }
+    if (advice.subBands.isEmpty())
+        advice.kind = BandAdvice::Outside;
+    else
+        advice.kind = advice.subBands.constFirst().fits() ? BandAdvice::Inside : BandAdvice::Unfit;
+    advice.onEdge = !advice.subBands.isEmpty() && advice.subBands.constFirst().pastEdge;
     return advice;
+}
+
+BandAdvice bandAdvice(qint64 hz, const QString &region)
+{
+    Emission e;
+    e.hz = hz;
+    return bandAdvice(e, region);
 }
 
 BandAdvice bandAdvice(Band band, long long channel, const QString &region)
@@ -176,61 +244,6 @@ BandAdvice bandAdvice(Band band, long long channel, const QString &region)
     if (band == Band::None || channel < 0 || channel > kHighestChannel)
         return {};
     return bandAdvice(channelHz(band, channel), region);
-}
-
-QString BandAdvice::line() const
-{
-    const Region *r = regionFor(region);
-    if (kind == NoAdvice || !r)
-        return QString();
-    if (kind == Outside)
-        return QStringLiteral("outside the licence-free band (%1): a licence is needed")
-            .arg(QString::fromLatin1(r->name));
-    const SubBand &s = subBands.constFirst();
-    QString text = QStringLiteral("%1 (%2): %3").arg(s.range(), regionTag(*r, s), limitsText(s));
-    if (onEdge)
-        text += QStringLiteral("; on its edge, so part of the signal falls outside it");
-    return text;
-}
-
-QStringList BandAdvice::details() const
-{
-    const Region *r = regionFor(region);
-    if (kind == NoAdvice || !r)
-        return {};
-    QStringList lines{line()};
-    if (kind == Outside) {
-        lines << QStringLiteral("  %1 MHz is in none of the licence-free sub-bands (%2)")
-                     .arg(mhzText(hz), QString::fromLatin1(r->outsideSource));
-        for (const LicensedRange &l : kLicensed) {
-            if (region == QLatin1String(l.region) && hz >= l.lowHz && hz <= l.highHz)
-                lines << QStringLiteral("  it lies in %1 [%2]")
-                             .arg(QString::fromUtf8(l.what), QString::fromUtf8(l.source));
-        }
-    }
-    for (const SubBand &s : subBands)
-        lines << QStringLiteral("  %1 (%2): %3 [%4]")
-                     .arg(s.range(), regionTag(*r, s), limitsText(s), QString::fromUtf8(s.source));
-    return lines;
-}
-
-QJsonObject BandAdvice::json() const
-{
-    if (kind == NoAdvice)
-        return {};
-    QJsonArray rows;
-    for (const SubBand &s : subBands)
-        rows.append(QJsonObject{{QStringLiteral("range"), s.range()},
-                                {QStringLiteral("erp"), QString::fromUtf8(s.erp)},
-                                {QStringLiteral("access"), QString::fromUtf8(s.access)},
-                                {QStringLiteral("use"), QString::fromUtf8(s.use)},
-                                {QStringLiteral("source"), QString::fromUtf8(s.source)}});
-    return {{QStringLiteral("region"), region},
-            {QStringLiteral("frequency_mhz"), mhzText(hz)},
-            {QStringLiteral("licence_free"), kind == Inside},
-            {QStringLiteral("on_edge"), onEdge},
-            {QStringLiteral("text"), line()},
-            {QStringLiteral("sub_bands"), rows}};
 }
 
 } // namespace zomar

@@ -64,7 +64,7 @@ LinkTestDialog::LinkTestDialog(const QList<LinkPort> &ports, int baud, Band band
     m_size->setSuffix(QStringLiteral(" bytes"));
     m_interval = spinBox(QStringLiteral("LinkInterval"), 0, 3600000, 0, this);
     m_interval->setSuffix(QStringLiteral(" ms"));
-    m_interval->setSpecialValueText(QStringLiteral("twice the air time"));
+    m_interval->setSpecialValueText(QStringLiteral("twice a packet's time"));
     m_configure = new QCheckBox(
         QStringLiteral("Put the second module on the first one's channel and RF speed"), this);
     m_configure->setObjectName(QStringLiteral("LinkConfigure"));
@@ -223,6 +223,7 @@ void LinkTestDialog::onChecked(const PreflightResult &r)
         setRunning(false);
         return showProblem(problem);
     }
+    m_warning = m_plan.intervalWarning();
     m_test = new LinkTest(m_plan, this);
     connect(m_test, &LinkTest::packetSent, this, [this] { showProgress(); });
     connect(m_test, &LinkTest::packetSettled, this, &LinkTestDialog::onSettled);
@@ -256,7 +257,9 @@ void LinkTestDialog::showProgress()
                           .arg(s.received())
                           .arg(s.resolved() - s.received())
                           .arg(m_plan.effectiveIntervalMs())
-                          .arg(m_plan.rfBps));
+                          .arg(m_plan.rfBps) +
+                      (m_warning.isEmpty() ? QString()
+                                           : QStringLiteral("\nWarning: %1.").arg(m_warning)));
 }
 
 void LinkTestDialog::onFinished(const LinkSummary &summary, const QString &error)

@@ -79,6 +79,7 @@ private:
     linktest::LinkPreflight *m_preflight = nullptr;
     linktest::LinkTest *m_test = nullptr;
     linktest::LinkPlan m_plan;
+    QString m_warning; // an interval shorter than a packet's time
     bool m_cancelled = false;
     bool m_closeWhenDone = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/FieldValues.h"
+#include "core/protocol/ValueTables.h"
 #include "core/settings/AppSettings.h"
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
@@ -27,6 +28,25 @@ std::optional<long long> channelOf(Band band, const QString &text)
     if (!ch || ch->overflow || ch->n < 0 || ch->n > kHighestChannel)
         return std::nullopt;
     return ch->n;
+}
+
+// What the page's boxes say the module sends; the TX power and RF speed
+// only where their box holds a text of the list (not "??").
+std::optional<Emission> emissionOf(const Form1Controls &ui)
+{
+    const Band band = bandFromText(ui.Combo6->text());
+    const std::optional<long long> channel = channelOf(band, ui.Text9->text());
+    if (!channel)
+        return std::nullopt;
+    Emission e;
+    e.hz = channelHz(band, *channel);
+    const QString power = ui.Text10->text();
+    if (txPowerText(txPowerCode(power)) == power)
+        e.txPowerDbm = txPowerDbm(txPowerCode(power));
+    const QString speed = ui.Combo5->text();
+    if (rfSpeedText(rfSpeedCode(speed)) == speed && rfSpeedBps(rfSpeedCode(speed)) > 0)
+        e.rfBps = rfSpeedBps(rfSpeedCode(speed));
+    return e;
 }
 
 } // namespace
@@ -65,6 +85,11 @@ BandAdviceLine::BandAdviceLine(FormContext &ctx, AppSettings &settings, QObject 
 
     connect(ui.Text9, &QLineEdit::textChanged, this, &BandAdviceLine::update);
     connect(ui.Combo6, &DropDownBox::changed, this, &BandAdviceLine::update);
+    // Typed or picked: a pick from the list raises only picked().
+    for (DropDownBox *box : {ui.Text10, ui.Combo5}) {
+        connect(box, &DropDownBox::changed, this, &BandAdviceLine::update);
+        connect(box, &DropDownBox::picked, this, &BandAdviceLine::update);
+    }
     update();
 }
 
@@ -81,12 +106,11 @@ void BandAdviceLine::setRegion(const QString &region)
 
 void BandAdviceLine::update()
 {
-    const Band band = bandFromText(m_ctx.ui.Combo6->text());
-    const std::optional<long long> channel = channelOf(band, m_ctx.ui.Text9->text());
-    const BandAdvice advice = channel ? bandAdvice(band, *channel, m_region) : BandAdvice{};
+    const std::optional<Emission> emission = emissionOf(m_ctx.ui);
+    const BandAdvice advice = emission ? bandAdvice(*emission, m_region) : BandAdvice{};
     const QString line = advice.line();
     const QString colour = advice.kind == BandAdvice::Outside ? QStringLiteral("#B00000")
-                           : advice.onEdge                    ? QStringLiteral("#A05A00")
+                           : advice.kind == BandAdvice::Unfit ? QStringLiteral("#A05A00")
                                                               : QStringLiteral("#206020");
     m_label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     m_label->setText(m_label->fontMetrics().elidedText(line, Qt::ElideRight, m_label->width()));

@@ -1,9 +1,11 @@
 #pragma once
 // A line under the frequency row of the modem page: where the channel in the
 // frequency box lies in the licence-free spectrum (the sub-band and its
-// limits), or that it needs a licence. Advice only: Set and its checks do not
-// look at it. It follows the frequency and band boxes, whether a decode or
-// the operator changed them. Its context menu picks the region (or none),
+// limits, the signal's width from the RF speed box and its e.r.p. from the
+// TX power box with a 0 dBi antenna), or that it needs a licence. Advice
+// only: Set and its checks do not look at it. It follows the frequency,
+// band, TX power and RF speed boxes, whether a decode or the operator
+// changed them. Its context menu picks the region (or none),
 // kept in the settings.
 
 #include <QObject>

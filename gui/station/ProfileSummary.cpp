@@ -25,9 +25,8 @@ QString profileSummary(const Profile &p)
 
 QString profileAdvice(const Profile &p, const QString &region)
 {
-    if (!p.band || !p.channel)
-        return {};
-    return bandAdvice(*p.band, *p.channel, region).line();
+    const std::optional<Emission> e = emissionOf(p, Band::None);
+    return e ? bandAdvice(*e, region).line() : QString();
 }
 
 } // namespace zomar

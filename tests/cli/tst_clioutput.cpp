@@ -78,6 +78,8 @@ private slots:
     void helpSaysWhatItTakes();
     void saveSaysWhereAndNamesAreEscaped();
     void readmeMatchesTheHelp();
+    void exitCodesAreOneTable();
+    void recordsSaysWhatItDoes();
 
 private:
     QTemporaryDir m_dir;
@@ -176,8 +178,10 @@ void TstCliOutput::sharedOptionsPerCommand()
     QVERIFY2(r.exitCode == code, qPrintable(r.err));
     const QList<QJsonObject> lines = jsonLines(r.out);
     QCOMPARE(lines.size(), objects);
-    for (const QJsonObject &o : lines)
+    for (const QJsonObject &o : lines) {
         QVERIFY2(!o.contains("not_json"), qPrintable(r.out));
+        QCOMPARE(o.value("command").toString(), args.first()); // done or not, it says whose
+    }
     if (code == 1)
         QVERIFY2(lines.first().value("message").toString().contains(
                      "takes no --simulate: it speaks to no module"),
@@ -340,6 +344,56 @@ void TstCliOutput::readmeMatchesTheHelp()
     QStringList all = commands;
     all.sort();
     QCOMPARE(described, all);
+}
+
+// The exit codes: the README's table is the help's, word for word, and
+// every command's help ends with the same paragraph (the manual page's).
+void TstCliOutput::exitCodesAreOneTable()
+{
+    const QString main = runCli({"--help"}).out;
+    const QString paragraph = main.section("\nExit codes:\n", 1).chopped(1); // its last newline
+    QMap<int, QString> help; // code: its text, lines joined
+    int code = -1;
+    for (const QString &line : paragraph.split('\n')) {
+        static const QRegularExpression head(QStringLiteral("^  (\\d+)  +(.*)$"));
+        const QRegularExpressionMatch m = head.match(line);
+        if (m.hasMatch())
+            help[code = m.captured(1).toInt()] = m.captured(2);
+        else
+            help[code] += ' ' + line.trimmed();
+    }
+    QVERIFY(help.contains(0) && help.contains(5));
+
+    QFile readme(QStringLiteral(ZOMAR_README));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const QString table = text.section("| Code | Meaning |\n|---|---|\n", 1).section("\n\n", 0, 0);
+    QMap<int, QString> documented;
+    for (const QString &row : table.split('\n')) {
+        const QStringList cells = row.split(" | ");
+        QVERIFY2(cells.size() == 2, qPrintable(row));
+        documented[cells.at(0).mid(2).toInt()] = cells.at(1).chopped(2).remove('`');
+    }
+    QCOMPARE(documented, help);
+
+    for (const QString &command : QStringList{"read", "linktest", "records", "profile", "monitor"})
+        QVERIFY2(runCli({command, "--help"}).out.trimmed().endsWith(paragraph),
+                 qPrintable(command));
+}
+
+void TstCliOutput::recordsSaysWhatItDoes()
+{
+    const QString help = runCli({"records", "--help"}).out;
+    const QString verbs =
+        help.section("Usage: zomar-cli records [options] ", 1).section('\n', 0, 0);
+    QCOMPARE(verbs, QStringLiteral("list|unknown|pools|check|export|init|release"));
+    QVERIFY2(runCli({"--help"}).out.contains("  records    The production record: " + verbs + "."),
+             qPrintable(runCli({"--help"}).out));
+    QVERIFY2(help.simplified().contains("--json Print JSON Lines"), qPrintable(help));
+    const CliRun wrong = runCli({"records", "frobnicate"});
+    QCOMPARE(wrong.exitCode, 1);
+    QCOMPARE(wrong.err, "zomar-cli records: unknown records command 'frobnicate'; one of records " +
+                            verbs + " (see 'zomar-cli records --help')\n");
 }
 
 QTEST_GUILESS_MAIN(TstCliOutput)

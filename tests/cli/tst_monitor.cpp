@@ -145,14 +145,24 @@ void TstMonitor::bandAdviceOnStandardError_data()
         << QStringList{"write", "--device", "DEV", "--freq", "439"} << kOutside;
     QTest::newRow("write inside")
         << QStringList{"write", "--device", "DEV", "--freq", "433.920"}
-        << "band plan: 433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 % [ERC/REC 70-03 "
-           "Annex 1, band g1]";
+        << "band plan: 433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %; ≈ 21 kHz wide "
+           "[ERC/REC 70-03 Annex 1, band g1]";
+    QTest::newRow("write with a 15 dBi antenna: over the e.r.p.")
+        << QStringList{"write", "--device",       "DEV", "--freq", "433.920", "--power",
+                       "0",     "--antenna-gain", "15"}
+        << "band plan: 433.050–434.790 MHz (EU), but 12.85 dBm e.r.p. is over its 10 mW "
+           "[ERC/REC 70-03 Annex 1, band g1]";
+    QTest::newRow("read: where the module's channel lies")
+        << QStringList{"read", "--device", "DEV"}
+        << "band plan: 434.040–434.790 MHz (EU): 10 mW e.r.p., no duty-cycle limit, channels "
+           "≤ 25 kHz; ≈ 21 kHz wide [ERC/REC 70-03 Annex 1, band g3]";
     QTest::newRow("write, region none")
         << QStringList{"write", "--device", "DEV", "--freq", "439", "--region", "none"} << "";
     QTest::newRow("write without a channel keeps the module's, and says where it is")
         << QStringList{"write", "--device", "DEV", "--power", "-3", "--band", "868"}
         << "band plan: 869.400–869.650 MHz (EU): 500 mW e.r.p., duty cycle ≤ 10 % or LBT+AFA, "
-           "channels of 25 kHz (or the whole band as one) [ERC/REC 70-03 Annex 1, band h1.5]";
+           "channels of 25 kHz (or the whole band as one); ≈ 21 kHz wide [ERC/REC 70-03 Annex 1, "
+           "band h1.5]";
     QTest::newRow("dry run") << QStringList{"write", "--dest",     "1",    "--local",
                                             "2",     "--channel",  "3600", "--power",
                                             "0",     "--rf-speed", "9600", "--dry-run"}
@@ -208,6 +218,15 @@ void TstMonitor::bandAdviceInJson()
     const QJsonArray subBands = row.value("band_advice").toObject().value("sub_bands").toArray();
     QCOMPARE(subBands.size(), 1);
     QCOMPARE(subBands.at(0).toObject().value("use").toString(), QString("alarms only"));
+
+    // A module already on 439 MHz is told so by a read.
+    m->setConfiguration(QByteArray::fromHex("01020304050607080e100523"));
+    const CliRun read = runCli({"read", "--device", m->devicePath(), "--json"});
+    QCOMPARE(read.exitCode, 0);
+    const QJsonObject held = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    QCOMPARE(held.value("command").toString(), QString("read"));
+    QCOMPARE(held.value("band_advice").toObject().value("text").toString(),
+             kOutside.mid(QString("band plan: ").size()));
 }
 
 QTEST_GUILESS_MAIN(TstMonitor)

@@ -317,7 +317,7 @@ void TstCapture::savedFiles()
              qPrintable(logLines.at(3)));
     QVERIFY(logLines.at(4).endsWith("# a note"));
     QVERIFY(saveCaptureText(rig.capture, dir.filePath("no/such/folder/x.txt"))
-                .contains("could not be written"));
+                .contains("cannot be written: the folder"));
 }
 
 QTEST_GUILESS_MAIN(TstCapture)

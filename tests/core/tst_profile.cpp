@@ -105,6 +105,12 @@ void TestProfile::refusals_data()
         << profileWith(R"("tx_power": "-10 dBm")")
         << QStringList{R"(tx_power "-10 dBm")", "allowed: 0, -3, -6, -9, -12, -15, -18, "
                                                 "-21 dBm"};
+    QTest::newRow("antenna gain out of range")
+        << profileWith(R"("antenna_gain_dbi": 31)")
+        << QStringList{"antenna_gain_dbi 31: allowed: a number of dBi from -30 to 30"};
+    QTest::newRow("antenna gain as string")
+        << profileWith(R"("antenna_gain_dbi": "2 dBi")")
+        << QStringList{"antenna_gain_dbi is a string; it takes a number of dBi"};
     QTest::newRow("speed not in table")
         << profileWith(R"("rf_speed": "300 bps")")
         << QStringList{R"(rf_speed "300 bps")", "1200, 2400, 4800, 9600, 19200, 38400, "
@@ -202,6 +208,8 @@ void TestProfile::readings_data()
         << QByteArray::fromHex("1111111111111111 063F 07 02") << 3;
     QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + profileWith(R"("tx_power": "0 dBm")")
                                      << QByteArray::fromHex("1111111111111111 1111 00 11") << 1;
+    QTest::newRow("an antenna gain: not a block field")
+        << profileWith(R"("antenna_gain_dbi": -1.5)") << base << 0;
 }
 
 void TestProfile::readings()
@@ -216,6 +224,11 @@ void TestProfile::readings()
     QCOMPARE(reading.profile->applyTo(base).toBytes().toHex(), block.toHex());
     QCOMPARE(reading.profile->namedFields().size(), named);
     QCOMPARE(reading.profile->namesEveryField(), named == 5);
+    // The gain comes back as it was written, for the band plan's e.r.p.
+    if (json.contains("antenna_gain_dbi")) {
+        QCOMPARE(reading.profile->antennaGainDbi, std::optional<double>(-1.5));
+        QVERIFY(profileJson(*reading.profile).contains("\"antenna_gain_dbi\": -1.5\n"));
+    }
 }
 
 void TestProfile::roundTripOverEveryChannelAndCode()

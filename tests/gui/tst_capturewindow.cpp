@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListView>
 #include <QPushButton>
 #include <QTabBar>
@@ -259,24 +260,54 @@ void TstCaptureWindow::saveAsTextAndRaw()
 void TstCaptureWindow::bandAdviceFollowsTheFrequency_data()
 {
     QTest::addColumn<QString>("band");
+    QTest::addColumn<QString>("speed"); // the RF speed box; "" leaves its "??"
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("advice");
+    QTest::addColumn<QString>("colour");
+    const QString green = "#206020", amber = "#A05A00", red = "#B00000";
     QTest::newRow("433.920") << "433Mhz"
+                             << ""
                              << "433.920"
-                             << "433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %";
+                             << "433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %"
+                             << green;
+    QTest::newRow("434.500 at 1200 bps")
+        << "433Mhz"
+        << "1200 bps"
+        << "434.500"
+        << "434.040–434.790 MHz (EU): 10 mW e.r.p., no duty-cycle limit, channels ≤ 25 kHz; "
+           "≈ 2.6 kHz wide"
+        << green;
+    QTest::newRow("434.500 at 38400 bps: too wide for 25 kHz channels")
+        << "433Mhz"
+        << "38400 bps"
+        << "434.500"
+        << "433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %; ≈ 84 kHz wide, too wide "
+           "for the channels of 434.040–434.790 MHz"
+        << green;
+    QTest::newRow("433.0525 at 9600 bps: past the edge")
+        << "433Mhz"
+        << "9600 bps"
+        << "433.0525"
+        << "433.050–434.790 MHz (EU), but at 9600 bps (≈ 21 kHz wide) it reaches past its edge "
+           "at 433.050 MHz"
+        << amber;
     QTest::newRow("439.000") << "433Mhz"
+                             << ""
                              << "439.000"
-                             << "outside the licence-free band (EU): a licence is needed";
+                             << "outside the licence-free band (EU): a licence is needed" << red;
     QTest::newRow("not a frequency") << "433Mhz"
+                                     << ""
                                      << "??"
-                                     << "";
+                                     << "" << green;
 }
 
 void TstCaptureWindow::bandAdviceFollowsTheFrequency()
 {
     QFETCH(QString, band);
+    QFETCH(QString, speed);
     QFETCH(QString, typed);
     QFETCH(QString, advice);
+    QFETCH(QString, colour);
     FormHarness h(FormHarness::Options::noModule());
     showWithTab(h, kModemTab);
     QVERIFY(h.waitIdle());
@@ -286,9 +317,22 @@ void TstCaptureWindow::bandAdviceFollowsTheFrequency()
     freq->selectAll();
     QTest::keyClicks(freq, typed);
     QCOMPARE(freq->text(), typed);
+    if (!speed.isEmpty()) {
+        // Picked from the list after the frequency, as the operator does: a
+        // pick is no typed change, and the line follows it too.
+        DropDownBox *box = h.ui().Combo5;
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(box->view()->isVisible());
+        box->view()->setCurrentIndex(box->model()->index(box->findText(speed), 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QTRY_VERIFY(!box->view()->isVisible());
+        QCOMPARE(box->text(), speed);
+    }
     BandAdviceLine &line = h.form().bandAdvice();
     QCOMPARE(line.line(), advice);
     QCOMPARE(line.label()->text().isEmpty(), advice.isEmpty());
+    QVERIFY2(line.label()->styleSheet().contains(colour), qPrintable(line.label()->styleSheet()));
     QCOMPARE(line.label()->objectName(), QString("BandAdvice"));
     QVERIFY(h.ui().ModemPic->rect().contains(line.label()->geometry()));
     QCOMPARE(line.label()->focusPolicy(), Qt::NoFocus);
@@ -309,7 +353,7 @@ void TstCaptureWindow::adviceNeverStopsSet()
     QVERIFY(h.connectAndRead(VirtualModule::factoryConfiguration(), "433Mhz"));
     // After the decode: 433.920 lies in the licence-free band.
     QCOMPARE(h.form().bandAdvice().line(),
-             QString("433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %"));
+             QString("433.050–434.790 MHz (EU): 10 mW e.r.p., duty cycle ≤ 10 %; ≈ 42 kHz wide"));
     QLineEdit *freq = h.ui().Text9;
     freq->selectAll();
     QTest::keyClicks(freq, "439");

@@ -1,4 +1,4 @@
-#include "core/profiles/FileKind.h"
+#include "core/files/FileKind.h"
 
 #include <QFile>
 

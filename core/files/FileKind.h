@@ -1,7 +1,7 @@
 #pragma once
 // What stands at a path when it is not a plain file, for a refusal that says
-// so: a profile is read from and written over regular files only (a FIFO
-// would hang a read; a device or a FIFO would be replaced by a write).
+// so: files are read from and written over regular files only (a FIFO would
+// hang a read; a device or a FIFO would be replaced by a write).
 
 #include <QString>
 
