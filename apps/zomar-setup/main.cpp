@@ -13,7 +13,6 @@
 #include "sim/VirtualModule.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QSerialPortInfo>
 
 #include <cstdio>
@@ -87,7 +86,7 @@ int main(int argc, char *argv[])
                          qPrintable(device));
         }
     }
-    installLanguage(pickLanguage(settings->language(), QString(), QLocale::system()));
+    startLanguage(*settings);
 
     DialogPrompter prompter;
     Form1 window(*settings, resolver, prompter);

@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cstdio>
 #include <memory>
@@ -73,9 +72,7 @@ int main(int argc, char *argv[])
     // technicians, else the system's.
     const StationReading station =
         stationFile.isEmpty() ? StationReading{} : readStationFile(stationFile);
-    installLanguage(pickLanguage(settings->language(),
-                                 station.setup ? station.setup->language : QString(),
-                                 QLocale::system()));
+    startLanguage(*settings, station.setup ? station.setup->language : QString());
     DialogPrompter messages;
     DialogFilePrompter files;
     StationWindow window(*settings, messages, files);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/widgets/TextFit.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,6 +52,7 @@ FindModuleDialog::FindModuleDialog(const QStringList &devices, const QString &no
     layout->addWidget(m_problems);
     layout->addWidget(m_button, 0, Qt::AlignRight);
     setMinimumWidth(420);
+    growWithTexts(this);
 
     connect(m_finder, &ModuleFinder::trying, this, &FindModuleDialog::onTrying);
     connect(m_finder, &ModuleFinder::progress, m_progress, &QProgressBar::setValue);

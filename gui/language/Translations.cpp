@@ -1,5 +1,6 @@
 #include "gui/language/Translations.h"
 
+#include "core/settings/AppSettings.h"
 #include "core/settings/InterfaceLanguage.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,12 @@ QString pickLanguage(const QString &chosen, const QString &station, const QLocal
             break;
     }
     return kSourceLanguage;
+}
+
+QString startLanguage(const AppSettings &settings, const QString &station)
+{
+    const QString code = pickLanguage(settings.language(), station, QLocale::system());
+    return installLanguage(code) ? code : kSourceLanguage;
 }
 
 bool installLanguage(const QString &code)

@@ -12,7 +12,12 @@ class QLocale;
 
 namespace zomar {
 
+class AppSettings;
+
 QString pickLanguage(const QString &chosen, const QString &station, const QLocale &system);
+// What a program does at start: picks the language from the settings'
+// choice, the station's and the system's, installs it and returns it.
+QString startLanguage(const AppSettings &settings, const QString &station = {});
 // Replaces the translations installed before. False when this program's
 // own could not be loaded (English is then shown).
 bool installLanguage(const QString &code);

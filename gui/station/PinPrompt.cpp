@@ -2,6 +2,7 @@
 
 #include "core/fleet/StationPin.h"
 #include "gui/station/StationTitle.h"
+#include "gui/widgets/TextFit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -39,6 +40,7 @@ PinPrompt::PinPrompt(Mode mode, const QString &text, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &PinPrompt::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PinPrompt::reject);
     layout->addWidget(buttons);
+    growWithTexts(this);
     m_pin->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/fleet/PortWatcher.h"
 #include "gui/station/StationTitle.h"
+#include "gui/widgets/TextFit.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -54,6 +55,7 @@ SlotTeacher::SlotTeacher(const QString &folder, const QList<StationSlot> &named,
                                        "first adapter plugged in."));
     connect(m_watcher, &PortWatcher::appeared, this, &SlotTeacher::onAppeared);
     m_watcher->start();
+    growWithTexts(this);
     resize(sizeHint().expandedTo(QSize(fontMetrics().height() * 30, fontMetrics().height() * 22)));
     updatePrompt();
 }

@@ -10,6 +10,7 @@
 #include "gui/station/SlotTeacher.h"
 #include "gui/station/StationTitle.h"
 #include "gui/widgets/Contrast.h"
+#include "gui/widgets/TextFit.h"
 #include "gui/window/FilePrompter.h"
 
 #include <QComboBox>
@@ -176,6 +177,7 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     updateProfileNote();
     updatePinNote();
     resize(fontMetrics().height() * 44, fontMetrics().height() * 36);
+    growWithTexts(this);
 }
 
 void StationSetupDialog::fillSlots(const QList<StationSlot> &list)

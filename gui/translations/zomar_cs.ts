@@ -5,327 +5,327 @@
     <name>Form1</name>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojit</translation>
     </message>
     <message>
         <source>Loopback On</source>
-        <translation type="unfinished"></translation>
+        <translation>Smyčka zap.</translation>
     </message>
     <message>
         <source>Loopback Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Smyčka vyp.</translation>
     </message>
     <message>
         <source>Cont Send On</source>
-        <translation type="unfinished"></translation>
+        <translation>Stálé vysílání zap.</translation>
     </message>
     <message>
         <source>Cont Send Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Stálé vysílání vyp.</translation>
     </message>
     <message>
         <source>Destination Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová adresa</translation>
     </message>
     <message>
         <source>Local Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní adresa</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frekvence RF</translation>
     </message>
     <message>
         <source>Tx Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Výkon TX</translation>
     </message>
     <message>
         <source>RF TX Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost RF TX</translation>
     </message>
     <message>
         <source>%1, byte %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, bajt %2</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>milisekundy</translation>
     </message>
     <message>
         <source>Received characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijaté znaky</translation>
     </message>
     <message>
         <source>Characters to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaky k odeslání</translation>
     </message>
     <message>
         <source>Echoed characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrácené znaky</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránky</translation>
     </message>
     <message>
         <source>Read the module first: Connect, or Refresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve načtěte modul: Připojit, nebo Obnovit.</translation>
     </message>
     <message>
         <source>Connect to a port first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve připojte port.</translation>
     </message>
     <message>
         <source>Modem Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení modemu</translation>
     </message>
     <message>
         <source>Comms Port Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení portu</translation>
     </message>
     <message>
         <source>Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminál</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovač</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>0-FF Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>0-FF hex</translation>
     </message>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Pásmo</translation>
     </message>
     <message>
         <source>Select Freq Band </source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte pásmo</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>BPS</source>
-        <translation type="unfinished"></translation>
+        <translation>bit/s</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsat</translation>
     </message>
     <message>
         <source>Reset Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovární hodnoty</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Comm Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost</translation>
     </message>
     <message>
         <source>RX</source>
-        <translation type="unfinished"></translation>
+        <translation>RX</translation>
     </message>
     <message>
         <source>TX</source>
-        <translation type="unfinished"></translation>
+        <translation>TX</translation>
     </message>
     <message>
         <source>Send Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval vysílání</translation>
     </message>
     <message>
         <source>Exit AT Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Opustit režim AT</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat</translation>
     </message>
     <message>
         <source>Loopback Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpoždění smyčky</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Zomar Setup Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Setup Utility</translation>
     </message>
     <message>
         <source>Modem Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení modemu</translation>
     </message>
     <message>
         <source>Comms Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení portu</translation>
     </message>
 </context>
 <context>
     <name>zomar::BandAdviceLine</name>
     <message>
         <source>Band-plan advice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rada podle plánu pásem</translation>
     </message>
     <message>
         <source>No band-plan advice</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez rady podle plánu pásem</translation>
     </message>
     <message>
         <source>Band-plan advice for the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rada podle plánu pásem pro: %1</translation>
     </message>
     <message>
         <source>Advice only: Set writes the frequency you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je to jen rada: Zapsat zapíše frekvenci, kterou zvolíte.</translation>
     </message>
 </context>
 <context>
     <name>zomar::CaptureLauncher</name>
     <message>
         <source>Capture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odposlech...</translation>
     </message>
     <message>
         <source>Every byte both ways, a line per burst with time and hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý bajt oběma směry, řádek na dávku s časem a hex</translation>
     </message>
 </context>
 <context>
     <name>zomar::CaptureWindow</name>
     <message>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Odposlech</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat</translation>
     </message>
     <message>
         <source>Find (Enter, F3: next)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat (Enter, F3: další)</translation>
     </message>
     <message>
         <source>Save Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit text...</translation>
     </message>
     <message>
         <source>The lines as shown, as a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádky tak, jak jsou zobrazeny, jako textový soubor</translation>
     </message>
     <message>
         <source>Save Raw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit bajty...</translation>
     </message>
     <message>
         <source>The bytes as they went, both ways, with a timestamped hex log beside them (FILE.log) that tells which went which way</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajty tak, jak prošly, oběma směry, s hex protokolem s časovými značkami vedle (FILE.log), který říká, kterým směrem šel každý z nich</translation>
     </message>
     <message>
         <source>Send:</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslat:</translation>
     </message>
     <message>
         <source>41 42 0d   or   AB\x0d   (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>41 42 0d   nebo   AB\x0d   (Enter odešle)</translation>
     </message>
     <message>
         <source>Sent as bytes on Enter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesláno jako bajty klávesou Enter: %1</translation>
     </message>
     <message>
         <source>Capture: %1 bursts (%2 dropped)%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Odposlech: dávek %1 (zahozeno %2)%3</translation>
     </message>
     <message>
         <source>, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>, pozastaveno</translation>
     </message>
     <message>
         <source>%1 B sent, %2 B received</source>
-        <translation type="unfinished"></translation>
+        <translation>odesláno %1 B, přijato %2 B</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neodesláno: %1</translation>
     </message>
     <message>
         <source>Not sent: the port is not open</source>
-        <translation type="unfinished"></translation>
+        <translation>Neodesláno: port není otevřen</translation>
     </message>
     <message>
         <source>Sent %1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslané bajty: %1</translation>
     </message>
     <message>
         <source>Line %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek %1 z %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the capture</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ v odposlechu není</translation>
     </message>
     <message>
         <source>Save Capture as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit odposlech jako text</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textové soubory (*.txt)</translation>
     </message>
     <message>
         <source>Saved %1 line(s) to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo řádků: %1 do %2</translation>
     </message>
     <message>
         <source>Save Capture as Raw Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit odposlech jako surové bajty</translation>
     </message>
     <message>
         <source>Raw bytes (*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Surové bajty (*.bin)</translation>
     </message>
     <message>
         <source>Saved the bytes to %1 and their hex log to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajty uloženy do %1 a jejich hex protokol do %2</translation>
     </message>
     <message>
         <source>Capture not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Odposlech neuložen</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
 </context>
 <context>
     <name>zomar::CommandModeSteps</name>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!! %1</translation>
     </message>
 </context>
 <context>
@@ -333,350 +333,353 @@
     <message>
         <source>This will reset the unit to Factory defaults.<byte value="xd"/>
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul se vrátí k továrním hodnotám.<byte value="xd"/>
+Pokračovat?</translation>
     </message>
 </context>
 <context>
     <name>zomar::FindModuleDialog</name>
     <message>
         <source>Find Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít modul</translation>
     </message>
     <message>
         <source>Looking for a module on %1, at each line speed: %2 baud.
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání modulu na %1 při každé rychlosti linky: %2 Bd.
+%3</translation>
     </message>
     <message>
         <source>1 port</source>
-        <translation type="unfinished"></translation>
+        <translation>1 port</translation>
     </message>
     <message numerus="yes">
         <source>%n ports</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n port</numerusform>
+            <numerusform>%n porty</numerusform>
+            <numerusform>%n portů</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>No serial ports to search. Plug in the adapter (a USB adapter shows up as /dev/ttyUSB* or /dev/ttyACM*), then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné sériové porty k prohledání. Připojte adaptér (adaptér USB se objeví jako /dev/ttyUSB* nebo /dev/ttyACM*) a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění...</translation>
     </message>
     <message>
         <source>Stopping after the reads under way...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavení po probíhajících čteních...</translation>
     </message>
     <message>
         <source>%1 at %2 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 při %2 Bd</translation>
     </message>
     <message>
         <source>Trying %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkouším %1...</translation>
     </message>
     <message>
         <source>Found a module on %1 at %2 baud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul nalezen na %1 při %2 Bd.</translation>
     </message>
     <message>
         <source>Search cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání zrušeno.</translation>
     </message>
     <message>
         <source>No module answered on %1 at any line speed. Check the cable and the module&apos;s power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na %1 neodpověděl žádný modul při žádné rychlosti linky. Zkontrolujte kabel a napájení modulu.</translation>
     </message>
 </context>
 <context>
     <name>zomar::Form1</name>
     <message>
         <source>Zomar Setup Utility - Version:%1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Setup Utility - Verze:%1.%2.%3</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojeno</translation>
     </message>
     <message>
         <source>No serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné sériové zařízení</translation>
     </message>
     <message>
         <source>The port and speed could not be saved to %1: %2.
 They will not be remembered next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port a rychlost se nepodařilo uložit do %1: %2.
+Příště nebudou zapamatovány.</translation>
     </message>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení neuloženo</translation>
     </message>
 </context>
 <context>
     <name>zomar::LanguageMenu</name>
     <message>
         <source>The windows will be in %1 when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna budou v jazyce %1 po příštím spuštění programu.</translation>
     </message>
     <message>
         <source>The windows will follow &quot;%1&quot; when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna se budou řídit volbou „%1“ po příštím spuštění programu.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jazyk</translation>
     </message>
     <message>
         <source>The language could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk se nepodařilo uložit do %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>zomar::LatencyChart</name>
     <message>
         <source>Latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpoždění</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztraceno</translation>
     </message>
     <message>
         <source>Packet</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket</translation>
     </message>
     <message>
         <source>Latency (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpoždění (ms)</translation>
     </message>
 </context>
 <context>
     <name>zomar::LinkTestDialog</name>
     <message>
         <source>Link Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test spoje</translation>
     </message>
     <message>
         <source> bytes</source>
-        <translation type="unfinished"></translation>
+        <translation> B</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>twice the air time</source>
-        <translation type="unfinished"></translation>
+        <translation>dvojnásobek doby vysílání</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit druhý modul na kanál a rychlost &amp;RF prvního</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Z</translation>
     </message>
     <message>
         <source>&amp;To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Do</translation>
     </message>
     <message>
         <source>&amp;Line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost &amp;linky</translation>
     </message>
     <message>
         <source>&amp;Packets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pakety</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velikost</translation>
     </message>
     <message>
         <source>&amp;Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interval</translation>
     </message>
     <message>
         <source>Two modules are needed, each on a port of this computer; type a device or a port number if one is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jsou potřeba dva moduly, každý na portu tohoto počítače; zadejte zařízení nebo číslo portu, pokud v seznamu chybí.</translation>
     </message>
     <message>
         <source>Choose the two ports and press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte oba porty a stiskněte Spustit.</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spustit</translation>
     </message>
     <message>
         <source>Sa&amp;ve CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit &amp;CSV...</translation>
     </message>
     <message>
         <source>Run a test first: the file has a row per packet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve proveďte test: soubor má řádek na paket.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavří&amp;t</translation>
     </message>
     <message>
         <source>Not while a test runs: Cancel stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne během testu: Zrušit ho zastaví.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zr&amp;ušit</translation>
     </message>
     <message>
         <source>Choose a port for each module.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte port pro každý modul.</translation>
     </message>
     <message>
         <source>Both boxes name %1: a link needs two modules, each on its own port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obě pole uvádějí %1: spoj potřebuje dva moduly, každý na vlastním portu.</translation>
     </message>
     <message>
         <source>%1 is the window&apos;s own port, which is connected. Disconnect it first, or choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je připojený port okna. Nejprve ho odpojte, nebo zvolte jiný.</translation>
     </message>
     <message>
         <source>Latency (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpoždění (ms)</translation>
     </message>
     <message>
         <source>Reading both modules...</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtení obou modulů...</translation>
     </message>
     <message>
         <source>Cancelled before the test began.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušeno před začátkem testu.</translation>
     </message>
     <message>
         <source>. Tick &quot;%1&quot; to align them.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Zaškrtněte „%1“ pro jejich sladění.</translation>
     </message>
     <message>
         <source>The second module was put on %1, %2 (written and verified). Sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druhý modul byl nastaven na %1, %2 (zapsáno a ověřeno). Vysílání...</translation>
     </message>
     <message>
         <source>Sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vysílání...</translation>
     </message>
     <message>
         <source>Sent %1 of %2, received %3, lost %4 (every %5 ms at %6 bps RF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesláno %1 z %2, přijato %3, ztraceno %4 (každých %5 ms při %6 bit/s RF)</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastaveno: %1</translation>
     </message>
     <message>
         <source>Cancelled: the figures so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušeno: dosavadní hodnoty.</translation>
     </message>
     <message>
         <source>Nothing came through: check both modules&apos; power and antennas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic neprošlo: zkontrolujte napájení a antény obou modulů.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo.</translation>
     </message>
     <message>
         <source>Stopping after the reads under way...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavení po probíhajících čteních...</translation>
     </message>
     <message>
         <source>Save Link Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit test spoje</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory CSV (*.csv)</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo %1.</translation>
     </message>
     <message>
         <source>Could not save: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze uložit: %1.</translation>
     </message>
 </context>
 <context>
     <name>zomar::LinkTestLauncher</name>
     <message>
         <source>COMM %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>COMM %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soubor</translation>
     </message>
     <message>
         <source>&amp;Open Profile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít profil...</translation>
     </message>
     <message>
         <source>&amp;Save Profile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit profil...</translation>
     </message>
     <message>
         <source>&amp;Recent Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nedávné profily</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;končit</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nástroje</translation>
     </message>
     <message>
         <source>&amp;Find Module...</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;jít modul...</translation>
     </message>
     <message>
         <source>&amp;Link Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test spoje...</translation>
     </message>
     <message>
         <source>&amp;Capture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odposlech...</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk &amp;systému</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programu</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vyprázdnit seznam</translation>
     </message>
     <message>
         <source>Zomar Setup Utility
@@ -686,861 +689,877 @@ Sets up Zomar radio-modem modules on a serial port.
 
 Built with Qt %2, running on Qt %3.
 Licence: MIT (see the LICENSE file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Setup Utility
+Verze %1
+
+Nastavuje rádiové modemy Zomar na sériovém portu.
+
+Sestaveno s Qt %2, běží s Qt %3.
+Licence: MIT (viz soubor LICENSE).</translation>
     </message>
     <message>
         <source>About Zomar Setup Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu Zomar Setup Utility</translation>
     </message>
 </context>
 <context>
     <name>zomar::ModuleSearch</name>
     <message>
         <source>The window&apos;s port (COMM %1) was disconnected: the search opens every port itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port okna (COMM %1) byl odpojen: hledání otevírá každý port samo.</translation>
     </message>
     <message>
         <source>The window&apos;s port stays disconnected: the search opens every port itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port okna zůstává odpojen: hledání otevírá každý port samo.</translation>
     </message>
     <message>
         <source>Looking for a module...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání modulu...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojeno</translation>
     </message>
     <message>
         <source>A module answered on %1 at %2 baud, but no port number of the window leads to that device. Map one to it, e.g. with --port-map 1=%1, or a &quot;Ports&quot; setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul odpověděl na %1 při %2 Bd, ale k tomuto zařízení nevede žádné číslo portu okna. Přiřaďte mu jedno, např. pomocí --port-map 1=%1 nebo nastavení „Ports“.</translation>
     </message>
     <message>
         <source>Find Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít modul</translation>
     </message>
 </context>
 <context>
     <name>zomar::OperatorField</name>
     <message>
         <source>Scan badge, or type name + Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenujte odznak, nebo napište jméno + Enter</translation>
     </message>
 </context>
 <context>
     <name>zomar::PageProfile</name>
     <message>
         <source>The profile was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil nebyl uložen: %1</translation>
     </message>
     <message>
         <source>the %1 field shows &quot;??&quot; (not read from the module). Connect or press Refresh, or fill it in, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 ukazuje „??“ (nenačteno z modulu). Nejprve se připojte nebo stiskněte Obnovit, nebo ho vyplňte.</translation>
     </message>
     <message>
         <source>Set would refuse the %1 field (&quot;%2&quot;: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsat by odmítlo pole %1 („%2“: %3).</translation>
     </message>
     <message>
         <source>the Tx Power field holds &quot;%1&quot;, which is none of its values (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>pole Výkon TX obsahuje „%1“, což není žádná z jeho hodnot (%2).</translation>
     </message>
     <message>
         <source>the RF TX Speed field holds &quot;%1&quot;, which is none of its values (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>pole Rychlost RF TX obsahuje „%1“, což není žádná z jeho hodnot (%2).</translation>
     </message>
 </context>
 <context>
     <name>zomar::PinPrompt</name>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN:</translation>
     </message>
     <message>
         <source>New &amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový &amp;PIN:</translation>
     </message>
     <message>
         <source>&amp;Again:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Znovu:</translation>
     </message>
     <message>
         <source>the two PINs differ</source>
-        <translation type="unfinished"></translation>
+        <translation>oba PINy se liší</translation>
     </message>
     <message>
         <source>Not set: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenastaveno: %1.</translation>
     </message>
     <message>
         <source>The PIN guards the setup: the profile, the addresses, the record and the slots. Give it to the engineers only.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN chrání nastavení: profil, adresy, záznam a pozice. Dejte ho jen inženýrům.</translation>
     </message>
 </context>
 <context>
     <name>zomar::PortConnection</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesoulad typů</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Přetečení</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojování...</translation>
     </message>
     <message>
         <source>Connected to COMM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojeno k COMM %1</translation>
     </message>
     <message>
         <source>Please select a valid comms port</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte platný komunikační port</translation>
     </message>
     <message>
         <source>Invalid port</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný port</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!! %1</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojeno</translation>
     </message>
     <message>
         <source>Connection lost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojení ztraceno: %1</translation>
     </message>
     <message>
         <source>Check the cable or USB adapter, then press Connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolujte kabel nebo adaptér USB a pak stiskněte Připojit.</translation>
     </message>
 </context>
 <context>
     <name>zomar::ProfileActions</name>
     <message>
         <source>Open Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít profil</translation>
     </message>
     <message>
         <source>Zomar profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profily Zomar (*.json);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>%1: no longer exists; it was taken off the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: už neexistuje; byl odebrán z nedávných profilů.</translation>
     </message>
     <message>
         <source>Profile not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil neotevřen</translation>
     </message>
     <message>
         <source>Nothing on the page was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na stránce se nic nezměnilo.</translation>
     </message>
     <message>
         <source>Profile %1 loaded: Set writes it to the module</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 načten: Zapsat ho zapíše do modulu</translation>
     </message>
     <message>
         <source>Profile %1 loaded: connect first, then open it again to Set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 načten: nejprve se připojte, pak ho znovu otevřete a zapište</translation>
     </message>
     <message>
         <source>Profile %1 loaded: Refresh first, then open it again to Set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 načten: nejprve obnovte, pak ho znovu otevřete a zapište</translation>
     </message>
     <message>
         <source>Profile not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil neuložen</translation>
     </message>
     <message>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit profil</translation>
     </message>
     <message>
         <source>Profile %1 saved to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1 uložen do %2</translation>
     </message>
 </context>
 <context>
     <name>zomar::ProfileSummary</name>
     <message>
         <source>%1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kanál %1</translation>
     </message>
     <message>
         <source>TX power %1</source>
-        <translation type="unfinished"></translation>
+        <translation>výkon TX %1</translation>
     </message>
     <message>
         <source>RF speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rychlost RF %1</translation>
     </message>
     <message>
         <source>destination %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cíl %1</translation>
     </message>
     <message>
         <source>local %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vlastní %1</translation>
     </message>
     <message>
         <source>no field set</source>
-        <translation type="unfinished"></translation>
+        <translation>žádné pole nenastaveno</translation>
     </message>
 </context>
 <context>
     <name>zomar::RefreshOperation</name>
     <message>
         <source>No Response from Modem. Check Comms Port &amp; Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem neodpovídá. Zkontrolujte port a rychlost</translation>
     </message>
     <message>
         <source>Requesting Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyžádání nastavení...</translation>
     </message>
     <message>
         <source>Request Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Požadavek dokončen</translation>
     </message>
     <message>
         <source>Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba</translation>
     </message>
 </context>
 <context>
     <name>zomar::RepeaterPage</name>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!! %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný vstup (00-FF)</translation>
     </message>
     <message>
         <source>Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!!</translation>
     </message>
     <message>
         <source>Incorrect value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávná hodnota</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Incorrect Frequency value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávná hodnota frekvence</translation>
     </message>
     <message>
         <source>Invalid input (Tx Power)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný vstup (Výkon TX)</translation>
     </message>
     <message>
         <source>Invalid input (RF TX Speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný vstup (Rychlost RF TX)</translation>
     </message>
     <message>
         <source>Error!! Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!! Přetečení</translation>
     </message>
     <message>
         <source>Sending Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesílání nastavení...</translation>
     </message>
     <message>
         <source>Send Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesláno</translation>
     </message>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!! %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SetupChange</name>
     <message>
         <source>The setup of this station is guarded by a PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení této stanice je chráněno PINem.</translation>
     </message>
     <message>
         <source>A new station replaces this one, whose setup is guarded by a PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová stanice nahradí tuto, jejíž nastavení je chráněno PINem.</translation>
     </message>
     <message>
         <source>Keep the station&apos;s setup in</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit nastavení stanice do</translation>
     </message>
     <message>
         <source>Station files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory stanic (*.json)</translation>
     </message>
     <message>
         <source>Another station replaces this one, whose setup is guarded by a PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiná stanice nahradí tuto, jejíž nastavení je chráněno PINem.</translation>
     </message>
     <message>
         <source>Open a station</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít stanici</translation>
     </message>
     <message>
         <source>Station files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory stanic (*.json);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Wait until the module being programmed has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počkejte, až se dokončí programování modulu.</translation>
     </message>
     <message numerus="yes">
         <source>Wait until the %n modules being programmed have finished.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Počkejte, až se dokončí programování modulů (%n).</numerusform>
+            <numerusform>Počkejte, až se dokončí programování modulů (%n).</numerusform>
+            <numerusform>Počkejte, až se dokončí programování modulů (%n).</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN: the setup stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Špatný PIN: nastavení zůstává beze změny.</translation>
     </message>
 </context>
 <context>
     <name>zomar::ShiftPanel</name>
     <message>
         <source>This shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato směna</translation>
     </message>
     <message>
         <source>Last units</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední kusy</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozice</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operátor</translation>
     </message>
     <message>
         <source>Pass %1</source>
-        <translation type="unfinished"></translation>
+        <translation>OK %1</translation>
     </message>
     <message>
         <source>Fail %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyby %1</translation>
     </message>
     <message>
         <source>Yield %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Výtěžnost %1 %</translation>
     </message>
     <message>
         <source>Yield –</source>
-        <translation type="unfinished"></translation>
+        <translation>Výtěžnost –</translation>
     </message>
     <message>
         <source>since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>FAIL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CHYBA: %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
     <message>
         <source>%1 pass · %2 fail · yield %3</source>
-        <translation type="unfinished"></translation>
+        <translation>OK: %1 · chyby: %2 · výtěžnost %3</translation>
     </message>
 </context>
 <context>
     <name>zomar::SimulationMenu</name>
     <message>
         <source>Si&amp;mulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;mulace</translation>
     </message>
     <message>
         <source>&amp;Demo: modules come and go</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ukázka: moduly přicházejí a odcházejí</translation>
     </message>
     <message>
         <source>&amp;Next module plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Další zapojený modul</translation>
     </message>
     <message>
         <source>Module in slot &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul na pozici &amp;%1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SlotTeacher</name>
     <message>
         <source>Teach slots - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Naučit pozice - %1</translation>
     </message>
     <message>
         <source>Plug a module into each socket of the hub in turn, in the order the slots should have. A module already in place: unplug it and plug it in again. Nothing is written to the modules.
 Watching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapojte postupně modul do každého konektoru rozbočovače, v pořadí, jaké mají mít pozice. Modul, který už je zapojen: vytáhněte ho a zapojte znovu. Do modulů se nic nezapisuje.
+Sledovaná složka: %1</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hotovo</translation>
     </message>
     <message>
         <source>&amp;Start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít &amp;znovu</translation>
     </message>
     <message>
         <source>The folder does not exist yet: it appears with the first adapter plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka zatím neexistuje: objeví se s prvním zapojeným adaptérem.</translation>
     </message>
     <message>
         <source>That socket is %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento konektor už je %1.</translation>
     </message>
     <message>
         <source>A station has at most %1 slots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stanice má nejvýše %1 pozic.</translation>
     </message>
     <message>
         <source>%1 is the socket %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je konektor %2.</translation>
     </message>
     <message>
         <source>Plug a module into the socket for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapojte modul do konektoru pro: %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká</translation>
     </message>
     <message>
         <source>Left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechán</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtení</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis</translation>
     </message>
     <message>
         <source>Verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Ověřování</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>CHYBA</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Nezahájeno</translation>
     </message>
     <message>
         <source>Plug in a module</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapojte modul</translation>
     </message>
     <message>
         <source>It was in place at the start: unplug it and plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl zapojen už při startu: vytáhněte ho a zapojte znovu</translation>
     </message>
     <message>
         <source>Step %1 of 3: do not unplug</source>
-        <translation type="unfinished"></translation>
+        <translation>Krok %1 ze 3: nevytahujte</translation>
     </message>
     <message>
         <source>Address %1: unplug it</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa %1: vytáhněte ho</translation>
     </message>
     <message>
         <source>Written and verified: unplug it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsáno a ověřeno: vytáhněte ho</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
     <message>
         <source>%1: give the first address of a pool</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zadejte první adresu rozsahu</translation>
     </message>
     <message>
         <source>The station is closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Stanice se zavírá</translation>
     </message>
     <message>
         <source>The setup is being changed: plug it in again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení se mění: zapojte ho znovu později</translation>
     </message>
     <message>
         <source>The record cannot be written: call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam nelze zapsat: zavolejte inženýra</translation>
     </message>
     <message>
         <source>The module before is still finishing: plug this one in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí modul ještě nedokončil: zapojte tento znovu</translation>
     </message>
     <message>
         <source>%1; not recorded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nezaznamenáno: %2</translation>
     </message>
     <message>
         <source>; not in the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; chybí v protokolu: %1</translation>
     </message>
     <message>
         <source>Refused: nothing was written; call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odmítnuto: nic se nezapsalo; zavolejte inženýra</translation>
     </message>
     <message>
         <source>No answer: check the module is seated</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez odpovědi: zkontrolujte, zda modul dobře sedí</translation>
     </message>
     <message>
         <source>Read-back differs: put the module aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpětné čtení se liší: modul odložte</translation>
     </message>
     <message>
         <source>Port lost: the module was pulled out</source>
-        <translation type="unfinished"></translation>
+        <translation>Port ztracen: modul byl vytažen</translation>
     </message>
     <message>
         <source>Port failed: check the hub and its cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba portu: zkontrolujte rozbočovač a jeho kabel</translation>
     </message>
     <message>
         <source>Not recorded: call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nezaznamenáno: zavolejte inženýra</translation>
     </message>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nezahájeno: offline už není volná adresa; zavolejte inženýra</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationSetupDialog</name>
     <message>
         <source>Station setup - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení stanice - %1</translation>
     </message>
     <message>
         <source>this computer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>název tohoto počítače</translation>
     </message>
     <message>
         <source>none: modules keep their own</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná: moduly si ponechají svou</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk systému</translation>
     </message>
     <message>
         <source>The station&apos;s windows are in this language from its next start, unless a technician chooses another in the Language menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna stanice budou v tomto jazyce od jejího příštího spuštění, pokud technik v nabídce Jazyk nezvolí jiný.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název</translation>
     </message>
     <message>
         <source>Socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Konektor</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;cházet...</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proc&amp;házet...</translation>
     </message>
     <message>
         <source>&amp;Teach slots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;učit pozice...</translation>
     </message>
     <message>
         <source>Remo&amp;ve slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeb&amp;rat pozici</translation>
     </message>
     <message>
         <source>Set P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;stavit PIN...</translation>
     </message>
     <message>
         <source>No PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez PINu</translation>
     </message>
     <message>
         <source>Station &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Název stanice:</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profil:</translation>
     </message>
     <message>
         <source>St&amp;ep:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Krok:</translation>
     </message>
     <message>
         <source>&amp;First address:</source>
-        <translation type="unfinished"></translation>
+        <translation>První &amp;adresa:</translation>
     </message>
     <message>
         <source>Re&amp;cord:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Záznam:</translation>
     </message>
     <message>
         <source>&amp;Line speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost &amp;linky:</translation>
     </message>
     <message>
         <source>Band plan re&amp;gion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob&amp;last plánu pásem:</translation>
     </message>
     <message>
         <source>Technicians&apos; lang&amp;uage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jazyk techniků:</translation>
     </message>
     <message>
         <source>S&amp;ocket folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka konek&amp;torů:</translation>
     </message>
     <message>
         <source>&amp;Slots (double-click or F2 on a name to rename):</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ozice (dvojklik nebo F2 na názvu pro přejmenování):</translation>
     </message>
     <message>
         <source>First address %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>První adresa %1: %2</translation>
     </message>
     <message>
         <source>no slot yet: Teach slots, then save</source>
-        <translation type="unfinished"></translation>
+        <translation>zatím žádná pozice: naučte pozice, pak uložte</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuloženo: %1</translation>
     </message>
     <message>
         <source>The profile every module gets</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil, který dostane každý modul</translation>
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profily (*.json);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>The production record (a new file is made)</source>
-        <translation type="unfinished"></translation>
+        <translation>Výrobní záznam (vytvoří se nový soubor)</translation>
     </message>
     <message>
         <source>Production records (*.db);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Výrobní záznamy (*.db);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Name the profile every module gets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte profil, který dostane každý modul.</translation>
     </message>
     <message>
         <source>A PIN guards this setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto nastavení chrání PIN.</translation>
     </message>
     <message>
         <source>No PIN: anyone at the station can change the setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez PINu: kdokoli u stanice může nastavení změnit.</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>
     <message>
         <source>Zomar Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Station</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Operátor:</translation>
     </message>
     <message>
         <source>No station open: Station &gt; New station... or Open station...</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádná otevřená stanice: Stanice &gt; Nová stanice... nebo Otevřít stanici...</translation>
     </message>
     <message>
         <source>&amp;Station</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stanice</translation>
     </message>
     <message>
         <source>&amp;New station...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nová stanice...</translation>
     </message>
     <message>
         <source>&amp;Open station...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít stanici...</translation>
     </message>
     <message>
         <source>&amp;Edit setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Upravit nastavení...</translation>
     </message>
     <message>
         <source>New s&amp;hift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová &amp;směna...</translation>
     </message>
     <message>
         <source>&amp;Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;perátor</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;končit</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programu</translation>
     </message>
     <message>
         <source>%1 %2
 Programming radio modules on a production line, one slot per socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Programování rádiových modulů na výrobní lince, jedna pozice na konektor.</translation>
     </message>
     <message>
         <source>The station file is refused:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor stanice je odmítnut:
+%1</translation>
     </message>
     <message>
         <source>Station file refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor stanice odmítnut: %1</translation>
     </message>
     <message>
         <source>A module in the socket %1 is left alone: it is no slot of this station (Edit setup &gt; Teach slots).</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul v konektoru %1 je ponechán: není to pozice této stanice (Upravit nastavení &gt; Naučit pozice).</translation>
     </message>
     <message>
         <source>Not running: %1. An engineer can correct it in Edit setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neběží: %1. Inženýr to může opravit v Upravit nastavení.</translation>
     </message>
     <message>
         <source>No slots yet: Edit setup &gt; Teach slots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím žádné pozice: Upravit nastavení &gt; Naučit pozice.</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil %1: %2</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>nenačteno</translation>
     </message>
     <message>
         <source>Addresses from %1, step %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresy od %1, krok %2</translation>
     </message>
     <message>
         <source>Each module keeps its own address</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý modul si ponechá vlastní adresu</translation>
     </message>
     <message>
         <source> (next %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (další %1)</translation>
     </message>
     <message>
         <source>%1 · %2 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 Bd</translation>
     </message>
     <message>
         <source>
 
 Socket: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Konektor: %1</translation>
     </message>
     <message>
         <source>Start a new shift? The counts and the list of the last units start again; the record keeps every unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít novou směnu? Počítadla a seznam posledních kusů začnou znovu; záznam uchová každý kus.</translation>
     </message>
     <message>
         <source>The setup is not saved, and the station runs as before:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení není uloženo a stanice běží jako dřív:
+%1</translation>
     </message>
     <message>
         <source>Closing: the module in flight finishes first. Leave it in place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavírání: rozpracovaný modul se nejprve dokončí. Nechte ho na místě.</translation>
     </message>
     <message numerus="yes">
         <source>Closing: %n modules in flight finish first. Leave them in place.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zavírání: rozpracované moduly (%n) se nejprve dokončí. Nechte je na místě.</numerusform>
+            <numerusform>Zavírání: rozpracované moduly (%n) se nejprve dokončí. Nechte je na místě.</numerusform>
+            <numerusform>Zavírání: rozpracované moduly (%n) se nejprve dokončí. Nechte je na místě.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;The station&apos;s or the system&apos;s language</source>
+        <translation>Jazyk &amp;stanice nebo systému</translation>
     </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba!! %1</translation>
     </message>
 </context>
 </TS>

@@ -5,327 +5,327 @@
     <name>Form1</name>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Loopback On</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle activado</translation>
     </message>
     <message>
         <source>Loopback Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle desactivado</translation>
     </message>
     <message>
         <source>Cont Send On</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío continuo activado</translation>
     </message>
     <message>
         <source>Cont Send Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío continuo desactivado</translation>
     </message>
     <message>
         <source>Destination Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de destino</translation>
     </message>
     <message>
         <source>Local Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección local</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia RF</translation>
     </message>
     <message>
         <source>Tx Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia TX</translation>
     </message>
     <message>
         <source>RF TX Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad RF TX</translation>
     </message>
     <message>
         <source>%1, byte %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, byte %2</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>milisegundos</translation>
     </message>
     <message>
         <source>Received characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres recibidos</translation>
     </message>
     <message>
         <source>Characters to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres para enviar</translation>
     </message>
     <message>
         <source>Echoed characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres devueltos</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>Read the module first: Connect, or Refresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lea primero el módulo: Conectar, o Actualizar.</translation>
     </message>
     <message>
         <source>Connect to a port first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte primero un puerto.</translation>
     </message>
     <message>
         <source>Modem Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del módem</translation>
     </message>
     <message>
         <source>Comms Port Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del puerto</translation>
     </message>
     <message>
         <source>Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidor</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>0-FF Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>0-FF hex</translation>
     </message>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <source>Select Freq Band </source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la banda</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>BPS</source>
-        <translation type="unfinished"></translation>
+        <translation>bit/s</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Reset Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de fábrica</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Comm Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudios</translation>
     </message>
     <message>
         <source>RX</source>
-        <translation type="unfinished"></translation>
+        <translation>RX</translation>
     </message>
     <message>
         <source>TX</source>
-        <translation type="unfinished"></translation>
+        <translation>TX</translation>
     </message>
     <message>
         <source>Send Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de envío</translation>
     </message>
     <message>
         <source>Exit AT Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del modo AT</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Loopback Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo del bucle</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>Zomar Setup Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Setup Utility</translation>
     </message>
     <message>
         <source>Modem Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del módem</translation>
     </message>
     <message>
         <source>Comms Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del puerto</translation>
     </message>
 </context>
 <context>
     <name>zomar::BandAdviceLine</name>
     <message>
         <source>Band-plan advice</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo del plan de bandas</translation>
     </message>
     <message>
         <source>No band-plan advice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin consejo del plan de bandas</translation>
     </message>
     <message>
         <source>Band-plan advice for the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo del plan de bandas para: %1</translation>
     </message>
     <message>
         <source>Advice only: Set writes the frequency you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo es un consejo: Escribir escribe la frecuencia que usted elija.</translation>
     </message>
 </context>
 <context>
     <name>zomar::CaptureLauncher</name>
     <message>
         <source>Capture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura...</translation>
     </message>
     <message>
         <source>Every byte both ways, a line per burst with time and hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada byte en ambos sentidos, una línea por ráfaga con hora y hex</translation>
     </message>
 </context>
 <context>
     <name>zomar::CaptureWindow</name>
     <message>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Find (Enter, F3: next)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar (Intro, F3: siguiente)</translation>
     </message>
     <message>
         <source>Save Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar texto...</translation>
     </message>
     <message>
         <source>The lines as shown, as a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Las líneas tal como se ven, como archivo de texto</translation>
     </message>
     <message>
         <source>Save Raw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar bytes...</translation>
     </message>
     <message>
         <source>The bytes as they went, both ways, with a timestamped hex log beside them (FILE.log) that tells which went which way</source>
-        <translation type="unfinished"></translation>
+        <translation>Los bytes tal como pasaron, en ambos sentidos, con un registro hex con marcas de tiempo al lado (FILE.log) que indica el sentido de cada uno</translation>
     </message>
     <message>
         <source>Send:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar:</translation>
     </message>
     <message>
         <source>41 42 0d   or   AB\x0d   (Enter sends)</source>
-        <translation type="unfinished"></translation>
+        <translation>41 42 0d   o   AB\x0d   (Intro envía)</translation>
     </message>
     <message>
         <source>Sent as bytes on Enter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se envía como bytes con Intro: %1</translation>
     </message>
     <message>
         <source>Capture: %1 bursts (%2 dropped)%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura: %1 ráfagas (%2 descartadas)%3</translation>
     </message>
     <message>
         <source>, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>, en pausa</translation>
     </message>
     <message>
         <source>%1 B sent, %2 B received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 B enviados, %2 B recibidos</translation>
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: %1</translation>
     </message>
     <message>
         <source>Not sent: the port is not open</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: el puerto no está abierto</translation>
     </message>
     <message>
         <source>Sent %1 byte(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte(s) enviado(s)</translation>
     </message>
     <message>
         <source>Line %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1 de %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the capture</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no está en la captura</translation>
     </message>
     <message>
         <source>Save Capture as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la captura como texto</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>Saved %1 line(s) to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 línea(s) guardada(s) en %2</translation>
     </message>
     <message>
         <source>Save Capture as Raw Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la captura como bytes sin formato</translation>
     </message>
     <message>
         <source>Raw bytes (*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes sin formato (*.bin)</translation>
     </message>
     <message>
         <source>Saved the bytes to %1 and their hex log to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes guardados en %1 y su registro hex en %2</translation>
     </message>
     <message>
         <source>Capture not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura no guardada</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
 </context>
 <context>
     <name>zomar::CommandModeSteps</name>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!! %1</translation>
     </message>
 </context>
 <context>
@@ -333,349 +333,352 @@
     <message>
         <source>This will reset the unit to Factory defaults.<byte value="xd"/>
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>El módulo volverá a los valores de fábrica.<byte value="xd"/>
+¿Continuar?</translation>
     </message>
 </context>
 <context>
     <name>zomar::FindModuleDialog</name>
     <message>
         <source>Find Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar módulo</translation>
     </message>
     <message>
         <source>Looking for a module on %1, at each line speed: %2 baud.
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando un módulo en %1, a cada velocidad de línea: %2 baudios.
+%3</translation>
     </message>
     <message>
         <source>1 port</source>
-        <translation type="unfinished"></translation>
+        <translation>1 puerto</translation>
     </message>
     <message numerus="yes">
         <source>%n ports</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n puerto</numerusform>
+            <numerusform>%n puertos</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>No serial ports to search. Plug in the adapter (a USB adapter shows up as /dev/ttyUSB* or /dev/ttyACM*), then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay puertos serie que buscar. Conecte el adaptador (un adaptador USB aparece como /dev/ttyUSB* o /dev/ttyACM*) y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando...</translation>
     </message>
     <message>
         <source>Stopping after the reads under way...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parando después de las lecturas en curso...</translation>
     </message>
     <message>
         <source>%1 at %2 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 baudios</translation>
     </message>
     <message>
         <source>Trying %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probando %1...</translation>
     </message>
     <message>
         <source>Found a module on %1 at %2 baud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo encontrado en %1 a %2 baudios.</translation>
     </message>
     <message>
         <source>Search cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda cancelada.</translation>
     </message>
     <message>
         <source>No module answered on %1 at any line speed. Check the cable and the module&apos;s power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún módulo respondió en %1 a ninguna velocidad de línea. Compruebe el cable y la alimentación del módulo.</translation>
     </message>
 </context>
 <context>
     <name>zomar::Form1</name>
     <message>
         <source>Zomar Setup Utility - Version:%1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Setup Utility - Versión:%1.%2.%3</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>No serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún dispositivo serie</translation>
     </message>
     <message>
         <source>The port and speed could not be saved to %1: %2.
 They will not be remembered next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar el puerto y la velocidad en %1: %2.
+No se recordarán la próxima vez.</translation>
     </message>
     <message>
         <source>Settings not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes no guardados</translation>
     </message>
 </context>
 <context>
     <name>zomar::LanguageMenu</name>
     <message>
         <source>The windows will be in %1 when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ventanas estarán en %1 cuando el programa vuelva a iniciarse.</translation>
     </message>
     <message>
         <source>The windows will follow &quot;%1&quot; when the program starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ventanas seguirán «%1» cuando el programa vuelva a iniciarse.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>The language could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el idioma en %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>zomar::LatencyChart</name>
     <message>
         <source>Latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Latencia</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdido</translation>
     </message>
     <message>
         <source>Packet</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquete</translation>
     </message>
     <message>
         <source>Latency (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latencia (ms)</translation>
     </message>
 </context>
 <context>
     <name>zomar::LinkTestDialog</name>
     <message>
         <source>Link Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de enlace</translation>
     </message>
     <message>
         <source> bytes</source>
-        <translation type="unfinished"></translation>
+        <translation> bytes</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>twice the air time</source>
-        <translation type="unfinished"></translation>
+        <translation>el doble del tiempo en el aire</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el segundo módulo en el canal y la velocidad &amp;RF del primero</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde</translation>
     </message>
     <message>
         <source>&amp;To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hacia</translation>
     </message>
     <message>
         <source>&amp;Line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Packets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paquetes</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño</translation>
     </message>
     <message>
         <source>&amp;Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalo</translation>
     </message>
     <message>
         <source>Two modules are needed, each on a port of this computer; type a device or a port number if one is not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesitan dos módulos, cada uno en un puerto de este ordenador; escriba un dispositivo o un número de puerto si no aparece en la lista.</translation>
     </message>
     <message>
         <source>Choose the two ports and press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los dos puertos y pulse Iniciar.</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;niciar</translation>
     </message>
     <message>
         <source>Sa&amp;ve CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar CSV...</translation>
     </message>
     <message>
         <source>Run a test first: the file has a row per packet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga primero una prueba: el archivo tiene una fila por paquete.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Not while a test runs: Cancel stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No durante una prueba: Cancelar la detiene.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Can&amp;celar</translation>
     </message>
     <message>
         <source>Choose a port for each module.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un puerto para cada módulo.</translation>
     </message>
     <message>
         <source>Both boxes name %1: a link needs two modules, each on its own port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dos campos nombran %1: un enlace necesita dos módulos, cada uno en su propio puerto.</translation>
     </message>
     <message>
         <source>%1 is the window&apos;s own port, which is connected. Disconnect it first, or choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el puerto de la ventana, que está conectado. Desconéctelo primero, o elija otro.</translation>
     </message>
     <message>
         <source>Latency (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latencia (ms)</translation>
     </message>
     <message>
         <source>Reading both modules...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo los dos módulos...</translation>
     </message>
     <message>
         <source>Cancelled before the test began.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado antes de empezar la prueba.</translation>
     </message>
     <message>
         <source>. Tick &quot;%1&quot; to align them.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Marque «%1» para igualarlos.</translation>
     </message>
     <message>
         <source>The second module was put on %1, %2 (written and verified). Sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>El segundo módulo se puso en %1, %2 (escrito y verificado). Enviando...</translation>
     </message>
     <message>
         <source>Sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando...</translation>
     </message>
     <message>
         <source>Sent %1 of %2, received %3, lost %4 (every %5 ms at %6 bps RF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados %1 de %2, recibidos %3, perdidos %4 (cada %5 ms a %6 bit/s RF)</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: %1</translation>
     </message>
     <message>
         <source>Cancelled: the figures so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: las cifras hasta ahora.</translation>
     </message>
     <message>
         <source>Nothing came through: check both modules&apos; power and antennas.</source>
-        <translation type="unfinished"></translation>
+        <translation>No llegó nada: compruebe la alimentación y las antenas de ambos módulos.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho.</translation>
     </message>
     <message>
         <source>Stopping after the reads under way...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parando después de las lecturas en curso...</translation>
     </message>
     <message>
         <source>Save Link Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la prueba de enlace</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardado.</translation>
     </message>
     <message>
         <source>Could not save: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar: %1.</translation>
     </message>
 </context>
 <context>
     <name>zomar::LinkTestLauncher</name>
     <message>
         <source>COMM %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>COMM %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open Profile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir perfil...</translation>
     </message>
     <message>
         <source>&amp;Save Profile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar perfil...</translation>
     </message>
     <message>
         <source>&amp;Recent Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles &amp;recientes</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Find Module...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar módulo...</translation>
     </message>
     <message>
         <source>&amp;Link Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de &amp;enlace...</translation>
     </message>
     <message>
         <source>&amp;Capture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Captura...</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del &amp;sistema</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar la lista</translation>
     </message>
     <message>
         <source>Zomar Setup Utility
@@ -685,859 +688,875 @@ Sets up Zomar radio-modem modules on a serial port.
 
 Built with Qt %2, running on Qt %3.
 Licence: MIT (see the LICENSE file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Setup Utility
+Versión %1
+
+Configura los módulos radiomódem Zomar en un puerto serie.
+
+Compilado con Qt %2, funciona con Qt %3.
+Licencia: MIT (véase el archivo LICENSE).</translation>
     </message>
     <message>
         <source>About Zomar Setup Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Zomar Setup Utility</translation>
     </message>
 </context>
 <context>
     <name>zomar::ModuleSearch</name>
     <message>
         <source>The window&apos;s port (COMM %1) was disconnected: the search opens every port itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto de la ventana (COMM %1) se desconectó: la búsqueda abre cada puerto por sí misma.</translation>
     </message>
     <message>
         <source>The window&apos;s port stays disconnected: the search opens every port itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto de la ventana sigue desconectado: la búsqueda abre cada puerto por sí misma.</translation>
     </message>
     <message>
         <source>Looking for a module...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando un módulo...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>A module answered on %1 at %2 baud, but no port number of the window leads to that device. Map one to it, e.g. with --port-map 1=%1, or a &quot;Ports&quot; setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un módulo respondió en %1 a %2 baudios, pero ningún número de puerto de la ventana lleva a ese dispositivo. Asigne uno, p. ej. con --port-map 1=%1, o un ajuste «Ports».</translation>
     </message>
     <message>
         <source>Find Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar módulo</translation>
     </message>
 </context>
 <context>
     <name>zomar::OperatorField</name>
     <message>
         <source>Scan badge, or type name + Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanee la tarjeta, o escriba el nombre + Intro</translation>
     </message>
 </context>
 <context>
     <name>zomar::PageProfile</name>
     <message>
         <source>The profile was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil no se guardó: %1</translation>
     </message>
     <message>
         <source>the %1 field shows &quot;??&quot; (not read from the module). Connect or press Refresh, or fill it in, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 muestra «??» (no leído del módulo). Conecte o pulse Actualizar, o rellénelo, primero.</translation>
     </message>
     <message>
         <source>Set would refuse the %1 field (&quot;%2&quot;: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir rechazaría el campo %1 («%2»: %3).</translation>
     </message>
     <message>
         <source>the Tx Power field holds &quot;%1&quot;, which is none of its values (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo Potencia TX contiene «%1», que no es ninguno de sus valores (%2).</translation>
     </message>
     <message>
         <source>the RF TX Speed field holds &quot;%1&quot;, which is none of its values (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo Velocidad RF TX contiene «%1», que no es ninguno de sus valores (%2).</translation>
     </message>
 </context>
 <context>
     <name>zomar::PinPrompt</name>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN:</translation>
     </message>
     <message>
         <source>New &amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN nuevo:</translation>
     </message>
     <message>
         <source>&amp;Again:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir:</translation>
     </message>
     <message>
         <source>the two PINs differ</source>
-        <translation type="unfinished"></translation>
+        <translation>los dos PIN no coinciden</translation>
     </message>
     <message>
         <source>Not set: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No fijado: %1.</translation>
     </message>
     <message>
         <source>The PIN guards the setup: the profile, the addresses, the record and the slots. Give it to the engineers only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El PIN protege la configuración: el perfil, las direcciones, el registro y los puestos. Déselo solo a los ingenieros.</translation>
     </message>
 </context>
 <context>
     <name>zomar::PortConnection</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo no coincidente</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>Connected to COMM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado a COMM %1</translation>
     </message>
     <message>
         <source>Please select a valid comms port</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un puerto de comunicaciones válido</translation>
     </message>
     <message>
         <source>Invalid port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto no válido</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!! %1</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>Connection lost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión perdida: %1</translation>
     </message>
     <message>
         <source>Check the cable or USB adapter, then press Connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe el cable o el adaptador USB y pulse Conectar.</translation>
     </message>
 </context>
 <context>
     <name>zomar::ProfileActions</name>
     <message>
         <source>Open Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir perfil</translation>
     </message>
     <message>
         <source>Zomar profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles Zomar (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1: no longer exists; it was taken off the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ya no existe; se quitó de los perfiles recientes.</translation>
     </message>
     <message>
         <source>Profile not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil no abierto</translation>
     </message>
     <message>
         <source>Nothing on the page was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cambió nada en la página.</translation>
     </message>
     <message>
         <source>Profile %1 loaded: Set writes it to the module</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1 cargado: Escribir lo escribe en el módulo</translation>
     </message>
     <message>
         <source>Profile %1 loaded: connect first, then open it again to Set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1 cargado: conecte primero y vuelva a abrirlo para escribirlo</translation>
     </message>
     <message>
         <source>Profile %1 loaded: Refresh first, then open it again to Set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1 cargado: actualice primero y vuelva a abrirlo para escribirlo</translation>
     </message>
     <message>
         <source>Profile not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil no guardado</translation>
     </message>
     <message>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar perfil</translation>
     </message>
     <message>
         <source>Profile %1 saved to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1 guardado en %2</translation>
     </message>
 </context>
 <context>
     <name>zomar::ProfileSummary</name>
     <message>
         <source>%1 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1</translation>
     </message>
     <message>
         <source>TX power %1</source>
-        <translation type="unfinished"></translation>
+        <translation>potencia TX %1</translation>
     </message>
     <message>
         <source>RF speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad RF %1</translation>
     </message>
     <message>
         <source>destination %1</source>
-        <translation type="unfinished"></translation>
+        <translation>destino %1</translation>
     </message>
     <message>
         <source>local %1</source>
-        <translation type="unfinished"></translation>
+        <translation>local %1</translation>
     </message>
     <message>
         <source>no field set</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún campo fijado</translation>
     </message>
 </context>
 <context>
     <name>zomar::RefreshOperation</name>
     <message>
         <source>No Response from Modem. Check Comms Port &amp; Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta del módem. Compruebe el puerto y los baudios</translation>
     </message>
     <message>
         <source>Requesting Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidiendo la configuración...</translation>
     </message>
     <message>
         <source>Request Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Petición completada</translation>
     </message>
     <message>
         <source>Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>zomar::RepeaterPage</name>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!! %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada no válida (00-FF)</translation>
     </message>
     <message>
         <source>Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!!</translation>
     </message>
     <message>
         <source>Incorrect value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor incorrecto</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Incorrect Frequency value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de frecuencia incorrecto</translation>
     </message>
     <message>
         <source>Invalid input (Tx Power)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada no válida (Potencia TX)</translation>
     </message>
     <message>
         <source>Invalid input (RF TX Speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada no válida (Velocidad RF TX)</translation>
     </message>
     <message>
         <source>Error!! Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!! Desbordamiento</translation>
     </message>
     <message>
         <source>Sending Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando la configuración...</translation>
     </message>
     <message>
         <source>Send Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Envío completado</translation>
     </message>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!! %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SetupChange</name>
     <message>
         <source>The setup of this station is guarded by a PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración de esta estación está protegida por un PIN.</translation>
     </message>
     <message>
         <source>A new station replaces this one, whose setup is guarded by a PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una estación nueva sustituye a esta, cuya configuración está protegida por un PIN.</translation>
     </message>
     <message>
         <source>Keep the station&apos;s setup in</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la configuración de la estación en</translation>
     </message>
     <message>
         <source>Station files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de estación (*.json)</translation>
     </message>
     <message>
         <source>Another station replaces this one, whose setup is guarded by a PIN.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra estación sustituye a esta, cuya configuración está protegida por un PIN.</translation>
     </message>
     <message>
         <source>Open a station</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una estación</translation>
     </message>
     <message>
         <source>Station files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de estación (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Wait until the module being programmed has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere a que termine el módulo que se está programando.</translation>
     </message>
     <message numerus="yes">
         <source>Wait until the %n modules being programmed have finished.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Espere a que termine el %n módulo que se está programando.</numerusform>
+            <numerusform>Espere a que terminen los %n módulos que se están programando.</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrong PIN: the setup stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN erróneo: la configuración sigue igual.</translation>
     </message>
 </context>
 <context>
     <name>zomar::ShiftPanel</name>
     <message>
         <source>This shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Este turno</translation>
     </message>
     <message>
         <source>Last units</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas unidades</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operario</translation>
     </message>
     <message>
         <source>Pass %1</source>
-        <translation type="unfinished"></translation>
+        <translation>OK %1</translation>
     </message>
     <message>
         <source>Fail %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos %1</translation>
     </message>
     <message>
         <source>Yield %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendimiento %1 %</translation>
     </message>
     <message>
         <source>Yield –</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendimiento –</translation>
     </message>
     <message>
         <source>since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>desde %1</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>FAIL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FALLO: %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
     <message>
         <source>%1 pass · %2 fail · yield %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 OK · %2 fallos · rendimiento %3</translation>
     </message>
 </context>
 <context>
     <name>zomar::SimulationMenu</name>
     <message>
         <source>Si&amp;mulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;mulación</translation>
     </message>
     <message>
         <source>&amp;Demo: modules come and go</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demostración: los módulos van y vienen</translation>
     </message>
     <message>
         <source>&amp;Next module plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente módulo conectado</translation>
     </message>
     <message>
         <source>Module in slot &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo en el puesto &amp;%1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SlotTeacher</name>
     <message>
         <source>Teach slots - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprender puestos - %1</translation>
     </message>
     <message>
         <source>Plug a module into each socket of the hub in turn, in the order the slots should have. A module already in place: unplug it and plug it in again. Nothing is written to the modules.
 Watching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte un módulo en cada conector del hub, uno tras otro, en el orden que deben tener los puestos. Un módulo ya colocado: desconéctelo y vuelva a conectarlo. No se escribe nada en los módulos.
+Vigilando %1</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
     <message>
         <source>&amp;Start again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empezar de nuevo</translation>
     </message>
     <message>
         <source>The folder does not exist yet: it appears with the first adapter plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta aún no existe: aparece con el primer adaptador conectado.</translation>
     </message>
     <message>
         <source>That socket is %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese conector ya es %1.</translation>
     </message>
     <message>
         <source>A station has at most %1 slots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una estación tiene como máximo %1 puestos.</translation>
     </message>
     <message>
         <source>%1 is the socket %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el conector %2.</translation>
     </message>
     <message>
         <source>Plug a module into the socket for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte un módulo en el conector de %1</translation>
     </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin tocar</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo</translation>
     </message>
     <message>
         <source>Verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>FALLO</translation>
     </message>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>No iniciado</translation>
     </message>
     <message>
         <source>Plug in a module</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte un módulo</translation>
     </message>
     <message>
         <source>It was in place at the start: unplug it and plug it in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya estaba al inicio: desconéctelo y vuelva a conectarlo</translation>
     </message>
     <message>
         <source>Step %1 of 3: do not unplug</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1 de 3: no lo desconecte</translation>
     </message>
     <message>
         <source>Address %1: unplug it</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección %1: desconéctelo</translation>
     </message>
     <message>
         <source>Written and verified: unplug it</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito y verificado: desconéctelo</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
     <message>
         <source>%1: give the first address of a pool</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indique la primera dirección de un rango</translation>
     </message>
     <message>
         <source>The station is closing</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación se está cerrando</translation>
     </message>
     <message>
         <source>The setup is being changed: plug it in again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Se está cambiando la configuración: vuelva a conectarlo más tarde</translation>
     </message>
     <message>
         <source>The record cannot be written: call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro: llame al ingeniero</translation>
     </message>
     <message>
         <source>The module before is still finishing: plug this one in again</source>
-        <translation type="unfinished"></translation>
+        <translation>El módulo anterior aún no ha terminado: vuelva a conectar este</translation>
     </message>
     <message>
         <source>%1; not recorded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no registrado: %2</translation>
     </message>
     <message>
         <source>; not in the log: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; no está en el diario: %1</translation>
     </message>
     <message>
         <source>Refused: nothing was written; call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado: no se escribió nada; llame al ingeniero</translation>
     </message>
     <message>
         <source>No answer: check the module is seated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta: compruebe que el módulo está bien colocado</translation>
     </message>
     <message>
         <source>Read-back differs: put the module aside</source>
-        <translation type="unfinished"></translation>
+        <translation>La relectura difiere: aparte el módulo</translation>
     </message>
     <message>
         <source>Port lost: the module was pulled out</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto perdido: se desconectó el módulo</translation>
     </message>
     <message>
         <source>Port failed: check the hub and its cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo del puerto: compruebe el hub y su cable</translation>
     </message>
     <message>
         <source>Not recorded: call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>No registrado: llame al ingeniero</translation>
     </message>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
-        <translation type="unfinished"></translation>
+        <translation>No iniciado: sin direcciones libres fuera de línea; llame al ingeniero</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationSetupDialog</name>
     <message>
         <source>Station setup - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de la estación - %1</translation>
     </message>
     <message>
         <source>this computer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de este ordenador</translation>
     </message>
     <message>
         <source>none: modules keep their own</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna: los módulos conservan la suya</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del sistema</translation>
     </message>
     <message>
         <source>The station&apos;s windows are in this language from its next start, unless a technician chooses another in the Language menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ventanas de la estación estarán en este idioma desde su próximo inicio, salvo que un técnico elija otro en el menú Idioma.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Conector</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>&amp;Teach slots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aprender puestos...</translation>
     </message>
     <message>
         <source>Remo&amp;ve slot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar puesto</translation>
     </message>
     <message>
         <source>Set P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fijar PIN...</translation>
     </message>
     <message>
         <source>No PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin PIN</translation>
     </message>
     <message>
         <source>Station &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de la estación:</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfil:</translation>
     </message>
     <message>
         <source>St&amp;ep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;so:</translation>
     </message>
     <message>
         <source>&amp;First address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera &amp;dirección:</translation>
     </message>
     <message>
         <source>Re&amp;cord:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registro:</translation>
     </message>
     <message>
         <source>&amp;Line speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad de línea:</translation>
     </message>
     <message>
         <source>Band plan re&amp;gion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;gión del plan de bandas:</translation>
     </message>
     <message>
         <source>Technicians&apos; lang&amp;uage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de los técnicos:</translation>
     </message>
     <message>
         <source>S&amp;ocket folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carpeta de conectores:</translation>
     </message>
     <message>
         <source>&amp;Slots (double-click or F2 on a name to rename):</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;uestos (doble clic o F2 sobre un nombre para cambiarlo):</translation>
     </message>
     <message>
         <source>First address %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera dirección %1: %2</translation>
     </message>
     <message>
         <source>no slot yet: Teach slots, then save</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay puestos: aprenda los puestos y guarde</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardado: %1</translation>
     </message>
     <message>
         <source>The profile every module gets</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil que recibe cada módulo</translation>
     </message>
     <message>
         <source>Profiles (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The production record (a new file is made)</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de producción (se crea un archivo nuevo)</translation>
     </message>
     <message>
         <source>Production records (*.db);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de producción (*.db);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Name the profile every module gets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el perfil que recibe cada módulo.</translation>
     </message>
     <message>
         <source>A PIN guards this setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un PIN protege esta configuración.</translation>
     </message>
     <message>
         <source>No PIN: anyone at the station can change the setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin PIN: cualquiera en la estación puede cambiar la configuración.</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>
     <message>
         <source>Zomar Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Zomar Station</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Operario:</translation>
     </message>
     <message>
         <source>No station open: Station &gt; New station... or Open station...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna estación abierta: Estación &gt; Nueva estación... o Abrir estación...</translation>
     </message>
     <message>
         <source>&amp;Station</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estación</translation>
     </message>
     <message>
         <source>&amp;New station...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva estación...</translation>
     </message>
     <message>
         <source>&amp;Open station...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir estación...</translation>
     </message>
     <message>
         <source>&amp;Edit setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar configuración...</translation>
     </message>
     <message>
         <source>New s&amp;hift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo &amp;turno...</translation>
     </message>
     <message>
         <source>&amp;Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Operario</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>%1 %2
 Programming radio modules on a production line, one slot per socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Programación de módulos de radio en una línea de producción, un puesto por conector.</translation>
     </message>
     <message>
         <source>The station file is refused:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de estación se rechaza:
+%1</translation>
     </message>
     <message>
         <source>Station file refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de estación rechazado: %1</translation>
     </message>
     <message>
         <source>A module in the socket %1 is left alone: it is no slot of this station (Edit setup &gt; Teach slots).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un módulo en el conector %1 se deja sin tocar: no es un puesto de esta estación (Editar configuración &gt; Aprender puestos).</translation>
     </message>
     <message>
         <source>Not running: %1. An engineer can correct it in Edit setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parada: %1. Un ingeniero puede corregirlo en Editar configuración.</translation>
     </message>
     <message>
         <source>No slots yet: Edit setup &gt; Teach slots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay puestos: Editar configuración &gt; Aprender puestos.</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil %1: %2</translation>
     </message>
     <message>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>no leído</translation>
     </message>
     <message>
         <source>Addresses from %1, step %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones desde %1, paso %2</translation>
     </message>
     <message>
         <source>Each module keeps its own address</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada módulo conserva su propia dirección</translation>
     </message>
     <message>
         <source> (next %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (siguiente %1)</translation>
     </message>
     <message>
         <source>%1 · %2 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 baudios</translation>
     </message>
     <message>
         <source>
 
 Socket: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Conector: %1</translation>
     </message>
     <message>
         <source>Start a new shift? The counts and the list of the last units start again; the record keeps every unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Empezar un turno nuevo? Los contadores y la lista de las últimas unidades vuelven a empezar; el registro conserva cada unidad.</translation>
     </message>
     <message>
         <source>The setup is not saved, and the station runs as before:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración no se ha guardado y la estación sigue como antes:
+%1</translation>
     </message>
     <message>
         <source>Closing: the module in flight finishes first. Leave it in place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrando: el módulo en curso termina primero. Déjelo en su sitio.</translation>
     </message>
     <message numerus="yes">
         <source>Closing: %n modules in flight finish first. Leave them in place.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cerrando: el %n módulo en curso termina primero. Déjelo en su sitio.</numerusform>
+            <numerusform>Cerrando: los %n módulos en curso terminan primero. Déjelos en su sitio.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;The station&apos;s or the system&apos;s language</source>
+        <translation>Idioma de la &amp;estación o del sistema</translation>
     </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Error!! %1</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,9 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -55,8 +57,8 @@ QRect freeRoom(const QWidget *control)
     };
     for (const QWidget *s : siblings) {
         const QRect g = s->geometry();
-        // A sibling under the control's middle is a background (a pane), not a neighbour.
-        if (s == control || s->isWindow() || g.contains(r.center()) || !beside(g))
+        // A sibling the control lies on is a background (a pane), not a neighbour.
+        if (s == control || s->isWindow() || g.contains(r) || !beside(g))
             continue;
         if (g.center().x() > r.center().x())
             right = std::min(right, g.left());
@@ -65,7 +67,7 @@ QRect freeRoom(const QWidget *control)
     }
     for (const QWidget *s : siblings) {
         const QRect g = s->geometry();
-        if (s == control || s->isWindow() || g.contains(r.center()) || beside(g))
+        if (s == control || s->isWindow() || g.contains(r) || beside(g))
             continue;
         if (g.top() > r.top() && g.left() < right && g.right() >= left)
             bottom = std::min(bottom, g.top());
@@ -85,6 +87,8 @@ void fitLabel(QLabel *label, const QRect &room)
     const int roomWidth = growsLeft ? design.right() - room.left() + 1
                                     : room.right() - design.left() + 1;
     const int roomHeight = room.bottom() - design.top() + 1;
+    // A design box may run under a neighbour; the text keeps clear of it.
+    const int keepWidth = std::min(design.width(), roomWidth);
     const auto place = [&](int width, int height, bool wrap) {
         label->setWordWrap(wrap);
         const int x = growsLeft ? design.right() + 1 - width : design.left();
@@ -97,13 +101,13 @@ void fitLabel(QLabel *label, const QRect &room)
         const QFontMetrics fm(font);
         const int need = widestLine(fm, text) + 2;
         const bool placed = [&] {
-            if (need <= design.width()) {
+            if (need <= keepWidth) {
                 place(design.width(), fm.height(), false);
             } else if (need <= roomWidth && fm.height() <= std::max(roomHeight, design.height())) {
                 place(need, fm.height(), false);
-            } else if (wordsFit(fm, text, design.width()) &&
-                       wrappedHeight(fm, text, design.width()) <= roomHeight) {
-                place(design.width(), wrappedHeight(fm, text, design.width()), true);
+            } else if (wordsFit(fm, text, keepWidth) &&
+                       wrappedHeight(fm, text, keepWidth) <= roomHeight) {
+                place(keepWidth, wrappedHeight(fm, text, keepWidth), true);
             } else if (wordsFit(fm, text, roomWidth) &&
                        wrappedHeight(fm, text, roomWidth) <= roomHeight) {
                 place(roomWidth, wrappedHeight(fm, text, roomWidth), true);
@@ -152,14 +156,46 @@ void fitButton(QPushButton *button, const QRect &room, const QStringList &captio
 
 bool labelShowsAll(const QLabel *label)
 {
-    const QString text = label->text();
+    QString text = label->text();
+    if (label->buddy()) // "&Operator:" shows as "Operator:", underlined
+        text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
     if (text.isEmpty())
         return true;
     const QRect box = label->contentsRect();
     const QFontMetrics fm(label->font());
     if (label->wordWrap())
-        return wordsFit(fm, text, box.width()) && label->heightForWidth(box.width()) <= box.height() + 1;
+        return wordsFit(fm, text, box.width()) &&
+               label->heightForWidth(label->width()) <= label->height() + 1;
     return widestLine(fm, text) <= box.width() && fm.height() * int(text.count(QLatin1Char('\n')) + 1) <= box.height() + 1;
+}
+
+namespace {
+
+class GrowWithTexts : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::LayoutRequest && window->layout() &&
+            window->layout()->hasHeightForWidth()) {
+            window->layout()->activate();
+            const int needed = window->layout()->totalHeightForWidth(window->width());
+            if (needed > window->height())
+                window->resize(window->width(), needed);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void growWithTexts(QWidget *window)
+{
+    window->installEventFilter(new GrowWithTexts(window));
 }
 
 FittedLabel::FittedLabel(QWidget *parent) : QLabel(parent), m_largest(font())

@@ -35,6 +35,11 @@ void fitButton(QPushButton *button, const QRect &room, const QStringList &captio
 // Whether a label shows its whole text in its present size and font.
 bool labelShowsAll(const QLabel *label);
 
+// A dialog whose texts change once it is shown (a status, a problem) grows
+// taller when they need more lines: a window keeps the height it was shown
+// with, and wrapped labels would be squeezed into it.
+void growWithTexts(QWidget *window);
+
 // A label of a fixed size whose texts change (a status line, advice): each
 // text in the largest print up to the label's own font that shows all of it,
 // on one line or wrapped.
