@@ -51,6 +51,7 @@ CaptureWindow::CaptureWindow(CaptureRecorder &capture, SerialLink &link, FilePro
     m_find->setObjectName(QStringLiteral("CaptureFind"));
     m_find->setPlaceholderText(tr("Find (Enter, F3: next)"));
     m_find->setClearButtonEnabled(true);
+    m_find->setAccessibleName(m_find->placeholderText());
     QPushButton *saveTextButton = button(tr("Save Text..."), "CaptureSaveText", this);
     saveTextButton->setToolTip(tr("The lines as shown, as a text file"));
     QPushButton *saveRawButton = button(tr("Save Raw..."), "CaptureSaveRaw", this);
@@ -61,6 +62,7 @@ CaptureWindow::CaptureWindow(CaptureRecorder &capture, SerialLink &link, FilePro
     m_view = new QListView(this);
     m_view->setObjectName(QStringLiteral("CaptureView"));
     m_view->setModel(m_model);
+    m_view->setAccessibleName(tr("Capture"));
     m_view->setUniformItemSizes(true);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);

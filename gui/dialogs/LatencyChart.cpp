@@ -41,6 +41,7 @@ LatencyChart::LatencyChart(QWidget *parent)
     delete first;
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(240);
+    setFocusPolicy(Qt::NoFocus); // nothing to do on it from the keyboard
     applyPalette();
     reset(100, tr("Latency (ms)"));
 }

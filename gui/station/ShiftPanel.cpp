@@ -56,6 +56,7 @@ ShiftPanel::ShiftPanel(QWidget *parent)
     m_recent->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_recent->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_recent->setTabKeyNavigation(false);
+    m_recent->setAccessibleName(recentTitle->text());
     m_recent->setWordWrap(false);
     // The result takes what the other columns leave, elided (its tip has it all).
     m_recent->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -38,6 +38,7 @@ SlotTeacher::SlotTeacher(const QString &folder, const QList<StationSlot> &named,
     m_note->setWordWrap(true);
     layout->addWidget(m_note);
     m_list->setObjectName(QStringLiteral("taught"));
+    m_list->setAccessibleName(tr("Sockets taught"));
     layout->addWidget(m_list, 1);
 
     auto *buttons = new QDialogButtonBox(this);

@@ -41,8 +41,6 @@ QPushButton *button(const QString &text, QWidget *parent, const QString &name)
 QWidget *withButton(QWidget *field, QPushButton *b, QWidget *parent)
 {
     auto *row = new QWidget(parent);
-    // The row's label and mnemonic lead to the field.
-    row->setFocusProxy(field);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(field, 1);
@@ -132,10 +130,17 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
 
     auto *form = new QFormLayout;
     form->addRow(tr("Station &name:"), m_station);
-    form->addRow(tr("&Profile:"), withButton(m_profile, browseProfile, this));
+    // A row of a field and its button: the label's mnemonic leads to the field.
+    const auto fieldRow = [this, form](const QString &text, QLineEdit *field, QPushButton *b) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        // A screen reader finds a buddy only beside its field.
+        field->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+        form->addRow(label, withButton(field, b, this));
+    };
+    fieldRow(tr("&Profile:"), m_profile, browseProfile);
     form->addRow(QString(), m_profileNote);
     auto *pool = new QWidget(this);
-    pool->setFocusProxy(m_from);
     auto *poolRow = new QHBoxLayout(pool);
     poolRow->setContentsMargins(0, 0, 0, 0);
     poolRow->addWidget(m_from, 1);
@@ -143,8 +148,11 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     stepLabel->setBuddy(m_step);
     poolRow->addWidget(stepLabel);
     poolRow->addWidget(m_step);
-    form->addRow(tr("&First address:"), pool);
-    form->addRow(tr("Re&cord:"), withButton(m_store, browseStore, this));
+    auto *fromLabel = new QLabel(tr("&First address:"), this);
+    fromLabel->setBuddy(m_from);
+    m_from->setAccessibleName(QString(fromLabel->text()).remove(QLatin1Char('&')));
+    form->addRow(fromLabel, pool);
+    fieldRow(tr("Re&cord:"), m_store, browseStore);
     form->addRow(tr("&Line speed:"), m_baud);
     form->addRow(tr("Band plan re&gion:"), m_region);
     form->addRow(tr("Technicians' lang&uage:"), m_language);
@@ -172,6 +180,15 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     connect(buttons, &QDialogButtonBox::accepted, this, &StationSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &StationSetupDialog::reject);
     layout->addWidget(buttons);
+    // Tab goes down the form, each Browse... after its field.
+    const QList<QWidget *> order = {m_station, m_profile, browseProfile, m_from, m_step,
+                                    m_store, browseStore, m_baud, m_region, m_language,
+                                    m_folder, m_slots, teach, remove, setPin, clearPin,
+                                    buttons->button(QDialogButtonBox::Save),
+                                    buttons->button(QDialogButtonBox::Cancel)};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    m_slots->setAccessibleName(QString(slotsLabel->text()).remove(QLatin1Char('&')));
 
     fillSlots(setup.slotList);
     updateProfileNote();

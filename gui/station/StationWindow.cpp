@@ -139,7 +139,7 @@ void StationWindow::buildMenus()
     station->addAction(tr("New s&hift..."),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
                        &StationWindow::newShift);
-    station->addAction(tr("&Operator"), QKeySequence(Qt::Key_F2), this, [this] {
+    station->addAction(tr("O&perator"), QKeySequence(Qt::Key_F2), this, [this] {
         m_operator->setFocus(Qt::ShortcutFocusReason);
         m_operator->selectAll();
     });

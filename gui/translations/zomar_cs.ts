@@ -1164,6 +1164,10 @@ Sledovaná složka: %1</translation>
         <source>Plug a module into the socket for %1</source>
         <translation>Zapojte modul do konektoru pro: %1</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Naučené konektory</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1363,7 +1367,7 @@ Sledovaná složka: %1</translation>
     </message>
     <message>
         <source>Band plan re&amp;gion:</source>
-        <translation>Ob&amp;last plánu pásem:</translation>
+        <translation>O&amp;blast plánu pásem:</translation>
     </message>
     <message>
         <source>Technicians&apos; lang&amp;uage:</source>
@@ -1451,10 +1455,6 @@ Sledovaná složka: %1</translation>
     <message>
         <source>New s&amp;hift...</source>
         <translation>Nová &amp;směna...</translation>
-    </message>
-    <message>
-        <source>&amp;Operator</source>
-        <translation>O&amp;perátor</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -1553,6 +1553,10 @@ Konektor: %1</translation>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>Jazyk &amp;stanice nebo systému</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>O&amp;perátor</translation>
     </message>
 </context>
 <context>

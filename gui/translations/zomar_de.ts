@@ -1162,6 +1162,10 @@ Beobachte %1</translation>
         <source>Plug a module into the socket for %1</source>
         <translation>Ein Modul in die Buchse für %1 stecken</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Angelernte Buchsen</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1451,10 +1455,6 @@ Beobachte %1</translation>
         <translation>Neue &amp;Schicht...</translation>
     </message>
     <message>
-        <source>&amp;Operator</source>
-        <translation>Be&amp;diener</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -1550,6 +1550,10 @@ Buchse: %1</translation>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>&amp;Die Sprache der Station oder des Systems</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>Be&amp;diener</translation>
     </message>
 </context>
 <context>

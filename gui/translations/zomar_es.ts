@@ -1162,6 +1162,10 @@ Vigilando %1</translation>
         <source>Plug a module into the socket for %1</source>
         <translation>Conecte un módulo en el conector de %1</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Conectores aprendidos</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1451,10 +1455,6 @@ Vigilando %1</translation>
         <translation>Nuevo &amp;turno...</translation>
     </message>
     <message>
-        <source>&amp;Operator</source>
-        <translation>&amp;Operario</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -1550,6 +1550,10 @@ Conector: %1</translation>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>Idioma de la &amp;estación o del sistema</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>&amp;Operario</translation>
     </message>
 </context>
 <context>

@@ -1162,6 +1162,10 @@ Surveillance de %1</translation>
         <source>Plug a module into the socket for %1</source>
         <translation>Branchez un module dans la prise de %1</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Prises apprises</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1451,10 +1455,6 @@ Surveillance de %1</translation>
         <translation>Nouvelle &amp;équipe...</translation>
     </message>
     <message>
-        <source>&amp;Operator</source>
-        <translation>O&amp;pérateur</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -1550,6 +1550,10 @@ Prise : %1</translation>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>Langue de la &amp;station ou du système</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>O&amp;pérateur</translation>
     </message>
 </context>
 <context>

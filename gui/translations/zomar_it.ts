@@ -1162,6 +1162,10 @@ Sorveglianza di %1</translation>
         <source>Plug a module into the socket for %1</source>
         <translation>Inserire un modulo nella presa di %1</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Prese imparate</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1451,10 +1455,6 @@ Sorveglianza di %1</translation>
         <translation>Nuovo &amp;turno...</translation>
     </message>
     <message>
-        <source>&amp;Operator</source>
-        <translation>&amp;Operatore</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
     </message>
@@ -1550,6 +1550,10 @@ Presa: %1</translation>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>Lingua della &amp;stazione o del sistema</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>&amp;Operatore</translation>
     </message>
 </context>
 <context>

@@ -1164,6 +1164,10 @@ Obserwowany folder: %1</translation>
         <source>Plug a module into the socket for %1</source>
         <translation>Podłącz moduł do gniazda dla: %1</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Nauczone gniazda</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1453,10 +1457,6 @@ Obserwowany folder: %1</translation>
         <translation>Nowa z&amp;miana...</translation>
     </message>
     <message>
-        <source>&amp;Operator</source>
-        <translation>Ope&amp;rator</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Wyjdź</translation>
     </message>
@@ -1553,6 +1553,10 @@ Gniazdo: %1</translation>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>Język &amp;stanowiska lub systemu</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>Ope&amp;rator</translation>
     </message>
 </context>
 <context>

@@ -1160,6 +1160,10 @@ Watching %1</source>
         <source>Plug a module into the socket for %1</source>
         <translation>请将模块插入 %1 的插口</translation>
     </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>已学习的插口</translation>
+    </message>
 </context>
 <context>
     <name>zomar::SlotTile</name>
@@ -1449,10 +1453,6 @@ Watching %1</source>
         <translation>新班次(&amp;H)...</translation>
     </message>
     <message>
-        <source>&amp;Operator</source>
-        <translation>操作员(&amp;O)</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>退出(&amp;Q)</translation>
     </message>
@@ -1547,6 +1547,10 @@ Socket: %1</source>
     <message>
         <source>&amp;The station&apos;s or the system&apos;s language</source>
         <translation>工作站或系统语言(&amp;T)</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>操作员(&amp;P)</translation>
     </message>
 </context>
 <context>
