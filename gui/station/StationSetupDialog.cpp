@@ -177,6 +177,11 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     layout->addLayout(pinRow);
     layout->addWidget(m_problem);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    // Texts of our own: a desktop theme's (GTK's "_Save", "_Cancel") bring
+    // mnemonics that would take letters of this form's. Enter saves, Escape
+    // cancels.
+    buttons->button(QDialogButtonBox::Save)->setText(tr("Save"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &StationSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &StationSetupDialog::reject);
     layout->addWidget(buttons);

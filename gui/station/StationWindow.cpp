@@ -90,8 +90,12 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
     operatorLabel->setWordWrap(false);
     operatorLabel->setBuddy(m_operator);
     header->addWidget(operatorLabel);
-    m_operator->setMinimumWidth(m_operator->fontMetrics().averageCharWidth() * 20);
-    m_operator->setMaximumWidth(m_operator->fontMetrics().averageCharWidth() * 40);
+    // Wide enough for its hint in any language, up to forty characters.
+    const QFontMetrics operatorMetrics = m_operator->fontMetrics();
+    const int hint = operatorMetrics.horizontalAdvance(m_operator->placeholderText()) +
+                     operatorMetrics.averageCharWidth() * 2;
+    m_operator->setMaximumWidth(std::max(hint, operatorMetrics.averageCharWidth() * 40));
+    m_operator->setMinimumWidth(std::max(hint, operatorMetrics.averageCharWidth() * 20));
     header->addWidget(m_operator);
     layout->addLayout(header);
     layout->addWidget(m_banner);

@@ -1421,6 +1421,14 @@ Sledovaná složka: %1</translation>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>Bez PINu: kdokoli u stanice může nastavení změnit.</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>

@@ -1419,6 +1419,14 @@ Beobachte %1</translation>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>Keine PIN: jeder an der Station kann die Einrichtung ändern.</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>

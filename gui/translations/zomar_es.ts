@@ -1419,6 +1419,14 @@ Vigilando %1</translation>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>Sin PIN: cualquiera en la estación puede cambiar la configuración.</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>

@@ -1419,6 +1419,14 @@ Surveillance de %1</translation>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>Pas de code PIN : toute personne au poste peut modifier la configuration.</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>

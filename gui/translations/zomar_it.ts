@@ -1419,6 +1419,14 @@ Sorveglianza di %1</translation>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>Nessun PIN: chiunque alla stazione può cambiare la configurazione.</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>

@@ -1421,6 +1421,14 @@ Obserwowany folder: %1</translation>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>Bez PIN-u: każdy przy stanowisku może zmienić konfigurację.</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationWindow</name>

@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>0-FF Hex</source>
-        <translation>0-FF 十六进制</translation>
+        <translation>0-FF hex</translation>
     </message>
     <message>
         <source>Band</source>
@@ -1416,6 +1416,14 @@ Watching %1</source>
     <message>
         <source>No PIN: anyone at the station can change the setup.</source>
         <translation>未设 PIN：工作站的任何人都可以更改设置。</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

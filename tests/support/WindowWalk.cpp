@@ -212,6 +212,10 @@ QStringList textProblems(QWidget *window)
             const QString text = withoutMnemonic(static_cast<QAbstractButton *>(w)->text());
             if (!text.isEmpty() && fm.horizontalAdvance(text) + 6 > w->width())
                 problems << QStringLiteral("cut: ") + describe(w, text);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w);
+                   edit && edit->text().isEmpty() && !edit->placeholderText().isEmpty()) {
+            if (fm.horizontalAdvance(edit->placeholderText()) + 8 > edit->width())
+                problems << QStringLiteral("hint cut: ") + describe(w, edit->placeholderText());
         } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
             if (box->sizeHint().width() > box->width())
                 problems << QStringLiteral("cut: ") + describe(w, box->text());
