@@ -2,6 +2,7 @@
 
 #include "core/link/LineSettings.h"
 #include "core/link/PortResolver.h"
+#include "sim/SimulateOption.h"
 
 #include <QCommandLineParser>
 
@@ -10,20 +11,7 @@ namespace zomar {
 StartupOptions StartupOptions::parse(const QStringList &arguments)
 {
     StartupOptions options;
-    // A bare --simulate is one module; the parser wants a value, so a
-    // number after it is the count ("--simulate 2") and anything else is not.
-    QStringList args;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments.at(i);
-        if (a != QLatin1String("--simulate")) {
-            args << a;
-            continue;
-        }
-        const bool countFollows = i + 1 < arguments.size() && !arguments.at(i + 1).isEmpty() &&
-                                  arguments.at(i + 1).front().isDigit();
-        args << QStringLiteral("--simulate=%1")
-                    .arg(countFollows ? arguments.at(++i) : QStringLiteral("1"));
-    }
+    const QStringList args = withSimulateCount(arguments);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

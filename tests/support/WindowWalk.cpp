@@ -213,7 +213,9 @@ QStringList textProblems(QWidget *window)
             if (!text.isEmpty() && fm.horizontalAdvance(text) + 6 > w->width())
                 problems << QStringLiteral("cut: ") + describe(w, text);
         } else if (auto *edit = qobject_cast<QLineEdit *>(w);
-                   edit && edit->text().isEmpty() && !edit->placeholderText().isEmpty()) {
+                   edit && edit->text().isEmpty() && !edit->placeholderText().isEmpty() &&
+                   !edit->placeholderText().startsWith(QLatin1Char('/'))) {
+            // A hint in words (a path as a hint is only as long as the path).
             if (fm.horizontalAdvance(edit->placeholderText()) + 8 > edit->width())
                 problems << QStringLiteral("hint cut: ") + describe(w, edit->placeholderText());
         } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
