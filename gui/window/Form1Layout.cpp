@@ -11,6 +11,7 @@
 #include "gui/widgets/TypingBox.h"
 
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -220,8 +221,14 @@ void nameForScreenReaders(Form1Controls &c)
     const std::pair<QWidget *, QLabel *> rows[] = {
         {c.Combo6, c.Label30}, {c.Text9, c.Label3},  {c.Text10, c.Label4}, {c.Combo5, c.Label28},
         {c.Combo1, c.Label11}, {c.Combo2, c.Label15}, {c.Text24, c.Label17}, {c.Text23, c.Label26}};
-    for (const auto &[field, label] : rows)
+    for (const auto &[field, label] : rows) {
         field->setAccessibleName(label->text());
+        // On Linux a drop-down's name is its text: a screen reader finds its
+        // row's label through the label's buddy (no mnemonic: no "&").
+        label->setBuddy(field);
+        if (auto *box = qobject_cast<QComboBox *>(field))
+            box->lineEdit()->setAccessibleName(label->text());
+    }
     for (QLineEdit *box : c.addressBoxes())
         box->setAccessibleDescription(c.Label13->text());
     c.Text9->setAccessibleDescription(c.Label7->text());

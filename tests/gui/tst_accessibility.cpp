@@ -25,6 +25,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -309,7 +310,13 @@ void TstAccessibility::everyControlHasAName()
                     w->focusProxy() || qobject_cast<QAbstractScrollArea *>(w->parentWidget()))
                     continue;
                 QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-                if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                // A drop-down's name on Linux is its text; its label comes
+                // through a relation (AT-SPI's labelled-by).
+                const bool labelled =
+                    a && !a->relations(QAccessible::Label).isEmpty();
+                const bool named = a && !a->text(QAccessible::Name).trimmed().isEmpty() &&
+                                   (!qobject_cast<QComboBox *>(w) || labelled);
+                if (!named)
                     nameless << QStringLiteral("%1 %2 in %3")
                                     .arg(w->metaObject()->className(), w->objectName(),
                                          window->windowTitle());
