@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and starts the program. With no arguments it runs on its built-in
-# virtual module; name hardware with e.g.: scripts/run.sh --port-map 1=/dev/ttyUSB0
+# Builds and starts the program. With no arguments it runs on two built-in
+# virtual modules on one simulated radio (the window on the first, Tools >
+# Link Test between the two); name hardware with e.g.: scripts/run.sh --port-map 1=/dev/ttyUSB0
 # or use the system's ports in their numbered order: scripts/run.sh --hardware
 # The station window: scripts/run.sh --station [STATION.json | its options]
 set -euo pipefail
@@ -15,7 +16,7 @@ fi
 scripts/setup.sh default zomar-setup
 # "--hardware" alone: use the system's serial ports as they are numbered.
 if [ $# -eq 0 ]; then
-  set -- --simulate
+  set -- --simulate 2
 elif [ "$1" = "--hardware" ]; then
   shift
 fi

@@ -13,6 +13,11 @@ packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plug
           libqt6sql6-sqlite  # the production record's database driver (loaded at run time)
           libqt6sql6-psql    # the record on a PostgreSQL server shared by stations
           libgl-dev fonts-liberation fontconfig
+          # The windows' translations: lupdate and lrelease, and the CMake
+          # functions that run them (qt_add_translations); Qt's own
+          # translations of its standard buttons; a font with Chinese
+          # characters (the translations' tests and a Chinese window).
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei
           help2man librsvg2-bin)  # manual pages and PNG icons, made when building
 # The tests of a line of stations run a throwaway PostgreSQL server of their
 # own (initdb in a temporary folder); the builds that hold tests need it.

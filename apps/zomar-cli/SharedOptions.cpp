@@ -2,6 +2,7 @@
 
 #include "core/link/LineSettings.h"
 #include "core/protocol/BandPlan.h"
+#include "sim/SimulateOption.h"
 
 namespace zomar {
 
@@ -73,21 +74,7 @@ void SharedOptions::addTo(QCommandLineParser &parser, int options) const
 
 QStringList SharedOptions::withSimulateCount(const QString &program, const QStringList &arguments)
 {
-    // A bare --simulate means one module; the parser wants a value, so a
-    // number after it is its count ("--simulate 4") and anything else is not.
-    QStringList args{program};
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments.at(i);
-        if (a != QLatin1String("--simulate")) {
-            args << a;
-            continue;
-        }
-        const bool countFollows = i + 1 < arguments.size() && !arguments.at(i + 1).isEmpty() &&
-                                  arguments.at(i + 1).front().isDigit();
-        args << QStringLiteral("--simulate=%1")
-                    .arg(countFollows ? arguments.at(++i) : QStringLiteral("1"));
-    }
-    return args;
+    return QStringList{program} + zomar::withSimulateCount(arguments);
 }
 
 } // namespace zomar

@@ -1,6 +1,8 @@
 #include "apps/zomar-setup/StartupOptions.h"
 
+#include "core/link/LineSettings.h"
 #include "core/link/PortResolver.h"
+#include "sim/SimulateOption.h"
 
 #include <QCommandLineParser>
 
@@ -9,10 +11,7 @@ namespace zomar {
 StartupOptions StartupOptions::parse(const QStringList &arguments)
 {
     StartupOptions options;
-    // A bare --simulate takes no value; the parser wants one, so give it 0.
-    QStringList args;
-    for (const QString &a : arguments)
-        args << (a == QLatin1String("--simulate") ? QStringLiteral("--simulate=0") : a);
+    const QStringList args = withSimulateCount(arguments);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -21,7 +20,10 @@ StartupOptions StartupOptions::parse(const QStringList &arguments)
     parser.addVersionOption();
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Run the built-in virtual module on port N (default: the saved port)."),
+        QStringLiteral("Run N built-in virtual modules on one simulated radio (1 to %1, default 1): "
+                       "the first on the saved port, the others on the ports after it. Two "
+                       "modules are enough for Tools > Link Test.")
+            .arg(kMostSimulated),
         QStringLiteral("N"));
     const QCommandLineOption portMap(
         QStringLiteral("port-map"),
@@ -36,10 +38,11 @@ StartupOptions StartupOptions::parse(const QStringList &arguments)
     if (parser.isSet(simulate)) {
         bool ok = false;
         const int n = parser.value(simulate).toInt(&ok);
-        if (!ok || n < 0)
-            options.error = QStringLiteral("--simulate takes a port number");
+        if (!ok || n < 1 || n > kMostSimulated)
+            options.error = QStringLiteral("--simulate takes a number of modules, 1 to %1")
+                                .arg(kMostSimulated);
         else
-            options.simulatePort = n;
+            options.simulateCount = n;
     }
     for (const QString &entry : parser.values(portMap)) {
         const auto mapping = PortResolver::parseMapping(entry);
@@ -51,6 +54,16 @@ StartupOptions StartupOptions::parse(const QStringList &arguments)
     }
     options.settingsFile = parser.value(settings);
     return options;
+}
+
+QList<int> StartupOptions::simulatedPorts(int first, int count)
+{
+    const int last = int(portItems().size());
+    QList<int> ports{first};
+    for (int n = first < last ? first + 1 : 1; ports.size() < count; n = n < last ? n + 1 : 1)
+        if (n != first)
+            ports << n;
+    return ports;
 }
 
 } // namespace zomar

@@ -8,6 +8,8 @@
 #include "gui/window/MessagePrompter.h"
 #include "apps/zomar-setup/StartupOptions.h"
 #include "core/link/PortResolver.h"
+#include "core/protocol/ConfigBlock.h"
+#include "gui/language/Translations.h"
 #include "sim/VirtualModule.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 using namespace zomar;
 
@@ -51,27 +54,39 @@ int main(int argc, char *argv[])
     for (auto it = options.portMap.cbegin(); it != options.portMap.cend(); ++it)
         resolver.setExplicit(it.key(), it.value(), QStringLiteral("mapped on the command line"));
 
-    std::unique_ptr<VirtualModule> module;
-    if (options.simulatePort) {
-        module = std::make_unique<VirtualModule>();
+    // Virtual modules on one simulated radio: each hears what another sends
+    // on its channel, so two of them make a link to test.
+    std::vector<std::unique_ptr<VirtualModule>> modules;
+    if (options.simulateCount) {
         QString error;
-        if (!module->start(&error)) {
+        modules = VirtualModule::startMany(*options.simulateCount, &error);
+        if (modules.empty()) {
             std::fprintf(stderr, "zomar-setup: cannot start the virtual module: %s\n",
                          qPrintable(error));
             return 1;
         }
-        int port = *options.simulatePort;
-        if (port == 0) {
-            bool ok = false;
-            port = settings->port().trimmed().toInt(&ok);
-            if (!ok || port < 1)
-                port = 1;
+        bool ok = false;
+        int first = settings->port().trimmed().toInt(&ok);
+        if (!ok || first < 1)
+            first = 1;
+        const QList<int> ports = StartupOptions::simulatedPorts(first, int(modules.size()));
+        for (size_t i = 0; i < modules.size(); ++i) {
+            // The others on the same channel and speed, told apart by their
+            // local address.
+            if (i > 0) {
+                ConfigBlock block = ConfigBlock::factoryDefaults();
+                block.local = quint32(i);
+                modules[i]->setConfiguration(block.toBytes());
+            }
+            const QString device = modules[i]->devicePath();
+            resolver.setExplicit(ports.at(int(i)), device,
+                                 QStringLiteral("Zomar virtual module %1 (built-in simulator)")
+                                     .arg(i + 1));
+            std::fprintf(stderr, "zomar-setup: virtual module on port %d (%s)\n", ports.at(int(i)),
+                         qPrintable(device));
         }
-        resolver.setExplicit(port, module->devicePath(),
-                             QStringLiteral("Zomar virtual module (built-in simulator)"));
-        std::fprintf(stderr, "zomar-setup: virtual module on port %d (%s)\n", port,
-                     qPrintable(module->devicePath()));
     }
+    startLanguage(*settings);
 
     DialogPrompter prompter;
     Form1 window(*settings, resolver, prompter);

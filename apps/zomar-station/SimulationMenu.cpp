@@ -3,6 +3,7 @@
 #include "apps/zomar-station/SimulatedStation.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -12,18 +13,18 @@ namespace zomar {
 
 void addSimulationMenu(QMainWindow &window, SimulatedStation &simulation)
 {
-    QMenu *menu = window.menuBar()->addMenu(QStringLiteral("Si&mulation"));
+    QMenu *menu = window.menuBar()->addMenu(QCoreApplication::translate("zomar::SimulationMenu", "Si&mulation"));
     SlotRack &rack = simulation.rack();
     SlotDemo &demo = simulation.demo();
 
-    QAction *cycle = menu->addAction(QStringLiteral("&Demo: modules come and go"));
+    QAction *cycle = menu->addAction(QCoreApplication::translate("zomar::SimulationMenu", "&Demo: modules come and go"));
     cycle->setCheckable(true);
     cycle->setChecked(demo.running());
     cycle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     QObject::connect(cycle, &QAction::toggled, &demo,
                      [&demo](bool on) { on ? demo.start() : demo.stop(); });
 
-    QMenu *next = menu->addMenu(QStringLiteral("&Next module plugged in"));
+    QMenu *next = menu->addMenu(QCoreApplication::translate("zomar::SimulationMenu", "&Next module plugged in"));
     auto *faults = new QActionGroup(next);
     auto fault = std::make_shared<SlotRack::Fault>(SlotRack::Fault::None);
     for (SlotRack::Fault f : {SlotRack::Fault::None, SlotRack::Fault::Silent,
@@ -38,7 +39,7 @@ void addSimulationMenu(QMainWindow &window, SimulatedStation &simulation)
     menu->addSeparator();
     QList<QAction *> sockets;
     for (int i = 0; i < rack.count(); ++i) {
-        QAction *a = menu->addAction(QStringLiteral("Module in slot &%1").arg(i + 1));
+        QAction *a = menu->addAction(QCoreApplication::translate("zomar::SimulationMenu", "Module in slot &%1").arg(i + 1));
         a->setCheckable(true);
         if (i < 9)
             a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));

@@ -7,6 +7,7 @@
 #include "apps/zomar-station/StationOptions.h"
 #include "core/Version.h"
 #include "core/settings/AppSettings.h"
+#include "gui/language/Translations.h"
 #include "gui/station/StationWindow.h"
 #include "gui/window/DisplayCheck.h"
 #include "gui/window/FilePrompter.h"
@@ -67,6 +68,11 @@ int main(int argc, char *argv[])
     if (simulation && options.settingsFile.isEmpty())
         settings =
             std::make_unique<AppSettings>(simulation->folder() + QStringLiteral("/settings.ini"));
+    // The language chosen here, else the one the station names for its
+    // technicians, else the system's.
+    const StationReading station =
+        stationFile.isEmpty() ? StationReading{} : readStationFile(stationFile);
+    startLanguage(*settings, station.setup ? station.setup->language : QString());
     DialogPrompter messages;
     DialogFilePrompter files;
     StationWindow window(*settings, messages, files);

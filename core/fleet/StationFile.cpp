@@ -4,6 +4,7 @@
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/ConfigBlock.h"
 #include "core/protocol/FieldValues.h"
+#include "core/settings/InterfaceLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,7 @@ const QString step = QStringLiteral("step");
 const QString store = QStringLiteral("store");
 const QString baud = QStringLiteral("baud");
 const QString region = QStringLiteral("region");
+const QString language = QStringLiteral("language");
 const QString slotFolder = QStringLiteral("slot_folder");
 const QString slotList = QStringLiteral("slots");
 const QString pin = QStringLiteral("pin");
@@ -207,7 +209,8 @@ const QStringList &stationKeys()
 {
     static const QStringList keys = {key::format,    key::version,    key::station,  key::profile,
                                      key::localFrom, key::step,       key::store,    key::baud,
-                                     key::region,    key::slotFolder, key::slotList, key::pin};
+                                     key::region,    key::language,   key::slotFolder, key::slotList,
+                                     key::pin};
     return keys;
 }
 
@@ -215,7 +218,7 @@ bool StationSetup::operator==(const StationSetup &o) const
 {
     return station == o.station && profile == o.profile && localFrom == o.localFrom &&
            step == o.step && store == o.store && baud == o.baud && region == o.region &&
-           slotFolder == o.slotFolder && slotList == o.slotList && pin == o.pin;
+           language == o.language && slotFolder == o.slotFolder && slotList == o.slotList && pin == o.pin;
 }
 
 QString StationSetup::problem() const
@@ -231,6 +234,8 @@ QString StationSetup::problem() const
     if (!isBandPlanRegion(region))
         return QStringLiteral("region \"%1\": allowed: %2")
             .arg(region, bandPlanRegions().join(QStringLiteral(", ")));
+    if (!language.isEmpty() && !isInterfaceLanguage(language))
+        return QStringLiteral("language \"%1\": allowed: %2").arg(language, interfaceLanguageCodes());
     if (slotFolder.trimmed().isEmpty())
         return QStringLiteral("slot_folder: name the folder of the sockets' links, such as %1")
             .arg(kDefaultSlotFolder);
@@ -301,6 +306,8 @@ StationReading parseStationFile(const QByteArray &bytes, const QString &file)
             QStringLiteral("a line speed: %1").arg(lineSpeedItems().join(QStringLiteral(", ")))) &&
         r.text(o, key::region, key::region, s.region,
                QStringLiteral("a region: %1").arg(bandPlanRegions().join(QStringLiteral(", ")))) &&
+        r.text(o, key::language, key::language, s.language,
+               QStringLiteral("a language: %1").arg(interfaceLanguageCodes())) &&
         r.text(o, key::slotFolder, key::slotFolder, s.slotFolder, aPath);
     if (ok && o.contains(key::localFrom)) {
         const Parsed<quint32> address = parseAddressValue(local);
@@ -348,6 +355,8 @@ QByteArray stationJson(const StationSetup &s)
         out.string(key::store, s.store);
     out.raw(key::baud, QByteArray::number(s.baud));
     out.string(key::region, s.region);
+    if (!s.language.isEmpty())
+        out.string(key::language, s.language);
     out.string(key::slotFolder, s.slotFolder);
     QByteArray list = "[";
     for (int i = 0; i < s.slotList.size(); ++i)

@@ -1,9 +1,10 @@
 #pragma once
 // A line station's setup, kept in a station file (JSON, versioned) that the
 // engineer writes and the station opens: the profile, the address pool, the
-// store and the station's name in it, the line speed, the folder of device
-// links that names the hub's sockets, the slots (one socket each, in the
-// order taught) and the PIN that guards changes. Read as strictly as a
+// store and the station's name in it, the line speed, the technicians'
+// language, the folder of device links that names the hub's sockets, the
+// slots (one socket each, in the order taught) and the PIN that guards
+// changes. Read as strictly as a
 // profile (unknown keys, keys given twice, wrong types refused with the line
 // and the key) and written atomically over a regular file.
 //
@@ -41,6 +42,7 @@ struct StationSetup {
     QString store; // a file or a "postgresql://" address as written; "" for the default
     int baud = kDefaultLineSpeed;
     QString region = QStringLiteral("eu"); // band-plan advice
+    QString language; // the technicians' language ("de"); "" for the system's
     QString slotFolder = kDefaultSlotFolder;
     QList<StationSlot> slotList;
     std::optional<StationPin> pin;

@@ -105,6 +105,20 @@ void AppSettings::setBandPlanRegion(const QString &region)
     m_store->setValue(kBandPlanSection + QLatin1Char('/') + kRegionKey, region);
 }
 
+QString AppSettings::language() const
+{
+    return m_store->value(kInterfaceSection + QLatin1Char('/') + kLanguageKey).toString();
+}
+
+void AppSettings::setLanguage(const QString &code)
+{
+    const QString key = kInterfaceSection + QLatin1Char('/') + kLanguageKey;
+    if (code.isEmpty())
+        m_store->remove(key);
+    else
+        m_store->setValue(key, code);
+}
+
 QString AppSettings::fileName() const
 {
     return m_store->fileName();

@@ -2,8 +2,9 @@
 // The one place that knows the saved settings: application "ZOMAR", section
 // "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N",
 // the window's recent profiles ("RecentProfiles/Files"), the region of its
-// band-plan advice ("BandPlan/Region") and the station file a line station
-// opened last ("Station/File").
+// band-plan advice ("BandPlan/Region"), the station file a line station
+// opened last ("Station/File") and the language chosen in a Language menu
+// ("Interface/Language").
 // Values are kept as text, unchanged (no trimming, no validation).
 
 #include "core/link/LineSettings.h"
@@ -38,6 +39,8 @@ public:
     static inline const QString kRegionKey = QStringLiteral("Region");
     static inline const QString kStationSection = QStringLiteral("Station");
     static inline const QString kStationFileKey = QStringLiteral("File");
+    static inline const QString kInterfaceSection = QStringLiteral("Interface");
+    static inline const QString kLanguageKey = QStringLiteral("Language");
     static inline const QString kPortDefault = QStringLiteral("1");
     static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
@@ -65,6 +68,11 @@ public:
     // The station file a line station opened last ("" when none).
     QString stationFile() const;
     void setStationFile(const QString &file);
+
+    // The windows' language chosen in a Language menu ("" to follow the
+    // system or the station).
+    QString language() const;
+    void setLanguage(const QString &code);
 
     QString fileName() const;
     // Writes what was set to the file. Returns "" when it was saved, else

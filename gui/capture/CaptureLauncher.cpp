@@ -34,9 +34,10 @@ QToolButton *CaptureLauncher::addButton(QWidget *page, const char *name)
 {
     auto *b = new QToolButton(page);
     b->setObjectName(QString::fromLatin1(name));
-    b->setText(QStringLiteral("Capture..."));
-    b->setToolTip(QStringLiteral("Every byte both ways, a line per burst with time and hex"));
+    b->setText(tr("Capture..."));
+    b->setToolTip(tr("Every byte both ways, a line per burst with time and hex"));
     b->setAutoRaise(true);
+    b->setPalette(page->palette()); // the page's light panel, in any theme
     // Out of the page's keyboard order: the designed controls keep theirs.
     b->setFocusPolicy(Qt::NoFocus);
     QFont font = b->font();

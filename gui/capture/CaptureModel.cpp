@@ -1,6 +1,9 @@
 #include "gui/capture/CaptureModel.h"
 
 #include "core/capture/CaptureRecorder.h"
+#include "gui/widgets/Contrast.h"
+
+#include <QBrush>
 
 namespace zomar {
 
@@ -23,19 +26,39 @@ QVariant CaptureModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::ForegroundRole)
         return {};
+    const auto colour = [this](const Burst &burst) -> QVariant {
+        if (burst.isNote() || !m_sent.isValid())
+            return {};
+        return QBrush(burst.kind == BurstKind::Sent ? m_sent : m_received);
+    };
     // Rows as the view was last told them: the ring may have moved on since.
     int row = index.row();
     if (m_note && row-- == 0)
-        return droppedLine(m_capture.ring().dropped(), m_capture.ring().capacity());
+        return role == Qt::DisplayRole
+                   ? QVariant(droppedLine(m_capture.ring().dropped(), m_capture.ring().capacity()))
+                   : QVariant();
     const quint64 seq = m_front + static_cast<quint64>(row);
-    if (seq >= m_end)
-        return m_capture.openLine();
+    if (seq >= m_end) {
+        if (role == Qt::DisplayRole)
+            return m_capture.openLine();
+        return m_capture.openBurst() ? colour(*m_capture.openBurst()) : QVariant();
+    }
     const CaptureRing &ring = m_capture.ring();
     if (seq < ring.frontSeq() || seq >= ring.endSeq())
-        return QString(); // gone since; the next sync removes the row
-    return m_capture.burstLine(static_cast<int>(seq - ring.frontSeq()));
+        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant(); // gone since
+    const int at = static_cast<int>(seq - ring.frontSeq());
+    return role == Qt::DisplayRole ? QVariant(m_capture.burstLine(at)) : colour(ring.at(at));
+}
+
+void CaptureModel::setColours(const QColor &base)
+{
+    // The window's own: green for what it sent, blue for what came back.
+    m_sent = readableOn(QColor(0x00, 0x88, 0x00), base);
+    m_received = readableOn(QColor(0x00, 0x00, 0x88), base);
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::ForegroundRole});
 }
 
 void CaptureModel::sync()

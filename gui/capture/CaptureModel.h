@@ -2,9 +2,11 @@
 // The lines of a capture for a list view, made when the view asks for them,
 // so a full ring costs the bursts and nothing more. sync() brings the view up
 // to date in steps it can follow (rows gone at the front, rows come at the
-// end), so that a selection and the place read stay where they are.
+// end), so that a selection and the place read stay where they are. Sent
+// and received lines have colours of their own as well as their words.
 
 #include <QAbstractListModel>
+#include <QColor>
 
 namespace zomar {
 
@@ -23,6 +25,11 @@ public:
     void sync();
     // Characters in the longest line the view was told of (since a clear).
     int widestLine() const { return m_widest; }
+    // The text colours of sent and received lines, readable on `base` (the
+    // view's background).
+    void setColours(const QColor &base);
+    QColor sentColour() const { return m_sent; }
+    QColor receivedColour() const { return m_received; }
 
 private:
     const CaptureRecorder &m_capture;
@@ -35,6 +42,8 @@ private:
     quint64 m_end = 0;
     bool m_open = false;
     int m_widest = 0;
+    QColor m_sent;
+    QColor m_received;
 };
 
 } // namespace zomar

@@ -5,6 +5,7 @@
 #include "core/capture/HexInput.h"
 #include "core/link/SerialLink.h"
 #include "gui/capture/CaptureModel.h"
+#include "gui/widgets/Contrast.h"
 #include "gui/window/FilePrompter.h"
 #include "gui/window/MessagePrompter.h"
 
@@ -40,39 +41,42 @@ CaptureWindow::CaptureWindow(CaptureRecorder &capture, SerialLink &link, FilePro
       m_messages(messages), m_model(new CaptureModel(capture, this))
 {
     setObjectName(QStringLiteral("CaptureWindow"));
-    setWindowTitle(QStringLiteral("Capture"));
+    setWindowTitle(tr("Capture"));
     resize(1200, 520);
 
-    m_pause = button(QStringLiteral("Pause"), "CapturePause", this);
+    m_pause = button(tr("Pause"), "CapturePause", this);
     m_pause->setCheckable(true);
-    QPushButton *clearButton = button(QStringLiteral("Clear"), "CaptureClear", this);
+    QPushButton *clearButton = button(tr("Clear"), "CaptureClear", this);
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("CaptureFind"));
-    m_find->setPlaceholderText(QStringLiteral("Find (Enter, F3: next)"));
+    m_find->setPlaceholderText(tr("Find (Enter, F3: next)"));
     m_find->setClearButtonEnabled(true);
-    QPushButton *saveTextButton = button(QStringLiteral("Save Text..."), "CaptureSaveText", this);
-    saveTextButton->setToolTip(QStringLiteral("The lines as shown, as a text file"));
-    QPushButton *saveRawButton = button(QStringLiteral("Save Raw..."), "CaptureSaveRaw", this);
+    m_find->setAccessibleName(m_find->placeholderText());
+    QPushButton *saveTextButton = button(tr("Save Text..."), "CaptureSaveText", this);
+    saveTextButton->setToolTip(tr("The lines as shown, as a text file"));
+    QPushButton *saveRawButton = button(tr("Save Raw..."), "CaptureSaveRaw", this);
     saveRawButton->setToolTip(
-        QStringLiteral("The bytes as they went, both ways, with a timestamped hex log beside "
+        tr("The bytes as they went, both ways, with a timestamped hex log beside "
                        "them (FILE.log) that tells which went which way"));
 
     m_view = new QListView(this);
     m_view->setObjectName(QStringLiteral("CaptureView"));
     m_view->setModel(m_model);
+    m_view->setAccessibleName(tr("Capture"));
     m_view->setUniformItemSizes(true);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_model->setColours(m_view->palette().color(QPalette::Base));
     // Lines are as wide as the widest one (see refresh()), never cut short.
     m_view->setTextElideMode(Qt::ElideNone);
 
-    auto *inputLabel = new QLabel(QStringLiteral("Send:"), this);
+    auto *inputLabel = new QLabel(tr("Send:"), this);
     m_input = new QLineEdit(this);
     m_input->setObjectName(QStringLiteral("CaptureInput"));
-    m_input->setPlaceholderText(QStringLiteral("41 42 0d   or   AB\\x0d   (Enter sends)"));
-    m_input->setToolTip(QStringLiteral("Sent as bytes on Enter: ") + hexInputHelp());
+    m_input->setPlaceholderText(tr("41 42 0d   or   AB\\x0d   (Enter sends)"));
+    m_input->setToolTip(tr("Sent as bytes on Enter: %1").arg(hexInputHelp()));
     inputLabel->setBuddy(m_input);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("CaptureStatus"));
@@ -142,15 +146,23 @@ void CaptureWindow::refresh()
     if (atEnd)
         m_view->scrollToBottom();
     const CaptureRing &ring = m_capture.ring();
-    const QString title = QStringLiteral("Capture: %1 bursts (%2 dropped)%3")
+    const QString title = tr("Capture: %1 bursts (%2 dropped)%3")
                               .arg(ring.size())
                               .arg(ring.dropped())
-                              .arg(m_capture.paused() ? QStringLiteral(", paused") : QString());
+                              .arg(m_capture.paused() ? tr(", paused") : QString());
     if (windowTitle() != title)
         setWindowTitle(title);
-    m_counts->setText(QStringLiteral("%1 B sent, %2 B received")
+    m_counts->setText(tr("%1 B sent, %2 B received")
                           .arg(m_capture.bytesSent())
                           .arg(m_capture.bytesReceived()));
+}
+
+void CaptureWindow::changeEvent(QEvent *event)
+{
+    // A theme changed while it is open: colours for the new background.
+    if (event->type() == QEvent::PaletteChange)
+        m_model->setColours(m_view->palette().color(QPalette::Base));
+    QWidget::changeEvent(event);
 }
 
 void CaptureWindow::closeEvent(QCloseEvent *event)
@@ -162,7 +174,11 @@ void CaptureWindow::closeEvent(QCloseEvent *event)
 
 void CaptureWindow::setStatus(const QString &text, bool problem)
 {
-    m_status->setStyleSheet(problem ? QStringLiteral("color: #B00000;") : QString());
+    QPalette palette = this->palette();
+    if (problem)
+        palette.setColor(QPalette::WindowText,
+                         readableOn(QColor(0xB0, 0x00, 0x00), palette.color(QPalette::Window)));
+    m_status->setPalette(palette);
     m_status->setText(text);
 }
 
@@ -171,21 +187,21 @@ void CaptureWindow::sendInput()
     const QString line = m_input->text();
     const Parsed<QByteArray> bytes = parseHexInput(line);
     if (!bytes) {
-        setStatus(QStringLiteral("Not sent: %1").arg(bytes.problem), true);
+        setStatus(tr("Not sent: %1").arg(bytes.problem), true);
         return;
     }
     if (!m_link.portOpen()) {
-        setStatus(QStringLiteral("Not sent: the port is not open"), true);
+        setStatus(tr("Not sent: the port is not open"), true);
         return;
     }
     m_capture.note(QStringLiteral("send: %1").arg(line.trimmed()));
     try {
         m_link.output(*bytes.value);
     } catch (const SerialError &e) {
-        setStatus(QStringLiteral("Not sent: %1").arg(e.description()), true);
+        setStatus(tr("Not sent: %1").arg(e.description()), true);
         return;
     }
-    setStatus(QStringLiteral("Sent %1 byte(s)").arg(bytes.value->size()));
+    setStatus(tr("Sent %1 byte(s)").arg(bytes.value->size()));
     m_input->clear();
     refresh();
 }
@@ -203,11 +219,11 @@ void CaptureWindow::findNext()
         if (index.data().toString().contains(text, Qt::CaseInsensitive)) {
             m_view->setCurrentIndex(index);
             m_view->scrollTo(index, QAbstractItemView::PositionAtCenter);
-            setStatus(QStringLiteral("Line %1 of %2").arg(row + 1).arg(rows));
+            setStatus(tr("Line %1 of %2").arg(row + 1).arg(rows));
             return;
         }
     }
-    setStatus(QStringLiteral("\"%1\" is not in the capture").arg(text), true);
+    setStatus(tr("\"%1\" is not in the capture").arg(text), true);
 }
 
 void CaptureWindow::save(const QString &caption, const QString &filter, const QString &suffix,
@@ -232,37 +248,37 @@ void CaptureWindow::save(const QString &caption, const QString &filter, const QS
 
 void CaptureWindow::saveText()
 {
-    save(QStringLiteral("Save Capture as Text"), QStringLiteral("Text files (*.txt)"),
+    save(tr("Save Capture as Text"), tr("Text files (*.txt)"),
          QStringLiteral("txt"), [this](const QString &path) {
              const QString problem = saveCaptureText(m_capture, path);
              if (!problem.isEmpty())
                  return failedToSave(problem);
-             return QStringLiteral("Saved %1 line(s) to %2").arg(m_capture.lineCount()).arg(path);
+             return tr("Saved %1 line(s) to %2").arg(m_capture.lineCount()).arg(path);
          });
 }
 
 void CaptureWindow::saveRaw()
 {
-    save(QStringLiteral("Save Capture as Raw Bytes"), QStringLiteral("Raw bytes (*.bin)"),
+    save(tr("Save Capture as Raw Bytes"), tr("Raw bytes (*.bin)"),
          QStringLiteral("bin"), [this](const QString &path) {
              const QString problem = saveCaptureRaw(m_capture, path);
              if (!problem.isEmpty())
                  return failedToSave(problem);
-             return QStringLiteral("Saved the bytes to %1 and their hex log to %2")
+             return tr("Saved the bytes to %1 and their hex log to %2")
                  .arg(path, logPathFor(path));
          });
 }
 
 QString CaptureWindow::failedToSave(const QString &problem)
 {
-    m_messages.inform(problem, QStringLiteral("Capture not saved"), MessageRequest::Warning);
+    m_messages.inform(problem, tr("Capture not saved"), MessageRequest::Warning);
     return QString();
 }
 
 void CaptureWindow::togglePause()
 {
     m_capture.setPaused(m_pause->isChecked());
-    m_pause->setText(m_pause->isChecked() ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    m_pause->setText(m_pause->isChecked() ? tr("Resume") : tr("Pause"));
     refresh();
 }
 

@@ -43,6 +43,7 @@ signals:
     void closed();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -48,7 +48,7 @@ void LinkTestLauncher::openLinkTest()
         const QList<int> numbers = m_resolver.numbersFor(device, ordered, highest);
         ports << LinkPort{numbers.isEmpty()
                               ? device
-                              : QStringLiteral("COMM %1 (%2)").arg(numbers.first()).arg(device),
+                              : tr("COMM %1 (%2)").arg(numbers.first()).arg(device),
                           device};
     }
     const Band band = bandFromText(m_ctx.ui.Combo6->text());

@@ -68,15 +68,15 @@ void ModuleSearch::start()
     }
     QString note;
     if (m_ctx.comm.portOpen()) {
-        note = QStringLiteral("The window's port (COMM %1) was disconnected: the search opens "
+        note = tr("The window's port (COMM %1) was disconnected: the search opens "
                               "every port itself.")
                    .arg(m_ctx.state.portNumber);
         m_connection.CloseComms();
     } else {
-        note = QStringLiteral("The window's port stays disconnected: the search opens every port "
+        note = tr("The window's port stays disconnected: the search opens every port "
                               "itself.");
     }
-    m_ctx.setStatus(QStringLiteral("Looking for a module..."));
+    m_ctx.setStatus(tr("Looking for a module..."));
     const QList<SystemPort> ordered = m_resolver.orderedSystemPorts();
     const QStringList devices = devicesToSearch(m_resolver, ordered, m_ctx.state.portNumber);
     m_dialog = new FindModuleDialog(devices, note, m_window);
@@ -87,7 +87,7 @@ void ModuleSearch::start()
             const FinderHit hit = *m_dialog->hit();
             QTimer::singleShot(0, this, [this, hit] { connectTo(hit); });
         } else {
-            m_ctx.setStatus(QStringLiteral("Disconnected"));
+            m_ctx.setStatus(tr("Disconnected"));
         }
     });
     m_dialog->open();
@@ -105,14 +105,14 @@ void ModuleSearch::connectTo(const FinderHit &hit)
     if (ok && m_resolver.numbersFor(hit.device, ordered, shown).contains(shown))
         numbers.prepend(shown); // the number in the box already leads there
     if (numbers.isEmpty()) {
-        m_ctx.setStatus(QStringLiteral("Disconnected"));
+        m_ctx.setStatus(tr("Disconnected"));
         m_ctx.messages.inform(
-            QStringLiteral("A module answered on %1 at %2 baud, but no port number of the window "
+            tr("A module answered on %1 at %2 baud, but no port number of the window "
                            "leads to that device. Map one to it, e.g. with --port-map 1=%1, or "
                            "a \"Ports\" setting.")
                 .arg(hit.device)
                 .arg(hit.baud),
-            QStringLiteral("Find Module"), MessageRequest::Information);
+            tr("Find Module"), MessageRequest::Information);
         return;
     }
     m_ctx.ui.Combo1->setText(QString::number(numbers.first()));

@@ -5,6 +5,7 @@
 #include "gui/modem/RefreshOperation.h"
 #include "core/link/SerialLink.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include <cmath>
@@ -30,10 +31,10 @@ int PortConnection::portTextToNumber(const QString &text)
     const QString trimmed = text.trimmed();
     const double value = trimmed.toDouble(&ok);
     if (!ok || trimmed.isEmpty() || !std::isfinite(value))
-        throw SerialError(kTypeMismatch, QStringLiteral("Type mismatch"));
+        throw SerialError(kTypeMismatch, tr("Type mismatch"));
     const double rounded = std::nearbyint(value);
     if (rounded < -32768.0 || rounded > 32767.0)
-        throw SerialError(kOverflow, QStringLiteral("Overflow"));
+        throw SerialError(kOverflow, tr("Overflow"));
     return static_cast<int>(rounded);
 }
 
@@ -41,7 +42,7 @@ void PortConnection::OpenComms()
 {
     Form1Controls &ui = m_ctx.ui;
     m_ctx.pointer.set(true);
-    m_ctx.setStatus(QStringLiteral("Connecting..."));
+    m_ctx.setStatus(tr("Connecting..."));
     try {
         m_ctx.comm.setSettings(ui.Combo2->text().trimmed() + QStringLiteral(",n,8,1"));
         for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command5, ui.Command6, ui.Command13})
@@ -50,20 +51,19 @@ void PortConnection::OpenComms()
         if (m_ctx.comm.portOpen())
             m_ctx.comm.setPortOpen(false);
         m_ctx.comm.setPortOpen(true);
-        ui.Command7->setText(QStringLiteral("Disconnect"));
+        ui.Command7->setText(QCoreApplication::translate("Form1", "Disconnect"));
         for (QPushButton *b : {ui.Command3, ui.Command5, ui.Command13})
             b->setEnabled(true);
-        m_ctx.setStatus(QStringLiteral("Connected to COMM ") + m_ctx.state.portNumber);
+        m_ctx.setStatus(tr("Connected to COMM %1").arg(m_ctx.state.portNumber));
         m_ctx.pointer.set(false);
     } catch (const SerialError &e) {
         m_ctx.pointer.set(false);
         if (e.number() == serial_errors::InvalidPort) {
-            m_ctx.messages.inform(QStringLiteral("Please select a valid comms port"));
-            m_ctx.setStatus(QStringLiteral("Invalid port"));
+            m_ctx.messages.inform(tr("Please select a valid comms port"));
+            m_ctx.setStatus(tr("Invalid port"));
         } else {
-            m_ctx.messages.inform(QStringLiteral("Error: ") + e.description(),
-                                  QStringLiteral("Error"));
-            m_ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+            m_ctx.messages.inform(tr("Error: %1").arg(e.description()), tr("Error"));
+            m_ctx.setStatus(tr("Error!! %1").arg(e.description()));
         }
     }
 }
@@ -73,11 +73,11 @@ void PortConnection::CloseComms()
     Form1Controls &ui = m_ctx.ui;
     if (m_ctx.comm.portOpen()) {
         m_ctx.comm.setPortOpen(false);
-        ui.Command7->setText(QStringLiteral("Connect"));
+        ui.Command7->setText(QCoreApplication::translate("Form1", "Connect"));
     }
     for (QPushButton *b : {ui.Command2, ui.Command3, ui.Command6})
         b->setEnabled(false);
-    m_ctx.setStatus(QStringLiteral("Disconnected"));
+    m_ctx.setStatus(tr("Disconnected"));
 }
 
 void PortConnection::connectClicked()
@@ -113,12 +113,12 @@ void PortConnection::deviceLost(const QString &description)
     // The link has already closed itself; bring the window to the closed state
     // and say once what happened.
     CloseComms();
-    m_ctx.ui.Command7->setText(QStringLiteral("Connect"));
-    const QString status = QStringLiteral("Connection lost: ") + description;
+    m_ctx.ui.Command7->setText(QCoreApplication::translate("Form1", "Connect"));
+    const QString status = tr("Connection lost: %1").arg(description);
     m_ctx.setStatus(status);
-    m_ctx.messages.inform(status + QStringLiteral("\nCheck the cable or USB adapter, then press "
-                                                  "Connect."),
-                          QStringLiteral("Error"), MessageRequest::Warning);
+    m_ctx.messages.inform(status + QLatin1Char('\n') +
+                              tr("Check the cable or USB adapter, then press Connect."),
+                          tr("Error"), MessageRequest::Warning);
 }
 
 } // namespace zomar

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/widgets/TextFit.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -9,18 +11,16 @@
 
 namespace zomar {
 
-namespace {
-QString portCount(qsizetype n)
+QString FindModuleDialog::portCount(qsizetype n)
 {
-    return n == 1 ? QStringLiteral("1 port") : QStringLiteral("%1 ports").arg(n);
+    return n == 1 ? tr("1 port") : tr("%n ports", nullptr, int(n));
 }
-} // namespace
 
 FindModuleDialog::FindModuleDialog(const QStringList &devices, const QString &note, QWidget *parent)
     : QDialog(parent), m_devices(devices), m_finder(new ModuleFinder(devices, this))
 {
     setObjectName(QStringLiteral("FindModuleDialog"));
-    setWindowTitle(QStringLiteral("Find Module"));
+    setWindowTitle(tr("Find Module"));
     // A progress box: nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -28,7 +28,7 @@ FindModuleDialog::FindModuleDialog(const QStringList &devices, const QString &no
     for (int baud : ModuleFinder::speedsToTry())
         speeds << QString::number(baud);
     auto *intro = new QLabel(
-        QStringLiteral("Looking for a module on %1, at each line speed: %2 baud.\n%3")
+        tr("Looking for a module on %1, at each line speed: %2 baud.\n%3")
             .arg(portCount(devices.size()), speeds.join(QStringLiteral(", ")), note),
         this);
     intro->setWordWrap(true);
@@ -41,7 +41,7 @@ FindModuleDialog::FindModuleDialog(const QStringList &devices, const QString &no
     m_problems = new QLabel(this);
     m_problems->setWordWrap(true);
     m_problems->hide();
-    m_button = new QPushButton(QStringLiteral("Cancel"), this);
+    m_button = new QPushButton(tr("Cancel"), this);
     m_button->setObjectName(QStringLiteral("FindButton"));
     connect(m_button, &QPushButton::clicked, this, &FindModuleDialog::reject);
 
@@ -52,6 +52,7 @@ FindModuleDialog::FindModuleDialog(const QStringList &devices, const QString &no
     layout->addWidget(m_problems);
     layout->addWidget(m_button, 0, Qt::AlignRight);
     setMinimumWidth(420);
+    growWithTexts(this);
 
     connect(m_finder, &ModuleFinder::trying, this, &FindModuleDialog::onTrying);
     connect(m_finder, &ModuleFinder::progress, m_progress, &QProgressBar::setValue);
@@ -68,13 +69,13 @@ QString FindModuleDialog::statusText() const
 void FindModuleDialog::start()
 {
     if (m_devices.isEmpty()) {
-        m_status->setText(QStringLiteral("No serial ports to search. Plug in the adapter (a USB "
+        m_status->setText(tr("No serial ports to search. Plug in the adapter (a USB "
                                          "adapter shows up as /dev/ttyUSB* or /dev/ttyACM*), "
                                          "then try again."));
-        m_button->setText(QStringLiteral("Close"));
+        m_button->setText(tr("Close"));
         return;
     }
-    m_status->setText(QStringLiteral("Starting..."));
+    m_status->setText(tr("Starting..."));
     m_finder->start();
 }
 
@@ -85,7 +86,7 @@ void FindModuleDialog::reject()
         m_closeWhenDone = true;
         m_finder->cancel();
         m_button->setEnabled(false);
-        m_status->setText(QStringLiteral("Stopping after the reads under way..."));
+        m_status->setText(tr("Stopping after the reads under way..."));
         return;
     }
     QDialog::reject();
@@ -99,9 +100,8 @@ void FindModuleDialog::onTrying(const QString &device, int baud)
         return;
     QStringList reads;
     for (auto it = m_trying.cbegin(); it != m_trying.cend(); ++it)
-        reads << QStringLiteral("%1 at %2 baud").arg(it.key()).arg(it.value());
-    m_status->setText(QStringLiteral("Trying ") + reads.join(QStringLiteral(", ")) +
-                      QStringLiteral("..."));
+        reads << tr("%1 at %2 baud").arg(it.key()).arg(it.value());
+    m_status->setText(tr("Trying %1...").arg(reads.join(QStringLiteral(", "))));
 }
 
 void FindModuleDialog::onFound(const FinderHit &hit)
@@ -110,7 +110,7 @@ void FindModuleDialog::onFound(const FinderHit &hit)
         return; // the first one is taken
     m_hit = hit;
     m_status->setText(
-        QStringLiteral("Found a module on %1 at %2 baud.").arg(hit.device).arg(hit.baud));
+        tr("Found a module on %1 at %2 baud.").arg(hit.device).arg(hit.baud));
     m_finder->cancel();
 }
 
@@ -133,11 +133,11 @@ void FindModuleDialog::onFinished(bool cancelled)
         return;
     }
     m_progress->setValue(m_progress->maximum());
-    m_status->setText(cancelled ? QStringLiteral("Search cancelled.")
-                                : QStringLiteral("No module answered on %1 at any line speed. "
+    m_status->setText(cancelled ? tr("Search cancelled.")
+                                : tr("No module answered on %1 at any line speed. "
                                                  "Check the cable and the module's power.")
                                       .arg(portCount(m_devices.size())));
-    m_button->setText(QStringLiteral("Close"));
+    m_button->setText(tr("Close"));
     m_button->setEnabled(true);
 }
 

@@ -35,6 +35,7 @@ public slots:
     void reject() override;
 
 private:
+    static QString portCount(qsizetype n);
     void onTrying(const QString &device, int baud);
     void onFound(const FinderHit &hit);
     void onProblem(const FinderProblem &problem);

@@ -1,8 +1,11 @@
 #include "gui/dialogs/LatencyChart.h"
 
+#include "gui/widgets/Contrast.h"
+
 #include <QChart>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QEvent>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -17,14 +20,12 @@ LatencyChart::LatencyChart(QWidget *parent)
     auto *chart = new QChart;
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    m_latency->setName(QStringLiteral("Latency"));
-    m_lost->setName(QStringLiteral("Lost"));
-    m_lost->setColor(Qt::red);
-    m_lost->setBorderColor(Qt::red);
+    m_latency->setName(tr("Latency"));
+    m_lost->setName(tr("Lost"));
     m_lost->setMarkerSize(7);
     chart->addSeries(m_latency);
     chart->addSeries(m_lost);
-    m_x->setTitleText(QStringLiteral("Packet"));
+    m_x->setTitleText(tr("Packet"));
     m_x->setLabelFormat(QStringLiteral("%d"));
     m_y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(m_x, Qt::AlignBottom);
@@ -40,7 +41,38 @@ LatencyChart::LatencyChart(QWidget *parent)
     delete first;
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(240);
-    reset(100, QStringLiteral("Latency (ms)"));
+    setFocusPolicy(Qt::NoFocus); // nothing to do on it from the keyboard
+    applyPalette();
+    reset(100, tr("Latency (ms)"));
+}
+
+void LatencyChart::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+    QChartView::changeEvent(event);
+}
+
+void LatencyChart::applyPalette()
+{
+    const QPalette &p = palette();
+    const QColor back = p.color(QPalette::Base);
+    const QColor text = p.color(QPalette::Text);
+    QChart *c = chart();
+    c->setBackgroundBrush(back);
+    c->setPlotAreaBackgroundVisible(false);
+    c->legend()->setLabelColor(text);
+    for (QValueAxis *axis : {m_x, m_y}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(p.color(QPalette::Mid));
+        axis->setGridLineColor(p.color(QPalette::Midlight));
+    }
+    m_latency->setColor(readableOn(QColor(0x20, 0x9F, 0xDF), back, 3.0));
+    const QColor lost = readableOn(QColor(0xD0, 0x00, 0x00), back, 3.0);
+    m_lost->setColor(lost);
+    m_lost->setBorderColor(lost);
+    setBackgroundBrush(back);
 }
 
 void LatencyChart::reset(int count, const QString &what)

@@ -1,6 +1,7 @@
 #pragma once
 // The live chart of a link test: the latency of each packet as it arrives,
-// and a red mark on the axis for each packet lost.
+// and a red mark on the axis for each packet lost. Its colours follow the
+// desktop theme (a dark theme gets a dark chart).
 
 #include <QChartView>
 
@@ -24,7 +25,12 @@ public:
     int latencyPoints() const;
     int lostPoints() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void applyPalette();
+
     QLineSeries *m_latency;
     QScatterSeries *m_lost;
     QValueAxis *m_x;

@@ -3,6 +3,7 @@
 #include "core/link/SerialLink.h"
 #include "core/protocol/FieldValues.h"
 #include "gui/dialogs/LatencyChart.h"
+#include "gui/widgets/DisabledReason.h"
 #include "gui/window/FilePrompter.h"
 
 #include <QCheckBox>
@@ -52,7 +53,7 @@ LinkTestDialog::LinkTestDialog(const QList<LinkPort> &ports, int baud, Band band
       m_files(&files), m_band(band)
 {
     setObjectName(QStringLiteral("LinkTestDialog"));
-    setWindowTitle(QStringLiteral("Link Test"));
+    setWindowTitle(tr("Link Test"));
     m_from = portBox(QStringLiteral("LinkFrom"), ports, 0, this);
     m_to = portBox(QStringLiteral("LinkTo"), ports, 1, this);
     m_baud = new QComboBox(this);
@@ -61,49 +62,50 @@ LinkTestDialog::LinkTestDialog(const QList<LinkPort> &ports, int baud, Band band
     m_baud->setCurrentText(QString::number(baud));
     m_count = spinBox(QStringLiteral("LinkCount"), 1, LinkPlan::kMaxCount, 100, this);
     m_size = spinBox(QStringLiteral("LinkSize"), kMinPacketSize, kMaxPacketSize, 32, this);
-    m_size->setSuffix(QStringLiteral(" bytes"));
+    m_size->setSuffix(tr(" bytes"));
     m_interval = spinBox(QStringLiteral("LinkInterval"), 0, 3600000, 0, this);
-    m_interval->setSuffix(QStringLiteral(" ms"));
-    m_interval->setSpecialValueText(QStringLiteral("twice a packet's time"));
+    m_interval->setSuffix(tr(" ms"));
+    m_interval->setSpecialValueText(tr("twice a packet's time"));
     m_configure = new QCheckBox(
-        QStringLiteral("Put the second module on the first one's channel and RF speed"), this);
+        tr("Put the second module on the first one's channel and &RF speed"), this);
     m_configure->setObjectName(QStringLiteral("LinkConfigure"));
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("From"), this), 0, 0);
-    grid->addWidget(m_from, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("To"), this), 0, 2);
-    grid->addWidget(m_to, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Line speed"), this), 0, 4);
-    grid->addWidget(m_baud, 0, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Packets"), this), 1, 0);
-    grid->addWidget(m_count, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Size"), this), 1, 2);
-    grid->addWidget(m_size, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Interval"), this), 1, 4);
-    grid->addWidget(m_interval, 1, 5);
+    const std::pair<QString, QWidget *> fields[] = {
+        {tr("&From"), m_from},      {tr("&To"), m_to},     {tr("&Line speed"), m_baud},
+        {tr("&Packets"), m_count}, {tr("Si&ze"), m_size}, {tr("&Interval"), m_interval}};
+    for (int i = 0; i < 6; ++i) {
+        auto *label = new QLabel(fields[i].first, this);
+        label->setBuddy(fields[i].second);
+        grid->addWidget(label, i / 3, (i % 3) * 2);
+        grid->addWidget(fields[i].second, i / 3, (i % 3) * 2 + 1);
+    }
     grid->addWidget(m_configure, 2, 0, 1, 6);
 
     m_chart = new LatencyChart(this);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("LinkStatus"));
     m_status->setWordWrap(true);
-    m_status->setText(ports.size() < 2 ? QStringLiteral("Two modules are needed, each on a port "
+    m_status->setText(ports.size() < 2 ? tr("Two modules are needed, each on a port "
                                                         "of this computer; type a device or a "
                                                         "port number if one is not listed.")
-                                       : QStringLiteral("Choose the two ports and press Start."));
+                                       : tr("Choose the two ports and press Start."));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("LinkSummary"));
     m_summary->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_start = new QPushButton(QStringLiteral("Start"), this);
+    m_start = new QPushButton(tr("&Start"), this);
     m_start->setObjectName(QStringLiteral("LinkStart"));
     m_start->setDefault(true);
-    m_save = new QPushButton(QStringLiteral("Save CSV..."), this);
+    m_save = new QPushButton(tr("Sa&ve CSV..."), this);
     m_save->setObjectName(QStringLiteral("LinkSaveCsv"));
     m_save->setEnabled(false);
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    DisabledReason::explain(m_save, tr("Run a test first: the file has a row per packet."));
+    m_close = new QPushButton(tr("&Close"), this);
     m_close->setObjectName(QStringLiteral("LinkClose"));
+    for (QWidget *w : std::initializer_list<QWidget *>{m_from, m_to, m_baud, m_count, m_size,
+                                                       m_interval, m_configure, m_start})
+        DisabledReason::explain(w, tr("Not while a test runs: Cancel stops it."));
     connect(m_start, &QPushButton::clicked, this, &LinkTestDialog::start);
     connect(m_save, &QPushButton::clicked, this, &LinkTestDialog::saveCsv);
     connect(m_close, &QPushButton::clicked, this, [this] {
@@ -161,7 +163,7 @@ void LinkTestDialog::setRunning(bool running)
                                                        m_interval, m_configure, m_start})
         w->setEnabled(!running);
     m_save->setEnabled(!running && m_test && m_test->stats().sentCount() > 0);
-    m_close->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    m_close->setText(running ? tr("&Cancel") : tr("&Close"));
     m_close->setEnabled(true);
 }
 
@@ -180,21 +182,21 @@ void LinkTestDialog::start()
     const QString from = SerialLink::canonicalDevice(m_plan.from);
     const QString to = SerialLink::canonicalDevice(m_plan.to);
     if (m_plan.from.isEmpty() || m_plan.to.isEmpty())
-        return showProblem(QStringLiteral("Choose a port for each module."));
+        return showProblem(tr("Choose a port for each module."));
     if (!from.isEmpty() && from == to)
-        return showProblem(QStringLiteral("Both boxes name %1: a link needs two modules, each "
+        return showProblem(tr("Both boxes name %1: a link needs two modules, each "
                                           "on its own port.")
                                .arg(from));
     if (!window.isEmpty() && (from == window || to == window))
-        return showProblem(QStringLiteral("%1 is the window's own port, which is connected. "
+        return showProblem(tr("%1 is the window's own port, which is connected. "
                                           "Disconnect it first, or choose another.")
                                .arg(window));
     delete m_test;
     m_test = nullptr;
     m_cancelled = false;
     m_summary->clear();
-    m_chart->reset(m_plan.count, QStringLiteral("Latency (ms)"));
-    m_status->setText(QStringLiteral("Reading both modules..."));
+    m_chart->reset(m_plan.count, tr("Latency (ms)"));
+    m_status->setText(tr("Reading both modules..."));
     m_preflight = new LinkPreflight(m_plan.from, m_plan.fromBaud, m_plan.to, m_plan.toBaud, m_band,
                                     m_configure->isChecked(), this);
     connect(m_preflight, &LinkPreflight::finished, this, &LinkTestDialog::onChecked);
@@ -211,11 +213,11 @@ void LinkTestDialog::onChecked(const PreflightResult &r)
         if (m_closeWhenDone)
             return QDialog::reject();
         if (m_cancelled)
-            return showProblem(QStringLiteral("Cancelled before the test began."));
+            return showProblem(tr("Cancelled before the test began."));
         QString text = r.message;
         text[0] = text[0].toUpper();
         if (r.outcome == PreflightResult::Differ)
-            text += QStringLiteral(". Tick \"%1\" to align them.").arg(m_configure->text());
+            text += tr(". Tick \"%1\" to align them.").arg(QString(m_configure->text()).remove(QLatin1Char('&')));
         return showProblem(text);
     }
     m_plan.rfBps = r.rfBps();
@@ -229,11 +231,11 @@ void LinkTestDialog::onChecked(const PreflightResult &r)
     connect(m_test, &LinkTest::packetSettled, this, &LinkTestDialog::onSettled);
     connect(m_test, &LinkTest::finished, this, &LinkTestDialog::onFinished);
     m_status->setText(
-        r.configured ? QStringLiteral("The second module was put on %1, %2 (written and "
+        r.configured ? tr("The second module was put on %1, %2 (written and "
                                       "verified). Sending...")
                            .arg(blockFieldText(*r.to, BlockField::Channel, m_band),
                                 blockFieldText(*r.to, BlockField::RfSpeed, m_band))
-                     : QStringLiteral("Sending..."));
+                     : tr("Sending..."));
     m_test->start();
 }
 
@@ -250,7 +252,7 @@ void LinkTestDialog::onSettled(quint32 seq)
 void LinkTestDialog::showProgress()
 {
     const LinkStats &s = m_test->stats();
-    m_status->setText(QStringLiteral("Sent %1 of %2, received %3, lost %4 (every %5 ms at %6 bps "
+    m_status->setText(tr("Sent %1 of %2, received %3, lost %4 (every %5 ms at %6 bps "
                                      "RF)")
                           .arg(s.sentCount())
                           .arg(m_plan.count)
@@ -266,14 +268,14 @@ void LinkTestDialog::onFinished(const LinkSummary &summary, const QString &error
 {
     m_summary->setText(summary.lines().join(QLatin1Char('\n')));
     if (!error.isEmpty())
-        m_status->setText(QStringLiteral("Stopped: %1").arg(error));
+        m_status->setText(tr("Stopped: %1").arg(error));
     else if (summary.stopped)
-        m_status->setText(QStringLiteral("Cancelled: the figures so far."));
+        m_status->setText(tr("Cancelled: the figures so far."));
     else if (summary.received == 0)
-        m_status->setText(QStringLiteral("Nothing came through: check both modules' power and "
+        m_status->setText(tr("Nothing came through: check both modules' power and "
                                          "antennas."));
     else
-        m_status->setText(QStringLiteral("Done."));
+        m_status->setText(tr("Done."));
     setRunning(false);
     if (m_closeWhenDone)
         QDialog::reject();
@@ -288,7 +290,7 @@ void LinkTestDialog::cancel()
     // A read is never cut short: the module would stay in command mode.
     m_cancelled = true;
     m_close->setEnabled(false);
-    m_status->setText(QStringLiteral("Stopping after the reads under way..."));
+    m_status->setText(tr("Stopping after the reads under way..."));
 }
 
 void LinkTestDialog::reject()
@@ -303,14 +305,14 @@ void LinkTestDialog::saveCsv()
 {
     if (!m_test)
         return;
-    const QString path = m_files->choose(FileRequest::saveAs(QStringLiteral("Save Link Test"),
+    const QString path = m_files->choose(FileRequest::saveAs(tr("Save Link Test"),
                                                              QStringLiteral("linktest.csv"),
-                                                             QStringLiteral("CSV files (*.csv)")));
+                                                             tr("CSV files (*.csv)")));
     if (path.isEmpty())
         return;
     const QString problem = m_test->stats().writeCsv(path);
-    m_status->setText(problem.isEmpty() ? QStringLiteral("Saved %1.").arg(path)
-                                        : QStringLiteral("Could not save: %1.").arg(problem));
+    m_status->setText(problem.isEmpty() ? tr("Saved %1.").arg(path)
+                                        : tr("Could not save: %1.").arg(problem));
 }
 
 } // namespace zomar

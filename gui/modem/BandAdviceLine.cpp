@@ -4,13 +4,18 @@
 #include "core/protocol/FieldValues.h"
 #include "core/protocol/ValueTables.h"
 #include "core/settings/AppSettings.h"
+#include "gui/widgets/Contrast.h"
 #include "gui/widgets/DropDownBox.h"
+#include "gui/widgets/TextFit.h"
 #include "gui/window/FormContext.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QLabel>
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace zomar {
 
@@ -52,27 +57,34 @@ std::optional<Emission> emissionOf(const Form1Controls &ui)
 } // namespace
 
 BandAdviceLine::BandAdviceLine(FormContext &ctx, AppSettings &settings, QObject *parent)
-    : QObject(parent), m_ctx(ctx), m_settings(settings), m_label(new QLabel(ctx.ui.ModemPic))
+    : QObject(parent), m_ctx(ctx), m_settings(settings), m_label(new FittedLabel(ctx.ui.Frame2))
 {
     const Form1Controls &ui = m_ctx.ui;
     m_label->setObjectName(QStringLiteral("BandAdvice"));
-    // Between the frequency row (with its two range labels) and "Tx Power",
-    // from the labels' column to the page's edge: the room the page has.
-    const int top = ui.Label32->geometry().bottom() + 1;
-    m_label->setGeometry(ui.Label3->x(), top, ui.ModemPic->width() - ui.Label3->x(),
-                         ui.Label4->y() - top);
-    QFont font = m_label->font();
-    font.setPixelSize(std::max(9, m_label->height() - 5));
-    m_label->setFont(font);
+    // The foot of the modem page, under its buttons, down to the frame's
+    // border: the one place with room for two lines, so the whole advice is
+    // read without hovering. It belongs to the page and is shown with it.
+    const QRect page = ui.ModemPic->geometry();
+    const int top = page.top() + ui.Command2->geometry().bottom() + 1 + kFitGap;
+    const int bottom = ui.Frame2->contentsRect().bottom() - 2;
+    m_label->setGeometry(page.left() + ui.Command2->x(), top,
+                         page.width() - ui.Command2->x() - kFitGap, bottom - top + 1);
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    m_label->setLargestFont(font);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_label->setFocusPolicy(Qt::NoFocus);
+    m_label->setAccessibleName(tr("Band-plan advice"));
+    m_label->setVisible(!ui.ModemPic->isHidden());
+    ui.ModemPic->installEventFilter(this);
 
     m_label->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *group = new QActionGroup(m_label);
     for (const QString &key : bandPlanRegions()) {
         const QString name = bandPlanRegionName(key);
         QAction *a = group->addAction(
-            name.isEmpty() ? QStringLiteral("No band-plan advice")
-                           : QStringLiteral("Band-plan advice for the %1").arg(name));
+            name.isEmpty() ? tr("No band-plan advice")
+                           : tr("Band-plan advice for the %1").arg(name));
         a->setCheckable(true);
         a->setData(key);
         m_label->addAction(a);
@@ -109,16 +121,27 @@ void BandAdviceLine::update()
     const std::optional<Emission> emission = emissionOf(m_ctx.ui);
     const BandAdvice advice = emission ? bandAdvice(*emission, m_region) : BandAdvice{};
     const QString line = advice.line();
-    const QString colour = advice.kind == BandAdvice::Outside ? QStringLiteral("#B00000")
-                           : advice.kind == BandAdvice::Unfit ? QStringLiteral("#A05A00")
-                                                              : QStringLiteral("#206020");
-    m_label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
-    m_label->setText(m_label->fontMetrics().elidedText(line, Qt::ElideRight, m_label->width()));
+    // Red, amber or green as a hint; the words say it all without them.
+    const QColor hue = advice.kind == BandAdvice::Outside                  ? QColor(0xB0, 0x00, 0x00)
+                       : advice.kind == BandAdvice::Unfit || advice.onEdge ? QColor(0xA0, 0x5A, 0x00)
+                                                                          : QColor(0x20, 0x60, 0x20);
+    QPalette palette = m_ctx.ui.Frame2->palette();
+    palette.setColor(QPalette::WindowText, readableOn(hue, palette.color(QPalette::Window)));
+    m_label->setPalette(palette);
+    m_label->setText(line);
     m_line = line;
     m_details = advice.details().join(QLatin1Char('\n'));
     m_label->setToolTip(line.isEmpty() ? QString()
-                                       : m_details + QStringLiteral("\nAdvice only: Set writes "
-                                                                    "the frequency you choose."));
+                                       : m_details + QLatin1Char('\n') +
+                                             tr("Advice only: Set writes the frequency you choose."));
+}
+
+bool BandAdviceLine::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ctx.ui.ModemPic &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        m_label->setVisible(event->type() == QEvent::ShowToParent);
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace zomar

@@ -1,5 +1,5 @@
 #pragma once
-// A line under the frequency row of the modem page: where the channel in the
+// A note at the foot of the modem page: where the channel in the
 // frequency box lies in the licence-free spectrum (the sub-band and its
 // limits, the signal's width from the RF speed box and its e.r.p. from the
 // TX power box with a 0 dBi antenna), or that it needs a licence. Advice
@@ -10,9 +10,9 @@
 
 #include <QObject>
 
-class QLabel;
-
 namespace zomar {
+
+class FittedLabel;
 
 struct FormContext;
 class AppSettings;
@@ -23,20 +23,23 @@ class BandAdviceLine : public QObject
 public:
     BandAdviceLine(FormContext &ctx, AppSettings &settings, QObject *parent = nullptr);
 
-    QLabel *label() const { return m_label; }
+    FittedLabel *label() const { return m_label; }
     QString region() const { return m_region; }
     void setRegion(const QString &region);
-    // The advice as shown (before any eliding), and in full: the line and
-    // each sub-band with its source.
+    // The advice as shown, and in full: the line and each sub-band with its
+    // source.
     QString line() const { return m_line; }
     QString details() const { return m_details; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void update();
 
     FormContext &m_ctx;
     AppSettings &m_settings;
-    QLabel *m_label;
+    FittedLabel *m_label;
     QString m_region;
     QString m_line;
     QString m_details;

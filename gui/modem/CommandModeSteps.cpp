@@ -4,6 +4,8 @@
 #include "core/protocol/CommandMode.h"
 #include "core/link/SerialLink.h"
 
+#include <QCoreApplication>
+
 namespace zomar {
 
 void EnterATMode(FormContext &ctx)
@@ -13,7 +15,7 @@ void EnterATMode(FormContext &ctx)
             ctx.setStatus(QString());
     } catch (const SerialError &e) {
         // The operation goes on; its final status tells whether the module answered.
-        ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+        ctx.setStatus(QCoreApplication::translate("zomar::CommandModeSteps", "Error!! %1").arg(e.description()));
     }
 }
 
@@ -22,7 +24,7 @@ void CloseATMode(FormContext &ctx)
     try {
         sendExitSequence(ctx.comm);
     } catch (const SerialError &e) {
-        ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+        ctx.setStatus(QCoreApplication::translate("zomar::CommandModeSteps", "Error!! %1").arg(e.description()));
     }
 }
 

@@ -14,6 +14,11 @@ FactoryReset::FactoryReset(FormContext &ctx, FieldEntry &fields, SetOperation &s
     : QObject(parent), m_ctx(ctx), m_fields(fields), m_set(set)
 {}
 
+QString FactoryReset::promptText()
+{
+    return tr("This will reset the unit to Factory defaults.\r\nContinue?");
+}
+
 void FactoryReset::resetDefaults()
 {
     // All of it in one turn: fields filled while a read is under way would be
@@ -23,7 +28,7 @@ void FactoryReset::resetDefaults()
 
 void FactoryReset::resetNow()
 {
-    if (!m_ctx.messages.confirm(kPrompt))
+    if (!m_ctx.messages.confirm(promptText()))
         return;
     const FieldTexts factory = factoryFieldTexts();
     const auto boxes = m_ctx.ui.addressBoxes();

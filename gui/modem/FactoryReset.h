@@ -20,8 +20,7 @@ public:
     // Click of "Reset Defaults".
     void resetDefaults();
 
-    static inline const QString kPrompt =
-        QStringLiteral("This will reset the unit to Factory defaults.\r\nContinue?");
+    static QString promptText();
 
 private:
     void resetNow();

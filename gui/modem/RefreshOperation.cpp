@@ -16,6 +16,11 @@
 
 namespace zomar {
 
+QString RefreshOperation::noResponseText()
+{
+    return tr("No Response from Modem. Check Comms Port & Baud rate");
+}
+
 RefreshOperation::RefreshOperation(FormContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
 {}
 
@@ -41,7 +46,7 @@ void RefreshOperation::runRead(bool portLostBefore)
     fillPlaceholders();
     s.rx.clear();
     if (!portLostBefore)
-        m_ctx.setStatus(QStringLiteral("Requesting Configuration..."));
+        m_ctx.setStatus(tr("Requesting Configuration..."));
     s.noReply = true;
     s.parsePending = true;
     s.rx.index = 0;
@@ -55,7 +60,7 @@ void RefreshOperation::runRead(bool portLostBefore)
     // the wait) has said so in the status bar; the read claims no outcome.
     const bool closedMeanwhile = wasOpen && !m_ctx.comm.portOpen();
     if (!closedMeanwhile && !portLostBefore)
-        m_ctx.setStatus(s.noReply ? kNoResponse : QStringLiteral("Request Complete"));
+        m_ctx.setStatus(s.noReply ? noResponseText() : tr("Request Complete"));
     m_ctx.pointer.set(false);
 }
 
@@ -68,8 +73,7 @@ void RefreshOperation::onQuietLine()
         m_ctx.timer1.setEnabled(false);
     } catch (const std::exception &e) {
         m_ctx.timer1.setEnabled(false);
-        m_ctx.messages.inform(QStringLiteral("Error ") + QString::fromStdString(e.what()),
-                              QStringLiteral("Error"));
+        m_ctx.messages.inform(tr("Error %1").arg(QString::fromStdString(e.what())), tr("Error"));
     }
 }
 

@@ -24,8 +24,7 @@ public:
     void onQuietLine();
 
     static inline const QString kPlaceholder = QStringLiteral("??");
-    static inline const QString kNoResponse =
-        QStringLiteral("No Response from Modem. Check Comms Port & Baud rate");
+    static QString noResponseText();
 
     void fillPlaceholders();
 

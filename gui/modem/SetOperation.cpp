@@ -17,19 +17,19 @@ SetOperation::RefusalMessage SetOperation::refusalMessage(Refusal refusal)
 {
     switch (refusal) {
     case Refusal::AddressNotHex:
-        return {QStringLiteral("Invalid input (00-FF)"), QStringLiteral("Error!!")};
+        return {tr("Invalid input (00-FF)"), tr("Error!!")};
     case Refusal::AddressTooLarge:
-        return {QStringLiteral("Incorrect value"), QStringLiteral("Error")};
+        return {tr("Incorrect value"), tr("Error")};
     case Refusal::FrequencyOutOfRange:
-        return {QStringLiteral("Incorrect Frequency value"), QStringLiteral("Error")};
+        return {tr("Incorrect Frequency value"), tr("Error")};
     case Refusal::TxPowerUnread:
-        return {QStringLiteral("Invalid input (Tx Power)"), QStringLiteral("Error!!")};
+        return {tr("Invalid input (Tx Power)"), tr("Error!!")};
     case Refusal::RfSpeedUnread:
-        return {QStringLiteral("Invalid input (RF TX Speed)"), QStringLiteral("Error!!")};
+        return {tr("Invalid input (RF TX Speed)"), tr("Error!!")};
     case Refusal::AddressOverflow:
     case Refusal::FrequencyOverflow:
         // Run-time failures: the general message with the failure's description.
-        return {QStringLiteral("Error!! Overflow"), QString()};
+        return {tr("Error!! Overflow"), QString()};
     case Refusal::None:
         break;
     }
@@ -62,7 +62,7 @@ void SetOperation::runSet()
 {
     const bool wasOpen = m_ctx.comm.portOpen();
     m_ctx.pointer.set(true);
-    m_ctx.setStatus(QStringLiteral("Sending Configuration..."));
+    m_ctx.setStatus(tr("Sending Configuration..."));
     // The module's answer to "+++" is only counted, not decoded into the fields.
     m_ctx.state.parsePending = false;
     EnterATMode(m_ctx);
@@ -75,7 +75,7 @@ void SetOperation::runSet()
     // A port closed under the Set has said so; the Set claims no outcome.
     const bool closedMeanwhile = wasOpen && !m_ctx.comm.portOpen();
     if (!closedMeanwhile)
-        m_ctx.setStatus(QStringLiteral("Send Complete"));
+        m_ctx.setStatus(tr("Send Complete"));
     m_refresh.runRead(closedMeanwhile);
     m_ctx.pointer.set(false);
 }
@@ -93,7 +93,7 @@ void SetOperation::sendConfigPacket(bool portWasOpen)
     try {
         m_ctx.comm.output(result.packet);
     } catch (const SerialError &e) {
-        m_ctx.messages.inform(QStringLiteral("Error!! ") + e.description());
+        m_ctx.messages.inform(tr("Error!! %1").arg(e.description()));
     }
 }
 

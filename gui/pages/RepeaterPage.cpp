@@ -5,6 +5,7 @@
 #include "core/link/SerialLink.h"
 #include "core/timing/IntervalTimer.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace zomar {
@@ -21,14 +22,24 @@ RepeaterPage::RepeaterPage(FormContext &ctx, QObject *parent) : QObject(parent),
     });
 }
 
+QString RepeaterPage::loopOnText()
+{
+    return QCoreApplication::translate("Form1", "Loopback On");
+}
+
+QString RepeaterPage::loopOffText()
+{
+    return QCoreApplication::translate("Form1", "Loopback Off");
+}
+
 void RepeaterPage::loopbackClicked()
 {
     QPushButton *toggle = m_ctx.ui.Command10;
-    if (toggle->text() == kLoopOn) {
-        toggle->setText(kLoopOff);
+    if (toggle->text() == loopOnText()) {
+        toggle->setText(loopOffText());
         m_ctx.state.loopbackOn = true;
     } else {
-        toggle->setText(kLoopOn);
+        toggle->setText(loopOnText());
         m_ctx.state.loopbackOn = false;
     }
 }
@@ -43,7 +54,7 @@ void RepeaterPage::onLoopTimer()
     try {
         m_ctx.comm.output(QByteArray(1, static_cast<char>(*echo)));
     } catch (const SerialError &e) {
-        m_ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+        m_ctx.setStatus(tr("Error!! %1").arg(e.description()));
         return;
     }
     TrafficView *tx = m_ctx.ui.Text21;

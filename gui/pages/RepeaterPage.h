@@ -19,8 +19,9 @@ public:
     void clearClicked();    // "Clear"
 
     static constexpr int kLimit = 200;
-    static inline const QString kLoopOn = QStringLiteral("Loopback On");
-    static inline const QString kLoopOff = QStringLiteral("Loopback Off");
+    // The toggle's two captions, translated as the window's design texts.
+    static QString loopOnText();
+    static QString loopOffText();
 
 private:
     FormContext &m_ctx;

@@ -8,6 +8,7 @@
 #include "core/timing/IntervalTimer.h"
 
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace zomar {
@@ -42,8 +43,18 @@ void TerminalPage::send(char32_t code)
     try {
         m_ctx.comm.output(QByteArray(1, byte));
     } catch (const SerialError &e) {
-        m_ctx.setStatus(QStringLiteral("Error!! ") + e.description());
+        m_ctx.setStatus(tr("Error!! %1").arg(e.description()));
     }
+}
+
+QString TerminalPage::sendOnText()
+{
+    return QCoreApplication::translate("Form1", "Cont Send On");
+}
+
+QString TerminalPage::sendOffText()
+{
+    return QCoreApplication::translate("Form1", "Cont Send Off");
 }
 
 void TerminalPage::keyTyped(char32_t code)
@@ -54,15 +65,15 @@ void TerminalPage::keyTyped(char32_t code)
 void TerminalPage::contSendClicked()
 {
     QPushButton *toggle = m_ctx.ui.Command8;
-    if (toggle->text() == kSendOn) {
-        toggle->setText(kSendOff);
+    if (toggle->text() == sendOnText()) {
+        toggle->setText(sendOffText());
         // "0" is an interval of 0: the toggle reads "Cont Send Off" but no tick comes.
         if (const auto period = intervalFromText(m_ctx.ui.Text24->text(), 0))
             m_ctx.timer2.setInterval(*period);
         m_ctx.timer2.setEnabled(true);
     } else {
         m_ctx.timer2.setEnabled(false);
-        toggle->setText(kSendOn);
+        toggle->setText(sendOnText());
     }
 }
 

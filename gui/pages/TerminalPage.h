@@ -21,8 +21,9 @@ public:
 
     static constexpr int kRxLimit = 250;
     static constexpr int kTxLimit = 200;
-    static inline const QString kSendOn = QStringLiteral("Cont Send On");
-    static inline const QString kSendOff = QStringLiteral("Cont Send Off");
+    // The toggle's two captions, translated as the window's design texts.
+    static QString sendOnText();
+    static QString sendOffText();
 
 private:
     void send(char32_t code);

@@ -7,6 +7,7 @@
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace zomar {
@@ -51,17 +52,17 @@ QString fieldCaption(int byte)
 {
     switch (fieldAtByte(byte)) {
     case BlockField::Destination:
-        return QStringLiteral("Destination Address");
+        return QCoreApplication::translate("Form1", "Destination Address");
     case BlockField::Local:
-        return QStringLiteral("Local Address");
+        return QCoreApplication::translate("Form1", "Local Address");
     case BlockField::Channel:
-        return QStringLiteral("RF Frequency");
+        return QCoreApplication::translate("Form1", "RF Frequency");
     case BlockField::TxPower:
-        return QStringLiteral("Tx Power");
+        return QCoreApplication::translate("Form1", "Tx Power");
     case BlockField::RfSpeed:
         break;
     }
-    return QStringLiteral("RF TX Speed");
+    return QCoreApplication::translate("Form1", "RF TX Speed");
 }
 
 // The page's text for the field that holds block byte k.
@@ -83,7 +84,7 @@ QString fieldText(const FieldTexts &texts, int byte)
 
 QString notSaved(const QString &why)
 {
-    return QStringLiteral("The profile was not saved: ") + why;
+    return QCoreApplication::translate("zomar::PageProfile", "The profile was not saved: %1").arg(why);
 }
 
 } // namespace
@@ -123,7 +124,7 @@ PageProfile::FromPage PageProfile::read(const FormContext &ctx)
     for (int byte = 0; byte < kBlockSize; ++byte) {
         if (fieldText(texts, byte) == RefreshOperation::kPlaceholder)
             return {std::nullopt,
-                    notSaved(QStringLiteral("the %1 field shows \"??\" (not read from the module). "
+                    notSaved(QCoreApplication::translate("zomar::PageProfile", "the %1 field shows \"??\" (not read from the module). "
                                             "Connect or press Refresh, or fill it in, first.")
                                  .arg(fieldCaption(byte)))};
     }
@@ -135,19 +136,19 @@ PageProfile::FromPage PageProfile::read(const FormContext &ctx)
         const int byte = encoded.byte;
         const QString text = fieldText(texts, byte);
         return {std::nullopt,
-                notSaved(QStringLiteral("Set would refuse the %1 field (\"%2\": %3).")
+                notSaved(QCoreApplication::translate("zomar::PageProfile", "Set would refuse the %1 field (\"%2\": %3).")
                              .arg(fieldCaption(byte), text,
                                   SetOperation::refusalMessage(encoded.refusal).text))};
     }
     // The lenient lists would write another value than the page shows.
     if (txPowerText(txPowerCode(texts.txPower)) != texts.txPower)
         return {std::nullopt,
-                notSaved(QStringLiteral("the Tx Power field holds \"%1\", which is none of its "
+                notSaved(QCoreApplication::translate("zomar::PageProfile", "the Tx Power field holds \"%1\", which is none of its "
                                         "values (%2).")
                              .arg(texts.txPower, allowedTxPowers()))};
     if (rfSpeedText(rfSpeedCode(texts.rfSpeed)) != texts.rfSpeed)
         return {std::nullopt,
-                notSaved(QStringLiteral("the RF TX Speed field holds \"%1\", which is none of its "
+                notSaved(QCoreApplication::translate("zomar::PageProfile", "the RF TX Speed field holds \"%1\", which is none of its "
                                         "values (%2).")
                              .arg(texts.rfSpeed, allowedRfSpeeds()))};
 

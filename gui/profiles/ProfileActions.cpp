@@ -13,11 +13,6 @@
 
 namespace zomar {
 
-namespace {
-const QString kNotOpened = QStringLiteral("Profile not opened");
-const QString kNotSaved = QStringLiteral("Profile not saved");
-} // namespace
-
 ProfileActions::ProfileActions(FormContext &ctx, FieldEntry &fields, AppSettings &settings,
                                FilePrompter &files, QObject *parent)
     : QObject(parent), m_ctx(ctx), m_fields(fields), m_settings(settings), m_files(&files)
@@ -47,9 +42,9 @@ void ProfileActions::openProfile()
     m_ctx.operations.run([this] {
         FileRequest request;
         request.mode = FileRequest::Open;
-        request.caption = QStringLiteral("Open Profile");
+        request.caption = tr("Open Profile");
         request.folder = startFolder();
-        request.filter = kFilter;
+        request.filter = tr("Zomar profiles (*.json);;All files (*)");
         const QString path = m_files->choose(request);
         if (!path.isEmpty())
             openNow(path);
@@ -72,8 +67,8 @@ void ProfileActions::openRecent(const QString &path)
         m_settings.sync();
         emit recentChanged();
         m_ctx.messages.inform(
-            QStringLiteral("%1: no longer exists; it was taken off the recent profiles.").arg(path),
-            kNotOpened, MessageRequest::Warning);
+            tr("%1: no longer exists; it was taken off the recent profiles.").arg(path),
+            tr("Profile not opened"), MessageRequest::Warning);
     });
 }
 
@@ -86,9 +81,9 @@ void ProfileActions::openNow(const QString &path)
 {
     const ProfileReading reading = readProfile(path);
     if (!reading.profile) {
-        m_ctx.messages.inform(reading.error +
-                                  QStringLiteral("\n\nNothing on the page was changed."),
-                              kNotOpened, MessageRequest::Warning);
+        m_ctx.messages.inform(reading.error + QStringLiteral("\n\n") +
+                                  tr("Nothing on the page was changed."),
+                              tr("Profile not opened"), MessageRequest::Warning);
         return;
     }
     const Profile &profile = *reading.profile;
@@ -100,14 +95,14 @@ void ProfileActions::openNow(const QString &path)
     const QString name = shownName(profile, absolute);
     // A connect or Refresh reads the module into the page again.
     if (m_ctx.ui.Command2->isEnabled())
-        m_ctx.setStatus(QStringLiteral("Profile %1 loaded: Set writes it to the module").arg(name));
+        m_ctx.setStatus(tr("Profile %1 loaded: Set writes it to the module").arg(name));
     else if (!m_ctx.comm.portOpen())
         m_ctx.setStatus(
-            QStringLiteral("Profile %1 loaded: connect first, then open it again to Set it")
+            tr("Profile %1 loaded: connect first, then open it again to Set it")
                 .arg(name));
     else
         m_ctx.setStatus(
-            QStringLiteral("Profile %1 loaded: Refresh first, then open it again to Set it")
+            tr("Profile %1 loaded: Refresh first, then open it again to Set it")
                 .arg(name));
 }
 
@@ -115,17 +110,17 @@ void ProfileActions::saveNow()
 {
     const PageProfile::FromPage page = PageProfile::read(m_ctx);
     if (!page.profile) {
-        m_ctx.messages.inform(page.problem, kNotSaved, MessageRequest::Warning);
+        m_ctx.messages.inform(page.problem, tr("Profile not saved"), MessageRequest::Warning);
         return;
     }
     FileRequest request;
     request.mode = FileRequest::Save;
-    request.caption = QStringLiteral("Save Profile");
+    request.caption = tr("Save Profile");
     request.folder =
         m_currentPath.isEmpty() ? startFolder() : QFileInfo(m_currentPath).absolutePath();
     request.suggestedName = m_currentPath.isEmpty() ? QStringLiteral("profile.json")
                                                     : QFileInfo(m_currentPath).fileName();
-    request.filter = kFilter;
+    request.filter = tr("Zomar profiles (*.json);;All files (*)");
     request.defaultSuffix = QStringLiteral("json");
     const QString chosen = m_files->choose(request);
     if (chosen.isEmpty())
@@ -141,13 +136,13 @@ void ProfileActions::saveNow()
     }
     const QString problem = zomar::saveProfile(profile, path);
     if (!problem.isEmpty()) {
-        m_ctx.messages.inform(problem, kNotSaved, MessageRequest::Warning);
+        m_ctx.messages.inform(problem, tr("Profile not saved"), MessageRequest::Warning);
         return;
     }
     remember(path);
     m_currentPath = path;
     m_current = profile;
-    m_ctx.setStatus(QStringLiteral("Profile %1 saved to %2")
+    m_ctx.setStatus(tr("Profile %1 saved to %2")
                         .arg(shownName(profile, path), QFileInfo(path).fileName()));
 }
 

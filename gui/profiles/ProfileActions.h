@@ -40,8 +40,6 @@ public:
     QStringList recentProfiles() const;
     void clearRecentProfiles();
 
-    static inline const QString kFilter = QStringLiteral("Zomar profiles (*.json);;All files (*)");
-
 signals:
     void recentChanged();
 

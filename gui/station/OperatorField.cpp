@@ -8,7 +8,7 @@ namespace zomar {
 OperatorField::OperatorField(QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("operator"));
-    setPlaceholderText(QStringLiteral("Scan badge, or type name + Enter"));
+    setPlaceholderText(tr("Scan badge, or type name + Enter"));
     setMaxLength(80);
     connect(this, &QLineEdit::returnPressed, this, &OperatorField::commit);
 }

@@ -2,6 +2,7 @@
 
 #include "core/fleet/StationPin.h"
 #include "gui/station/StationTitle.h"
+#include "gui/widgets/TextFit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,7 +16,7 @@ namespace zomar {
 PinPrompt::PinPrompt(Mode mode, const QString &text, QWidget *parent)
     : QDialog(parent), m_mode(mode), m_pin(new QLineEdit(this)), m_problem(new QLabel(this))
 {
-    setWindowTitle(kStationTitle);
+    setWindowTitle(stationTitle());
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(text, this);
     intro->setWordWrap(true);
@@ -23,12 +24,12 @@ PinPrompt::PinPrompt(Mode mode, const QString &text, QWidget *parent)
     auto *form = new QFormLayout;
     m_pin->setEchoMode(QLineEdit::Password);
     m_pin->setObjectName(QStringLiteral("pin"));
-    form->addRow(mode == Ask ? QStringLiteral("&PIN:") : QStringLiteral("New &PIN:"), m_pin);
+    form->addRow(mode == Ask ? tr("&PIN:") : tr("New &PIN:"), m_pin);
     if (mode == NewPin) {
         m_again = new QLineEdit(this);
         m_again->setEchoMode(QLineEdit::Password);
         m_again->setObjectName(QStringLiteral("pinAgain"));
-        form->addRow(QStringLiteral("&Again:"), m_again);
+        form->addRow(tr("&Again:"), m_again);
     }
     layout->addLayout(form);
     m_problem->setObjectName(QStringLiteral("problem"));
@@ -39,6 +40,7 @@ PinPrompt::PinPrompt(Mode mode, const QString &text, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &PinPrompt::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PinPrompt::reject);
     layout->addWidget(buttons);
+    growWithTexts(this);
     m_pin->setFocus();
 }
 
@@ -52,9 +54,9 @@ void PinPrompt::accept()
     if (m_mode == NewPin) {
         QString problem = StationPin::problem(m_pin->text());
         if (problem.isEmpty() && m_pin->text() != m_again->text())
-            problem = QStringLiteral("the two PINs differ");
+            problem = tr("the two PINs differ");
         if (!problem.isEmpty()) {
-            m_problem->setText(QStringLiteral("Not set: %1.").arg(problem));
+            m_problem->setText(tr("Not set: %1.").arg(problem));
             m_problem->show();
             m_pin->selectAll();
             m_pin->setFocus();
@@ -75,7 +77,7 @@ std::optional<QString> PinPrompt::ask(QWidget *parent, const QString &text)
 std::optional<QString> PinPrompt::askNew(QWidget *parent)
 {
     PinPrompt prompt(NewPin,
-                     QStringLiteral("The PIN guards the setup: the profile, the addresses, the "
+                     tr("The PIN guards the setup: the profile, the addresses, the "
                                     "record and the slots. Give it to the engineers only."),
                      parent);
     if (prompt.exec() != QDialog::Accepted)

@@ -4,23 +4,25 @@
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/ValueTables.h"
 
+#include <QCoreApplication>
+
 namespace zomar {
 
 QString profileSummary(const Profile &p)
 {
     QStringList parts;
     if (p.channel)
-        parts << (p.band ? QStringLiteral("%1 MHz").arg(exactFrequencyText(*p.band, *p.channel))
-                         : QStringLiteral("channel %1").arg(*p.channel));
+        parts << (p.band ? QCoreApplication::translate("zomar::ProfileSummary", "%1 MHz").arg(exactFrequencyText(*p.band, *p.channel))
+                         : QCoreApplication::translate("zomar::ProfileSummary", "channel %1").arg(*p.channel));
     if (p.txPower)
-        parts << txPowerText(*p.txPower).value_or(QStringLiteral("TX power %1").arg(*p.txPower));
+        parts << txPowerText(*p.txPower).value_or(QCoreApplication::translate("zomar::ProfileSummary", "TX power %1").arg(*p.txPower));
     if (p.rfSpeed)
-        parts << rfSpeedText(*p.rfSpeed).value_or(QStringLiteral("RF speed %1").arg(*p.rfSpeed));
+        parts << rfSpeedText(*p.rfSpeed).value_or(QCoreApplication::translate("zomar::ProfileSummary", "RF speed %1").arg(*p.rfSpeed));
     if (p.destination)
-        parts << QStringLiteral("destination %1").arg(addressHex(*p.destination));
+        parts << QCoreApplication::translate("zomar::ProfileSummary", "destination %1").arg(addressHex(*p.destination));
     if (p.local)
-        parts << QStringLiteral("local %1").arg(addressHex(*p.local));
-    return parts.isEmpty() ? QStringLiteral("no field set") : parts.join(QStringLiteral(" · "));
+        parts << QCoreApplication::translate("zomar::ProfileSummary", "local %1").arg(addressHex(*p.local));
+    return parts.isEmpty() ? QCoreApplication::translate("zomar::ProfileSummary", "no field set") : parts.join(QStringLiteral(" · "));
 }
 
 QString profileAdvice(const Profile &p, const QString &region)

@@ -27,7 +27,7 @@ SetupChange::SetupChange(QWidget *parent, MessagePrompter &messages, FilePrompte
 
 std::optional<StationSetup> SetupChange::edited(const StationLine *running, const QString &path)
 {
-    if (!allowed(running, QStringLiteral("The setup of this station is guarded by a PIN.")))
+    if (!allowed(running, QCoreApplication::translate("zomar::SetupChange", "The setup of this station is guarded by a PIN.")))
         return std::nullopt;
     StationSetupDialog dialog(running ? running->setup() : StationSetup{}, path, m_files, m_parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -37,15 +37,15 @@ std::optional<StationSetup> SetupChange::edited(const StationLine *running, cons
 
 std::optional<SetupChange::NewSetup> SetupChange::created(const StationLine *running)
 {
-    if (!allowed(running, QStringLiteral("A new station replaces this one, whose setup is "
+    if (!allowed(running, QCoreApplication::translate("zomar::SetupChange", "A new station replaces this one, whose setup is "
                                          "guarded by a PIN.")))
         return std::nullopt;
     StationSetupDialog dialog(StationSetup{}, QString(), m_files, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QString path = m_files.choose(FileRequest::saveAs(
-        QStringLiteral("Keep the station's setup in"), QStringLiteral("station.json"),
-        QStringLiteral("Station files (*.json)")));
+        QCoreApplication::translate("zomar::SetupChange", "Keep the station's setup in"), QStringLiteral("station.json"),
+        QCoreApplication::translate("zomar::SetupChange", "Station files (*.json)")));
     if (path.isEmpty())
         return std::nullopt;
     return NewSetup{dialog.setup(), path};
@@ -53,12 +53,12 @@ std::optional<SetupChange::NewSetup> SetupChange::created(const StationLine *run
 
 QString SetupChange::fileToOpen(const StationLine *running)
 {
-    if (!allowed(running, QStringLiteral("Another station replaces this one, whose setup is "
+    if (!allowed(running, QCoreApplication::translate("zomar::SetupChange", "Another station replaces this one, whose setup is "
                                          "guarded by a PIN.")))
         return {};
     FileRequest request;
-    request.caption = QStringLiteral("Open a station");
-    request.filter = QStringLiteral("Station files (*.json);;All files (*)");
+    request.caption = QCoreApplication::translate("zomar::SetupChange", "Open a station");
+    request.filter = QCoreApplication::translate("zomar::SetupChange", "Station files (*.json);;All files (*)");
     return m_files.choose(request);
 }
 
@@ -73,10 +73,14 @@ bool SetupChange::idle(const StationLine *running)
     if (busy == 0)
         return true;
     m_messages.inform(
-        QStringLiteral("Wait until the %1 being programmed %2 finished.")
-            .arg(busy == 1 ? QStringLiteral("module") : QStringLiteral("%1 modules").arg(busy),
-                 busy == 1 ? QStringLiteral("has") : QStringLiteral("have")),
-        kStationTitle);
+        busy == 1 ? QCoreApplication::translate("zomar::SetupChange",
+                                                "Wait until the module being programmed has "
+                                                "finished.")
+                  : QCoreApplication::translate("zomar::SetupChange",
+                                                "Wait until the %n modules being programmed have "
+                                                "finished.",
+                                                nullptr, busy),
+        stationTitle());
     return false;
 }
 
@@ -89,7 +93,7 @@ bool SetupChange::unlocked(const StationLine *running, const QString &why)
         return false;
     if (running->setup().pin->matches(*pin))
         return true;
-    m_messages.inform(QStringLiteral("Wrong PIN: the setup stays as it is."), kStationTitle,
+    m_messages.inform(QCoreApplication::translate("zomar::SetupChange", "Wrong PIN: the setup stays as it is."), stationTitle(),
                       MessageRequest::Warning);
     return false;
 }

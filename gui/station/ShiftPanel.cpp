@@ -35,7 +35,7 @@ ShiftPanel::ShiftPanel(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *title = figure(this, QStringLiteral("shiftTitle"), 1.3);
-    title->setText(QStringLiteral("This shift"));
+    title->setText(tr("This shift"));
     layout->addWidget(title);
     // Two columns, so that the panel stays narrow at a large scale.
     auto *counts = new QGridLayout;
@@ -46,16 +46,17 @@ ShiftPanel::ShiftPanel(QWidget *parent)
     layout->addWidget(m_since);
 
     auto *recentTitle = figure(this, QStringLiteral("recentTitle"), 1.1);
-    recentTitle->setText(QStringLiteral("Last units"));
+    recentTitle->setText(tr("Last units"));
     layout->addWidget(recentTitle);
     m_recent->setObjectName(QStringLiteral("recentUnits"));
-    m_recent->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("Slot"),
-                                         QStringLiteral("Address"), QStringLiteral("Result"),
-                                         QStringLiteral("Operator")});
+    m_recent->setHorizontalHeaderLabels({tr("Time"), tr("Slot"),
+                                         tr("Address"), tr("Result"),
+                                         tr("Operator")});
     m_recent->verticalHeader()->hide();
     m_recent->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_recent->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_recent->setTabKeyNavigation(false);
+    m_recent->setAccessibleName(recentTitle->text());
     m_recent->setWordWrap(false);
     // The result takes what the other columns leave, elided (its tip has it all).
     m_recent->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -72,20 +73,20 @@ QString ShiftPanel::countsText() const
 void ShiftPanel::show(const ShiftTally &tally)
 {
     const Counts &c = tally.shift();
-    m_pass->setText(QStringLiteral("Pass %1").arg(c.pass));
-    m_fail->setText(QStringLiteral("Fail %1").arg(c.fail));
+    m_pass->setText(tr("Pass %1").arg(c.pass));
+    m_fail->setText(tr("Fail %1").arg(c.fail));
     const std::optional<double> y = c.yield();
-    m_yield->setText(y ? QStringLiteral("Yield %1 %").arg(*y, 0, 'f', 1)
-                       : QStringLiteral("Yield –"));
+    m_yield->setText(y ? tr("Yield %1 %").arg(*y, 0, 'f', 1)
+                       : tr("Yield –"));
     m_since->setText(
-        QStringLiteral("since %1").arg(QLocale().toString(tally.started(), QLocale::ShortFormat)));
+        tr("since %1").arg(QLocale().toString(tally.started(), QLocale::ShortFormat)));
 
     const QList<UnitLine> &units = tally.recent();
     m_recent->setRowCount(int(units.size()));
     for (int row = 0; row < units.size(); ++row) {
         const UnitLine &u = units.at(row);
         const QString result =
-            u.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL: %1").arg(u.reason);
+            u.pass ? tr("PASS") : tr("FAIL: %1").arg(u.reason);
         const QStringList cells = {u.time.toString(QStringLiteral("HH:mm:ss")), u.slot,
                                    u.local ? addressHex(*u.local) : QStringLiteral("–"), result,
                                    u.operatorName.isEmpty() ? QStringLiteral("–") : u.operatorName};

@@ -1,5 +1,7 @@
 #include "gui/station/ShiftTally.h"
 
+#include <QCoreApplication>
+
 namespace zomar {
 
 std::optional<double> Counts::yield() const
@@ -12,7 +14,7 @@ std::optional<double> Counts::yield() const
 QString Counts::text() const
 {
     const std::optional<double> y = yield();
-    return QStringLiteral("%1 pass · %2 fail · yield %3")
+    return QCoreApplication::translate("zomar::ShiftTally", "%1 pass · %2 fail · yield %3")
         .arg(pass)
         .arg(fail)
         .arg(y ? QStringLiteral("%1 %").arg(*y, 0, 'f', 1) : QStringLiteral("–"));

@@ -75,41 +75,41 @@ QString SlotTile::word() const
 {
     switch (m_view.kind) {
     case SlotView::Empty:
-        return QStringLiteral("Waiting");
+        return tr("Waiting");
     case SlotView::LeftAlone:
-        return QStringLiteral("Left alone");
+        return tr("Left alone");
     case SlotView::Busy:
         switch (m_view.step) {
         case ModuleStep::Reading:
-            return QStringLiteral("Reading");
+            return tr("Reading");
         case ModuleStep::Writing:
-            return QStringLiteral("Writing");
+            return tr("Writing");
         case ModuleStep::Verifying:
             break;
         }
-        return QStringLiteral("Verifying");
+        return tr("Verifying");
     case SlotView::Pass:
-        return QStringLiteral("PASS");
+        return tr("PASS");
     case SlotView::Fail:
-        return QStringLiteral("FAIL");
+        return tr("FAIL");
     case SlotView::NotStarted:
         break;
     }
-    return QStringLiteral("Not started");
+    return tr("Not started");
 }
 
 QString SlotTile::line() const
 {
     switch (m_view.kind) {
     case SlotView::Empty:
-        return QStringLiteral("Plug in a module");
+        return tr("Plug in a module");
     case SlotView::LeftAlone:
-        return QStringLiteral("It was in place at the start: unplug it and plug it in again");
+        return tr("It was in place at the start: unplug it and plug it in again");
     case SlotView::Busy:
-        return QStringLiteral("Step %1 of 3: do not unplug").arg(stepNumber(m_view.step));
+        return tr("Step %1 of 3: do not unplug").arg(stepNumber(m_view.step));
     case SlotView::Pass:
-        return m_view.local ? QStringLiteral("Address %1: unplug it").arg(addressHex(*m_view.local))
-                            : QStringLiteral("Written and verified: unplug it");
+        return m_view.local ? tr("Address %1: unplug it").arg(addressHex(*m_view.local))
+                            : tr("Written and verified: unplug it");
     case SlotView::Fail:
     case SlotView::NotStarted:
         break;

@@ -75,7 +75,7 @@ QString StationLine::open(const QString &program)
     if (refused) {
         m_run.reset();
         if (refused.kind == SetupRefusal::FixedLocal)
-            return refused.message + QStringLiteral(": give the first address of a pool");
+            return tr("%1: give the first address of a pool").arg(refused.message);
         return refused.message;
     }
     connect(m_run->programmer(), &LineProgrammer::moduleStep, this, &StationLine::onStep);
@@ -176,13 +176,13 @@ void StationLine::startModule(int slot, const ModuleJob &job)
     if (m_finishing || m_paused || !m_status.writable() || !m_run->program(job)) {
         SlotView view{SlotView::NotStarted, ModuleStep::Reading, std::nullopt, {}, {}};
         if (m_finishing)
-            view.reason = QStringLiteral("The station is closing");
+            view.reason = tr("The station is closing");
         else if (m_paused)
-            view.reason = QStringLiteral("The setup is being changed: plug it in again later");
+            view.reason = tr("The setup is being changed: plug it in again later");
         else if (!m_status.writable() || m_run->programmer()->stopped())
-            view.reason = QStringLiteral("The record cannot be written: call the engineer");
+            view.reason = tr("The record cannot be written: call the engineer");
         else
-            view.reason = QStringLiteral("The module before is still finishing: plug this one "
+            view.reason = tr("The module before is still finishing: plug this one "
                                          "in again");
         view.detail = m_status.problem;
         show(slot, view);
@@ -240,9 +240,9 @@ void StationLine::onFinished(const ModuleOutcome &o)
         view.reason = o.pass ? QString() : failureWords(o, pulledOut);
         view.detail = o.recordError.isEmpty()
                           ? o.message
-                          : QStringLiteral("%1; not recorded: %2").arg(o.message, o.recordError);
+                          : tr("%1; not recorded: %2").arg(o.message, o.recordError);
         if (!o.logError.isEmpty())
-            view.detail += QStringLiteral("; not in the log: %1").arg(o.logError);
+            view.detail += tr("; not in the log: %1").arg(o.logError);
         show(slot, view);
         emit unitFinished(SlotOutcome{slot, o.pass, view.local, view.reason});
     }
@@ -262,18 +262,18 @@ QString StationLine::failureWords(const ModuleOutcome &o, bool pulledOut)
     case ModuleOutcome::None:
         break;
     case ModuleOutcome::RefusedValue:
-        return QStringLiteral("Refused: nothing was written; call the engineer");
+        return tr("Refused: nothing was written; call the engineer");
     case ModuleOutcome::NoAnswer:
-        return QStringLiteral("No answer: check the module is seated");
+        return tr("No answer: check the module is seated");
     case ModuleOutcome::Mismatch:
-        return QStringLiteral("Read-back differs: put the module aside");
+        return tr("Read-back differs: put the module aside");
     case ModuleOutcome::PortFailed:
-        return pulledOut ? QStringLiteral("Port lost: the module was pulled out")
-                         : QStringLiteral("Port failed: check the hub and its cable");
+        return pulledOut ? tr("Port lost: the module was pulled out")
+                         : tr("Port failed: check the hub and its cable");
     case ModuleOutcome::NotRecorded:
-        return QStringLiteral("Not recorded: call the engineer");
+        return tr("Not recorded: call the engineer");
     case ModuleOutcome::NotStarted:
-        return QStringLiteral("Not started: no address left offline; call the engineer");
+        return tr("Not started: no address left offline; call the engineer");
     }
     return {};
 }

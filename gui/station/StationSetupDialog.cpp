@@ -4,10 +4,13 @@
 #include "core/profiles/Profile.h"
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/FieldValues.h"
+#include "core/settings/InterfaceLanguage.h"
 #include "gui/station/PinPrompt.h"
 #include "gui/station/ProfileSummary.h"
 #include "gui/station/SlotTeacher.h"
 #include "gui/station/StationTitle.h"
+#include "gui/widgets/Contrast.h"
+#include "gui/widgets/TextFit.h"
 #include "gui/window/FilePrompter.h"
 
 #include <QComboBox>
@@ -54,18 +57,18 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
       m_profileNote(new QLabel(this)),
       m_from(new QLineEdit(setup.localFrom ? addressHex(*setup.localFrom) : QString(), this)),
       m_step(new QSpinBox(this)), m_store(new QLineEdit(setup.store, this)),
-      m_baud(new QComboBox(this)), m_region(new QComboBox(this)),
+      m_baud(new QComboBox(this)), m_region(new QComboBox(this)), m_language(new QComboBox(this)),
       m_folder(new QLineEdit(setup.slotFolder, this)), m_slots(new QTableWidget(0, 2, this)),
       m_pinNote(new QLabel(this)), m_problem(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Station setup - %1").arg(kStationTitle));
+    setWindowTitle(tr("Station setup - %1").arg(stationTitle()));
     m_station->setObjectName(QStringLiteral("station"));
-    m_station->setPlaceholderText(QStringLiteral("this computer's name"));
+    m_station->setPlaceholderText(tr("this computer's name"));
     m_profile->setObjectName(QStringLiteral("profile"));
     m_profileNote->setObjectName(QStringLiteral("profileNote"));
     m_profileNote->setWordWrap(true);
     m_from->setObjectName(QStringLiteral("localFrom"));
-    m_from->setPlaceholderText(QStringLiteral("none: modules keep their own"));
+    m_from->setPlaceholderText(tr("none: modules keep their own"));
     m_step->setObjectName(QStringLiteral("step"));
     m_step->setRange(1, 1 << 30);
     m_step->setValue(int(std::min<quint32>(setup.step, 1u << 30)));
@@ -76,28 +79,42 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     m_baud->setCurrentText(QString::number(setup.baud));
     m_region->setObjectName(QStringLiteral("region"));
     for (const QString &region : bandPlanRegions())
-        m_region->addItem(region == kNoBandPlanRegion ? QStringLiteral("none")
+        m_region->addItem(region == kNoBandPlanRegion ? tr("none")
                                                       : bandPlanRegionName(region),
                           region);
     m_region->setCurrentIndex(std::max(0, m_region->findData(setup.region)));
+    m_language->setObjectName(QStringLiteral("language"));
+    m_language->addItem(tr("The system's language"), QString());
+    for (const InterfaceLanguage &language : interfaceLanguages())
+        m_language->addItem(language.nativeName, language.code);
+    m_language->setCurrentIndex(std::max(0, m_language->findData(setup.language)));
+    m_language->setToolTip(tr("The station's windows are in this language from its next start, "
+                              "unless a technician chooses another in the Language menu."));
     m_folder->setObjectName(QStringLiteral("slotFolder"));
     m_slots->setObjectName(QStringLiteral("slots"));
-    m_slots->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Socket")});
+    m_slots->setHorizontalHeaderLabels({tr("Name"), tr("Socket")});
     m_slots->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_slots->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_slots->setTabKeyNavigation(false);
     m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #c62828; font-weight: bold"));
+    QPalette problemPalette = m_problem->palette();
+    problemPalette.setColor(QPalette::WindowText,
+                            readableOn(QColor(0xc6, 0x28, 0x28),
+                                       problemPalette.color(QPalette::Window)));
+    m_problem->setPalette(problemPalette);
+    QFont bold = m_problem->font();
+    bold.setBold(true);
+    m_problem->setFont(bold);
     m_problem->hide();
 
     auto *browseProfile =
-        button(QStringLiteral("&Browse..."), this, QStringLiteral("browseProfile"));
-    auto *browseStore = button(QStringLiteral("B&rowse..."), this, QStringLiteral("browseStore"));
-    auto *teach = button(QStringLiteral("&Teach slots..."), this, QStringLiteral("teach"));
-    auto *remove = button(QStringLiteral("Remo&ve slot"), this, QStringLiteral("removeSlot"));
-    auto *setPin = button(QStringLiteral("Set P&IN..."), this, QStringLiteral("setPin"));
-    auto *clearPin = button(QStringLiteral("No PIN"), this, QStringLiteral("clearPin"));
+        button(tr("&Browse..."), this, QStringLiteral("browseProfile"));
+    auto *browseStore = button(tr("B&rowse..."), this, QStringLiteral("browseStore"));
+    auto *teach = button(tr("&Teach slots..."), this, QStringLiteral("teach"));
+    auto *remove = button(tr("Remo&ve slot"), this, QStringLiteral("removeSlot"));
+    auto *setPin = button(tr("Set P&IN..."), this, QStringLiteral("setPin"));
+    auto *clearPin = button(tr("No PIN"), this, QStringLiteral("clearPin"));
     connect(browseProfile, &QPushButton::clicked, this, &StationSetupDialog::browseProfile);
     connect(browseStore, &QPushButton::clicked, this, &StationSetupDialog::browseStore);
     connect(teach, &QPushButton::clicked, this, &StationSetupDialog::teach);
@@ -112,22 +129,34 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
             &StationSetupDialog::updateProfileNote);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Station &name:"), m_station);
-    form->addRow(QStringLiteral("&Profile:"), withButton(m_profile, browseProfile, this));
+    form->addRow(tr("Station &name:"), m_station);
+    // A row of a field and its button: the label's mnemonic leads to the field.
+    const auto fieldRow = [this, form](const QString &text, QLineEdit *field, QPushButton *b) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        // A screen reader finds a buddy only beside its field.
+        field->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+        form->addRow(label, withButton(field, b, this));
+    };
+    fieldRow(tr("&Profile:"), m_profile, browseProfile);
     form->addRow(QString(), m_profileNote);
     auto *pool = new QWidget(this);
     auto *poolRow = new QHBoxLayout(pool);
     poolRow->setContentsMargins(0, 0, 0, 0);
     poolRow->addWidget(m_from, 1);
-    auto *stepLabel = new QLabel(QStringLiteral("St&ep:"), pool);
+    auto *stepLabel = new QLabel(tr("St&ep:"), pool);
     stepLabel->setBuddy(m_step);
     poolRow->addWidget(stepLabel);
     poolRow->addWidget(m_step);
-    form->addRow(QStringLiteral("&First address:"), pool);
-    form->addRow(QStringLiteral("Re&cord:"), withButton(m_store, browseStore, this));
-    form->addRow(QStringLiteral("&Line speed:"), m_baud);
-    form->addRow(QStringLiteral("Band plan re&gion:"), m_region);
-    form->addRow(QStringLiteral("S&ocket folder:"), m_folder);
+    auto *fromLabel = new QLabel(tr("&First address:"), this);
+    fromLabel->setBuddy(m_from);
+    m_from->setAccessibleName(QString(fromLabel->text()).remove(QLatin1Char('&')));
+    form->addRow(fromLabel, pool);
+    fieldRow(tr("Re&cord:"), m_store, browseStore);
+    form->addRow(tr("&Line speed:"), m_baud);
+    form->addRow(tr("Band plan re&gion:"), m_region);
+    form->addRow(tr("Technicians' lang&uage:"), m_language);
+    form->addRow(tr("S&ocket folder:"), m_folder);
     auto *slotButtons = new QHBoxLayout;
     slotButtons->addWidget(teach);
     slotButtons->addWidget(remove);
@@ -140,7 +169,7 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     auto *slotsLabel =
-        new QLabel(QStringLiteral("&Slots (double-click or F2 on a name to rename):"), this);
+        new QLabel(tr("&Slots (double-click or F2 on a name to rename):"), this);
     slotsLabel->setBuddy(m_slots);
     layout->addWidget(slotsLabel);
     layout->addWidget(m_slots, 1);
@@ -148,14 +177,29 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     layout->addLayout(pinRow);
     layout->addWidget(m_problem);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    // Texts of our own: a desktop theme's (GTK's "_Save", "_Cancel") bring
+    // mnemonics that would take letters of this form's. Enter saves, Escape
+    // cancels.
+    buttons->button(QDialogButtonBox::Save)->setText(tr("Save"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &StationSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &StationSetupDialog::reject);
     layout->addWidget(buttons);
+    // Tab goes down the form, each Browse... after its field.
+    const QList<QWidget *> order = {m_station, m_profile, browseProfile, m_from, m_step,
+                                    m_store, browseStore, m_baud, m_region, m_language,
+                                    m_folder, m_slots, teach, remove, setPin, clearPin,
+                                    buttons->button(QDialogButtonBox::Save),
+                                    buttons->button(QDialogButtonBox::Cancel)};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    m_slots->setAccessibleName(QString(slotsLabel->text()).remove(QLatin1Char('&')));
 
     fillSlots(setup.slotList);
     updateProfileNote();
     updatePinNote();
     resize(fontMetrics().height() * 44, fontMetrics().height() * 36);
+    growWithTexts(this);
 }
 
 void StationSetupDialog::fillSlots(const QList<StationSlot> &list)
@@ -181,6 +225,7 @@ StationSetup StationSetupDialog::setup() const
     s.store = m_store->text().trimmed();
     s.baud = m_baud->currentText().toInt();
     s.region = m_region->currentData().toString();
+    s.language = m_language->currentData().toString();
     s.slotFolder = m_folder->text().trimmed();
     s.slotList.clear();
     for (int i = 0; i < m_slots->rowCount(); ++i)
@@ -196,7 +241,7 @@ QString StationSetupDialog::problem() const
     if (!from.isEmpty()) {
         const Parsed<quint32> address = parseAddressValue(from);
         if (!address)
-            return QStringLiteral("First address %1: %2").arg(from, address.problem);
+            return tr("First address %1: %2").arg(from, address.problem);
     }
     const StationSetup s = setup();
     if (const QString problem = s.problem(); !problem.isEmpty())
@@ -205,7 +250,7 @@ QString StationSetupDialog::problem() const
     if (!reading.profile)
         return reading.error;
     if (s.slotList.isEmpty())
-        return QStringLiteral("no slot yet: Teach slots, then save");
+        return tr("no slot yet: Teach slots, then save");
     return {};
 }
 
@@ -213,7 +258,7 @@ void StationSetupDialog::accept()
 {
     const QString problem = this->problem();
     if (!problem.isEmpty()) {
-        m_problem->setText(QStringLiteral("Not saved: %1").arg(problem));
+        m_problem->setText(tr("Not saved: %1").arg(problem));
         m_problem->show();
         return;
     }
@@ -223,9 +268,9 @@ void StationSetupDialog::accept()
 void StationSetupDialog::browseProfile()
 {
     FileRequest request;
-    request.caption = QStringLiteral("The profile every module gets");
+    request.caption = tr("The profile every module gets");
     request.folder = QFileInfo(stationPath(m_stationFile, m_profile->text())).absolutePath();
-    request.filter = QStringLiteral("Profiles (*.json);;All files (*)");
+    request.filter = tr("Profiles (*.json);;All files (*)");
     const QString chosen = m_files.choose(request);
     if (!chosen.isEmpty())
         m_profile->setText(chosen);
@@ -234,9 +279,9 @@ void StationSetupDialog::browseProfile()
 void StationSetupDialog::browseStore()
 {
     const QString chosen = m_files.choose(
-        FileRequest::saveAs(QStringLiteral("The production record (a new file is made)"),
+        FileRequest::saveAs(tr("The production record (a new file is made)"),
                             QStringLiteral("production.db"),
-                            QStringLiteral("Production records (*.db);;All files (*)")));
+                            tr("Production records (*.db);;All files (*)")));
     if (!chosen.isEmpty())
         m_store->setText(chosen);
 }
@@ -268,7 +313,7 @@ void StationSetupDialog::updateProfileNote()
 {
     const QString path = m_profile->text().trimmed();
     if (path.isEmpty()) {
-        m_profileNote->setText(QStringLiteral("Name the profile every module gets."));
+        m_profileNote->setText(tr("Name the profile every module gets."));
         return;
     }
     const ProfileReading reading = readProfile(stationPath(m_stationFile, path));
@@ -283,8 +328,8 @@ void StationSetupDialog::updateProfileNote()
 
 void StationSetupDialog::updatePinNote()
 {
-    m_pinNote->setText(m_pin ? QStringLiteral("A PIN guards this setup.")
-                             : QStringLiteral("No PIN: anyone at the station can change the "
+    m_pinNote->setText(m_pin ? tr("A PIN guards this setup.")
+                             : tr("No PIN: anyone at the station can change the "
                                               "setup."));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The engineer's side of a station: the profile, the address pool, the
 // record and the station's name in it, the line speed, the band-plan region,
-// the folder of the hub's sockets, the slots (taught by plugging, renamed in
-// place) and the PIN. Save checks the whole setup and names what is wrong.
+// the technicians' language, the folder of the hub's sockets, the slots
+// (taught by plugging, renamed in place) and the PIN. Save checks the whole
+// setup and names what is wrong.
 
 #include "core/fleet/StationFile.h"
 
@@ -56,6 +57,7 @@ private:
     QLineEdit *m_store;
     QComboBox *m_baud;
     QComboBox *m_region;
+    QComboBox *m_language;
     QLineEdit *m_folder;
     QTableWidget *m_slots;
     QLabel *m_pinNote;

@@ -1,7 +1,11 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
 namespace zomar {
 // The station's own title, for its window and its message boxes.
-inline const QString kStationTitle = QStringLiteral("Zomar Station");
+inline QString stationTitle()
+{
+    return QCoreApplication::translate("zomar::StationWindow", "Zomar Station");
+}
 } // namespace zomar

@@ -4,6 +4,7 @@
 #include "core/profiles/Profile.h"
 #include "core/protocol/ConfigBlock.h"
 #include "core/settings/AppSettings.h"
+#include "gui/language/LanguageMenu.h"
 #include "gui/station/OperatorField.h"
 #include "gui/station/ProfileSummary.h"
 #include "gui/station/SetupChange.h"
@@ -59,7 +60,7 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
       m_operator(new OperatorField(this)), m_grid(new SlotGrid(this)),
       m_panel(new ShiftPanel(this)), m_store(new QLabel(this)), m_advice(new QLabel(this))
 {
-    setWindowTitle(kStationTitle);
+    setWindowTitle(stationTitle());
     setWindowIcon(stationIcon());
     m_banner->setWordWrap(true);
     m_banner->setStyleSheet(QStringLiteral("background: #f9a825; color: black; padding: 0.4em"));
@@ -85,12 +86,16 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
     titles->addWidget(m_poolLine);
     header->addLayout(titles, 1);
     auto *operatorLabel = headerLabel(this, QStringLiteral("operatorLabel"), 1.3, true);
-    operatorLabel->setText(QStringLiteral("&Operator:"));
+    operatorLabel->setText(tr("&Operator:"));
     operatorLabel->setWordWrap(false);
     operatorLabel->setBuddy(m_operator);
     header->addWidget(operatorLabel);
-    m_operator->setMinimumWidth(m_operator->fontMetrics().averageCharWidth() * 20);
-    m_operator->setMaximumWidth(m_operator->fontMetrics().averageCharWidth() * 40);
+    // Wide enough for its hint in any language, up to forty characters.
+    const QFontMetrics operatorMetrics = m_operator->fontMetrics();
+    const int hint = operatorMetrics.horizontalAdvance(m_operator->placeholderText()) +
+                     operatorMetrics.averageCharWidth() * 2;
+    m_operator->setMaximumWidth(std::max(hint, operatorMetrics.averageCharWidth() * 40));
+    m_operator->setMinimumWidth(std::max(hint, operatorMetrics.averageCharWidth() * 20));
     header->addWidget(m_operator);
     layout->addLayout(header);
     layout->addWidget(m_banner);
@@ -116,7 +121,7 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
     });
     buildMenus();
     m_panel->show(m_tally);
-    showBanner(QStringLiteral("No station open: Station > New station... or Open station..."));
+    showBanner(tr("No station open: Station > New station... or Open station..."));
     const QFontMetrics fm(font());
     resize(fm.height() * 80, fm.height() * 50);
     m_operator->setFocus();
@@ -126,30 +131,32 @@ StationWindow::~StationWindow() = default;
 
 void StationWindow::buildMenus()
 {
-    QMenu *station = menuBar()->addMenu(QStringLiteral("&Station"));
-    station->addAction(QStringLiteral("&New station..."), QKeySequence::New, this,
+    QMenu *station = menuBar()->addMenu(tr("&Station"));
+    station->addAction(tr("&New station..."), QKeySequence::New, this,
                        &StationWindow::newStation);
-    station->addAction(QStringLiteral("&Open station..."), QKeySequence::Open, this,
+    station->addAction(tr("&Open station..."), QKeySequence::Open, this,
                        &StationWindow::openStationAsked);
-    m_editSetup = station->addAction(QStringLiteral("&Edit setup..."),
+    m_editSetup = station->addAction(tr("&Edit setup..."),
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this,
                                      &StationWindow::editSetup);
     station->addSeparator();
-    station->addAction(QStringLiteral("New s&hift..."),
+    station->addAction(tr("New s&hift..."),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
                        &StationWindow::newShift);
-    station->addAction(QStringLiteral("&Operator"), QKeySequence(Qt::Key_F2), this, [this] {
+    station->addAction(tr("O&perator"), QKeySequence(Qt::Key_F2), this, [this] {
         m_operator->setFocus(Qt::ShortcutFocusReason);
         m_operator->selectAll();
     });
     station->addSeparator();
-    station->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About"), this, [this] {
-        m_messages.inform(QStringLiteral("%1 %2\nProgramming radio modules on a production line, "
+    station->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    new LanguageMenu(menuBar(), tr("&The station's or the system's language"), m_settings,
+                     m_messages, stationTitle());
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&About"), this, [this] {
+        m_messages.inform(tr("%1 %2\nProgramming radio modules on a production line, "
                                          "one slot per socket.")
-                              .arg(kStationTitle, QString::fromLatin1(kVersionText)),
-                          kStationTitle);
+                              .arg(stationTitle(), QString::fromLatin1(kVersionText)),
+                          stationTitle());
     });
 }
 
@@ -177,10 +184,10 @@ bool StationWindow::openStation(const QString &path)
 {
     const StationReading reading = readStationFile(path);
     if (!reading.setup) {
-        m_messages.inform(QStringLiteral("The station file is refused:\n%1").arg(reading.error),
-                          kStationTitle, MessageRequest::Warning);
+        m_messages.inform(tr("The station file is refused:\n%1").arg(reading.error),
+                          stationTitle(), MessageRequest::Warning);
         if (!m_line)
-            showBanner(QStringLiteral("Station file refused: %1").arg(reading.error));
+            showBanner(tr("Station file refused: %1").arg(reading.error));
         return false;
     }
     start(*reading.setup, path);
@@ -206,7 +213,7 @@ void StationWindow::start(const StationSetup &setup, const QString &path)
     connect(m_line.get(), &StationLine::storeStatusChanged, this, &StationWindow::showStore);
     connect(m_line.get(), &StationLine::strayModule, this, [this](const QString &port) {
         statusBar()->showMessage(
-            QStringLiteral("A module in the socket %1 is left alone: it is no slot of this "
+            tr("A module in the socket %1 is left alone: it is no slot of this "
                            "station (Edit setup > Teach slots).")
                 .arg(port),
             15000);
@@ -220,10 +227,10 @@ void StationWindow::start(const StationSetup &setup, const QString &path)
     showHeader();
     showStore(m_line->storeStatus());
     if (!problem.isEmpty())
-        showBanner(QStringLiteral("Not running: %1. An engineer can correct it in Edit setup.")
+        showBanner(tr("Not running: %1. An engineer can correct it in Edit setup.")
                        .arg(problem));
     else if (setup.slotList.isEmpty())
-        showBanner(QStringLiteral("No slots yet: Edit setup > Teach slots."));
+        showBanner(tr("No slots yet: Edit setup > Teach slots."));
     else
         showBanner(QString());
 }
@@ -233,19 +240,19 @@ void StationWindow::showHeader()
     const StationSetup &s = m_line->setup();
     const QString name = s.station.isEmpty() ? QFileInfo(m_path).completeBaseName() : s.station;
     m_title->setText(name);
-    setWindowTitle(QStringLiteral("%1 - %2").arg(name, kStationTitle));
+    setWindowTitle(QStringLiteral("%1 - %2").arg(name, stationTitle()));
     const Profile *profile = m_line->profile();
     m_profileLine->setText(
-        QStringLiteral("Profile %1: %2")
+        tr("Profile %1: %2")
             .arg(QFileInfo(m_line->profilePath()).fileName(),
-                 profile ? profileSummary(*profile) : QStringLiteral("not read")));
+                 profile ? profileSummary(*profile) : tr("not read")));
     QString pool =
         s.localFrom
-            ? QStringLiteral("Addresses from %1, step %2").arg(addressHex(*s.localFrom)).arg(s.step)
-            : QStringLiteral("Each module keeps its own address");
+            ? tr("Addresses from %1, step %2").arg(addressHex(*s.localFrom)).arg(s.step)
+            : tr("Each module keeps its own address");
     if (const std::optional<quint32> next = m_line->firstAddress(); next && s.localFrom)
-        pool += QStringLiteral(" (next %1)").arg(addressHex(*next));
-    m_poolLine->setText(QStringLiteral("%1 · %2 baud").arg(pool).arg(s.baud));
+        pool += tr(" (next %1)").arg(addressHex(*next));
+    m_poolLine->setText(tr("%1 · %2 baud").arg(pool).arg(s.baud));
     const QString advice = profile ? profileAdvice(*profile, s.region) : QString();
     m_advice->setText(advice);
     m_advice->setToolTip(advice);
@@ -294,16 +301,16 @@ void StationWindow::showDetails(int slot)
     QString text = QStringLiteral("%1: %2\n%3").arg(tile->name(), tile->word(), tile->line());
     if (!view.detail.isEmpty())
         text += QStringLiteral("\n\n%1").arg(view.detail);
-    text += QStringLiteral("\n\nSocket: %1").arg(m_line->setup().slotList.at(slot).port);
-    m_messages.inform(text, kStationTitle);
+    text += tr("\n\nSocket: %1").arg(m_line->setup().slotList.at(slot).port);
+    m_messages.inform(text, stationTitle());
 }
 
 void StationWindow::newShift()
 {
-    if (!m_messages.confirm(QStringLiteral("Start a new shift? The counts and the list of the "
+    if (!m_messages.confirm(tr("Start a new shift? The counts and the list of the "
                                            "last units start again; the record keeps every "
                                            "unit."),
-                            kStationTitle))
+                            stationTitle()))
         return;
     m_tally.reset();
     m_panel->show(m_tally);
@@ -341,10 +348,10 @@ void StationWindow::applySetup(const StationSetup &setup, const QString &path)
 {
     const QString error = saveStationFile(setup, path);
     if (!error.isEmpty()) {
-        m_messages.inform(QStringLiteral("The setup is not saved, and the station runs as "
+        m_messages.inform(tr("The setup is not saved, and the station runs as "
                                          "before:\n%1")
                               .arg(error),
-                          kStationTitle, MessageRequest::Warning);
+                          stationTitle(), MessageRequest::Warning);
         return;
     }
     // Nothing is in flight (see SetupPause); the run ends in the record before the next begins.
@@ -364,11 +371,9 @@ void StationWindow::closeEvent(QCloseEvent *event)
         return;
     m_closing = true;
     const int busy = m_line->inFlight();
-    showBanner(
-        QStringLiteral("Closing: %1 in flight %2 first. Leave %3 in place.")
-            .arg(busy == 1 ? QStringLiteral("the module") : QStringLiteral("%1 modules").arg(busy),
-                 busy == 1 ? QStringLiteral("finishes") : QStringLiteral("finish"),
-                 busy == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+    showBanner(busy == 1 ? tr("Closing: the module in flight finishes first. Leave it in place.")
+                         : tr("Closing: %n modules in flight finish first. Leave them in place.",
+                              nullptr, busy));
 }
 
 } // namespace zomar

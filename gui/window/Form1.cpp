@@ -43,7 +43,7 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     : QWidget(parent), m_settings(settings), m_resolver(resolver)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zomar Setup Utility"));
+    setWindowTitle(applicationTitle());
     setWindowIcon(appIcon());
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("Form1Body"));
@@ -72,7 +72,7 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_linkTest = std::make_unique<LinkTestLauncher>(*m_ctx, m_resolver, *m_files, this);
     m_capture = std::make_unique<CaptureLauncher>(*m_ctx, *m_files, this);
     m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, *m_linkTest, *m_capture,
-                                       messages);
+                                       m_settings, messages);
     m_drop = std::make_unique<ProfileDrop>(this, *m_profiles);
     m_advice = std::make_unique<BandAdviceLine>(*m_ctx, m_settings);
     placeMenuBar();
@@ -112,7 +112,7 @@ Form1::~Form1()
 
 QString Form1::versionedTitle(int major, int minor, int revision)
 {
-    return QStringLiteral("Zomar Setup Utility - Version:%1.%2.%3")
+    return tr("Zomar Setup Utility - Version:%1.%2.%3")
         .arg(major)
         .arg(minor)
         .arg(revision);
@@ -198,7 +198,7 @@ void Form1::load()
     m_ui.Combo2->setText(m_settings.baud());
     m_ui.Text13->setText(QString());
     m_ui.Text14->setText(QString());
-    m_ctx->setStatus(QStringLiteral("Disconnected"));
+    m_ctx->setStatus(tr("Disconnected"));
     updatePortToolTips();
     m_ui.Command7->setFocus(Qt::OtherFocusReason);
 }
@@ -213,7 +213,7 @@ void Form1::updatePortToolTips()
         bool ok = false;
         const int number = ports->itemText(i).toInt(&ok);
         const QString tip = ok ? m_resolver.describe(number, system) : QString();
-        ports->setItemToolTip(i, tip.isEmpty() ? QStringLiteral("No serial device") : tip);
+        ports->setItemToolTip(i, tip.isEmpty() ? tr("No serial device") : tip);
     }
     bool ok = false;
     const int current = m_state.portNumber.trimmed().toInt(&ok);
@@ -234,10 +234,10 @@ void Form1::unload()
         m_settings.setBaud(m_ui.Combo2->text());
     const QString problem = m_settings.sync();
     if (!problem.isEmpty())
-        m_ctx->messages.inform(QStringLiteral("The port and speed could not be saved to %1: %2.\n"
-                                              "They will not be remembered next time.")
+        m_ctx->messages.inform(tr("The port and speed could not be saved to %1: %2.\n"
+                                  "They will not be remembered next time.")
                                    .arg(m_settings.fileName(), problem),
-                               QStringLiteral("Settings not saved"), MessageRequest::Warning);
+                               tr("Settings not saved"), MessageRequest::Warning);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

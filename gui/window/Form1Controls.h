@@ -17,6 +17,7 @@ class QStatusBar;
 namespace zomar {
 
 class DropDownBox;
+class FittedLabel;
 class TrafficView;
 class TypingBox;
 
@@ -30,7 +31,7 @@ struct Form1Controls {
     QWidget *RepeaterPic = nullptr;
     QPushButton *Command7 = nullptr; // "Connect"
     QStatusBar *StatusBar1 = nullptr;
-    QLabel *StatusPanel1 = nullptr;
+    FittedLabel *StatusPanel1 = nullptr; // its print shrinks for a long message
 
     // Modem page
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;

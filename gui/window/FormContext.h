@@ -6,8 +6,7 @@
 #include "gui/window/Form1Controls.h"
 #include "gui/window/FormState.h"
 #include "gui/window/MessagePrompter.h"
-
-#include <QLabel>
+#include "gui/widgets/TextFit.h"
 
 namespace zomar {
 

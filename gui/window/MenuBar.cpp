@@ -4,6 +4,7 @@
 #include "gui/capture/CaptureLauncher.h"
 #include "gui/connection/LinkTestLauncher.h"
 #include "gui/connection/ModuleSearch.h"
+#include "gui/language/LanguageMenu.h"
 #include "gui/profiles/ProfileActions.h"
 #include "gui/window/MessagePrompter.h"
 
@@ -34,38 +35,41 @@ public:
 } // namespace
 
 MenuBar::MenuBar(QWidget *window, ProfileActions &profiles, ModuleSearch &search,
-                 LinkTestLauncher &linkTest, CaptureLauncher &capture, MessagePrompter &messages,
-                 QObject *parent)
+                 LinkTestLauncher &linkTest, CaptureLauncher &capture, AppSettings &settings,
+                 MessagePrompter &messages, QObject *parent)
     : QObject(parent), m_profiles(profiles), m_messages(messages), m_bar(new QMenuBar(window))
 {
     m_bar->setObjectName(QStringLiteral("MenuBar"));
     auto *style = new NoAltNavigationStyle;
     style->setParent(m_bar);
     m_bar->setStyle(style);
-    QMenu *file = m_bar->addMenu(QStringLiteral("&File"));
-    m_open = file->addAction(QStringLiteral("&Open Profile..."), &profiles,
+    QMenu *file = m_bar->addMenu(tr("&File"));
+    m_open = file->addAction(tr("&Open Profile..."), &profiles,
                              &ProfileActions::openProfile);
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_save = file->addAction(QStringLiteral("&Save Profile..."), &profiles,
+    m_save = file->addAction(tr("&Save Profile..."), &profiles,
                              &ProfileActions::saveProfile);
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_recent = file->addMenu(QStringLiteral("&Recent Profiles"));
+    m_recent = file->addMenu(tr("&Recent Profiles"));
     file->addSeparator();
-    m_quit = file->addAction(QStringLiteral("&Quit"), window, &QWidget::close);
+    m_quit = file->addAction(tr("&Quit"), window, &QWidget::close);
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *tools = m_bar->addMenu(QStringLiteral("&Tools"));
+    QMenu *tools = m_bar->addMenu(tr("&Tools"));
     m_find =
-        tools->addAction(QStringLiteral("&Find Module..."), &search, &ModuleSearch::findModule);
-    m_linkTest = tools->addAction(QStringLiteral("&Link Test..."), &linkTest,
+        tools->addAction(tr("&Find Module..."), &search, &ModuleSearch::findModule);
+    m_linkTest = tools->addAction(tr("&Link Test..."), &linkTest,
                                   &LinkTestLauncher::openLinkTest);
     // The test pages' "Capture..." buttons open the same window; this reaches
     // it from the keyboard too.
-    m_capture = tools->addAction(QStringLiteral("&Capture..."), &capture, &CaptureLauncher::open);
+    m_capture = tools->addAction(tr("&Capture..."), &capture, &CaptureLauncher::open);
+
+    m_language = new LanguageMenu(m_bar, tr("&System language"), settings, messages,
+                                  applicationTitle());
 
     // No shortcut: F1 belongs to the test tabs.
-    QMenu *help = m_bar->addMenu(QStringLiteral("&Help"));
-    m_about = help->addAction(QStringLiteral("&About"), this, &MenuBar::showAbout);
+    QMenu *help = m_bar->addMenu(tr("&Help"));
+    m_about = help->addAction(tr("&About"), this, &MenuBar::showAbout);
 
     connect(&profiles, &ProfileActions::recentChanged, this, &MenuBar::rebuildRecent);
     rebuildRecent();
@@ -84,7 +88,7 @@ void MenuBar::rebuildRecent()
     }
     if (!files.isEmpty()) {
         m_recent->addSeparator();
-        m_recent->addAction(QStringLiteral("&Clear List"), &m_profiles,
+        m_recent->addAction(tr("&Clear List"), &m_profiles,
                             &ProfileActions::clearRecentProfiles);
     }
     m_recent->setEnabled(!files.isEmpty());
@@ -92,16 +96,16 @@ void MenuBar::rebuildRecent()
 
 QString MenuBar::aboutText()
 {
-    return QStringLiteral("Zomar Setup Utility\nVersion %1\n\nSets up Zomar radio-modem modules "
-                          "on a serial port.\n\nBuilt with Qt %2, running on Qt %3.\n"
-                          "Licence: MIT (see the LICENSE file).")
+    return tr("Zomar Setup Utility\nVersion %1\n\nSets up Zomar radio-modem modules "
+              "on a serial port.\n\nBuilt with Qt %2, running on Qt %3.\n"
+              "Licence: MIT (see the LICENSE file).")
         .arg(QString::fromLatin1(kVersionText), QStringLiteral(QT_VERSION_STR),
              QString::fromLatin1(qVersion()));
 }
 
 void MenuBar::showAbout()
 {
-    m_messages.inform(aboutText(), QStringLiteral("About Zomar Setup Utility"),
+    m_messages.inform(aboutText(), tr("About Zomar Setup Utility"),
                       MessageRequest::Information);
 }
 

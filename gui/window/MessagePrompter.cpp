@@ -1,8 +1,14 @@
 #include "gui/window/MessagePrompter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace zomar {
+
+QString applicationTitle()
+{
+    return QCoreApplication::translate("Form1", "Zomar Setup Utility");
+}
 
 void MessagePrompter::inform(const QString &text, const QString &title, MessageRequest::Icon icon)
 {

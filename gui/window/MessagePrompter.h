@@ -9,7 +9,7 @@ class QWidget;
 namespace zomar {
 
 // Title of every message box that gives none of its own.
-inline const QString kApplicationTitle = QStringLiteral("Zomar Setup Utility");
+QString applicationTitle();
 
 struct MessageRequest {
     enum Buttons { Ok, YesNo };
@@ -22,7 +22,7 @@ struct MessageRequest {
     Icon icon = NoIcon;
     Answer defaultAnswer = AnswerOk;
 
-    QString shownTitle() const { return title.isEmpty() ? kApplicationTitle : title; }
+    QString shownTitle() const { return title.isEmpty() ? applicationTitle() : title; }
 };
 
 class MessagePrompter

@@ -2,6 +2,7 @@
 
 #include "gui/window/Form1Controls.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QTabBar>
 
@@ -19,13 +20,13 @@ void PageNavigator::showSelectedPage()
         const char *caption;
         QWidget *page;
     };
-    const Entry pages[] = {{"Modem Settings", m_ui.ModemPic},
-                           {"Comms Setup", m_ui.CommsPic},
-                           {"Terminal", m_ui.TermPic},
-                           {"Repeater", m_ui.RepeaterPic}};
+    const Entry pages[] = {{QT_TRANSLATE_NOOP("Form1", "Modem Settings"), m_ui.ModemPic},
+                           {QT_TRANSLATE_NOOP("Form1", "Comms Setup"), m_ui.CommsPic},
+                           {QT_TRANSLATE_NOOP("Form1", "Terminal"), m_ui.TermPic},
+                           {QT_TRANSLATE_NOOP("Form1", "Repeater"), m_ui.RepeaterPic}};
     if (selected >= 1 && selected <= 4) {
         const Entry &e = pages[selected - 1];
-        m_ui.Frame2->setTitle(QString::fromLatin1(e.caption));
+        m_ui.Frame2->setTitle(QCoreApplication::translate("Form1", e.caption));
         e.page->show();
     }
 }
@@ -53,8 +54,8 @@ void PageNavigator::appendTestTabs()
     if (m_ui.TabStrip1->count() >= 3)
         return;
     // Appending keeps the selected tab and the page shown.
-    m_ui.TabStrip1->addTab(QStringLiteral("Terminal"));
-    m_ui.TabStrip1->addTab(QStringLiteral("Repeater"));
+    m_ui.TabStrip1->addTab(QCoreApplication::translate("Form1", "Terminal"));
+    m_ui.TabStrip1->addTab(QCoreApplication::translate("Form1", "Repeater"));
 }
 
 } // namespace zomar

@@ -24,6 +24,7 @@ StationSetup fullSetup()
     s.store = QStringLiteral("postgresql://line@db/zomar");
     s.baud = 9600;
     s.region = QStringLiteral("none");
+    s.language = QStringLiteral("zh_CN");
     s.slotFolder = QStringLiteral("/tmp/hub");
     s.slotList = {
         {QStringLiteral("pci-0000:00:14.0-usb-0:1.1:1.0-port0"), QStringLiteral("Left")},
@@ -115,6 +116,8 @@ void TstStationFile::refusals_data()
         "line 7: local_from \"C00000001\" is not an address");
     row("no profile", "profile", "  \"station\": \"x\",", "profile is missing");
     row("unknown region", "region", "  \"region\": \"mars\",", "line 7: region \"mars\": allowed");
+    row("unknown language", "language", "  \"language\": \"tlh\",",
+        "language \"tlh\": allowed: en, de, fr, es, it, pl, cs, zh_CN");
     row("slots not a list", "slots", "  \"slots\": \"hub-1\"\n}", "line 7: slots is a string");
     row("key given twice", "baud", "  \"baud\": 38400, \"baud\": 9600,",
         "line 6: key \"baud\" is given twice (first on line 6)");

@@ -10,6 +10,9 @@
 #include "gui/capture/CaptureModel.h"
 #include "gui/capture/CaptureWindow.h"
 #include "gui/modem/BandAdviceLine.h"
+#include "gui/widgets/TextFit.h"
+
+#include <QGroupBox>
 #include "gui/widgets/DropDownBox.h"
 #include "gui/widgets/TrafficView.h"
 #include "tests/support/AnsweringFiles.h"
@@ -334,7 +337,12 @@ void TstCaptureWindow::bandAdviceFollowsTheFrequency()
     QCOMPARE(line.label()->text().isEmpty(), advice.isEmpty());
     QVERIFY2(line.label()->styleSheet().contains(colour), qPrintable(line.label()->styleSheet()));
     QCOMPARE(line.label()->objectName(), QString("BandAdvice"));
-    QVERIFY(h.ui().ModemPic->rect().contains(line.label()->geometry()));
+    // At the foot of the modem page, inside the frame, below its buttons,
+    // the whole advice shown.
+    QVERIFY(h.ui().Frame2->rect().contains(line.label()->geometry()));
+    QVERIFY(line.label()->y() > h.ui().ModemPic->mapTo(h.ui().Frame2,
+                                                       h.ui().Command2->geometry().bottomLeft()).y());
+    QVERIFY(labelShowsAll(line.label()));
     QCOMPARE(line.label()->focusPolicy(), Qt::NoFocus);
     if (!advice.isEmpty())
         QVERIFY(line.label()->toolTip().contains("ERC/REC 70-03"));

@@ -296,7 +296,7 @@ void TestDeviceFaults::portHeldByAnotherProgram()
     QVERIFY2(box.text.contains("in use") && box.text.contains("another program"),
              qPrintable(box.text));
     QVERIFY2(box.text.contains(h.module().devicePath()), qPrintable(box.text));
-    QCOMPARE(h.status(), RefreshOperation::kNoResponse);
+    QCOMPARE(h.status(), RefreshOperation::noResponseText());
     QCOMPARE(h.ui().Command7->text(), QString("Connect"));
     QVERIFY(!h.form().comm().portOpen());
     QVERIFY(h.module().receivedBytes().isEmpty());

@@ -86,7 +86,7 @@ void TestLinkTestDialog::runsWithChartSummaryAndCsv()
     typeInto(child<QSpinBox>(dialog, "LinkCount"), "25");
     QTest::mouseClick(child<QPushButton>(dialog, "LinkStart"), Qt::LeftButton);
     QVERIFY(dialog->running());
-    QCOMPARE(child<QPushButton>(dialog, "LinkClose")->text(), QString("Cancel"));
+    QCOMPARE(child<QPushButton>(dialog, "LinkClose")->text(), QString("&Cancel"));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->running(), 20000);
     QCOMPARE(dialog->statusText(), QString("Done."));
     QCOMPARE(dialog->chart()->latencyPoints(), 25);

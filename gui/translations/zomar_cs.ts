@@ -1,0 +1,1577 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Odpojit</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Loopback On</source>
+        <translation>Smyčka zap.</translation>
+    </message>
+    <message>
+        <source>Loopback Off</source>
+        <translation>Smyčka vyp.</translation>
+    </message>
+    <message>
+        <source>Cont Send On</source>
+        <translation>Stálé vysílání zap.</translation>
+    </message>
+    <message>
+        <source>Cont Send Off</source>
+        <translation>Stálé vysílání vyp.</translation>
+    </message>
+    <message>
+        <source>Destination Address</source>
+        <translation>Cílová adresa</translation>
+    </message>
+    <message>
+        <source>Local Address</source>
+        <translation>Vlastní adresa</translation>
+    </message>
+    <message>
+        <source>RF Frequency</source>
+        <translation>Frekvence RF</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>Výkon TX</translation>
+    </message>
+    <message>
+        <source>RF TX Speed</source>
+        <translation>Rychlost RF TX</translation>
+    </message>
+    <message>
+        <source>%1, byte %2</source>
+        <translation>%1, bajt %2</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisekundy</translation>
+    </message>
+    <message>
+        <source>Received characters</source>
+        <translation>Přijaté znaky</translation>
+    </message>
+    <message>
+        <source>Characters to send</source>
+        <translation>Znaky k odeslání</translation>
+    </message>
+    <message>
+        <source>Echoed characters</source>
+        <translation>Vrácené znaky</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Stránky</translation>
+    </message>
+    <message>
+        <source>Read the module first: Connect, or Refresh.</source>
+        <translation>Nejprve načtěte modul: Připojit, nebo Obnovit.</translation>
+    </message>
+    <message>
+        <source>Connect to a port first.</source>
+        <translation>Nejprve připojte port.</translation>
+    </message>
+    <message>
+        <source>Modem Setup</source>
+        <translation>Nastavení modemu</translation>
+    </message>
+    <message>
+        <source>Comms Port Setup</source>
+        <translation>Nastavení portu</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminál</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Opakovač</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>0-FF Hex</source>
+        <translation>0-FF hex</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Pásmo</translation>
+    </message>
+    <message>
+        <source>Select Freq Band </source>
+        <translation>Zvolte pásmo</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>BPS</source>
+        <translation>bit/s</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Zapsat</translation>
+    </message>
+    <message>
+        <source>Reset Defaults</source>
+        <translation>Tovární hodnoty</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Comm Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>RX</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>Send Speed</source>
+        <translation>Interval vysílání</translation>
+    </message>
+    <message>
+        <source>Exit AT Mode</source>
+        <translation>Opustit režim AT</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Loopback Delay</source>
+        <translation>Zpoždění smyčky</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Zomar Setup Utility</source>
+        <translation>Zomar Setup Utility</translation>
+    </message>
+    <message>
+        <source>Modem Settings</source>
+        <translation>Nastavení modemu</translation>
+    </message>
+    <message>
+        <source>Comms Setup</source>
+        <translation>Nastavení portu</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::BandAdviceLine</name>
+    <message>
+        <source>Band-plan advice</source>
+        <translation>Rada podle plánu pásem</translation>
+    </message>
+    <message>
+        <source>No band-plan advice</source>
+        <translation>Bez rady podle plánu pásem</translation>
+    </message>
+    <message>
+        <source>Band-plan advice for the %1</source>
+        <translation>Rada podle plánu pásem pro: %1</translation>
+    </message>
+    <message>
+        <source>Advice only: Set writes the frequency you choose.</source>
+        <translation>Je to jen rada: Zapsat zapíše frekvenci, kterou zvolíte.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::CaptureLauncher</name>
+    <message>
+        <source>Capture...</source>
+        <translation>Odposlech...</translation>
+    </message>
+    <message>
+        <source>Every byte both ways, a line per burst with time and hex</source>
+        <translation>Každý bajt oběma směry, řádek na dávku s časem a hex</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::CaptureWindow</name>
+    <message>
+        <source>Capture</source>
+        <translation>Odposlech</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Find (Enter, F3: next)</source>
+        <translation>Hledat (Enter, F3: další)</translation>
+    </message>
+    <message>
+        <source>Save Text...</source>
+        <translation>Uložit text...</translation>
+    </message>
+    <message>
+        <source>The lines as shown, as a text file</source>
+        <translation>Řádky tak, jak jsou zobrazeny, jako textový soubor</translation>
+    </message>
+    <message>
+        <source>Save Raw...</source>
+        <translation>Uložit bajty...</translation>
+    </message>
+    <message>
+        <source>The bytes as they went, both ways, with a timestamped hex log beside them (FILE.log) that tells which went which way</source>
+        <translation>Bajty tak, jak prošly, oběma směry, s hex protokolem s časovými značkami vedle (FILE.log), který říká, kterým směrem šel každý z nich</translation>
+    </message>
+    <message>
+        <source>Send:</source>
+        <translation>Odeslat:</translation>
+    </message>
+    <message>
+        <source>41 42 0d   or   AB\x0d   (Enter sends)</source>
+        <translation>41 42 0d   nebo   AB\x0d   (Enter odešle)</translation>
+    </message>
+    <message>
+        <source>Sent as bytes on Enter: %1</source>
+        <translation>Odesláno jako bajty klávesou Enter: %1</translation>
+    </message>
+    <message>
+        <source>Capture: %1 bursts (%2 dropped)%3</source>
+        <translation>Odposlech: dávek %1 (zahozeno %2)%3</translation>
+    </message>
+    <message>
+        <source>, paused</source>
+        <translation>, pozastaveno</translation>
+    </message>
+    <message>
+        <source>%1 B sent, %2 B received</source>
+        <translation>odesláno %1 B, přijato %2 B</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Neodesláno: %1</translation>
+    </message>
+    <message>
+        <source>Not sent: the port is not open</source>
+        <translation>Neodesláno: port není otevřen</translation>
+    </message>
+    <message>
+        <source>Sent %1 byte(s)</source>
+        <translation>Odeslané bajty: %1</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>Řádek %1 z %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the capture</source>
+        <translation>„%1“ v odposlechu není</translation>
+    </message>
+    <message>
+        <source>Save Capture as Text</source>
+        <translation>Uložit odposlech jako text</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textové soubory (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved %1 line(s) to %2</source>
+        <translation>Uloženo řádků: %1 do %2</translation>
+    </message>
+    <message>
+        <source>Save Capture as Raw Bytes</source>
+        <translation>Uložit odposlech jako surové bajty</translation>
+    </message>
+    <message>
+        <source>Raw bytes (*.bin)</source>
+        <translation>Surové bajty (*.bin)</translation>
+    </message>
+    <message>
+        <source>Saved the bytes to %1 and their hex log to %2</source>
+        <translation>Bajty uloženy do %1 a jejich hex protokol do %2</translation>
+    </message>
+    <message>
+        <source>Capture not saved</source>
+        <translation>Odposlech neuložen</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::CommandModeSteps</name>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Chyba!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::FactoryReset</name>
+    <message>
+        <source>This will reset the unit to Factory defaults.<byte value="xd"/>
+Continue?</source>
+        <translation>Modul se vrátí k továrním hodnotám.<byte value="xd"/>
+Pokračovat?</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::FindModuleDialog</name>
+    <message>
+        <source>Find Module</source>
+        <translation>Najít modul</translation>
+    </message>
+    <message>
+        <source>Looking for a module on %1, at each line speed: %2 baud.
+%3</source>
+        <translation>Hledání modulu na %1 při každé rychlosti linky: %2 Bd.
+%3</translation>
+    </message>
+    <message>
+        <source>1 port</source>
+        <translation>1 port</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ports</source>
+        <translation>
+            <numerusform>%n port</numerusform>
+            <numerusform>%n porty</numerusform>
+            <numerusform>%n portů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>No serial ports to search. Plug in the adapter (a USB adapter shows up as /dev/ttyUSB* or /dev/ttyACM*), then try again.</source>
+        <translation>Žádné sériové porty k prohledání. Připojte adaptér (adaptér USB se objeví jako /dev/ttyUSB* nebo /dev/ttyACM*) a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Spouštění...</translation>
+    </message>
+    <message>
+        <source>Stopping after the reads under way...</source>
+        <translation>Zastavení po probíhajících čteních...</translation>
+    </message>
+    <message>
+        <source>%1 at %2 baud</source>
+        <translation>%1 při %2 Bd</translation>
+    </message>
+    <message>
+        <source>Trying %1...</source>
+        <translation>Zkouším %1...</translation>
+    </message>
+    <message>
+        <source>Found a module on %1 at %2 baud.</source>
+        <translation>Modul nalezen na %1 při %2 Bd.</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Hledání zrušeno.</translation>
+    </message>
+    <message>
+        <source>No module answered on %1 at any line speed. Check the cable and the module&apos;s power.</source>
+        <translation>Na %1 neodpověděl žádný modul při žádné rychlosti linky. Zkontrolujte kabel a napájení modulu.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::Form1</name>
+    <message>
+        <source>Zomar Setup Utility - Version:%1.%2.%3</source>
+        <translation>Zomar Setup Utility - Verze:%1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Odpojeno</translation>
+    </message>
+    <message>
+        <source>No serial device</source>
+        <translation>Žádné sériové zařízení</translation>
+    </message>
+    <message>
+        <source>The port and speed could not be saved to %1: %2.
+They will not be remembered next time.</source>
+        <translation>Port a rychlost se nepodařilo uložit do %1: %2.
+Příště nebudou zapamatovány.</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Nastavení neuloženo</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LanguageMenu</name>
+    <message>
+        <source>The windows will be in %1 when the program starts again.</source>
+        <translation>Okna budou v jazyce %1 po příštím spuštění programu.</translation>
+    </message>
+    <message>
+        <source>The windows will follow &quot;%1&quot; when the program starts again.</source>
+        <translation>Okna se budou řídit volbou „%1“ po příštím spuštění programu.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to %1: %2.</source>
+        <translation>Jazyk se nepodařilo uložit do %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LatencyChart</name>
+    <message>
+        <source>Latency</source>
+        <translation>Zpoždění</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Ztraceno</translation>
+    </message>
+    <message>
+        <source>Packet</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Latency (ms)</source>
+        <translation>Zpoždění (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LinkTestDialog</name>
+    <message>
+        <source>Link Test</source>
+        <translation>Test spoje</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> B</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>twice the air time</source>
+        <translation>dvojnásobek doby vysílání</translation>
+    </message>
+    <message>
+        <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
+        <translation>Nastavit druhý modul na kanál a rychlost &amp;RF prvního</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Z</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Do</translation>
+    </message>
+    <message>
+        <source>&amp;Line speed</source>
+        <translation>Rychlost &amp;linky</translation>
+    </message>
+    <message>
+        <source>&amp;Packets</source>
+        <translation>&amp;Pakety</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Velikost</translation>
+    </message>
+    <message>
+        <source>&amp;Interval</source>
+        <translation>&amp;Interval</translation>
+    </message>
+    <message>
+        <source>Two modules are needed, each on a port of this computer; type a device or a port number if one is not listed.</source>
+        <translation>Jsou potřeba dva moduly, každý na portu tohoto počítače; zadejte zařízení nebo číslo portu, pokud v seznamu chybí.</translation>
+    </message>
+    <message>
+        <source>Choose the two ports and press Start.</source>
+        <translation>Zvolte oba porty a stiskněte Spustit.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Spustit</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve CSV...</source>
+        <translation>Uložit &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Run a test first: the file has a row per packet.</source>
+        <translation>Nejprve proveďte test: soubor má řádek na paket.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Zavří&amp;t</translation>
+    </message>
+    <message>
+        <source>Not while a test runs: Cancel stops it.</source>
+        <translation>Ne během testu: Zrušit ho zastaví.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Zr&amp;ušit</translation>
+    </message>
+    <message>
+        <source>Choose a port for each module.</source>
+        <translation>Zvolte port pro každý modul.</translation>
+    </message>
+    <message>
+        <source>Both boxes name %1: a link needs two modules, each on its own port.</source>
+        <translation>Obě pole uvádějí %1: spoj potřebuje dva moduly, každý na vlastním portu.</translation>
+    </message>
+    <message>
+        <source>%1 is the window&apos;s own port, which is connected. Disconnect it first, or choose another.</source>
+        <translation>%1 je připojený port okna. Nejprve ho odpojte, nebo zvolte jiný.</translation>
+    </message>
+    <message>
+        <source>Latency (ms)</source>
+        <translation>Zpoždění (ms)</translation>
+    </message>
+    <message>
+        <source>Reading both modules...</source>
+        <translation>Čtení obou modulů...</translation>
+    </message>
+    <message>
+        <source>Cancelled before the test began.</source>
+        <translation>Zrušeno před začátkem testu.</translation>
+    </message>
+    <message>
+        <source>. Tick &quot;%1&quot; to align them.</source>
+        <translation>. Zaškrtněte „%1“ pro jejich sladění.</translation>
+    </message>
+    <message>
+        <source>The second module was put on %1, %2 (written and verified). Sending...</source>
+        <translation>Druhý modul byl nastaven na %1, %2 (zapsáno a ověřeno). Vysílání...</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Vysílání...</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2, received %3, lost %4 (every %5 ms at %6 bps RF)</source>
+        <translation>Odesláno %1 z %2, přijato %3, ztraceno %4 (každých %5 ms při %6 bit/s RF)</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Zastaveno: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: the figures so far.</source>
+        <translation>Zrušeno: dosavadní hodnoty.</translation>
+    </message>
+    <message>
+        <source>Nothing came through: check both modules&apos; power and antennas.</source>
+        <translation>Nic neprošlo: zkontrolujte napájení a antény obou modulů.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hotovo.</translation>
+    </message>
+    <message>
+        <source>Stopping after the reads under way...</source>
+        <translation>Zastavení po probíhajících čteních...</translation>
+    </message>
+    <message>
+        <source>Save Link Test</source>
+        <translation>Uložit test spoje</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>Uloženo %1.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1.</source>
+        <translation>Nelze uložit: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LinkTestLauncher</name>
+    <message>
+        <source>COMM %1 (%2)</source>
+        <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Open Profile...</source>
+        <translation>&amp;Otevřít profil...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile...</source>
+        <translation>&amp;Uložit profil...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Profiles</source>
+        <translation>&amp;Nedávné profily</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>U&amp;končit</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Nástroje</translation>
+    </message>
+    <message>
+        <source>&amp;Find Module...</source>
+        <translation>Na&amp;jít modul...</translation>
+    </message>
+    <message>
+        <source>&amp;Link Test...</source>
+        <translation>&amp;Test spoje...</translation>
+    </message>
+    <message>
+        <source>&amp;Capture...</source>
+        <translation>&amp;Odposlech...</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Jazyk &amp;systému</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Nápo&amp;věda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vyprázdnit seznam</translation>
+    </message>
+    <message>
+        <source>Zomar Setup Utility
+Version %1
+
+Sets up Zomar radio-modem modules on a serial port.
+
+Built with Qt %2, running on Qt %3.
+Licence: MIT (see the LICENSE file).</source>
+        <translation>Zomar Setup Utility
+Verze %1
+
+Nastavuje rádiové modemy Zomar na sériovém portu.
+
+Sestaveno s Qt %2, běží s Qt %3.
+Licence: MIT (viz soubor LICENSE).</translation>
+    </message>
+    <message>
+        <source>About Zomar Setup Utility</source>
+        <translation>O programu Zomar Setup Utility</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ModuleSearch</name>
+    <message>
+        <source>The window&apos;s port (COMM %1) was disconnected: the search opens every port itself.</source>
+        <translation>Port okna (COMM %1) byl odpojen: hledání otevírá každý port samo.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s port stays disconnected: the search opens every port itself.</source>
+        <translation>Port okna zůstává odpojen: hledání otevírá každý port samo.</translation>
+    </message>
+    <message>
+        <source>Looking for a module...</source>
+        <translation>Hledání modulu...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Odpojeno</translation>
+    </message>
+    <message>
+        <source>A module answered on %1 at %2 baud, but no port number of the window leads to that device. Map one to it, e.g. with --port-map 1=%1, or a &quot;Ports&quot; setting.</source>
+        <translation>Modul odpověděl na %1 při %2 Bd, ale k tomuto zařízení nevede žádné číslo portu okna. Přiřaďte mu jedno, např. pomocí --port-map 1=%1 nebo nastavení „Ports“.</translation>
+    </message>
+    <message>
+        <source>Find Module</source>
+        <translation>Najít modul</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::OperatorField</name>
+    <message>
+        <source>Scan badge, or type name + Enter</source>
+        <translation>Naskenujte odznak, nebo napište jméno + Enter</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::PageProfile</name>
+    <message>
+        <source>The profile was not saved: %1</source>
+        <translation>Profil nebyl uložen: %1</translation>
+    </message>
+    <message>
+        <source>the %1 field shows &quot;??&quot; (not read from the module). Connect or press Refresh, or fill it in, first.</source>
+        <translation>pole %1 ukazuje „??“ (nenačteno z modulu). Nejprve se připojte nebo stiskněte Obnovit, nebo ho vyplňte.</translation>
+    </message>
+    <message>
+        <source>Set would refuse the %1 field (&quot;%2&quot;: %3).</source>
+        <translation>Zapsat by odmítlo pole %1 („%2“: %3).</translation>
+    </message>
+    <message>
+        <source>the Tx Power field holds &quot;%1&quot;, which is none of its values (%2).</source>
+        <translation>pole Výkon TX obsahuje „%1“, což není žádná z jeho hodnot (%2).</translation>
+    </message>
+    <message>
+        <source>the RF TX Speed field holds &quot;%1&quot;, which is none of its values (%2).</source>
+        <translation>pole Rychlost RF TX obsahuje „%1“, což není žádná z jeho hodnot (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::PinPrompt</name>
+    <message>
+        <source>&amp;PIN:</source>
+        <translation>&amp;PIN:</translation>
+    </message>
+    <message>
+        <source>New &amp;PIN:</source>
+        <translation>Nový &amp;PIN:</translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation>&amp;Znovu:</translation>
+    </message>
+    <message>
+        <source>the two PINs differ</source>
+        <translation>oba PINy se liší</translation>
+    </message>
+    <message>
+        <source>Not set: %1.</source>
+        <translation>Nenastaveno: %1.</translation>
+    </message>
+    <message>
+        <source>The PIN guards the setup: the profile, the addresses, the record and the slots. Give it to the engineers only.</source>
+        <translation>PIN chrání nastavení: profil, adresy, záznam a pozice. Dejte ho jen inženýrům.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::PortConnection</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Nesoulad typů</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Přetečení</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Připojování...</translation>
+    </message>
+    <message>
+        <source>Connected to COMM %1</source>
+        <translation>Připojeno k COMM %1</translation>
+    </message>
+    <message>
+        <source>Please select a valid comms port</source>
+        <translation>Zvolte platný komunikační port</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Neplatný port</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Chyba: %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Chyba!! %1</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Odpojeno</translation>
+    </message>
+    <message>
+        <source>Connection lost: %1</source>
+        <translation>Spojení ztraceno: %1</translation>
+    </message>
+    <message>
+        <source>Check the cable or USB adapter, then press Connect.</source>
+        <translation>Zkontrolujte kabel nebo adaptér USB a pak stiskněte Připojit.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ProfileActions</name>
+    <message>
+        <source>Open Profile</source>
+        <translation>Otevřít profil</translation>
+    </message>
+    <message>
+        <source>Zomar profiles (*.json);;All files (*)</source>
+        <translation>Profily Zomar (*.json);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>%1: no longer exists; it was taken off the recent profiles.</source>
+        <translation>%1: už neexistuje; byl odebrán z nedávných profilů.</translation>
+    </message>
+    <message>
+        <source>Profile not opened</source>
+        <translation>Profil neotevřen</translation>
+    </message>
+    <message>
+        <source>Nothing on the page was changed.</source>
+        <translation>Na stránce se nic nezměnilo.</translation>
+    </message>
+    <message>
+        <source>Profile %1 loaded: Set writes it to the module</source>
+        <translation>Profil %1 načten: Zapsat ho zapíše do modulu</translation>
+    </message>
+    <message>
+        <source>Profile %1 loaded: connect first, then open it again to Set it</source>
+        <translation>Profil %1 načten: nejprve se připojte, pak ho znovu otevřete a zapište</translation>
+    </message>
+    <message>
+        <source>Profile %1 loaded: Refresh first, then open it again to Set it</source>
+        <translation>Profil %1 načten: nejprve obnovte, pak ho znovu otevřete a zapište</translation>
+    </message>
+    <message>
+        <source>Profile not saved</source>
+        <translation>Profil neuložen</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Uložit profil</translation>
+    </message>
+    <message>
+        <source>Profile %1 saved to %2</source>
+        <translation>Profil %1 uložen do %2</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ProfileSummary</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>kanál %1</translation>
+    </message>
+    <message>
+        <source>TX power %1</source>
+        <translation>výkon TX %1</translation>
+    </message>
+    <message>
+        <source>RF speed %1</source>
+        <translation>rychlost RF %1</translation>
+    </message>
+    <message>
+        <source>destination %1</source>
+        <translation>cíl %1</translation>
+    </message>
+    <message>
+        <source>local %1</source>
+        <translation>vlastní %1</translation>
+    </message>
+    <message>
+        <source>no field set</source>
+        <translation>žádné pole nenastaveno</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::RefreshOperation</name>
+    <message>
+        <source>No Response from Modem. Check Comms Port &amp; Baud rate</source>
+        <translation>Modem neodpovídá. Zkontrolujte port a rychlost</translation>
+    </message>
+    <message>
+        <source>Requesting Configuration...</source>
+        <translation>Vyžádání nastavení...</translation>
+    </message>
+    <message>
+        <source>Request Complete</source>
+        <translation>Požadavek dokončen</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Chyba %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::RepeaterPage</name>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Chyba!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SetOperation</name>
+    <message>
+        <source>Invalid input (00-FF)</source>
+        <translation>Neplatný vstup (00-FF)</translation>
+    </message>
+    <message>
+        <source>Error!!</source>
+        <translation>Chyba!!</translation>
+    </message>
+    <message>
+        <source>Incorrect value</source>
+        <translation>Nesprávná hodnota</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Incorrect Frequency value</source>
+        <translation>Nesprávná hodnota frekvence</translation>
+    </message>
+    <message>
+        <source>Invalid input (Tx Power)</source>
+        <translation>Neplatný vstup (Výkon TX)</translation>
+    </message>
+    <message>
+        <source>Invalid input (RF TX Speed)</source>
+        <translation>Neplatný vstup (Rychlost RF TX)</translation>
+    </message>
+    <message>
+        <source>Error!! Overflow</source>
+        <translation>Chyba!! Přetečení</translation>
+    </message>
+    <message>
+        <source>Sending Configuration...</source>
+        <translation>Odesílání nastavení...</translation>
+    </message>
+    <message>
+        <source>Send Complete</source>
+        <translation>Odesláno</translation>
+    </message>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Chyba!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SetupChange</name>
+    <message>
+        <source>The setup of this station is guarded by a PIN.</source>
+        <translation>Nastavení této stanice je chráněno PINem.</translation>
+    </message>
+    <message>
+        <source>A new station replaces this one, whose setup is guarded by a PIN.</source>
+        <translation>Nová stanice nahradí tuto, jejíž nastavení je chráněno PINem.</translation>
+    </message>
+    <message>
+        <source>Keep the station&apos;s setup in</source>
+        <translation>Uložit nastavení stanice do</translation>
+    </message>
+    <message>
+        <source>Station files (*.json)</source>
+        <translation>Soubory stanic (*.json)</translation>
+    </message>
+    <message>
+        <source>Another station replaces this one, whose setup is guarded by a PIN.</source>
+        <translation>Jiná stanice nahradí tuto, jejíž nastavení je chráněno PINem.</translation>
+    </message>
+    <message>
+        <source>Open a station</source>
+        <translation>Otevřít stanici</translation>
+    </message>
+    <message>
+        <source>Station files (*.json);;All files (*)</source>
+        <translation>Soubory stanic (*.json);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Wait until the module being programmed has finished.</source>
+        <translation>Počkejte, až se dokončí programování modulu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wait until the %n modules being programmed have finished.</source>
+        <translation>
+            <numerusform>Počkejte, až se dokončí programování modulů (%n).</numerusform>
+            <numerusform>Počkejte, až se dokončí programování modulů (%n).</numerusform>
+            <numerusform>Počkejte, až se dokončí programování modulů (%n).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrong PIN: the setup stays as it is.</source>
+        <translation>Špatný PIN: nastavení zůstává beze změny.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ShiftPanel</name>
+    <message>
+        <source>This shift</source>
+        <translation>Tato směna</translation>
+    </message>
+    <message>
+        <source>Last units</source>
+        <translation>Poslední kusy</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Pozice</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operátor</translation>
+    </message>
+    <message>
+        <source>Pass %1</source>
+        <translation>OK %1</translation>
+    </message>
+    <message>
+        <source>Fail %1</source>
+        <translation>Chyby %1</translation>
+    </message>
+    <message>
+        <source>Yield %1 %</source>
+        <translation>Výtěžnost %1 %</translation>
+    </message>
+    <message>
+        <source>Yield –</source>
+        <translation>Výtěžnost –</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <translation>od %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <translation>CHYBA: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ShiftTally</name>
+    <message>
+        <source>%1 pass · %2 fail · yield %3</source>
+        <translation>OK: %1 · chyby: %2 · výtěžnost %3</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SimulationMenu</name>
+    <message>
+        <source>Si&amp;mulation</source>
+        <translation>Si&amp;mulace</translation>
+    </message>
+    <message>
+        <source>&amp;Demo: modules come and go</source>
+        <translation>&amp;Ukázka: moduly přicházejí a odcházejí</translation>
+    </message>
+    <message>
+        <source>&amp;Next module plugged in</source>
+        <translation>&amp;Další zapojený modul</translation>
+    </message>
+    <message>
+        <source>Module in slot &amp;%1</source>
+        <translation>Modul na pozici &amp;%1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SlotTeacher</name>
+    <message>
+        <source>Teach slots - %1</source>
+        <translation>Naučit pozice - %1</translation>
+    </message>
+    <message>
+        <source>Plug a module into each socket of the hub in turn, in the order the slots should have. A module already in place: unplug it and plug it in again. Nothing is written to the modules.
+Watching %1</source>
+        <translation>Zapojte postupně modul do každého konektoru rozbočovače, v pořadí, jaké mají mít pozice. Modul, který už je zapojen: vytáhněte ho a zapojte znovu. Do modulů se nic nezapisuje.
+Sledovaná složka: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Hotovo</translation>
+    </message>
+    <message>
+        <source>&amp;Start again</source>
+        <translation>Začít &amp;znovu</translation>
+    </message>
+    <message>
+        <source>The folder does not exist yet: it appears with the first adapter plugged in.</source>
+        <translation>Složka zatím neexistuje: objeví se s prvním zapojeným adaptérem.</translation>
+    </message>
+    <message>
+        <source>That socket is %1 already.</source>
+        <translation>Tento konektor už je %1.</translation>
+    </message>
+    <message>
+        <source>A station has at most %1 slots.</source>
+        <translation>Stanice má nejvýše %1 pozic.</translation>
+    </message>
+    <message>
+        <source>%1 is the socket %2.</source>
+        <translation>%1 je konektor %2.</translation>
+    </message>
+    <message>
+        <source>Plug a module into the socket for %1</source>
+        <translation>Zapojte modul do konektoru pro: %1</translation>
+    </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Naučené konektory</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SlotTile</name>
+    <message>
+        <source>Waiting</source>
+        <translation>Čeká</translation>
+    </message>
+    <message>
+        <source>Left alone</source>
+        <translation>Ponechán</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Čtení</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Zápis</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Ověřování</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>CHYBA</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Nezahájeno</translation>
+    </message>
+    <message>
+        <source>Plug in a module</source>
+        <translation>Zapojte modul</translation>
+    </message>
+    <message>
+        <source>It was in place at the start: unplug it and plug it in again</source>
+        <translation>Byl zapojen už při startu: vytáhněte ho a zapojte znovu</translation>
+    </message>
+    <message>
+        <source>Step %1 of 3: do not unplug</source>
+        <translation>Krok %1 ze 3: nevytahujte</translation>
+    </message>
+    <message>
+        <source>Address %1: unplug it</source>
+        <translation>Adresa %1: vytáhněte ho</translation>
+    </message>
+    <message>
+        <source>Written and verified: unplug it</source>
+        <translation>Zapsáno a ověřeno: vytáhněte ho</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::StationLine</name>
+    <message>
+        <source>%1: give the first address of a pool</source>
+        <translation>%1: zadejte první adresu rozsahu</translation>
+    </message>
+    <message>
+        <source>The station is closing</source>
+        <translation>Stanice se zavírá</translation>
+    </message>
+    <message>
+        <source>The setup is being changed: plug it in again later</source>
+        <translation>Nastavení se mění: zapojte ho znovu později</translation>
+    </message>
+    <message>
+        <source>The record cannot be written: call the engineer</source>
+        <translation>Záznam nelze zapsat: zavolejte inženýra</translation>
+    </message>
+    <message>
+        <source>The module before is still finishing: plug this one in again</source>
+        <translation>Předchozí modul ještě nedokončil: zapojte tento znovu</translation>
+    </message>
+    <message>
+        <source>%1; not recorded: %2</source>
+        <translation>%1; nezaznamenáno: %2</translation>
+    </message>
+    <message>
+        <source>; not in the log: %1</source>
+        <translation>; chybí v protokolu: %1</translation>
+    </message>
+    <message>
+        <source>Refused: nothing was written; call the engineer</source>
+        <translation>Odmítnuto: nic se nezapsalo; zavolejte inženýra</translation>
+    </message>
+    <message>
+        <source>No answer: check the module is seated</source>
+        <translation>Bez odpovědi: zkontrolujte, zda modul dobře sedí</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside</source>
+        <translation>Zpětné čtení se liší: modul odložte</translation>
+    </message>
+    <message>
+        <source>Port lost: the module was pulled out</source>
+        <translation>Port ztracen: modul byl vytažen</translation>
+    </message>
+    <message>
+        <source>Port failed: check the hub and its cable</source>
+        <translation>Chyba portu: zkontrolujte rozbočovač a jeho kabel</translation>
+    </message>
+    <message>
+        <source>Not recorded: call the engineer</source>
+        <translation>Nezaznamenáno: zavolejte inženýra</translation>
+    </message>
+    <message>
+        <source>Not started: no address left offline; call the engineer</source>
+        <translation>Nezahájeno: offline už není volná adresa; zavolejte inženýra</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::StationSetupDialog</name>
+    <message>
+        <source>Station setup - %1</source>
+        <translation>Nastavení stanice - %1</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s name</source>
+        <translation>název tohoto počítače</translation>
+    </message>
+    <message>
+        <source>none: modules keep their own</source>
+        <translation>žádná: moduly si ponechají svou</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádná</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Jazyk systému</translation>
+    </message>
+    <message>
+        <source>The station&apos;s windows are in this language from its next start, unless a technician chooses another in the Language menu.</source>
+        <translation>Okna stanice budou v tomto jazyce od jejího příštího spuštění, pokud technik v nabídce Jazyk nezvolí jiný.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Socket</source>
+        <translation>Konektor</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Pro&amp;cházet...</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Proc&amp;házet...</translation>
+    </message>
+    <message>
+        <source>&amp;Teach slots...</source>
+        <translation>Na&amp;učit pozice...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve slot</source>
+        <translation>Odeb&amp;rat pozici</translation>
+    </message>
+    <message>
+        <source>Set P&amp;IN...</source>
+        <translation>Na&amp;stavit PIN...</translation>
+    </message>
+    <message>
+        <source>No PIN</source>
+        <translation>Bez PINu</translation>
+    </message>
+    <message>
+        <source>Station &amp;name:</source>
+        <translation>&amp;Název stanice:</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>&amp;Krok:</translation>
+    </message>
+    <message>
+        <source>&amp;First address:</source>
+        <translation>První &amp;adresa:</translation>
+    </message>
+    <message>
+        <source>Re&amp;cord:</source>
+        <translation>&amp;Záznam:</translation>
+    </message>
+    <message>
+        <source>&amp;Line speed:</source>
+        <translation>Rychlost &amp;linky:</translation>
+    </message>
+    <message>
+        <source>Band plan re&amp;gion:</source>
+        <translation>O&amp;blast plánu pásem:</translation>
+    </message>
+    <message>
+        <source>Technicians&apos; lang&amp;uage:</source>
+        <translation>&amp;Jazyk techniků:</translation>
+    </message>
+    <message>
+        <source>S&amp;ocket folder:</source>
+        <translation>Složka konek&amp;torů:</translation>
+    </message>
+    <message>
+        <source>&amp;Slots (double-click or F2 on a name to rename):</source>
+        <translation>P&amp;ozice (dvojklik nebo F2 na názvu pro přejmenování):</translation>
+    </message>
+    <message>
+        <source>First address %1: %2</source>
+        <translation>První adresa %1: %2</translation>
+    </message>
+    <message>
+        <source>no slot yet: Teach slots, then save</source>
+        <translation>zatím žádná pozice: naučte pozice, pak uložte</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Neuloženo: %1</translation>
+    </message>
+    <message>
+        <source>The profile every module gets</source>
+        <translation>Profil, který dostane každý modul</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>Profily (*.json);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>The production record (a new file is made)</source>
+        <translation>Výrobní záznam (vytvoří se nový soubor)</translation>
+    </message>
+    <message>
+        <source>Production records (*.db);;All files (*)</source>
+        <translation>Výrobní záznamy (*.db);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Name the profile every module gets.</source>
+        <translation>Zadejte profil, který dostane každý modul.</translation>
+    </message>
+    <message>
+        <source>A PIN guards this setup.</source>
+        <translation>Toto nastavení chrání PIN.</translation>
+    </message>
+    <message>
+        <source>No PIN: anyone at the station can change the setup.</source>
+        <translation>Bez PINu: kdokoli u stanice může nastavení změnit.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::StationWindow</name>
+    <message>
+        <source>Zomar Station</source>
+        <translation>Zomar Station</translation>
+    </message>
+    <message>
+        <source>&amp;Operator:</source>
+        <translation>&amp;Operátor:</translation>
+    </message>
+    <message>
+        <source>No station open: Station &gt; New station... or Open station...</source>
+        <translation>Žádná otevřená stanice: Stanice &gt; Nová stanice... nebo Otevřít stanici...</translation>
+    </message>
+    <message>
+        <source>&amp;Station</source>
+        <translation>&amp;Stanice</translation>
+    </message>
+    <message>
+        <source>&amp;New station...</source>
+        <translation>&amp;Nová stanice...</translation>
+    </message>
+    <message>
+        <source>&amp;Open station...</source>
+        <translation>&amp;Otevřít stanici...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit setup...</source>
+        <translation>&amp;Upravit nastavení...</translation>
+    </message>
+    <message>
+        <source>New s&amp;hift...</source>
+        <translation>Nová &amp;směna...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>U&amp;končit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Nápo&amp;věda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Programming radio modules on a production line, one slot per socket.</source>
+        <translation>%1 %2
+Programování rádiových modulů na výrobní lince, jedna pozice na konektor.</translation>
+    </message>
+    <message>
+        <source>The station file is refused:
+%1</source>
+        <translation>Soubor stanice je odmítnut:
+%1</translation>
+    </message>
+    <message>
+        <source>Station file refused: %1</source>
+        <translation>Soubor stanice odmítnut: %1</translation>
+    </message>
+    <message>
+        <source>A module in the socket %1 is left alone: it is no slot of this station (Edit setup &gt; Teach slots).</source>
+        <translation>Modul v konektoru %1 je ponechán: není to pozice této stanice (Upravit nastavení &gt; Naučit pozice).</translation>
+    </message>
+    <message>
+        <source>Not running: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Neběží: %1. Inženýr to může opravit v Upravit nastavení.</translation>
+    </message>
+    <message>
+        <source>No slots yet: Edit setup &gt; Teach slots.</source>
+        <translation>Zatím žádné pozice: Upravit nastavení &gt; Naučit pozice.</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profil %1: %2</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>nenačteno</translation>
+    </message>
+    <message>
+        <source>Addresses from %1, step %2</source>
+        <translation>Adresy od %1, krok %2</translation>
+    </message>
+    <message>
+        <source>Each module keeps its own address</source>
+        <translation>Každý modul si ponechá vlastní adresu</translation>
+    </message>
+    <message>
+        <source> (next %1)</source>
+        <translation> (další %1)</translation>
+    </message>
+    <message>
+        <source>%1 · %2 baud</source>
+        <translation>%1 · %2 Bd</translation>
+    </message>
+    <message>
+        <source>
+
+Socket: %1</source>
+        <translation>
+
+Konektor: %1</translation>
+    </message>
+    <message>
+        <source>Start a new shift? The counts and the list of the last units start again; the record keeps every unit.</source>
+        <translation>Začít novou směnu? Počítadla a seznam posledních kusů začnou znovu; záznam uchová každý kus.</translation>
+    </message>
+    <message>
+        <source>The setup is not saved, and the station runs as before:
+%1</source>
+        <translation>Nastavení není uloženo a stanice běží jako dřív:
+%1</translation>
+    </message>
+    <message>
+        <source>Closing: the module in flight finishes first. Leave it in place.</source>
+        <translation>Zavírání: rozpracovaný modul se nejprve dokončí. Nechte ho na místě.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Closing: %n modules in flight finish first. Leave them in place.</source>
+        <translation>
+            <numerusform>Zavírání: rozpracované moduly (%n) se nejprve dokončí. Nechte je na místě.</numerusform>
+            <numerusform>Zavírání: rozpracované moduly (%n) se nejprve dokončí. Nechte je na místě.</numerusform>
+            <numerusform>Zavírání: rozpracované moduly (%n) se nejprve dokončí. Nechte je na místě.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;The station&apos;s or the system&apos;s language</source>
+        <translation>Jazyk &amp;stanice nebo systému</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>O&amp;perátor</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TerminalPage</name>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Chyba!! %1</translation>
+    </message>
+</context>
+</TS>

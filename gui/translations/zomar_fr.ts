@@ -1,0 +1,1574 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Loopback On</source>
+        <translation>Bouclage activé</translation>
+    </message>
+    <message>
+        <source>Loopback Off</source>
+        <translation>Bouclage désactivé</translation>
+    </message>
+    <message>
+        <source>Cont Send On</source>
+        <translation>Envoi continu activé</translation>
+    </message>
+    <message>
+        <source>Cont Send Off</source>
+        <translation>Envoi continu désactivé</translation>
+    </message>
+    <message>
+        <source>Destination Address</source>
+        <translation>Adresse de destination</translation>
+    </message>
+    <message>
+        <source>Local Address</source>
+        <translation>Adresse locale</translation>
+    </message>
+    <message>
+        <source>RF Frequency</source>
+        <translation>Fréquence RF</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>Puissance TX</translation>
+    </message>
+    <message>
+        <source>RF TX Speed</source>
+        <translation>Débit RF TX</translation>
+    </message>
+    <message>
+        <source>%1, byte %2</source>
+        <translation>%1, octet %2</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>Received characters</source>
+        <translation>Caractères reçus</translation>
+    </message>
+    <message>
+        <source>Characters to send</source>
+        <translation>Caractères à envoyer</translation>
+    </message>
+    <message>
+        <source>Echoed characters</source>
+        <translation>Caractères renvoyés</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Read the module first: Connect, or Refresh.</source>
+        <translation>Lisez d&apos;abord le module : Connecter, ou Actualiser.</translation>
+    </message>
+    <message>
+        <source>Connect to a port first.</source>
+        <translation>Connectez d&apos;abord un port.</translation>
+    </message>
+    <message>
+        <source>Modem Setup</source>
+        <translation>Réglage du modem</translation>
+    </message>
+    <message>
+        <source>Comms Port Setup</source>
+        <translation>Réglage du port</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Répéteur</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>0-FF Hex</source>
+        <translation>0-FF hexa</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Select Freq Band </source>
+        <translation>Choisir la bande</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>BPS</source>
+        <translation>bit/s</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Reset Defaults</source>
+        <translation>Valeurs d&apos;usine</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Comm Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit en bauds</translation>
+    </message>
+    <message>
+        <source>RX</source>
+        <translation>RX</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>Send Speed</source>
+        <translation>Intervalle d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Exit AT Mode</source>
+        <translation>Quitter le mode AT</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Loopback Delay</source>
+        <translation>Délai de bouclage</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Zomar Setup Utility</source>
+        <translation>Zomar Setup Utility</translation>
+    </message>
+    <message>
+        <source>Modem Settings</source>
+        <translation>Réglages du modem</translation>
+    </message>
+    <message>
+        <source>Comms Setup</source>
+        <translation>Réglage du port</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::BandAdviceLine</name>
+    <message>
+        <source>Band-plan advice</source>
+        <translation>Conseil du plan de bandes</translation>
+    </message>
+    <message>
+        <source>No band-plan advice</source>
+        <translation>Pas de conseil du plan de bandes</translation>
+    </message>
+    <message>
+        <source>Band-plan advice for the %1</source>
+        <translation>Conseil du plan de bandes pour : %1</translation>
+    </message>
+    <message>
+        <source>Advice only: Set writes the frequency you choose.</source>
+        <translation>Simple conseil : Écrire écrit la fréquence que vous choisissez.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::CaptureLauncher</name>
+    <message>
+        <source>Capture...</source>
+        <translation>Capture...</translation>
+    </message>
+    <message>
+        <source>Every byte both ways, a line per burst with time and hex</source>
+        <translation>Chaque octet dans les deux sens, une ligne par salve avec l&apos;heure et l&apos;hexa</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::CaptureWindow</name>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Find (Enter, F3: next)</source>
+        <translation>Rechercher (Entrée, F3 : suivant)</translation>
+    </message>
+    <message>
+        <source>Save Text...</source>
+        <translation>Enregistrer le texte...</translation>
+    </message>
+    <message>
+        <source>The lines as shown, as a text file</source>
+        <translation>Les lignes telles qu&apos;affichées, en fichier texte</translation>
+    </message>
+    <message>
+        <source>Save Raw...</source>
+        <translation>Enregistrer les octets...</translation>
+    </message>
+    <message>
+        <source>The bytes as they went, both ways, with a timestamped hex log beside them (FILE.log) that tells which went which way</source>
+        <translation>Les octets tels qu&apos;ils sont passés, dans les deux sens, avec à côté un journal hexa horodaté (FILE.log) qui indique le sens de chacun</translation>
+    </message>
+    <message>
+        <source>Send:</source>
+        <translation>Envoyer :</translation>
+    </message>
+    <message>
+        <source>41 42 0d   or   AB\x0d   (Enter sends)</source>
+        <translation>41 42 0d   ou   AB\x0d   (Entrée envoie)</translation>
+    </message>
+    <message>
+        <source>Sent as bytes on Enter: %1</source>
+        <translation>Envoyé en octets avec Entrée : %1</translation>
+    </message>
+    <message>
+        <source>Capture: %1 bursts (%2 dropped)%3</source>
+        <translation>Capture : %1 salves (%2 perdues)%3</translation>
+    </message>
+    <message>
+        <source>, paused</source>
+        <translation>, en pause</translation>
+    </message>
+    <message>
+        <source>%1 B sent, %2 B received</source>
+        <translation>%1 o envoyés, %2 o reçus</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Non envoyé : %1</translation>
+    </message>
+    <message>
+        <source>Not sent: the port is not open</source>
+        <translation>Non envoyé : le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>Sent %1 byte(s)</source>
+        <translation>%1 octet(s) envoyé(s)</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>Ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the capture</source>
+        <translation>« %1 » ne figure pas dans la capture</translation>
+    </message>
+    <message>
+        <source>Save Capture as Text</source>
+        <translation>Enregistrer la capture en texte</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved %1 line(s) to %2</source>
+        <translation>%1 ligne(s) enregistrée(s) dans %2</translation>
+    </message>
+    <message>
+        <source>Save Capture as Raw Bytes</source>
+        <translation>Enregistrer la capture en octets bruts</translation>
+    </message>
+    <message>
+        <source>Raw bytes (*.bin)</source>
+        <translation>Octets bruts (*.bin)</translation>
+    </message>
+    <message>
+        <source>Saved the bytes to %1 and their hex log to %2</source>
+        <translation>Octets enregistrés dans %1 et leur journal hexa dans %2</translation>
+    </message>
+    <message>
+        <source>Capture not saved</source>
+        <translation>Capture non enregistrée</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::CommandModeSteps</name>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Erreur !! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::FactoryReset</name>
+    <message>
+        <source>This will reset the unit to Factory defaults.<byte value="xd"/>
+Continue?</source>
+        <translation>Le module va revenir aux valeurs d&apos;usine.<byte value="xd"/>
+Continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::FindModuleDialog</name>
+    <message>
+        <source>Find Module</source>
+        <translation>Chercher un module</translation>
+    </message>
+    <message>
+        <source>Looking for a module on %1, at each line speed: %2 baud.
+%3</source>
+        <translation>Recherche d&apos;un module sur %1, à chaque vitesse de ligne : %2 bauds.
+%3</translation>
+    </message>
+    <message>
+        <source>1 port</source>
+        <translation>1 port</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ports</source>
+        <translation>
+            <numerusform>%n port</numerusform>
+            <numerusform>%n ports</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No serial ports to search. Plug in the adapter (a USB adapter shows up as /dev/ttyUSB* or /dev/ttyACM*), then try again.</source>
+        <translation>Aucun port série à parcourir. Branchez l&apos;adaptateur (un adaptateur USB apparaît comme /dev/ttyUSB* ou /dev/ttyACM*), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <source>Stopping after the reads under way...</source>
+        <translation>Arrêt après les lectures en cours...</translation>
+    </message>
+    <message>
+        <source>%1 at %2 baud</source>
+        <translation>%1 à %2 bauds</translation>
+    </message>
+    <message>
+        <source>Trying %1...</source>
+        <translation>Essai de %1...</translation>
+    </message>
+    <message>
+        <source>Found a module on %1 at %2 baud.</source>
+        <translation>Module trouvé sur %1 à %2 bauds.</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Recherche annulée.</translation>
+    </message>
+    <message>
+        <source>No module answered on %1 at any line speed. Check the cable and the module&apos;s power.</source>
+        <translation>Aucun module n&apos;a répondu sur %1, à aucune vitesse de ligne. Vérifiez le câble et l&apos;alimentation du module.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::Form1</name>
+    <message>
+        <source>Zomar Setup Utility - Version:%1.%2.%3</source>
+        <translation>Zomar Setup Utility - Version :%1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>No serial device</source>
+        <translation>Aucun périphérique série</translation>
+    </message>
+    <message>
+        <source>The port and speed could not be saved to %1: %2.
+They will not be remembered next time.</source>
+        <translation>Le port et la vitesse n&apos;ont pas pu être enregistrés dans %1 : %2.
+Ils ne seront pas repris au prochain lancement.</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LanguageMenu</name>
+    <message>
+        <source>The windows will be in %1 when the program starts again.</source>
+        <translation>Les fenêtres seront en %1 au prochain lancement du programme.</translation>
+    </message>
+    <message>
+        <source>The windows will follow &quot;%1&quot; when the program starts again.</source>
+        <translation>Les fenêtres suivront « %1 » au prochain lancement du programme.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to %1: %2.</source>
+        <translation>La langue n&apos;a pas pu être enregistrée dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LatencyChart</name>
+    <message>
+        <source>Latency</source>
+        <translation>Latence</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Packet</source>
+        <translation>Paquet</translation>
+    </message>
+    <message>
+        <source>Latency (ms)</source>
+        <translation>Latence (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LinkTestDialog</name>
+    <message>
+        <source>Link Test</source>
+        <translation>Test de liaison</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> octets</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>twice the air time</source>
+        <translation>deux fois le temps d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
+        <translation>Mettre le second module sur le canal et la vitesse &amp;RF du premier</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Vers</translation>
+    </message>
+    <message>
+        <source>&amp;Line speed</source>
+        <translation>Vitesse de &amp;ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Packets</source>
+        <translation>&amp;Paquets</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Interval</source>
+        <translation>&amp;Intervalle</translation>
+    </message>
+    <message>
+        <source>Two modules are needed, each on a port of this computer; type a device or a port number if one is not listed.</source>
+        <translation>Il faut deux modules, chacun sur un port de cet ordinateur ; saisissez un périphérique ou un numéro de port s&apos;il n&apos;est pas dans la liste.</translation>
+    </message>
+    <message>
+        <source>Choose the two ports and press Start.</source>
+        <translation>Choisissez les deux ports et appuyez sur Démarrer.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Dé&amp;marrer</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve CSV...</source>
+        <translation>Enregistrer &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Run a test first: the file has a row per packet.</source>
+        <translation>Lancez d&apos;abord un test : le fichier a une ligne par paquet.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Not while a test runs: Cancel stops it.</source>
+        <translation>Pas pendant un test : Annuler l&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Choose a port for each module.</source>
+        <translation>Choisissez un port pour chaque module.</translation>
+    </message>
+    <message>
+        <source>Both boxes name %1: a link needs two modules, each on its own port.</source>
+        <translation>Les deux champs nomment %1 : une liaison demande deux modules, chacun sur son propre port.</translation>
+    </message>
+    <message>
+        <source>%1 is the window&apos;s own port, which is connected. Disconnect it first, or choose another.</source>
+        <translation>%1 est le port de la fenêtre, qui est connecté. Déconnectez-le d&apos;abord, ou choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>Latency (ms)</source>
+        <translation>Latence (ms)</translation>
+    </message>
+    <message>
+        <source>Reading both modules...</source>
+        <translation>Lecture des deux modules...</translation>
+    </message>
+    <message>
+        <source>Cancelled before the test began.</source>
+        <translation>Annulé avant le début du test.</translation>
+    </message>
+    <message>
+        <source>. Tick &quot;%1&quot; to align them.</source>
+        <translation>. Cochez « %1 » pour les aligner.</translation>
+    </message>
+    <message>
+        <source>The second module was put on %1, %2 (written and verified). Sending...</source>
+        <translation>Le second module a été mis sur %1, %2 (écrit et vérifié). Envoi...</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Envoi...</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2, received %3, lost %4 (every %5 ms at %6 bps RF)</source>
+        <translation>%1 envoyés sur %2, %3 reçus, %4 perdus (toutes les %5 ms à %6 bit/s RF)</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: the figures so far.</source>
+        <translation>Annulé : les chiffres obtenus jusqu&apos;ici.</translation>
+    </message>
+    <message>
+        <source>Nothing came through: check both modules&apos; power and antennas.</source>
+        <translation>Rien n&apos;est passé : vérifiez l&apos;alimentation et les antennes des deux modules.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>Stopping after the reads under way...</source>
+        <translation>Arrêt après les lectures en cours...</translation>
+    </message>
+    <message>
+        <source>Save Link Test</source>
+        <translation>Enregistrer le test de liaison</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1.</source>
+        <translation>Enregistrement impossible : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::LinkTestLauncher</name>
+    <message>
+        <source>COMM %1 (%2)</source>
+        <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Profile...</source>
+        <translation>&amp;Ouvrir un profil...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Profile...</source>
+        <translation>&amp;Enregistrer le profil...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Profiles</source>
+        <translation>Profils &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Find Module...</source>
+        <translation>&amp;Chercher un module...</translation>
+    </message>
+    <message>
+        <source>&amp;Link Test...</source>
+        <translation>Test de &amp;liaison...</translation>
+    </message>
+    <message>
+        <source>&amp;Capture...</source>
+        <translation>Ca&amp;pture...</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>Zomar Setup Utility
+Version %1
+
+Sets up Zomar radio-modem modules on a serial port.
+
+Built with Qt %2, running on Qt %3.
+Licence: MIT (see the LICENSE file).</source>
+        <translation>Zomar Setup Utility
+Version %1
+
+Règle les modules radio-modem Zomar sur un port série.
+
+Compilé avec Qt %2, fonctionne avec Qt %3.
+Licence : MIT (voir le fichier LICENSE).</translation>
+    </message>
+    <message>
+        <source>About Zomar Setup Utility</source>
+        <translation>À propos de Zomar Setup Utility</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ModuleSearch</name>
+    <message>
+        <source>The window&apos;s port (COMM %1) was disconnected: the search opens every port itself.</source>
+        <translation>Le port de la fenêtre (COMM %1) a été déconnecté : la recherche ouvre elle-même chaque port.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s port stays disconnected: the search opens every port itself.</source>
+        <translation>Le port de la fenêtre reste déconnecté : la recherche ouvre elle-même chaque port.</translation>
+    </message>
+    <message>
+        <source>Looking for a module...</source>
+        <translation>Recherche d&apos;un module...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>A module answered on %1 at %2 baud, but no port number of the window leads to that device. Map one to it, e.g. with --port-map 1=%1, or a &quot;Ports&quot; setting.</source>
+        <translation>Un module a répondu sur %1 à %2 bauds, mais aucun numéro de port de la fenêtre ne mène à ce périphérique. Associez-en un, par exemple avec --port-map 1=%1, ou un réglage « Ports ».</translation>
+    </message>
+    <message>
+        <source>Find Module</source>
+        <translation>Chercher un module</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::OperatorField</name>
+    <message>
+        <source>Scan badge, or type name + Enter</source>
+        <translation>Badge scanné, ou nom + Entrée</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::PageProfile</name>
+    <message>
+        <source>The profile was not saved: %1</source>
+        <translation>Le profil n&apos;a pas été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>the %1 field shows &quot;??&quot; (not read from the module). Connect or press Refresh, or fill it in, first.</source>
+        <translation>le champ %1 affiche « ?? » (non lu depuis le module). Connectez ou appuyez sur Actualiser, ou remplissez-le, d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Set would refuse the %1 field (&quot;%2&quot;: %3).</source>
+        <translation>Écrire refuserait le champ %1 (« %2 » : %3).</translation>
+    </message>
+    <message>
+        <source>the Tx Power field holds &quot;%1&quot;, which is none of its values (%2).</source>
+        <translation>le champ Puissance TX contient « %1 », qui n&apos;est aucune de ses valeurs (%2).</translation>
+    </message>
+    <message>
+        <source>the RF TX Speed field holds &quot;%1&quot;, which is none of its values (%2).</source>
+        <translation>le champ Débit RF TX contient « %1 », qui n&apos;est aucune de ses valeurs (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::PinPrompt</name>
+    <message>
+        <source>&amp;PIN:</source>
+        <translation>Code &amp;PIN :</translation>
+    </message>
+    <message>
+        <source>New &amp;PIN:</source>
+        <translation>Nouveau code &amp;PIN :</translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation>&amp;Confirmer :</translation>
+    </message>
+    <message>
+        <source>the two PINs differ</source>
+        <translation>les deux codes PIN diffèrent</translation>
+    </message>
+    <message>
+        <source>Not set: %1.</source>
+        <translation>Non défini : %1.</translation>
+    </message>
+    <message>
+        <source>The PIN guards the setup: the profile, the addresses, the record and the slots. Give it to the engineers only.</source>
+        <translation>Le code PIN protège la configuration : le profil, les adresses, le registre et les emplacements. Ne le donnez qu&apos;aux ingénieurs.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::PortConnection</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type incompatible</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connexion...</translation>
+    </message>
+    <message>
+        <source>Connected to COMM %1</source>
+        <translation>Connecté au COMM %1</translation>
+    </message>
+    <message>
+        <source>Please select a valid comms port</source>
+        <translation>Choisissez un port de communication valide</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Port non valide</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Erreur !! %1</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Connection lost: %1</source>
+        <translation>Connexion perdue : %1</translation>
+    </message>
+    <message>
+        <source>Check the cable or USB adapter, then press Connect.</source>
+        <translation>Vérifiez le câble ou l&apos;adaptateur USB, puis appuyez sur Connecter.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ProfileActions</name>
+    <message>
+        <source>Open Profile</source>
+        <translation>Ouvrir un profil</translation>
+    </message>
+    <message>
+        <source>Zomar profiles (*.json);;All files (*)</source>
+        <translation>Profils Zomar (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1: no longer exists; it was taken off the recent profiles.</source>
+        <translation>%1 : n&apos;existe plus ; il a été retiré des profils récents.</translation>
+    </message>
+    <message>
+        <source>Profile not opened</source>
+        <translation>Profil non ouvert</translation>
+    </message>
+    <message>
+        <source>Nothing on the page was changed.</source>
+        <translation>Rien n&apos;a été modifié sur la page.</translation>
+    </message>
+    <message>
+        <source>Profile %1 loaded: Set writes it to the module</source>
+        <translation>Profil %1 chargé : Écrire l&apos;écrit dans le module</translation>
+    </message>
+    <message>
+        <source>Profile %1 loaded: connect first, then open it again to Set it</source>
+        <translation>Profil %1 chargé : connectez d&apos;abord, puis rouvrez-le pour l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>Profile %1 loaded: Refresh first, then open it again to Set it</source>
+        <translation>Profil %1 chargé : actualisez d&apos;abord, puis rouvrez-le pour l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>Profile not saved</source>
+        <translation>Profil non enregistré</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Profile %1 saved to %2</source>
+        <translation>Profil %1 enregistré dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ProfileSummary</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>canal %1</translation>
+    </message>
+    <message>
+        <source>TX power %1</source>
+        <translation>puissance TX %1</translation>
+    </message>
+    <message>
+        <source>RF speed %1</source>
+        <translation>débit RF %1</translation>
+    </message>
+    <message>
+        <source>destination %1</source>
+        <translation>destination %1</translation>
+    </message>
+    <message>
+        <source>local %1</source>
+        <translation>locale %1</translation>
+    </message>
+    <message>
+        <source>no field set</source>
+        <translation>aucun champ défini</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::RefreshOperation</name>
+    <message>
+        <source>No Response from Modem. Check Comms Port &amp; Baud rate</source>
+        <translation>Pas de réponse du modem. Vérifiez le port et le débit en bauds</translation>
+    </message>
+    <message>
+        <source>Requesting Configuration...</source>
+        <translation>Demande de la configuration...</translation>
+    </message>
+    <message>
+        <source>Request Complete</source>
+        <translation>Demande terminée</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Erreur %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::RepeaterPage</name>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Erreur !! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SetOperation</name>
+    <message>
+        <source>Invalid input (00-FF)</source>
+        <translation>Saisie non valide (00-FF)</translation>
+    </message>
+    <message>
+        <source>Error!!</source>
+        <translation>Erreur !!</translation>
+    </message>
+    <message>
+        <source>Incorrect value</source>
+        <translation>Valeur incorrecte</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Incorrect Frequency value</source>
+        <translation>Valeur de fréquence incorrecte</translation>
+    </message>
+    <message>
+        <source>Invalid input (Tx Power)</source>
+        <translation>Saisie non valide (Puissance TX)</translation>
+    </message>
+    <message>
+        <source>Invalid input (RF TX Speed)</source>
+        <translation>Saisie non valide (Débit RF TX)</translation>
+    </message>
+    <message>
+        <source>Error!! Overflow</source>
+        <translation>Erreur !! Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Sending Configuration...</source>
+        <translation>Envoi de la configuration...</translation>
+    </message>
+    <message>
+        <source>Send Complete</source>
+        <translation>Envoi terminé</translation>
+    </message>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Erreur !! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SetupChange</name>
+    <message>
+        <source>The setup of this station is guarded by a PIN.</source>
+        <translation>La configuration de cette station est protégée par un code PIN.</translation>
+    </message>
+    <message>
+        <source>A new station replaces this one, whose setup is guarded by a PIN.</source>
+        <translation>Une nouvelle station remplace celle-ci, dont la configuration est protégée par un code PIN.</translation>
+    </message>
+    <message>
+        <source>Keep the station&apos;s setup in</source>
+        <translation>Enregistrer la configuration de la station dans</translation>
+    </message>
+    <message>
+        <source>Station files (*.json)</source>
+        <translation>Fichiers de station (*.json)</translation>
+    </message>
+    <message>
+        <source>Another station replaces this one, whose setup is guarded by a PIN.</source>
+        <translation>Une autre station remplace celle-ci, dont la configuration est protégée par un code PIN.</translation>
+    </message>
+    <message>
+        <source>Open a station</source>
+        <translation>Ouvrir une station</translation>
+    </message>
+    <message>
+        <source>Station files (*.json);;All files (*)</source>
+        <translation>Fichiers de station (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Wait until the module being programmed has finished.</source>
+        <translation>Attendez que le module en cours de programmation ait terminé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wait until the %n modules being programmed have finished.</source>
+        <translation>
+            <numerusform>Attendez que le %n module en cours de programmation ait terminé.</numerusform>
+            <numerusform>Attendez que les %n modules en cours de programmation aient terminé.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrong PIN: the setup stays as it is.</source>
+        <translation>Code PIN erroné : la configuration reste telle quelle.</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ShiftPanel</name>
+    <message>
+        <source>This shift</source>
+        <translation>Cette équipe</translation>
+    </message>
+    <message>
+        <source>Last units</source>
+        <translation>Dernières unités</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Pass %1</source>
+        <translation>Bons %1</translation>
+    </message>
+    <message>
+        <source>Fail %1</source>
+        <translation>Échecs %1</translation>
+    </message>
+    <message>
+        <source>Yield %1 %</source>
+        <translation>Rendement %1 %</translation>
+    </message>
+    <message>
+        <source>Yield –</source>
+        <translation>Rendement –</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <translation>depuis %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>BON</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <translation>ÉCHEC : %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ShiftTally</name>
+    <message>
+        <source>%1 pass · %2 fail · yield %3</source>
+        <translation>%1 bons · %2 échecs · rendement %3</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SimulationMenu</name>
+    <message>
+        <source>Si&amp;mulation</source>
+        <translation>Si&amp;mulation</translation>
+    </message>
+    <message>
+        <source>&amp;Demo: modules come and go</source>
+        <translation>&amp;Démo : des modules vont et viennent</translation>
+    </message>
+    <message>
+        <source>&amp;Next module plugged in</source>
+        <translation>Module &amp;suivant branché</translation>
+    </message>
+    <message>
+        <source>Module in slot &amp;%1</source>
+        <translation>Module à l&apos;emplacement &amp;%1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SlotTeacher</name>
+    <message>
+        <source>Teach slots - %1</source>
+        <translation>Apprendre les emplacements - %1</translation>
+    </message>
+    <message>
+        <source>Plug a module into each socket of the hub in turn, in the order the slots should have. A module already in place: unplug it and plug it in again. Nothing is written to the modules.
+Watching %1</source>
+        <translation>Branchez un module dans chaque prise du hub, l&apos;une après l&apos;autre, dans l&apos;ordre que doivent avoir les emplacements. Un module déjà en place : débranchez-le et rebranchez-le. Rien n&apos;est écrit dans les modules.
+Surveillance de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+        <source>&amp;Start again</source>
+        <translation>&amp;Recommencer</translation>
+    </message>
+    <message>
+        <source>The folder does not exist yet: it appears with the first adapter plugged in.</source>
+        <translation>Le dossier n&apos;existe pas encore : il apparaît avec le premier adaptateur branché.</translation>
+    </message>
+    <message>
+        <source>That socket is %1 already.</source>
+        <translation>Cette prise est déjà %1.</translation>
+    </message>
+    <message>
+        <source>A station has at most %1 slots.</source>
+        <translation>Une station a au plus %1 emplacements.</translation>
+    </message>
+    <message>
+        <source>%1 is the socket %2.</source>
+        <translation>%1 est la prise %2.</translation>
+    </message>
+    <message>
+        <source>Plug a module into the socket for %1</source>
+        <translation>Branchez un module dans la prise de %1</translation>
+    </message>
+    <message>
+        <source>Sockets taught</source>
+        <translation>Prises apprises</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::SlotTile</name>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Left alone</source>
+        <translation>Laissé tel quel</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>BON</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non démarré</translation>
+    </message>
+    <message>
+        <source>Plug in a module</source>
+        <translation>Branchez un module</translation>
+    </message>
+    <message>
+        <source>It was in place at the start: unplug it and plug it in again</source>
+        <translation>Il était en place au démarrage : débranchez-le et rebranchez-le</translation>
+    </message>
+    <message>
+        <source>Step %1 of 3: do not unplug</source>
+        <translation>Étape %1 sur 3 : ne pas débrancher</translation>
+    </message>
+    <message>
+        <source>Address %1: unplug it</source>
+        <translation>Adresse %1 : débranchez-le</translation>
+    </message>
+    <message>
+        <source>Written and verified: unplug it</source>
+        <translation>Écrit et vérifié : débranchez-le</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::StationLine</name>
+    <message>
+        <source>%1: give the first address of a pool</source>
+        <translation>%1 : donnez la première adresse d&apos;une plage</translation>
+    </message>
+    <message>
+        <source>The station is closing</source>
+        <translation>La station se ferme</translation>
+    </message>
+    <message>
+        <source>The setup is being changed: plug it in again later</source>
+        <translation>La configuration est en cours de modification : rebranchez-le plus tard</translation>
+    </message>
+    <message>
+        <source>The record cannot be written: call the engineer</source>
+        <translation>Le registre ne peut pas être écrit : appelez l&apos;ingénieur</translation>
+    </message>
+    <message>
+        <source>The module before is still finishing: plug this one in again</source>
+        <translation>Le module précédent n&apos;a pas fini : rebranchez celui-ci</translation>
+    </message>
+    <message>
+        <source>%1; not recorded: %2</source>
+        <translation>%1 ; non enregistré : %2</translation>
+    </message>
+    <message>
+        <source>; not in the log: %1</source>
+        <translation>; absent du journal : %1</translation>
+    </message>
+    <message>
+        <source>Refused: nothing was written; call the engineer</source>
+        <translation>Refusé : rien n&apos;a été écrit ; appelez l&apos;ingénieur</translation>
+    </message>
+    <message>
+        <source>No answer: check the module is seated</source>
+        <translation>Pas de réponse : vérifiez que le module est bien enfoncé</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside</source>
+        <translation>Relecture différente : mettez le module de côté</translation>
+    </message>
+    <message>
+        <source>Port lost: the module was pulled out</source>
+        <translation>Port perdu : le module a été débranché</translation>
+    </message>
+    <message>
+        <source>Port failed: check the hub and its cable</source>
+        <translation>Port en panne : vérifiez le hub et son câble</translation>
+    </message>
+    <message>
+        <source>Not recorded: call the engineer</source>
+        <translation>Non enregistré : appelez l&apos;ingénieur</translation>
+    </message>
+    <message>
+        <source>Not started: no address left offline; call the engineer</source>
+        <translation>Non démarré : plus d&apos;adresse hors ligne ; appelez l&apos;ingénieur</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::StationSetupDialog</name>
+    <message>
+        <source>Station setup - %1</source>
+        <translation>Configuration de la station - %1</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s name</source>
+        <translation>nom de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>none: modules keep their own</source>
+        <translation>aucune : les modules gardent la leur</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>La langue du système</translation>
+    </message>
+    <message>
+        <source>The station&apos;s windows are in this language from its next start, unless a technician chooses another in the Language menu.</source>
+        <translation>Les fenêtres de la station seront dans cette langue dès son prochain démarrage, sauf si un technicien en choisit une autre dans le menu Langue.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Socket</source>
+        <translation>Prise</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Pa&amp;rcourir...</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Parc&amp;ourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Teach slots...</source>
+        <translation>Apprendre les empla&amp;cements...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve slot</source>
+        <translation>Supprimer l&apos;emplace&amp;ment</translation>
+    </message>
+    <message>
+        <source>Set P&amp;IN...</source>
+        <translation>Définir le P&amp;IN...</translation>
+    </message>
+    <message>
+        <source>No PIN</source>
+        <translation>Sans PIN</translation>
+    </message>
+    <message>
+        <source>Station &amp;name:</source>
+        <translation>&amp;Nom de la station :</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>Pa&amp;s :</translation>
+    </message>
+    <message>
+        <source>&amp;First address:</source>
+        <translation>Première &amp;adresse :</translation>
+    </message>
+    <message>
+        <source>Re&amp;cord:</source>
+        <translation>Re&amp;gistre :</translation>
+    </message>
+    <message>
+        <source>&amp;Line speed:</source>
+        <translation>&amp;Vitesse de ligne :</translation>
+    </message>
+    <message>
+        <source>Band plan re&amp;gion:</source>
+        <translation>Région du plan de &amp;bandes :</translation>
+    </message>
+    <message>
+        <source>Technicians&apos; lang&amp;uage:</source>
+        <translation>&amp;Langue des techniciens :</translation>
+    </message>
+    <message>
+        <source>S&amp;ocket folder:</source>
+        <translation>&amp;Dossier des prises :</translation>
+    </message>
+    <message>
+        <source>&amp;Slots (double-click or F2 on a name to rename):</source>
+        <translation>&amp;Emplacements (double-clic ou F2 sur un nom pour renommer) :</translation>
+    </message>
+    <message>
+        <source>First address %1: %2</source>
+        <translation>Première adresse %1 : %2</translation>
+    </message>
+    <message>
+        <source>no slot yet: Teach slots, then save</source>
+        <translation>aucun emplacement : apprenez les emplacements, puis enregistrez</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Non enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The profile every module gets</source>
+        <translation>Le profil que reçoit chaque module</translation>
+    </message>
+    <message>
+        <source>Profiles (*.json);;All files (*)</source>
+        <translation>Profils (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The production record (a new file is made)</source>
+        <translation>Le registre de production (un nouveau fichier est créé)</translation>
+    </message>
+    <message>
+        <source>Production records (*.db);;All files (*)</source>
+        <translation>Registres de production (*.db);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Name the profile every module gets.</source>
+        <translation>Indiquez le profil que reçoit chaque module.</translation>
+    </message>
+    <message>
+        <source>A PIN guards this setup.</source>
+        <translation>Un code PIN protège cette configuration.</translation>
+    </message>
+    <message>
+        <source>No PIN: anyone at the station can change the setup.</source>
+        <translation>Pas de code PIN : toute personne au poste peut modifier la configuration.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::StationWindow</name>
+    <message>
+        <source>Zomar Station</source>
+        <translation>Zomar Station</translation>
+    </message>
+    <message>
+        <source>&amp;Operator:</source>
+        <translation>&amp;Opérateur :</translation>
+    </message>
+    <message>
+        <source>No station open: Station &gt; New station... or Open station...</source>
+        <translation>Aucune station ouverte : Station &gt; Nouvelle station... ou Ouvrir une station...</translation>
+    </message>
+    <message>
+        <source>&amp;Station</source>
+        <translation>&amp;Station</translation>
+    </message>
+    <message>
+        <source>&amp;New station...</source>
+        <translation>&amp;Nouvelle station...</translation>
+    </message>
+    <message>
+        <source>&amp;Open station...</source>
+        <translation>&amp;Ouvrir une station...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit setup...</source>
+        <translation>&amp;Modifier la configuration...</translation>
+    </message>
+    <message>
+        <source>New s&amp;hift...</source>
+        <translation>Nouvelle &amp;équipe...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Programming radio modules on a production line, one slot per socket.</source>
+        <translation>%1 %2
+Programme des modules radio sur une ligne de production, un emplacement par prise.</translation>
+    </message>
+    <message>
+        <source>The station file is refused:
+%1</source>
+        <translation>Le fichier de station est refusé :
+%1</translation>
+    </message>
+    <message>
+        <source>Station file refused: %1</source>
+        <translation>Fichier de station refusé : %1</translation>
+    </message>
+    <message>
+        <source>A module in the socket %1 is left alone: it is no slot of this station (Edit setup &gt; Teach slots).</source>
+        <translation>Un module dans la prise %1 est laissé tel quel : ce n&apos;est pas un emplacement de cette station (Modifier la configuration &gt; Apprendre les emplacements).</translation>
+    </message>
+    <message>
+        <source>Not running: %1. An engineer can correct it in Edit setup.</source>
+        <translation>À l&apos;arrêt : %1. Un ingénieur peut le corriger dans Modifier la configuration.</translation>
+    </message>
+    <message>
+        <source>No slots yet: Edit setup &gt; Teach slots.</source>
+        <translation>Pas encore d&apos;emplacement : Modifier la configuration &gt; Apprendre les emplacements.</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profil %1 : %2</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>non lu</translation>
+    </message>
+    <message>
+        <source>Addresses from %1, step %2</source>
+        <translation>Adresses à partir de %1, pas de %2</translation>
+    </message>
+    <message>
+        <source>Each module keeps its own address</source>
+        <translation>Chaque module garde sa propre adresse</translation>
+    </message>
+    <message>
+        <source> (next %1)</source>
+        <translation> (suivante %1)</translation>
+    </message>
+    <message>
+        <source>%1 · %2 baud</source>
+        <translation>%1 · %2 bauds</translation>
+    </message>
+    <message>
+        <source>
+
+Socket: %1</source>
+        <translation>
+
+Prise : %1</translation>
+    </message>
+    <message>
+        <source>Start a new shift? The counts and the list of the last units start again; the record keeps every unit.</source>
+        <translation>Commencer une nouvelle équipe ? Les compteurs et la liste des dernières unités repartent de zéro ; le registre garde chaque unité.</translation>
+    </message>
+    <message>
+        <source>The setup is not saved, and the station runs as before:
+%1</source>
+        <translation>La configuration n&apos;est pas enregistrée, et la station continue comme avant :
+%1</translation>
+    </message>
+    <message>
+        <source>Closing: the module in flight finishes first. Leave it in place.</source>
+        <translation>Fermeture : le module en cours termine d&apos;abord. Laissez-le en place.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Closing: %n modules in flight finish first. Leave them in place.</source>
+        <translation>
+            <numerusform>Fermeture : le %n module en cours termine d&apos;abord. Laissez-le en place.</numerusform>
+            <numerusform>Fermeture : les %n modules en cours terminent d&apos;abord. Laissez-les en place.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;The station&apos;s or the system&apos;s language</source>
+        <translation>Langue de la &amp;station ou du système</translation>
+    </message>
+    <message>
+        <source>O&amp;perator</source>
+        <translation>O&amp;pérateur</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TerminalPage</name>
+    <message>
+        <source>Error!! %1</source>
+        <translation>Erreur !! %1</translation>
+    </message>
+</context>
+</TS>
