@@ -14,7 +14,7 @@
 #include "gui/connection/PortConnection.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -18,8 +18,8 @@
 //   station_bench --allocate N --station NAME --store URL   (one allocating station)
 
 #include "bench/LineBench.h"
-#include "core/fleet/ProductionRun.h"
-#include "core/fleet/StationRecord.h"
+#include "core/run/ProductionRun.h"
+#include "core/sharedstore/StationRecord.h"
 #include "core/profiles/Profile.h"
 #include "tests/support/CutProxy.h"
 #include "tests/support/PgCluster.h"

@@ -13,10 +13,10 @@
 //   store_bench [ROUNDS]        (default 5)
 //   store_bench --allocate N --store FILE   (one allocating process)
 
-#include "core/fleet/AddressAllocator.h"
-#include "core/fleet/LineProgrammer.h"
-#include "core/fleet/ProductionRun.h"
-#include "core/fleet/ProgramLog.h"
+#include "core/store/AddressAllocator.h"
+#include "core/line/LineProgrammer.h"
+#include "core/run/ProductionRun.h"
+#include "core/line/ProgramLog.h"
 #include "bench/LineBench.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "apps/zomar-cli/DoctorCommand.h"
 
-#include "core/fleet/PostgresBackend.h"
+#include "core/store/PostgresBackend.h"
 
-#include "core/fleet/RunIdentity.h"
-#include "core/fleet/StoreDiagnosis.h"
+#include "core/store/RunIdentity.h"
+#include "core/sharedstore/StoreDiagnosis.h"
 #include "core/link/PortHolders.h"
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"

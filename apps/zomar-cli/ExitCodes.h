@@ -4,7 +4,7 @@
 // and against which the README's table is checked; and how the core's
 // outcomes map onto them.
 
-#include "core/fleet/LineProgrammer.h"
+#include "core/line/LineProgrammer.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QList>

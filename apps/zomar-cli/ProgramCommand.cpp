@@ -3,8 +3,8 @@
 #include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/InterruptWatch.h"
 #include "core/Version.h"
-#include "core/fleet/PortWatcher.h"
-#include "core/fleet/ProductionRun.h"
+#include "core/link/PortWatcher.h"
+#include "core/run/ProductionRun.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/FieldValues.h"
 

@@ -1,10 +1,10 @@
 #include "apps/zomar-cli/RecordsCommand.h"
 
-#include "core/fleet/ProductionStore.h"
-#include "core/fleet/StoreBackend.h"
-#include "core/fleet/StoreLeases.h"
-#include "core/fleet/StoreReport.h"
-#include "core/fleet/StoreSchema.h"
+#include "core/store/ProductionStore.h"
+#include "core/store/StoreBackend.h"
+#include "core/sharedstore/StoreLeases.h"
+#include "core/store/StoreReport.h"
+#include "core/store/StoreSchema.h"
 #include "core/files/FileWriter.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "apps/zomar-station/SimulatedStation.h"
 
 #include "core/files/FileWriter.h"
-#include "core/fleet/StationFile.h"
+#include "core/stationsetup/StationFile.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Command-line options of the station program.
 
-#include "core/fleet/StationFile.h"
+#include "core/stationsetup/StationFile.h"
 
 #include <QString>
 #include <QStringList>

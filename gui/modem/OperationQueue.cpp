@@ -1,7 +1,7 @@
 #include "gui/modem/OperationQueue.h"
 
 #include "core/protocol/CommandTiming.h"
-#include "core/timing/YieldingWait.h"
+#include "gui/timing/YieldingWait.h"
 
 #include <QElapsedTimer>
 #include <QScopedValueRollback>

@@ -5,9 +5,9 @@
 #include "gui/modem/CommandModeSteps.h"
 #include "gui/modem/OperationQueue.h"
 #include "core/link/SerialLink.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 #include "core/protocol/CommandTiming.h"
-#include "core/timing/YieldingWait.h"
+#include "gui/timing/YieldingWait.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "core/link/SerialLink.h"
 #include "core/protocol/CommandTiming.h"
-#include "core/timing/YieldingWait.h"
+#include "gui/timing/YieldingWait.h"
 #include "gui/modem/CommandModeSteps.h"
 #include "gui/modem/OperationQueue.h"
 #include "gui/modem/RefreshOperation.h"

@@ -3,7 +3,7 @@
 #include "gui/window/FormContext.h"
 #include "gui/widgets/TrafficView.h"
 #include "core/link/SerialLink.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

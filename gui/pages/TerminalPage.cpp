@@ -5,7 +5,7 @@
 #include "gui/widgets/TrafficView.h"
 #include "gui/widgets/TypingBox.h"
 #include "core/link/SerialLink.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QLineEdit>
 #include <QCoreApplication>

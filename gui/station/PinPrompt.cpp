@@ -1,6 +1,6 @@
 #include "gui/station/PinPrompt.h"
 
-#include "core/fleet/StationPin.h"
+#include "core/stationsetup/StationPin.h"
 #include "gui/station/StationTitle.h"
 #include "gui/widgets/TextFit.h"
 

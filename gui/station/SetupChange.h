@@ -4,7 +4,7 @@
 // another station file). New modules wait meanwhile (SetupPause), so none is
 // in flight once the change is applied.
 
-#include "core/fleet/StationFile.h"
+#include "core/stationsetup/StationFile.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "gui/station/SlotTeacher.h"
 
-#include "core/fleet/PortWatcher.h"
+#include "core/link/PortWatcher.h"
 #include "gui/station/StationTitle.h"
 #include "gui/widgets/TextFit.h"
 

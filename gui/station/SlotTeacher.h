@@ -3,7 +3,7 @@
 // turn; each socket seen is the next slot, in that order. Nothing is sent to
 // the modules. The names the slots had are kept by position.
 
-#include "core/fleet/StationFile.h"
+#include "core/stationsetup/StationFile.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "gui/station/StationLine.h"
 
-#include "core/fleet/PortWatcher.h"
-#include "core/fleet/ProductionRun.h"
+#include "core/link/PortWatcher.h"
+#include "core/run/ProductionRun.h"
 #include "core/link/SerialLink.h"
 
 #include <QDir>

@@ -6,9 +6,9 @@
 // others; a slot keeps its result until its module is unplugged. Closing
 // lets the modules in flight finish and be recorded first.
 
-#include "core/fleet/LineProgrammer.h"
-#include "core/fleet/StationFile.h"
-#include "core/fleet/StoreStatus.h"
+#include "core/line/LineProgrammer.h"
+#include "core/stationsetup/StationFile.h"
+#include "core/sharedstore/StoreStatus.h"
 
 #include <QMap>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "gui/station/StationSetupDialog.h"
 
-#include "core/fleet/ProductionStore.h"
+#include "core/store/ProductionStore.h"
 #include "core/profiles/Profile.h"
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/FieldValues.h"

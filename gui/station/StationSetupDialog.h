@@ -5,7 +5,7 @@
 // (taught by plugging, renamed in place) and the PIN. Save checks the whole
 // setup and names what is wrong.
 
-#include "core/fleet/StationFile.h"
+#include "core/stationsetup/StationFile.h"
 
 #include <QDialog>
 

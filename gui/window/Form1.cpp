@@ -4,7 +4,7 @@
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
 #include "core/settings/AppSettings.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 #include "gui/capture/CaptureLauncher.h"
 #include "gui/connection/LinkTestLauncher.h"
 #include "gui/connection/ModuleSearch.h"

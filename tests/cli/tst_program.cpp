@@ -2,7 +2,7 @@
 // failures that stay with their module, the log (an old one imported into
 // the store), Ctrl+C, and refusals that come before anything is sent.
 
-#include "core/fleet/ProgramLog.h"
+#include "core/line/ProgramLog.h"
 #include "sim/VirtualModule.h"
 #include "tests/cli/CliRun.h"
 #include "tests/cli/LineTray.h"

@@ -1,7 +1,7 @@
 // The production line's address allocator and CSV log.
 
-#include "core/fleet/AddressAllocator.h"
-#include "core/fleet/ProgramLog.h"
+#include "core/store/AddressAllocator.h"
+#include "core/line/ProgramLog.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,10 +4,10 @@
 // time, and a station that died released. Needs the Debian package
 // postgresql: without it these tests fail and say so.
 
-#include "core/fleet/PostgresBackend.h"
-#include "core/fleet/ProductionStore.h"
-#include "core/fleet/StoreLeases.h"
-#include "core/fleet/StoreReport.h"
+#include "core/store/PostgresBackend.h"
+#include "core/store/ProductionStore.h"
+#include "core/sharedstore/StoreLeases.h"
+#include "core/store/StoreReport.h"
 #include "core/profiles/Profile.h"
 #include "tests/support/PgCluster.h"
 

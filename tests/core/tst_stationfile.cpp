@@ -2,7 +2,7 @@
 // refused with the line and the key; paths count from the file's folder; the
 // PIN's hash is the standard one and says no to a wrong PIN.
 
-#include "core/fleet/StationFile.h"
+#include "core/stationsetup/StationFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,12 +3,12 @@
 // modules, units of runs that are gone, an old CSV log imported, and a store
 // that stops taking commits in the middle of a run.
 
-#include "core/fleet/LegacyLogImport.h"
-#include "core/fleet/ProductionRun.h"
-#include "core/fleet/ProductionStore.h"
-#include "core/fleet/ProgramLog.h"
-#include "core/fleet/StationJournal.h"
-#include "core/fleet/StoreReport.h"
+#include "core/line/LegacyLogImport.h"
+#include "core/run/ProductionRun.h"
+#include "core/store/ProductionStore.h"
+#include "core/line/ProgramLog.h"
+#include "core/sharedstore/StationJournal.h"
+#include "core/store/StoreReport.h"
 #include "sim/VirtualModule.h"
 
 #include <QSignalSpy>

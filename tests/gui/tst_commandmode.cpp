@@ -8,8 +8,8 @@
 #include "core/link/SerialLink.h"
 #include "tests/support/FormHarness.h"
 #include "tests/support/TestUtil.h"
-#include "core/timing/IntervalTimer.h"
-#include "core/timing/YieldingWait.h"
+#include "gui/timing/IntervalTimer.h"
+#include "gui/timing/YieldingWait.h"
 
 #include <QElapsedTimer>
 #include <QTest>

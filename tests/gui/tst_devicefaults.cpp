@@ -9,7 +9,7 @@
 #include "core/link/SerialLink.h"
 #include "tests/support/FormHarness.h"
 #include "tests/support/TestUtil.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QEventLoop>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // read as timer intervals: what is one, and at the wire, that a text that is
 // not one leaves the previous interval in force.
 
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 #include "gui/pages/IntervalText.h"
 #include "gui/widgets/TypingBox.h"
 #include "tests/support/FormHarness.h"

@@ -6,7 +6,7 @@
 #include "gui/connection/PortConnection.h"
 #include "core/link/SerialLink.h"
 #include "tests/support/FormHarness.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "gui/widgets/TrafficView.h"
 #include "tests/support/FormHarness.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QLineEdit>
 #include <QPushButton>

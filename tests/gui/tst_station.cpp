@@ -5,8 +5,8 @@
 // module pulled out while it is written, closing with modules in flight, and
 // tiles that stay readable on a dark desktop.
 
-#include "core/fleet/ProductionStore.h"
-#include "core/fleet/StoreReport.h"
+#include "core/store/ProductionStore.h"
+#include "core/store/StoreReport.h"
 #include "gui/station/OperatorField.h"
 #include "gui/station/ShiftPanel.h"
 #include "gui/station/SlotTile.h"

@@ -4,7 +4,7 @@
 #include "gui/widgets/TrafficView.h"
 #include "gui/widgets/TypingBox.h"
 #include "tests/support/FormHarness.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include <QApplication>
 #include <QLineEdit>

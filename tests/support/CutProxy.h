@@ -7,7 +7,7 @@
 // answered. restore() forwards what was held back, in order, and closes what
 // was closed meanwhile.
 
-#include "core/fleet/JoinedThread.h"
+#include "core/store/JoinedThread.h"
 
 #include <QLocalSocket>
 #include <QPointer>

@@ -2,7 +2,7 @@
 
 #include "gui/connection/PortConnection.h"
 #include "core/link/SerialLink.h"
-#include "core/timing/IntervalTimer.h"
+#include "gui/timing/IntervalTimer.h"
 
 #include "gui/widgets/DropDownBox.h"
 

@@ -1,0 +1,350 @@
+#include "core/store/StoreReport.h"
+
+#include "core/store/AddressAllocator.h"
+#include "core/store/ProductionStore.h"
+#include "core/line/ProgramLog.h"
+#include "core/store/StoreBackend.h"
+#include "core/store/StoreSql.h"
+
+namespace zomar {
+
+namespace {
+
+const char kUnitColumns[] =
+    "unit_uuid, state, reserved_at, settled_at, pool_id, local_address, packet_sent, run_id, "
+    "station, device, by_id, by_path, usb_serial, profile_file, profile_sha256, block_before, "
+    "block_written, block_read_back, failure, message, origin, operator_name";
+
+UnitRow unitOf(const QSqlQuery &q)
+{
+    UnitRow u;
+    u.unitId = q.value(0).toString();
+    u.state = unitStateFromName(q.value(1).toString()).value_or(UnitState::Unknown);
+    u.reservedAt = q.value(2).toString();
+    u.settledAt = q.value(3).toString();
+    if (!q.value(4).isNull())
+        u.poolId = q.value(4).toLongLong();
+    if (!q.value(5).isNull())
+        u.local = quint32(q.value(5).toLongLong());
+    u.packetSent = q.value(6).toInt() != 0;
+    u.runId = q.value(7).toLongLong();
+    QString *const texts[] = {&u.station,      &u.device,        &u.byId,        &u.byPath,
+                              &u.usbSerial,    &u.profileFile,   &u.profileSha256,
+                              &u.blockBefore,  &u.blockWritten,  &u.blockReadBack,
+                              &u.failure,      &u.message,       &u.origin,
+                              &u.operatorName};
+    int column = 8;
+    for (QString *text : texts)
+        *text = q.value(column++).toString();
+    return u;
+}
+
+// How many addresses a counter has handed out from first up to next (those
+// holding the byte A5 are passed over); nullopt when too many to count here.
+std::optional<qint64> handedOut(quint32 first, quint32 step, quint64 next)
+{
+    constexpr qint64 kMostCounted = 16 * 1024 * 1024;
+    if (next <= first)
+        return 0;
+    if ((next - first) / std::max<quint32>(step, 1) > quint64(kMostCounted))
+        return std::nullopt;
+    qint64 count = 0;
+    for (quint64 a = first; a < next; a += std::max<quint32>(step, 1))
+        count += AddressAllocator::holdsUnreadableByte(quint32(a)) ? 0 : 1;
+    return count;
+}
+
+// Leases: an address leased is held by no unit and given back by no one; a
+// lease belongs to a run that is going, or waits to be released; and every
+// address below a pool's counter is held, given back or leased.
+bool checkLeases(ProductionStore &store, StoreSql &sql, StoreCheck &result)
+{
+    const auto both = [&](const char *join, const char *what) {
+        if (!sql.exec(QStringLiteral("SELECT l.pool_id, l.address, l.station FROM "
+                                     "leased_addresses l JOIN %1")
+                          .arg(QLatin1String(join))))
+            return false;
+        while (sql.query().next())
+            result.findings << QStringLiteral("local address %1 of pool %2 is leased to station "
+                                              "%3 and %4")
+                                   .arg(addressHex(quint32(sql.query().value(1).toLongLong())))
+                                   .arg(sql.query().value(0).toLongLong())
+                                   .arg(sql.query().value(2).toString(), QLatin1String(what));
+        return true;
+    };
+    if (!both("units u ON u.pool_id = l.pool_id AND u.held_address = l.address",
+              "held by a unit") ||
+        !both("free_addresses f ON f.pool_id = l.pool_id AND f.address = l.address",
+              "given back"))
+        return false;
+    if (!sql.exec(QStringLiteral("SELECT l.station, l.run_id, COUNT(*), r.ended_at, r.host, "
+                                 "r.boot_id, r.pid, r.process_start FROM leased_addresses l JOIN "
+                                 "runs r ON r.id = l.run_id GROUP BY l.station, l.run_id, "
+                                 "r.ended_at, r.host, r.boot_id, r.pid, r.process_start ORDER BY "
+                                 "l.run_id")))
+        return false;
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        const QString station = q.value(0).toString();
+        const RunIdentity run{q.value(4).toString(), q.value(5).toString(),
+                              q.value(6).toLongLong(), q.value(7).toLongLong()};
+        const RunIdentity::Liveness liveness = q.value(3).isNull()
+                                                   ? store.backend().livenessOf(run)
+                                                   : RunIdentity::Liveness::Gone;
+        const QString count = QString::number(q.value(2).toInt());
+        if (liveness == RunIdentity::Liveness::Gone)
+            result.notes << QStringLiteral("station %1: %2 address(es) leased to run %3, which "
+                                           "is not going: `zomar-cli records release --station "
+                                           "%1` once its modules are checked")
+                                .arg(station, count)
+                                .arg(q.value(1).toLongLong());
+        else
+            result.notes << QStringLiteral("station %1 holds %2 leased address(es) (run %3 on "
+                                           "%4%5)")
+                                .arg(station, count)
+                                .arg(q.value(1).toLongLong())
+                                .arg(run.host, liveness == RunIdentity::Liveness::Running
+                                                   ? QStringLiteral(", going")
+                                                   : QString());
+    }
+    if (!sql.exec(QStringLiteral(
+            "SELECT p.id, p.first_address, p.step, p.next_address,"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.held_address >="
+            " p.first_address AND u.held_address < p.next_address),"
+            " (SELECT COUNT(*) FROM free_addresses f WHERE f.pool_id = p.id AND f.address >="
+            " p.first_address AND f.address < p.next_address),"
+            " (SELECT COUNT(*) FROM leased_addresses l WHERE l.pool_id = p.id AND l.address >="
+            " p.first_address AND l.address < p.next_address),"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.origin = 'import'),"
+            // A retired address that a cut-off station's unit came to hold is counted once.
+            " (SELECT COUNT(*) FROM retired_addresses t WHERE t.pool_id = p.id AND NOT EXISTS"
+            " (SELECT 1 FROM units u WHERE u.pool_id = t.pool_id AND u.held_address = t.address))"
+            " FROM pools p ORDER BY p.id")))
+        return false;
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        const std::optional<qint64> expected = handedOut(
+            quint32(q.value(1).toLongLong()), quint32(q.value(2).toLongLong()),
+            q.value(3).toULongLong());
+        const qint64 retired = q.value(8).toLongLong();
+        if (retired > 0)
+            result.notes << QStringLiteral("pool %1: %2 address(es) retired by releases (never "
+                                           "handed out again)")
+                                .arg(q.value(0).toLongLong())
+                                .arg(retired);
+        const qint64 accounted = q.value(4).toLongLong() + q.value(5).toLongLong() +
+                                 q.value(6).toLongLong() + retired;
+        if (!expected || *expected <= accounted)
+            continue;
+        const QString gap = QStringLiteral("pool %1: %2 address(es) below its counter are "
+                                           "neither held by a unit, given back, leased nor retired")
+                                .arg(q.value(0).toLongLong())
+                                .arg(*expected - accounted);
+        // An old log's range went on after its highest address, passing over
+        // those it never wrote.
+        if (q.value(7).toLongLong() > 0)
+            result.notes << gap + QStringLiteral(" (the imported log never wrote them)");
+        else
+            result.findings << gap;
+    }
+    return true;
+}
+
+} // namespace
+
+QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filter,
+                                  QString *error)
+{
+    StoreSql sql(store.database(), store.backend());
+    QString where = QStringLiteral(" WHERE 1 = 1");
+    QVariantList values;
+    if (!filter.since.isEmpty()) {
+        where += QStringLiteral(" AND reserved_at >= ?");
+        values << filter.since;
+    }
+    if (filter.state) {
+        where += QStringLiteral(" AND state = ?");
+        values << unitStateName(*filter.state);
+    }
+    if (!filter.station.isEmpty()) {
+        where += QStringLiteral(" AND station = ?");
+        values << filter.station;
+    }
+    QString statement = QStringLiteral("SELECT %1 FROM units%2 ORDER BY id %3")
+                            .arg(QLatin1String(kUnitColumns), where,
+                                 filter.newestFirst ? QStringLiteral("DESC")
+                                                    : QStringLiteral("ASC"));
+    if (filter.limit > 0)
+        statement += QStringLiteral(" LIMIT %1").arg(filter.limit);
+    QList<UnitRow> rows;
+    if (!sql.exec(statement, values)) {
+        if (error)
+            *error = sql.error();
+        return rows;
+    }
+    while (sql.query().next())
+        rows << unitOf(sql.query());
+    return rows;
+}
+
+QList<PoolSummary> StoreReport::pools(ProductionStore &store, QString *error)
+{
+    StoreSql sql(store.database(), store.backend());
+    QList<PoolSummary> out;
+    if (!sql.exec(QStringLiteral(
+            "SELECT p.id, p.fields, p.first_address, p.step, p.next_address, p.created_at,"
+            " (SELECT COUNT(*) FROM free_addresses f WHERE f.pool_id = p.id),"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.state = 'pass'),"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.state = 'fail'),"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.state = 'unknown'),"
+            " (SELECT COUNT(*) FROM units u WHERE u.pool_id = p.id AND u.state = 'reserved')"
+            " FROM pools p ORDER BY p.id"))) {
+        if (error)
+            *error = sql.error();
+        return out;
+    }
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        PoolSummary p;
+        p.id = q.value(0).toLongLong();
+        p.fields = q.value(1).toString();
+        p.first = quint32(q.value(2).toLongLong());
+        p.step = quint32(q.value(3).toLongLong());
+        p.next = q.value(4).toULongLong();
+        p.created = q.value(5).toString();
+        p.givenBack = q.value(6).toInt();
+        p.pass = q.value(7).toInt();
+        p.fail = q.value(8).toInt();
+        p.unknown = q.value(9).toInt();
+        p.reserved = q.value(10).toInt();
+        out << p;
+    }
+    return out;
+}
+
+std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *error)
+{
+    StoreSql sql(store.database(), store.backend());
+    StoreCheck result;
+    const auto failed = [&]() -> std::optional<StoreCheck> {
+        if (error)
+            *error = sql.error();
+        return std::nullopt;
+    };
+    const QString integrity = store.backend().integrityCheck();
+    if (!integrity.isEmpty()) {
+        if (!sql.exec(integrity))
+            return failed();
+        while (sql.query().next()) {
+            const QString line = sql.query().value(0).toString();
+            if (line != QLatin1String("ok"))
+                result.findings << QStringLiteral("the database file is damaged: %1").arg(line);
+        }
+    }
+    // An address that may have reached two modules of one pool (or, for rows
+    // of an old log, of one profile).
+    const QString group = QStringLiteral(
+        "CASE WHEN origin = 'import' THEN 'imported rows of profile ' || profile_sha256 ELSE "
+        "'pool ' || CAST(pool_id AS TEXT) END");
+    if (!sql.exec(QStringLiteral("SELECT %1, local_address, COUNT(*) FROM units WHERE "
+                                 "local_address IS NOT NULL AND (packet_sent = 1 OR state IN "
+                                 "('pass', 'unknown', 'reserved')) AND (pool_id IS NOT NULL OR "
+                                 "origin = 'import') GROUP BY %1, local_address HAVING COUNT(*) "
+                                 "> 1")
+                      .arg(group)))
+        return failed();
+    while (sql.query().next())
+        result.findings << QStringLiteral("local address %1 went to %2 modules (%3)")
+                               .arg(addressHex(quint32(sql.query().value(1).toLongLong())))
+                               .arg(sql.query().value(2).toInt())
+                               .arg(sql.query().value(0).toString());
+    if (!sql.exec(QStringLiteral("SELECT f.pool_id, f.address FROM free_addresses f JOIN units u"
+                                 " ON u.pool_id = f.pool_id AND u.held_address = f.address")))
+        return failed();
+    while (sql.query().next())
+        result.findings << QStringLiteral("local address %1 of pool %2 is both taken and given "
+                                          "back")
+                               .arg(addressHex(quint32(sql.query().value(1).toLongLong())))
+                               .arg(sql.query().value(0).toLongLong());
+    if (!sql.exec(QStringLiteral("SELECT u.pool_id, COUNT(*) FROM units u JOIN pools p ON p.id ="
+                                 " u.pool_id WHERE u.origin = 'run' AND u.held_address >="
+                                 " p.next_address GROUP BY u.pool_id")))
+        return failed();
+    while (sql.query().next())
+        result.findings << QStringLiteral("pool %1: %2 taken addresses lie at or past its counter")
+                               .arg(sql.query().value(0).toLongLong())
+                               .arg(sql.query().value(1).toInt());
+    if (!checkLeases(store, sql, result))
+        return failed();
+    // Every reserved row is a module in flight of a run that is still going.
+    if (!sql.exec(QStringLiteral("SELECT r.id, r.host, r.boot_id, r.pid, r.process_start,"
+                                 " COUNT(*), r.station FROM units u JOIN runs r ON r.id ="
+                                 " u.run_id WHERE u.state = 'reserved' GROUP BY r.id, r.host,"
+                                 " r.boot_id, r.pid, r.process_start, r.station")))
+        return failed();
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        // Judged by the host the run was on; named by its station.
+        const RunIdentity run{q.value(1).toString(), q.value(2).toString(),
+                              q.value(3).toLongLong(), q.value(4).toLongLong()};
+        const int count = q.value(5).toInt();
+        const QString station = q.value(6).toString();
+        switch (store.backend().livenessOf(run)) {
+        case RunIdentity::Liveness::Running:
+            result.notes << QStringLiteral("%1 unit(s) in flight in run %2 (process %3 on %4)")
+                                .arg(count)
+                                .arg(q.value(0).toLongLong())
+                                .arg(run.pid)
+                                .arg(run.host);
+            break;
+        case RunIdentity::Liveness::Unknown:
+            result.notes << QStringLiteral("%1 unit(s) reserved by run %2 of station %3 on "
+                                           "%4 (another host: not judged from here)")
+                                .arg(count)
+                                .arg(q.value(0).toLongLong())
+                                .arg(station, run.host);
+            break;
+        case RunIdentity::Liveness::Gone:
+            result.findings << QStringLiteral("%1 unit(s) still reserved by run %2 (process %3 on "
+                                              "%4), which is gone: the next program run marks "
+                                              "them unknown")
+                                   .arg(count)
+                                   .arg(q.value(0).toLongLong())
+                                   .arg(run.pid)
+                                   .arg(run.host);
+            break;
+        }
+    }
+    return result;
+}
+
+QStringList StoreReport::csvHeader()
+{
+    return {QStringLiteral("unit_id"),       QStringLiteral("state"),
+            QStringLiteral("reserved_at"),   QStringLiteral("settled_at"),
+            QStringLiteral("station"),       QStringLiteral("device"),
+            QStringLiteral("by_id"),         QStringLiteral("by_path"),
+            QStringLiteral("usb_serial"),    QStringLiteral("profile"),
+            QStringLiteral("profile_sha256"), QStringLiteral("pool"),
+            QStringLiteral("local"),         QStringLiteral("block_before"),
+            QStringLiteral("block_written"), QStringLiteral("block_read_back"),
+            QStringLiteral("failure"),       QStringLiteral("message"),
+            QStringLiteral("origin"),        QStringLiteral("run"),
+            QStringLiteral("operator")};
+}
+
+QByteArray StoreReport::csv(const QList<UnitRow> &units)
+{
+    QByteArray text = ProgramLog::csvLine(csvHeader());
+    for (const UnitRow &u : units)
+        text += ProgramLog::csvLine(
+            {u.unitId, unitStateName(u.state), u.reservedAt, u.settledAt, u.station, u.device,
+             u.byId, u.byPath, u.usbSerial, u.profileFile, u.profileSha256,
+             u.poolId ? QString::number(*u.poolId) : QString(),
+             u.local ? addressHex(*u.local) : QString(), u.blockBefore, u.blockWritten,
+             u.blockReadBack, u.failure, u.message, u.origin, QString::number(u.runId),
+             u.operatorName});
+    return text;
+}
+
+} // namespace zomar
