@@ -7,7 +7,7 @@
 // and come back with the next, which the twice-a-second polls catch.
 // Devices present when watching starts are not reported as new.
 
-#include "core/line/LineProgrammer.h"
+#include "core/link/ModuleJob.h"
 
 #include <QFileSystemWatcher>
 #include <QMap>

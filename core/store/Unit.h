@@ -6,6 +6,7 @@
 // given, so that a slow disk or another station's lock never stalls the
 // module sessions of the event loop.
 
+#include "core/link/ModuleJob.h"
 #include "core/protocol/ConfigBlock.h"
 
 #include <QObject>
@@ -15,23 +16,6 @@
 #include <optional>
 
 namespace zomar {
-
-struct ModuleJob {
-    QString device;
-    QString byId;      // /dev/serial/by-id name, or ""
-    QString byPath;    // /dev/serial/by-path name (the USB socket), or ""
-    QString usbSerial; // or ""
-    // The device node the module was found on, and its number: a job whose
-    // link has gone, or now leads to another device, is never written to.
-    QString node = {};  // "" when not known
-    quint64 nodeId = 0; // st_rdev
-
-    // The node and number of device now.
-    static ModuleJob nodeOf(const QString &device);
-    // Whether device (and byPath, the socket's link) still lead to the node
-    // it was found on (true when that was not known).
-    bool stillThere() const;
-};
 
 // A unit's row: "reserved" from before its packet goes out until its outcome
 // is known; "unknown" when its run ended without saying (the module may hold
