@@ -1,101 +1,78 @@
 #include "core/line/ProgramLog.h"
 
+#include "core/files/CsvText.h"
 #include "core/files/RecordFile.h"
+#include "core/store/UnitColumns.h"
 
 #include <QFile>
 
 namespace zomar {
 
+namespace {
+
+QString valueOf(const ProgramRow &row, UnitColumn column)
+{
+    switch (column) {
+    case UnitColumn::Time:
+        return row.time.toOffsetFromUtc(row.time.offsetFromUtc()).toString(Qt::ISODate);
+    case UnitColumn::Station:
+        return row.station;
+    case UnitColumn::Device:
+        return row.device;
+    case UnitColumn::ById:
+        return row.byId;
+    case UnitColumn::ByPath:
+        return row.byPath;
+    case UnitColumn::UsbSerial:
+        return row.usbSerial;
+    case UnitColumn::Profile:
+        return row.profileFile;
+    case UnitColumn::ProfileSha256:
+        return row.profileSha256;
+    case UnitColumn::Local:
+        return row.local;
+    case UnitColumn::BlockBefore:
+        return row.blockBefore;
+    case UnitColumn::BlockWritten:
+        return row.blockWritten;
+    case UnitColumn::BlockReadBack:
+        return row.blockReadBack;
+    case UnitColumn::Result:
+        return row.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL");
+    case UnitColumn::Message:
+        return row.message;
+    case UnitColumn::State:
+        return row.state;
+    case UnitColumn::UnitId:
+        return row.unitId;
+    default:
+        return QString(); // not a column of the log
+    }
+}
+
+} // namespace
+
 QStringList ProgramLog::header()
 {
-    return {QStringLiteral("time"),          QStringLiteral("station"),
-            QStringLiteral("device"),        QStringLiteral("by_id"),
-            QStringLiteral("by_path"),       QStringLiteral("usb_serial"),
-            QStringLiteral("profile"),       QStringLiteral("profile_sha256"),
-            QStringLiteral("local"),         QStringLiteral("block_before"),
-            QStringLiteral("block_written"), QStringLiteral("block_read_back"),
-            QStringLiteral("result"),        QStringLiteral("message"),
-            QStringLiteral("state"),         QStringLiteral("unit_id")};
+    return unitColumnNames(logColumns());
 }
 
 QByteArray ProgramLog::csvLine(const QStringList &fields)
 {
-    QStringList quoted;
-    for (QString f : fields) {
-        if (f.contains(QLatin1Char(',')) || f.contains(QLatin1Char('"')) ||
-            f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r'))) {
-            f.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-            f = QLatin1Char('"') + f + QLatin1Char('"');
-        }
-        quoted << f;
-    }
-    return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    return zomar::csvLine(fields);
 }
 
 QStringList ProgramLog::fields(const ProgramRow &row)
 {
-    return {row.time.toOffsetFromUtc(row.time.offsetFromUtc()).toString(Qt::ISODate),
-            row.station,
-            row.device,
-            row.byId,
-            row.byPath,
-            row.usbSerial,
-            row.profileFile,
-            row.profileSha256,
-            row.local,
-            row.blockBefore,
-            row.blockWritten,
-            row.blockReadBack,
-            row.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
-            row.message,
-            row.state,
-            row.unitId};
+    QStringList values;
+    for (const UnitColumn column : logColumns())
+        values << valueOf(row, column);
+    return values;
 }
 
-QList<QStringList> ProgramLog::parseCsv(const QByteArray &bytes)
+QList<QStringList> ProgramLog::parseCsv(const QByteArray &text)
 {
-    const QString text = QString::fromUtf8(bytes);
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    bool any = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        any = true;
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() &&
-                text.at(i + 1) == QLatin1Char('"')) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            row << field;
-            field.clear();
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
-                text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            row << field;
-            rows << row;
-            row.clear();
-            field.clear();
-            any = false;
-        } else {
-            field += c;
-        }
-    }
-    if (any) {
-        row << field;
-        rows << row;
-    }
-    return rows;
+    return zomar::parseCsv(text);
 }
 
 QString ProgramLog::open(const QString &path)

@@ -1,10 +1,12 @@
 #include "core/store/StoreReport.h"
 
+#include "core/store/Remedy.h"
 #include "core/store/AddressAllocator.h"
 #include "core/store/ProductionStore.h"
-#include "core/line/ProgramLog.h"
 #include "core/store/StoreBackend.h"
 #include "core/store/StoreSql.h"
+#include "core/store/UnitColumns.h"
+#include "core/files/CsvText.h"
 
 namespace zomar {
 
@@ -37,6 +39,56 @@ UnitRow unitOf(const QSqlQuery &q)
     for (QString *text : texts)
         *text = q.value(column++).toString();
     return u;
+}
+
+QString valueOf(const UnitRow &u, UnitColumn column)
+{
+    switch (column) {
+    case UnitColumn::UnitId:
+        return u.unitId;
+    case UnitColumn::State:
+        return unitStateName(u.state);
+    case UnitColumn::ReservedAt:
+        return u.reservedAt;
+    case UnitColumn::SettledAt:
+        return u.settledAt;
+    case UnitColumn::Station:
+        return u.station;
+    case UnitColumn::Device:
+        return u.device;
+    case UnitColumn::ById:
+        return u.byId;
+    case UnitColumn::ByPath:
+        return u.byPath;
+    case UnitColumn::UsbSerial:
+        return u.usbSerial;
+    case UnitColumn::Profile:
+        return u.profileFile;
+    case UnitColumn::ProfileSha256:
+        return u.profileSha256;
+    case UnitColumn::Pool:
+        return u.poolId ? QString::number(*u.poolId) : QString();
+    case UnitColumn::Local:
+        return u.local ? addressHex(*u.local) : QString();
+    case UnitColumn::BlockBefore:
+        return u.blockBefore;
+    case UnitColumn::BlockWritten:
+        return u.blockWritten;
+    case UnitColumn::BlockReadBack:
+        return u.blockReadBack;
+    case UnitColumn::Failure:
+        return u.failure;
+    case UnitColumn::Message:
+        return u.message;
+    case UnitColumn::Origin:
+        return u.origin;
+    case UnitColumn::Run:
+        return QString::number(u.runId);
+    case UnitColumn::Operator:
+        return u.operatorName;
+    default:
+        return QString(); // not a column of the export
+    }
 }
 
 // How many addresses a counter has handed out from first up to next (those
@@ -94,10 +146,10 @@ bool checkLeases(ProductionStore &store, StoreSql &sql, StoreCheck &result)
         const QString count = QString::number(q.value(2).toInt());
         if (liveness == RunIdentity::Liveness::Gone)
             result.notes << QStringLiteral("station %1: %2 address(es) leased to run %3, which "
-                                           "is not going: `zomar-cli records release --station "
-                                           "%1` once its modules are checked")
+                                           "is not going: %4")
                                 .arg(station, count)
-                                .arg(q.value(1).toLongLong());
+                                .arg(q.value(1).toLongLong())
+                                .arg(remedyFor(Remedy::ReleaseStation, station));
         else
             result.notes << QStringLiteral("station %1 holds %2 leased address(es) (run %3 on "
                                            "%4%5)")
@@ -320,30 +372,18 @@ std::optional<StoreCheck> StoreReport::check(ProductionStore &store, QString *er
 
 QStringList StoreReport::csvHeader()
 {
-    return {QStringLiteral("unit_id"),       QStringLiteral("state"),
-            QStringLiteral("reserved_at"),   QStringLiteral("settled_at"),
-            QStringLiteral("station"),       QStringLiteral("device"),
-            QStringLiteral("by_id"),         QStringLiteral("by_path"),
-            QStringLiteral("usb_serial"),    QStringLiteral("profile"),
-            QStringLiteral("profile_sha256"), QStringLiteral("pool"),
-            QStringLiteral("local"),         QStringLiteral("block_before"),
-            QStringLiteral("block_written"), QStringLiteral("block_read_back"),
-            QStringLiteral("failure"),       QStringLiteral("message"),
-            QStringLiteral("origin"),        QStringLiteral("run"),
-            QStringLiteral("operator")};
+    return unitColumnNames(exportColumns());
 }
 
 QByteArray StoreReport::csv(const QList<UnitRow> &units)
 {
-    QByteArray text = ProgramLog::csvLine(csvHeader());
-    for (const UnitRow &u : units)
-        text += ProgramLog::csvLine(
-            {u.unitId, unitStateName(u.state), u.reservedAt, u.settledAt, u.station, u.device,
-             u.byId, u.byPath, u.usbSerial, u.profileFile, u.profileSha256,
-             u.poolId ? QString::number(*u.poolId) : QString(),
-             u.local ? addressHex(*u.local) : QString(), u.blockBefore, u.blockWritten,
-             u.blockReadBack, u.failure, u.message, u.origin, QString::number(u.runId),
-             u.operatorName});
+    QByteArray text = csvLine(csvHeader());
+    for (const UnitRow &u : units) {
+        QStringList values;
+        for (const UnitColumn column : exportColumns())
+            values << valueOf(u, column);
+        text += csvLine(values);
+    }
     return text;
 }
 
