@@ -10,6 +10,7 @@
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
 #include "apps/zomar-cli/RecordsCommand.h"
+#include "apps/zomar-cli/RemedyWords.h"
 #include "core/Version.h"
 #include "core/files/OutputStream.h"
 
@@ -128,6 +129,7 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
+    useCommandLineRemedies();
     QCoreApplication::setApplicationName(QStringLiteral("zomar-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QStringList args = QCoreApplication::arguments().mid(1);

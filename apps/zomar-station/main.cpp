@@ -8,6 +8,7 @@
 #include "core/Version.h"
 #include "core/settings/AppSettings.h"
 #include "gui/language/Translations.h"
+#include "gui/station/RemedyWords.h"
 #include "gui/station/StationWindow.h"
 #include "gui/window/DisplayCheck.h"
 #include "gui/window/FilePrompter.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    useStationRemedies();
     app.setDesktopFileName(QStringLiteral("io.github.zomar.ZomarStation"));
     const StationOptions options = StationOptions::parse(QApplication::arguments());
     if (!options.error.isEmpty()) {

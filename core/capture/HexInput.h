@@ -14,7 +14,7 @@ namespace zomar {
 // above 0xFF are refused (they are not one byte).
 Parsed<QByteArray> parseHexInput(const QString &line);
 
-// The syntax in one line, for a tool tip or a --help text.
+// The syntax in one line, for a front end to show.
 QString hexInputHelp();
 
 } // namespace zomar

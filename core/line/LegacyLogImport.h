@@ -1,6 +1,6 @@
 #pragma once
 // A CSV log of an earlier version was the line's allocation record. When a
-// run names one as its --log, its rows go into the store (state pass or fail
+// run names one as its log, its rows go into the store (state pass or fail
 // from their result; the address of a row with a written block is taken by
 // the pool its profile opens next), and the file is rewritten in today's
 // columns, each row with its state and unit id, so it is imported once. The

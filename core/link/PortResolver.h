@@ -18,13 +18,13 @@ class PortResolver
 {
 public:
     // The one reading of a device name, wherever it is given (a mapping, a
-    // saved port, a --device): a name without "/" is looked up under /dev
+    // saved port, a device named on a command line): a name without "/" is looked up under /dev
     // ("ttyUSB0"); a name with one is a path, relative to the working folder.
     static QString devicePath(const QString &name);
 
     // Highest priority: an explicit mapping (command line, built-in virtual module).
     void setExplicit(int number, const QString &device, const QString &description = {});
-    // "N=DEVICE" as --port-map takes it (N of 1 or more, a device named), or nullopt.
+    // "N=DEVICE", a mapping as a user types it (N of 1 or more, a device named), or nullopt.
     static std::optional<std::pair<int, QString>> parseMapping(const QString &entry);
     // Next: a lookup of saved mappings ("Ports/N"); returns "" when none.
     void setSavedLookup(std::function<QString(int)> lookup);

@@ -48,11 +48,11 @@ std::optional<ChannelNumber> channelFromFrequency(Band band, const QString &text
 
 // The texts of the modem page that make up one block.
 struct FieldTexts {
-    std::array<QString, 8> address; // Text1..Text8
-    QString frequency;              // Text9
-    QString band;                   // Combo6
-    QString txPower;                // Text10
-    QString rfSpeed;                // Combo5
+    std::array<QString, 8> address; // the eight address bytes, in block order
+    QString frequency;
+    QString band;
+    QString txPower;
+    QString rfSpeed;
 };
 
 // The texts "Reset Defaults" writes into the page, made from the factory

@@ -1,8 +1,8 @@
 #pragma once
 // Strict readings of field values as a person types them on a command line or
 // in a profile: the whole text must be a value of the field, and a refusal
-// says what is allowed. The caller puts the option or key in front
-// ("--freq 429: below 430.000 MHz, ..."). The window keeps its own, lenient
+// says what is allowed. The caller puts the name the user gave the field in
+// front ("429: below 430.000 MHz, ..."). The window keeps its own, lenient
 // reading of its boxes (ConfigRecord).
 
 #include "core/protocol/Band.h"

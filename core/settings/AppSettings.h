@@ -23,7 +23,7 @@ class AppSettings
 public:
     // The user's store.
     AppSettings();
-    // A store in a given file (tests, or an explicit --settings file).
+    // A store in a given file (tests, or a file the user names).
     explicit AppSettings(const QString &iniFile);
     ~AppSettings();
 

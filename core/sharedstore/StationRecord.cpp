@@ -1,5 +1,6 @@
 #include "core/sharedstore/StationRecord.h"
 
+#include "core/store/Remedy.h"
 #include "core/sharedstore/StationJournal.h"
 #include "core/sharedstore/StationLink.h"
 #include "core/store/StoreQueue.h"
@@ -70,8 +71,9 @@ QString StationRecord::open(const Setup &setup)
                                                                       std::strerror(errno)));
     if (::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0)
         return QStringLiteral("station %1 is running already on this PC (its journal %2 is in "
-                              "use): give this run a --station of its own")
-            .arg(setup.station, m_journalPath);
+                              "use): %3")
+            .arg(setup.station, m_journalPath,
+                 remedyFor(Remedy::NameStation, setup.station));
 
     m_linkThread.start();
     m_linkThread.run([&] {

@@ -1,5 +1,6 @@
 #include "core/sharedstore/StoreDiagnosis.h"
 
+#include "core/store/Remedy.h"
 #include "core/store/PostgresBackend.h"
 #include "core/store/ProductionStore.h"
 #include "core/sharedstore/StationJournal.h"
@@ -35,9 +36,7 @@ void note(Steps &steps, const QString &text)
 void checkStore(Steps &steps, QSqlDatabase &db, const PostgresBackend &backend,
                 const QString &location)
 {
-    const QString init =
-        QStringLiteral("zomar-cli records init --store %1 (as a role that may create tables)")
-            .arg(location);
+    const QString init = remedyFor(Remedy::MakeRecord, location);
     QSqlQuery q(db);
     if (!db.tables().contains(QStringLiteral("schema_version"))) {
         fail(steps, QStringLiteral("the database holds no production record yet"), init);

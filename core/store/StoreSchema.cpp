@@ -1,5 +1,6 @@
 #include "core/store/StoreSchema.h"
 
+#include "core/store/Remedy.h"
 #include "core/store/StoreBackend.h"
 #include "core/store/StoreSql.h"
 
@@ -169,15 +170,13 @@ QString StoreSchema::prepare(QSqlDatabase &db, const StoreBackend &backend, cons
         return {};
     if (!mayChange)
         return present ? QStringLiteral("%1 holds the production record of an older version "
-                                        "(schema %2; this program needs %3): migrate it with "
-                                        "`zomar-cli records init --store %1`")
+                                        "(schema %2; this program needs %3): %4")
                              .arg(location)
                              .arg(version)
                              .arg(latestVersion())
-                       : QStringLiteral("%1 holds no production record yet: make it with "
-                                        "`zomar-cli records init --store %1` (as a role that "
-                                        "may create tables)")
-                             .arg(location);
+                             .arg(remedyFor(Remedy::MigrateRecord, location))
+                       : QStringLiteral("%1 holds no production record yet: %2")
+                             .arg(location, remedyFor(Remedy::MakeRecord, location));
 
     // Another process may be doing the same: look again once the write lock is held.
     StoreSql sql(db, backend);
