@@ -11,6 +11,27 @@ namespace {
 // (decimal texts such as "434" land a hair below their channel in binary).
 constexpr double kWholeTolerance = 1e-6;
 
+// Each band as the module counts it: channel 0 at the base, then a step.
+struct BandPlanOfChannels {
+    Band band;
+    const char *item; // in the window's band box
+    const char *name; // in profiles and on the command line
+    long long baseMhz;
+    long long stepHz;
+};
+constexpr BandPlanOfChannels kBands[] = {
+    {Band::Mhz433, "433Mhz", "433", 430, 2'500},
+    {Band::Mhz868, "868Mhz", "868", 860, 5'000},
+};
+
+const BandPlanOfChannels *planOf(Band band)
+{
+    for (const BandPlanOfChannels &plan : kBands)
+        if (plan.band == band)
+            return &plan;
+    return nullptr;
+}
+
 // Floor division and the matching non-negative remainder, divisor > 0,
 // without overflow for any dividend.
 long long floorDiv(long long a, long long b)
@@ -57,37 +78,33 @@ QString formatThousandths(long long whole, long long rem)
 
 Band bandFromText(const QString &text)
 {
-    if (text == bandItems().at(0))
-        return Band::Mhz433;
-    if (text == bandItems().at(1))
-        return Band::Mhz868;
+    for (const BandPlanOfChannels &plan : kBands)
+        if (text == QLatin1String(plan.item))
+            return plan.band;
     return Band::None;
 }
 
 const QStringList &bandItems()
 {
-    static const QStringList items = {QStringLiteral("433Mhz"), QStringLiteral("868Mhz")};
+    static const QStringList items = [] {
+        QStringList all;
+        for (const BandPlanOfChannels &plan : kBands)
+            all << QString::fromLatin1(plan.item);
+        return all;
+    }();
     return items;
 }
 
 QString bandItem(Band band)
 {
-    if (band == Band::None)
-        return QString();
-    return bandItems().at(band == Band::Mhz433 ? 0 : 1);
+    const BandPlanOfChannels *plan = planOf(band);
+    return plan ? QString::fromLatin1(plan->item) : QString();
 }
 
 QString bandName(Band band)
 {
-    switch (band) {
-    case Band::Mhz433:
-        return QStringLiteral("433");
-    case Band::Mhz868:
-        return QStringLiteral("868");
-    case Band::None:
-        break;
-    }
-    return QString();
+    const BandPlanOfChannels *plan = planOf(band);
+    return plan ? QString::fromLatin1(plan->name) : QString();
 }
 
 QString bandTitle(Band band)
@@ -103,46 +120,28 @@ QString bandRange(Band band)
 
 QString bandStepText(Band band)
 {
-    return band == Band::Mhz433 ? QStringLiteral("0.0025") : QStringLiteral("0.005");
+    const BandPlanOfChannels *plan = planOf(band);
+    return plan ? QString::number(double(plan->stepHz) / 1e6) : QString();
 }
 
 QString frequencyText(Band band, long long channel)
 {
-    switch (band) {
-    case Band::Mhz433: {
-        // 430 + N * 0.0025 MHz. With N = 2a + b (b = 0 or 1) that is
-        // 430 + a * 0.005 + b * 0.0025, and an odd N is halfway between two
-        // thousandths and rounds up: 0.0025 -> 0.003. With a = 200q + s the
-        // whole MHz are 430 + q and the thousandths 5s + 3b (0..998).
-        const long long a = floorDiv(channel, 2);
-        const long long b = floorMod(channel, 2);
-        const long long q = floorDiv(a, 200);
-        const long long s = floorMod(a, 200);
-        return formatThousandths(430 + q, 5 * s + 3 * b);
-    }
-    case Band::Mhz868: {
-        // 860 + N * 0.005 MHz, exact in thousandths. N = 200q + s.
-        const long long q = floorDiv(channel, 200);
-        const long long s = floorMod(channel, 200);
-        return formatThousandths(860 + q, 5 * s);
-    }
-    case Band::None:
-        break;
-    }
-    return QString();
+    const BandPlanOfChannels *plan = planOf(band);
+    if (!plan)
+        return QString();
+    // With N = perMhz * q + s the whole MHz are base + q and the rest s steps,
+    // under 1 MHz; a rest halfway between thousandths rounds up (433 MHz band:
+    // 0.0025 -> 0.003). No product can overflow, whatever N.
+    const long long perMhz = 1'000'000 / plan->stepHz;
+    const long long q = floorDiv(channel, perMhz);
+    const long long s = floorMod(channel, perMhz);
+    return formatThousandths(plan->baseMhz + q, (s * plan->stepHz + 500) / 1000);
 }
 
 qint64 channelHz(Band band, long long channel)
 {
-    switch (band) {
-    case Band::Mhz433:
-        return 430'000'000LL + 2'500LL * channel;
-    case Band::Mhz868:
-        return 860'000'000LL + 5'000LL * channel;
-    case Band::None:
-        break;
-    }
-    return 0;
+    const BandPlanOfChannels *plan = planOf(band);
+    return plan ? plan->baseMhz * 1'000'000LL + plan->stepHz * channel : 0;
 }
 
 QString exactFrequencyText(Band band, int channel)
@@ -160,13 +159,12 @@ QString exactFrequencyText(Band band, int channel)
 
 double channelPosition(Band band, double mhz)
 {
-    // Kept in this order of operations: decimal texts must land on the
-    // channels they always did.
-    if (band == Band::Mhz433)
-        return (mhz / 10.0 - 43.0) * 4000.0;
-    if (band == Band::Mhz868)
-        return (mhz / 10.0 - 86.0) * 2000.0;
-    return std::numeric_limits<double>::quiet_NaN();
+    // Kept in this order of operations (tens of MHz, then channels per ten
+    // MHz): decimal texts must land on the channels they always did.
+    const BandPlanOfChannels *plan = planOf(band);
+    if (!plan)
+        return std::numeric_limits<double>::quiet_NaN();
+    return (mhz / 10.0 - double(plan->baseMhz / 10)) * double(10'000'000 / plan->stepHz);
 }
 
 bool isWholeChannel(double position)

@@ -2,6 +2,7 @@
 #include "core/Version.h"
 
 #include "core/link/PortResolver.h"
+#include "core/protocol/Band.h"
 #include "core/link/SerialLink.h"
 #include "core/settings/AppSettings.h"
 #include "gui/timing/IntervalTimer.h"
@@ -189,7 +190,7 @@ void Form1::load()
         m_ui.Combo6->appendItem(item);
 
     // A change of band reads the configuration, here on the still closed port.
-    m_fields->setBand(QStringLiteral("433Mhz"));
+    m_fields->setBand(bandItem(Band::Mhz433));
 
     m_navigator->showSelectedPage();
     setWindowTitle(versionedTitle(kVersionMajor, kVersionMinor, kVersionPatch));
