@@ -480,8 +480,8 @@ Příště nebudou zapamatovány.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>dvojnásobek doby vysílání</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>dvojnásobek doby paketu</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -618,6 +618,12 @@ Příště nebudou zapamatovány.</translation>
     <message>
         <source>Could not save: %1.</source>
         <translation>Nelze uložit: %1.</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Upozornění: %1.</translation>
     </message>
 </context>
 <context>

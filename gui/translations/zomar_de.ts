@@ -479,8 +479,8 @@ Sie werden beim nächsten Start nicht wiederhergestellt.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>doppelte Sendezeit</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>doppelte Paketzeit</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -617,6 +617,12 @@ Sie werden beim nächsten Start nicht wiederhergestellt.</translation>
     <message>
         <source>Could not save: %1.</source>
         <translation>Nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Warnung: %1.</translation>
     </message>
 </context>
 <context>

@@ -479,8 +479,8 @@ No se recordarán la próxima vez.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>el doble del tiempo en el aire</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>el doble del tiempo de un paquete</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -617,6 +617,12 @@ No se recordarán la próxima vez.</translation>
     <message>
         <source>Could not save: %1.</source>
         <translation>No se pudo guardar: %1.</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Aviso: %1.</translation>
     </message>
 </context>
 <context>

@@ -479,8 +479,8 @@ Non saranno ricordate la prossima volta.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>il doppio del tempo in aria</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>il doppio del tempo di un pacchetto</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -617,6 +617,12 @@ Non saranno ricordate la prossima volta.</translation>
     <message>
         <source>Could not save: %1.</source>
         <translation>Impossibile salvare: %1.</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Attenzione: %1.</translation>
     </message>
 </context>
 <context>

@@ -480,8 +480,8 @@ Nie zostaną zapamiętane do następnego razu.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>dwukrotny czas nadawania</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>dwukrotny czas pakietu</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -618,6 +618,12 @@ Nie zostaną zapamiętane do następnego razu.</translation>
     <message>
         <source>Could not save: %1.</source>
         <translation>Nie można zapisać: %1.</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Ostrzeżenie: %1.</translation>
     </message>
 </context>
 <context>

@@ -478,8 +478,8 @@ They will not be remembered next time.</source>
         <translation> 毫秒</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>两倍空中时间</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>两倍数据包时间</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -616,6 +616,12 @@ They will not be remembered next time.</source>
     <message>
         <source>Could not save: %1.</source>
         <translation>无法保存：%1。</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+警告：%1。</translation>
     </message>
 </context>
 <context>
