@@ -1,5 +1,6 @@
 #include "apps/zomar-cli/BlockReport.h"
 
+#include "core/profiles/ProfileKeys.h"
 #include "core/protocol/FieldValues.h"
 
 namespace zomar {
@@ -29,13 +30,13 @@ QJsonObject json(const ConfigBlock &block, Band band, const QString &device, int
 {
     QJsonObject o;
     o.insert(QStringLiteral("block"), blockHex(block.toBytes()));
-    o.insert(QStringLiteral("destination"), addressHex(block.destination));
-    o.insert(QStringLiteral("local"), addressHex(block.local));
-    o.insert(QStringLiteral("channel"), block.channel);
-    o.insert(QStringLiteral("band"), bandName(band));
-    o.insert(QStringLiteral("frequency_mhz"), exactFrequencyText(band, block.channel));
-    o.insert(QStringLiteral("tx_power"), blockFieldText(block, BlockField::TxPower, band));
-    o.insert(QStringLiteral("rf_speed"), blockFieldText(block, BlockField::RfSpeed, band));
+    o.insert(fieldKey(BlockField::Destination), addressHex(block.destination));
+    o.insert(fieldKey(BlockField::Local), addressHex(block.local));
+    o.insert(fieldKey(BlockField::Channel), block.channel);
+    o.insert(profile_keys::key::band, bandName(band));
+    o.insert(profile_keys::key::frequency, exactFrequencyText(band, block.channel));
+    o.insert(fieldKey(BlockField::TxPower), blockFieldText(block, BlockField::TxPower, band));
+    o.insert(fieldKey(BlockField::RfSpeed), blockFieldText(block, BlockField::RfSpeed, band));
     o.insert(QStringLiteral("device"), device);
     o.insert(QStringLiteral("baud"), baud);
     return o;

@@ -1,5 +1,6 @@
 #include "core/line/LegacyLogImport.h"
 
+#include "core/store/UnitInsert.h"
 #include "core/store/ProductionStore.h"
 #include "core/line/ProgramLog.h"
 #include "core/store/StoreSql.h"
@@ -102,25 +103,32 @@ LegacyLogImport::Result LegacyLogImport::run(ProductionStore &store, const QStri
             const QString stamp = when.isValid()
                                       ? when.toUTC().toString(Qt::ISODateWithMs)
                                       : at;
-            if (!sql.exec(
-                    QStringLiteral(
-                        "INSERT INTO units (unit_uuid, run_id, local_address, state, packet_sent, "
-                        "station, device, by_id, by_path, usb_serial, profile_file, "
-                        "profile_sha256, block_before, block_written, block_read_back, message, "
-                        "reserved_at, settled_at, origin) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                        "?, ?, ?, ?, ?, ?, ?, ?, 'import') ON CONFLICT (unit_uuid) DO NOTHING"),
-                    {id, run, written && ok ? QVariant(local) : QVariant(QMetaType(QMetaType::LongLong)),
-                     state, written ? 1 : 0, named.value(QStringLiteral("station")),
-                     named.value(QStringLiteral("device")), named.value(QStringLiteral("by_id")),
-                     named.value(QStringLiteral("by_path")),
-                     named.value(QStringLiteral("usb_serial")),
-                     named.value(QStringLiteral("profile")),
-                     named.value(QStringLiteral("profile_sha256")),
-                     named.value(QStringLiteral("block_before")),
-                     named.value(QStringLiteral("block_written")),
-                     named.value(QStringLiteral("block_read_back")),
-                     named.value(QStringLiteral("message")), stamp, stamp}))
-                return sql.error();
+            const auto column = [&named](const char *name) {
+                return named.value(QString::fromLatin1(name));
+            };
+            UnitInsert unit;
+            unit.unitId = id;
+            unit.runId = run;
+            unit.localAddress =
+                written && ok ? QVariant(local) : QVariant(QMetaType(QMetaType::LongLong));
+            unit.state = state;
+            unit.packetSent = written ? 1 : 0;
+            unit.station = column("station");
+            unit.device = column("device");
+            unit.byId = column("by_id");
+            unit.byPath = column("by_path");
+            unit.usbSerial = column("usb_serial");
+            unit.profileFile = column("profile");
+            unit.profileSha256 = column("profile_sha256");
+            unit.blockBefore = column("block_before");
+            unit.blockWritten = column("block_written");
+            unit.blockReadBack = column("block_read_back");
+            unit.message = column("message");
+            unit.reservedAt = stamp;
+            unit.settledAt = stamp;
+            unit.origin = QStringLiteral("import");
+            if (const QString error = unit.into(sql, true); !error.isEmpty())
+                return error;
             ++result.rows;
         }
         return {};

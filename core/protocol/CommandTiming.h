@@ -4,6 +4,8 @@
 
 #include "core/protocol/ReplyFramer.h"
 
+#include <algorithm>
+
 namespace zomar {
 
 inline constexpr int kEntryWaitMs = 200;  // after "+++", for the answer
@@ -18,6 +20,17 @@ static_assert(kQueueGuardMs > kQuietLineMs, "the guard must outlast a module's q
 // A line that never goes quiet (a continuous send) holds a waiting operation
 // back no longer than this.
 inline constexpr int kQueueGuardLimitMs = 1000;
+
+// How much longer an operation waiting for a quiet line waits, the line now
+// quiet for quietForMs and the operation having waited waitedMs: 0 once it
+// may start.
+inline qint64 quietLineWaitMs(qint64 quietForMs, qint64 waitedMs)
+{
+    const qint64 left = kQueueGuardLimitMs - waitedMs;
+    if (quietForMs >= kQueueGuardMs || left <= 0)
+        return 0;
+    return std::min(kQueueGuardMs - quietForMs, left);
+}
 
 inline constexpr double kEntryWait = kEntryWaitMs / 1000.0;
 inline constexpr double kPacketWait = kPacketWaitMs / 1000.0;

@@ -85,11 +85,9 @@ void ModuleSession::startNext()
     // After an operation on this port, the next one waits for a quiet line
     // (bounded, should the module never fall silent).
     if (m_link->portOpen() && m_lastFinish.isValid()) {
-        const qint64 quiet = m_link->quietForMs();
-        const qint64 left = kQueueGuardLimitMs - m_lastFinish.elapsed();
-        if (quiet < kQueueGuardMs && left > 0) {
-            QTimer::singleShot(static_cast<int>(std::min(kQueueGuardMs - quiet, left)), this,
-                               &ModuleSession::startNext);
+        if (const qint64 wait = quietLineWaitMs(m_link->quietForMs(), m_lastFinish.elapsed());
+            wait > 0) {
+            QTimer::singleShot(static_cast<int>(wait), this, &ModuleSession::startNext);
             return;
         }
     }

@@ -37,18 +37,18 @@ void checkStore(Steps &steps, QSqlDatabase &db, const PostgresBackend &backend,
                 const QString &location)
 {
     const QString init = remedyFor(Remedy::MakeRecord, location);
-    QSqlQuery q(db);
-    if (!db.tables().contains(QStringLiteral("schema_version"))) {
+    const StoreSchema::Version found = StoreSchema::readVersion(db);
+    if (!found.present) {
         fail(steps, QStringLiteral("the database holds no production record yet"), init);
         return;
     }
-    if (!q.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !q.next()) {
+    if (found.number < 0) {
         fail(steps, QStringLiteral("its schema version cannot be read: %1")
-                        .arg(backend.explain(q.lastError().databaseText())),
+                        .arg(backend.explain(found.error)),
              init);
         return;
     }
-    const int version = q.value(0).toInt();
+    const int version = found.number;
     if (version > StoreSchema::latestVersion()) {
         fail(steps, QStringLiteral("the schema is at version %1, newer than this program's (%2)")
                         .arg(version)

@@ -1,5 +1,6 @@
 #include "core/sharedstore/StoreLeases.h"
 
+#include "core/store/UnitInsert.h"
 #include "core/store/AddressAllocator.h"
 #include "core/store/StoreBackend.h"
 #include "core/store/StoreSql.h"
@@ -75,24 +76,26 @@ QString applyReserve(StoreSql &sql, const JournalOp &op)
             }
         }
     }
-    if (!sql.exec(QStringLiteral("INSERT INTO units (unit_uuid, run_id, pool_id, held_address, "
-                                 "local_address, state, station, device, by_id, by_path, "
-                                 "usb_serial, profile_file, profile_sha256, reserved_at, message, "
-                                 "operator_name) VALUES (?, ?, ?, ?, ?, 'reserved', ?, ?, ?, ?, "
-                                 "?, ?, ?, ?, ?, ?)"),
-                  {op.unitId, bound(b.value(QLatin1String("run_id"))),
-                   bound(b.value(QLatin1String("pool_id"))), held,
-                   bound(b.value(QLatin1String("address"))),
-                   b.value(QLatin1String("station")).toString(),
-                   b.value(QLatin1String("device")).toString(),
-                   b.value(QLatin1String("by_id")).toString(),
-                   b.value(QLatin1String("by_path")).toString(),
-                   b.value(QLatin1String("usb_serial")).toString(),
-                   b.value(QLatin1String("profile_file")).toString(),
-                   b.value(QLatin1String("profile_sha256")).toString(),
-                   b.value(QLatin1String("reserved_at")).toString(), message,
-                   b.value(QLatin1String("operator_name")).toString()}))
-        return sql.error();
+    const auto text = [&b](const char *key) { return b.value(QLatin1String(key)).toString(); };
+    UnitInsert row;
+    row.unitId = op.unitId;
+    row.runId = bound(b.value(QLatin1String("run_id")));
+    row.poolId = bound(b.value(QLatin1String("pool_id")));
+    row.heldAddress = held;
+    row.localAddress = bound(b.value(QLatin1String("address")));
+    row.state = QStringLiteral("reserved");
+    row.station = text("station");
+    row.device = text("device");
+    row.byId = text("by_id");
+    row.byPath = text("by_path");
+    row.usbSerial = text("usb_serial");
+    row.profileFile = text("profile_file");
+    row.profileSha256 = text("profile_sha256");
+    row.reservedAt = text("reserved_at");
+    row.message = message;
+    row.operatorName = text("operator_name");
+    if (const QString error = row.into(sql); !error.isEmpty())
+        return error;
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "core/store/ProductionStore.h"
 
+#include "core/store/UnitInsert.h"
 #include "core/store/AddressAllocator.h"
 #include "core/store/StoreBackend.h"
 #include "core/store/StoreSchema.h"
@@ -341,19 +342,23 @@ QString ProductionStore::reserveIn(StoreSql &sql, const RunContext &context,
         }
     }
     const ModuleJob &job = start.job;
-    if (!sql.exec(QStringLiteral("INSERT INTO units (unit_uuid, run_id, pool_id, held_address, "
-                                 "local_address, state, station, device, by_id, by_path, "
-                                 "usb_serial, profile_file, profile_sha256, operator_name, "
-                                 "reserved_at) VALUES (?, ?, ?, ?, ?, 'reserved', ?, ?, ?, ?, ?, "
-                                 "?, ?, ?, ?)"),
-                  {out.unitId, context.runId,
-                   context.poolId ? QVariant(*context.poolId)
-                                  : QVariant(QMetaType(QMetaType::LongLong)),
-                   nullable(out.local), nullable(out.local), context.station, job.device,
-                   job.byId, job.byPath, job.usbSerial, context.profileFile,
-                   context.profileSha256, start.operatorName, now()}))
-        return sql.error();
-    return {};
+    UnitInsert row;
+    row.unitId = out.unitId;
+    row.runId = context.runId;
+    row.poolId = context.poolId ? QVariant(*context.poolId) : QVariant(QMetaType(QMetaType::LongLong));
+    row.heldAddress = nullable(out.local);
+    row.localAddress = nullable(out.local);
+    row.state = QStringLiteral("reserved");
+    row.station = context.station;
+    row.device = job.device;
+    row.byId = job.byId;
+    row.byPath = job.byPath;
+    row.usbSerial = job.usbSerial;
+    row.profileFile = context.profileFile;
+    row.profileSha256 = context.profileSha256;
+    row.operatorName = start.operatorName;
+    row.reservedAt = now();
+    return row.into(sql);
 }
 
 QString ProductionStore::settleIn(StoreSql &sql, const UnitSettlement &s)

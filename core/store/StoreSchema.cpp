@@ -141,20 +141,28 @@ int StoreSchema::latestVersion()
     return std::end(kMigrations)[-1].version;
 }
 
+StoreSchema::Version StoreSchema::readVersion(QSqlDatabase &db)
+{
+    Version v;
+    v.present = db.tables().contains(QStringLiteral("schema_version"));
+    if (!v.present)
+        return v;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !q.next()) {
+        v.number = -1;
+        v.error = q.lastError().databaseText();
+        return v;
+    }
+    v.number = q.value(0).toInt();
+    return v;
+}
+
 QString StoreSchema::prepare(QSqlDatabase &db, const StoreBackend &backend, const QString &location,
                              bool mayChange)
 {
-    const auto readVersion = [&db](bool *present) -> int {
-        *present = db.tables().contains(QStringLiteral("schema_version"));
-        if (!*present)
-            return 0;
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !q.next())
-            return -1;
-        return q.value(0).toInt();
-    };
-    bool present = false;
-    int version = readVersion(&present);
+    Version found = readVersion(db);
+    bool present = found.present;
+    int version = found.number;
     if (version < 0)
         return QStringLiteral("%1: its schema version cannot be read").arg(location);
     if (!present && !db.tables().isEmpty())
@@ -181,7 +189,9 @@ QString StoreSchema::prepare(QSqlDatabase &db, const StoreBackend &backend, cons
     // Another process may be doing the same: look again once the write lock is held.
     StoreSql sql(db, backend);
     return sql.write([&]() -> QString {
-        version = readVersion(&present);
+        found = readVersion(db);
+        present = found.present;
+        version = found.number;
         if (version < 0)
             return QStringLiteral("its schema version cannot be read");
         if (version == latestVersion())

@@ -14,6 +14,16 @@ class StoreBackend;
 namespace StoreSchema {
 
 int latestVersion();
+
+// The version a database's record is at: 0 without a schema_version table
+// (present false), -1 when it cannot be read (error: the database's words).
+struct Version {
+    bool present = false;
+    int number = 0;
+    QString error;
+};
+Version readVersion(QSqlDatabase &db);
+
 // Creates the tables in an empty database or migrates an older store (only
 // when mayChange); "" when the store is at the latest version, else why it
 // cannot be used.

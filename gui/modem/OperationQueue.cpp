@@ -33,13 +33,8 @@ void OperationQueue::waitForQuietLine()
         return;
     QElapsedTimer waited;
     waited.start();
-    for (;;) {
-        const qint64 quiet = m_quietForMs();
-        const qint64 left = kQueueGuardLimitMs - waited.elapsed();
-        if (quiet >= kQueueGuardMs || left <= 0)
-            return;
-        yieldingWait(static_cast<double>(std::min(kQueueGuardMs - quiet, left)) / 1000.0);
-    }
+    while (const qint64 wait = quietLineWaitMs(m_quietForMs(), waited.elapsed()))
+        yieldingWait(static_cast<double>(wait) / 1000.0);
 }
 
 } // namespace zomar
