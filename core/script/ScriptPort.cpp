@@ -44,6 +44,23 @@ ScriptPort::ScriptPort(int id, std::shared_ptr<ScriptChannel> channel, SerialLin
 
 ScriptPort::~ScriptPort()
 {
+    // Cut short (the window closing): the module is not left in command
+    // mode, whatever the exchange under way.
+    SerialLink &line = m_operating && m_session ? m_session->link() : link();
+    if ((m_commandMode || m_operating) && line.portOpen()) {
+        try {
+            sendExitSequence(line);
+        } catch (const SerialError &) {
+        }
+    }
+    if (m_borrowed) {
+        m_session->link().setPortOpen(false);
+        try {
+            m_shared->openDevice(m_device);
+        } catch (const SerialError &) {
+        }
+        m_hold(false);
+    }
     closeUp();
 }
 
