@@ -480,6 +480,10 @@ Příště nebudou zapamatovány.</translation>
         <translation> ms</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>dvojnásobek doby paketu</translation>
+    </message>
+    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Nastavit druhý modul na kanál a rychlost &amp;RF prvního</translation>
     </message>
@@ -616,8 +620,10 @@ Příště nebudou zapamatovány.</translation>
         <translation>Nelze uložit: %1.</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>dvojnásobek doby paketu</translation>
+        <source>
+Warning: %1.</source>
+        <translation>
+Upozornění: %1.</translation>
     </message>
 </context>
 <context>

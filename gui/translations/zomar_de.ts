@@ -479,6 +479,10 @@ Sie werden beim nächsten Start nicht wiederhergestellt.</translation>
         <translation> ms</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>doppelte Paketzeit</translation>
+    </message>
+    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Zweites Modul auf Kanal und &amp;HF-Datenrate des ersten setzen</translation>
     </message>
@@ -615,8 +619,10 @@ Sie werden beim nächsten Start nicht wiederhergestellt.</translation>
         <translation>Nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>doppelte Paketzeit</translation>
+        <source>
+Warning: %1.</source>
+        <translation>
+Warnung: %1.</translation>
     </message>
 </context>
 <context>

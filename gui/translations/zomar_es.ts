@@ -479,6 +479,10 @@ No se recordarán la próxima vez.</translation>
         <translation> ms</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>el doble del tiempo de un paquete</translation>
+    </message>
+    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Poner el segundo módulo en el canal y la velocidad &amp;RF del primero</translation>
     </message>
@@ -615,8 +619,10 @@ No se recordarán la próxima vez.</translation>
         <translation>No se pudo guardar: %1.</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>el doble del tiempo de un paquete</translation>
+        <source>
+Warning: %1.</source>
+        <translation>
+Aviso: %1.</translation>
     </message>
 </context>
 <context>

@@ -616,7 +616,13 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>twice a packet&apos;s time</source>
-        <translation>deux fois la durée d&apos;un paquet</translation>
+        <translation>deux fois le temps d&apos;un paquet</translation>
+    </message>
+<message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Attention&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

@@ -479,6 +479,10 @@ Non saranno ricordate la prossima volta.</translation>
         <translation> ms</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>il doppio del tempo di un pacchetto</translation>
+    </message>
+    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Porta il secondo modulo sul canale e sulla velocità &amp;RF del primo</translation>
     </message>
@@ -615,8 +619,10 @@ Non saranno ricordate la prossima volta.</translation>
         <translation>Impossibile salvare: %1.</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>il doppio del tempo di un pacchetto</translation>
+        <source>
+Warning: %1.</source>
+        <translation>
+Attenzione: %1.</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,10 @@ Nie zostaną zapamiętane do następnego razu.</translation>
         <translation> ms</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>dwukrotny czas pakietu</translation>
+    </message>
+    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Ustaw drugi moduł na kanał i prędkość R&amp;F pierwszego</translation>
     </message>
@@ -616,8 +620,10 @@ Nie zostaną zapamiętane do następnego razu.</translation>
         <translation>Nie można zapisać: %1.</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>dwukrotność czasu pakietu</translation>
+        <source>
+Warning: %1.</source>
+        <translation>
+Ostrzeżenie: %1.</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,10 @@ They will not be remembered next time.</source>
         <translation> 毫秒</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>两倍数据包时间</translation>
+    </message>
+    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>将第二个模块设为第一个模块的信道和射频速率(&amp;R)</translation>
     </message>
@@ -614,8 +618,10 @@ They will not be remembered next time.</source>
         <translation>无法保存：%1。</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>数据包时间的两倍</translation>
+        <source>
+Warning: %1.</source>
+        <translation>
+警告：%1。</translation>
     </message>
 </context>
 <context>
