@@ -618,7 +618,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
         <source>twice a packet&apos;s time</source>
         <translation>deux fois le temps d&apos;un paquet</translation>
     </message>
-<message>
+    <message>
         <source>
 Warning: %1.</source>
         <translation>
