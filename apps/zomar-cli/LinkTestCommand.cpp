@@ -64,8 +64,9 @@ struct Run {
 
     void check()
     {
-        auto *preflight = new LinkPreflight(plan.from, plan.fromBaud, plan.echo ? QString() : plan.to,
-                                            plan.toBaud, band, configure, &cli);
+        auto *preflight = new LinkPreflight(
+            {plan.from, plan.fromBaud, plan.echo ? QString() : plan.to, plan.toBaud, band, configure},
+            &cli);
         preflight->setLinkHook([this](SerialLink &l, const QString &d) { cli.trace(l, d); });
         QObject::connect(preflight, &LinkPreflight::finished, &cli,
                          [this, preflight](const PreflightResult &r) {

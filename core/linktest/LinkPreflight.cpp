@@ -9,10 +9,8 @@ int PreflightResult::rfBps() const
     return from ? rfSpeedBps(from->rfSpeedCode) : 0;
 }
 
-LinkPreflight::LinkPreflight(const QString &from, int fromBaud, const QString &to, int toBaud,
-                             Band band, bool configure, QObject *parent)
-    : QObject(parent), m_from(from), m_to(to), m_fromBaud(fromBaud), m_toBaud(toBaud),
-      m_band(band), m_configure(configure)
+LinkPreflight::LinkPreflight(const PreflightSettings &settings, QObject *parent)
+    : QObject(parent), m_settings(settings)
 {
     qRegisterMetaType<zomar::linktest::PreflightResult>();
 }
@@ -40,14 +38,14 @@ ModuleSession *LinkPreflight::open(const QString &device, int baud)
 
 void LinkPreflight::start()
 {
-    m_first = open(m_from, m_fromBaud);
+    m_first = open(m_settings.from, m_settings.fromBaud);
     connect(m_first, &ModuleSession::finished, this,
             [this](const SessionResult &r) { onRead(true, r); });
     m_pending = 1;
     m_first->read();
-    if (m_to.isEmpty())
+    if (m_settings.to.isEmpty())
         return;
-    m_second = open(m_to, m_toBaud);
+    m_second = open(m_settings.to, m_settings.toBaud);
     connect(m_second, &ModuleSession::finished, this, [this](const SessionResult &r) {
         if (r.op == SessionOp::Read)
             onRead(false, r);
@@ -79,12 +77,13 @@ void LinkPreflight::onRead(bool first, const SessionResult &r)
         return;
     }
     result.to = m_secondRead->block;
-    result.differences = differences(*result.from, m_from, *result.to, m_to, m_band);
+    result.differences = differences(*result.from, m_settings.from, *result.to, m_settings.to,
+                                     m_settings.band);
     if (result.differences.isEmpty()) {
         end(result);
         return;
     }
-    if (!m_configure) {
+    if (!m_settings.configure) {
         result.outcome = PreflightResult::Differ;
         result.message = QStringLiteral("the two modules are not set alike (%1): every packet "
                                         "would be lost; nothing was sent")

@@ -31,13 +31,20 @@ struct PreflightResult {
     int rfBps() const;                    // of the first module (0: unknown)
 };
 
+struct PreflightSettings {
+    QString from;
+    int fromBaud = 0;
+    QString to; // "" in echo mode
+    int toBaud = 0;
+    Band band = Band::None; // how a channel is named in the differences
+    bool configure = false; // make the second module's channel and RF speed the first's
+};
+
 class LinkPreflight : public QObject
 {
     Q_OBJECT
 public:
-    // to: "" in echo mode. band: how a channel is named in the differences.
-    LinkPreflight(const QString &from, int fromBaud, const QString &to, int toBaud, Band band,
-                  bool configure, QObject *parent = nullptr);
+    explicit LinkPreflight(const PreflightSettings &settings, QObject *parent = nullptr);
 
     void setLinkHook(std::function<void(SerialLink &, const QString &device)> hook)
     {
@@ -59,10 +66,7 @@ private:
     void onWritten(const SessionResult &r);
     void end(PreflightResult result);
 
-    QString m_from, m_to;
-    int m_fromBaud, m_toBaud;
-    Band m_band;
-    bool m_configure;
+    PreflightSettings m_settings;
     std::function<void(SerialLink &, const QString &)> m_linkHook;
     ModuleSession *m_first = nullptr;
     ModuleSession *m_second = nullptr;

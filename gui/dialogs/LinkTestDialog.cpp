@@ -197,8 +197,9 @@ void LinkTestDialog::start()
     m_summary->clear();
     m_chart->reset(m_plan.count, tr("Latency (ms)"));
     m_status->setText(tr("Reading both modules..."));
-    m_preflight = new LinkPreflight(m_plan.from, m_plan.fromBaud, m_plan.to, m_plan.toBaud, m_band,
-                                    m_configure->isChecked(), this);
+    m_preflight = new LinkPreflight(
+        {m_plan.from, m_plan.fromBaud, m_plan.to, m_plan.toBaud, m_band, m_configure->isChecked()},
+        this);
     connect(m_preflight, &LinkPreflight::finished, this, &LinkTestDialog::onChecked);
     m_preflight->start();
     setRunning(true);

@@ -361,8 +361,8 @@ void TestLinkTest::preflightRefusesDifferentChannels()
     other.channel = 0x0628;
     other.rfSpeedCode = 35;
     bench.b().setConfiguration(other.toBytes());
-    LinkPreflight check(bench.a().devicePath(), 38400, bench.b().devicePath(), 38400,
-                        Band::Mhz433, false);
+    LinkPreflight check({bench.a().devicePath(), 38400, bench.b().devicePath(), 38400,
+                         Band::Mhz433, false});
     QSignalSpy done(&check, &LinkPreflight::finished);
     check.start();
     QVERIFY(done.wait(10000));
