@@ -230,9 +230,10 @@ int exitCodeOf(SetupRefusal::Kind kind)
 
 } // namespace
 
-std::optional<int> runProgram(Cli &cli)
+namespace {
+
+void addProgramOptions(QCommandLineParser &p)
 {
-    QCommandLineParser &p = cli.parser;
     p.addOptions({
         {QStringLiteral("profile"), QStringLiteral("The profile every module gets (required)."),
          QStringLiteral("file")},
@@ -277,18 +278,19 @@ std::optional<int> runProgram(Cli &cli)
                         "/dev/serial/by-path) instead of the system's ports."),
          QStringLiteral("folder")},
     });
-    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
-                   Cli::RegionOption))
-        return cli.exitCode();
-    if (!p.isSet(QStringLiteral("profile"))) {
-        cli.fail(exit_codes::BadCommandLine, QStringLiteral("name the --profile to program"));
-        return cli.exitCode();
-    }
-    const auto refuse = [&cli](int code, const QString &message) {
-        cli.fail(code, message + QStringLiteral("; nothing was sent"));
-        return cli.exitCode();
-    };
-    LineSetup setup;
+}
+
+int refuse(Cli &cli, int code, const QString &message)
+{
+    cli.fail(code, message + QStringLiteral("; nothing was sent"));
+    return cli.exitCode();
+}
+
+// The run's setup from the options: nullopt when they make sense, else the
+// exit code, the refusal told.
+std::optional<int> readSetup(Cli &cli, LineSetup &setup, QString &operatorName)
+{
+    const QCommandLineParser &p = cli.parser;
     setup.profilePath = p.value(QStringLiteral("profile"));
     setup.sameLocal = p.isSet(QStringLiteral("same-local"));
     setup.baud = cli.baud();
@@ -298,7 +300,7 @@ std::optional<int> runProgram(Cli &cli)
             continue;
         const Parsed<quint32> address = parseAddressValue(p.value(option));
         if (!address)
-            return refuse(exit_codes::InvalidValue,
+            return refuse(cli, exit_codes::InvalidValue,
                           QStringLiteral("--%1 %2: %3").arg(option, p.value(option),
                                                             address.problem));
         (option == QLatin1String("local") ? setup.fixedLocal : setup.localFrom) = address.value;
@@ -306,30 +308,32 @@ std::optional<int> runProgram(Cli &cli)
     bool ok = false;
     setup.step = p.value(QStringLiteral("step")).toUInt(&ok);
     if (!ok || setup.step < 1)
-        return refuse(exit_codes::InvalidValue,
+        return refuse(cli, exit_codes::InvalidValue,
                       QStringLiteral("--step %1: a whole number of 1 or more")
                           .arg(p.value(QStringLiteral("step"))));
     if (setup.fixedLocal && setup.localFrom)
-        return refuse(exit_codes::BadCommandLine,
+        return refuse(cli, exit_codes::BadCommandLine,
                       QStringLiteral("give --local or --local-from, not both"));
     setup.lease = p.value(QStringLiteral("lease")).toInt(&ok);
     if (!ok || setup.lease < 1 || setup.lease > 100000)
-        return refuse(exit_codes::InvalidValue,
+        return refuse(cli, exit_codes::InvalidValue,
                       QStringLiteral("--lease %1: a whole number from 1 to 100000")
                           .arg(p.value(QStringLiteral("lease"))));
     setup.station = p.value(QStringLiteral("station")).trimmed();
     if (p.isSet(QStringLiteral("station")) && setup.station.isEmpty())
-        return refuse(exit_codes::BadCommandLine, QStringLiteral("--station needs a name"));
-    const QString operatorName = p.value(QStringLiteral("operator")).simplified();
+        return refuse(cli, exit_codes::BadCommandLine, QStringLiteral("--station needs a name"));
+    operatorName = p.value(QStringLiteral("operator")).simplified();
     if (p.isSet(QStringLiteral("operator")) && operatorName.isEmpty())
-        return refuse(exit_codes::BadCommandLine, QStringLiteral("--operator needs a name"));
+        return refuse(cli, exit_codes::BadCommandLine, QStringLiteral("--operator needs a name"));
     if (ProductionRun::hasControlCharacter(operatorName))
-        return refuse(exit_codes::BadCommandLine,
+        return refuse(cli, exit_codes::BadCommandLine,
                       QStringLiteral("--operator may not hold a control character"));
+    return std::nullopt;
+}
 
-    const bool wait = p.isSet(QStringLiteral("wait"));
-    if (!cli.resolveDevices(!wait))
-        return cli.exitCode();
+// Each module once: two names of one device would be two sessions on it.
+bool namedOnce(Cli &cli)
+{
     QSet<QString> unique;
     for (const QString &device : cli.devices()) {
         // A slot not plugged in yet has no canonical path: its name stands for it.
@@ -338,34 +342,18 @@ std::optional<int> runProgram(Cli &cli)
         if (unique.contains(key)) {
             cli.fail(exit_codes::BadCommandLine,
                      QStringLiteral("%1 is named twice (one module, one session)").arg(device));
-            return cli.exitCode();
+            return false;
         }
         unique.insert(key);
     }
-    setup.modules = static_cast<int>(cli.devices().size());
-    setup.openEnded = wait;
-    setup.log = p.value(QStringLiteral("log"));
+    return true;
+}
 
-    auto *session = new ProgramSession(cli, wait);
-    session->expected = setup.modules;
-    if (p.isSet(QStringLiteral("store"))) {
-        setup.store = p.value(QStringLiteral("store"));
-    } else if (!cli.simulated().empty()) {
-        // Trying the flow on virtual modules takes no address of the real line.
-        setup.store = session->simulatedStore.filePath(QStringLiteral("production.db"));
-    } else {
-        setup.store = ProductionStore::defaultLocation();
-    }
-    const SetupRefusal refused = session->run.open(setup);
-    if (refused) {
-        QString message = refused.message;
-        if (refused.kind == SetupRefusal::FixedLocal)
-            message += QStringLiteral(": give --local-from for an address each, or --same-local "
-                                      "if one address for all is meant");
-        return refuse(exitCodeOf(refused.kind), message);
-    }
-
-    ProductionRun &run = session->run;
+// What the run found before it starts: where its record is, what it
+// imported, what an interrupted run left, which address is next.
+void tellRecord(Cli &cli, ProductionRun &run, const LineSetup &setup)
+{
+    const QCommandLineParser &p = cli.parser;
     if (!p.isSet(QStringLiteral("store")) && !cli.simulated().empty())
         cli.err(QStringLiteral("Virtual modules: the record is kept in a temporary store (give "
                                "--store to keep it)."));
@@ -392,16 +380,13 @@ std::optional<int> runProgram(Cli &cli)
                         .arg(pool->held)
                         .arg(setup.store));
     }
+}
 
-    run.setOperatorName(operatorName);
-    session->band = p.isSet(QStringLiteral("band")) ? cli.band()
-                                                    : run.profile().band.value_or(cli.band());
-    // Every module gets the profile's channel: advise on it once.
-    session->antennaGain = run.profile().antennaGainDbi;
-    cli.printBandAdvice(cli.bandAdviceFor(run.profile(), session->band));
-    run.programmer()->setLinkHook(
-        [&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
-    session->connectRun();
+// Starts the modules plugged in; in station mode the empty slots and any new
+// port wait for theirs.
+void startModules(Cli &cli, ProgramSession &session, bool wait)
+{
+    ProductionRun &run = session.run;
     QStringList present;
     for (const QString &device : cli.devices()) {
         // In station mode a named slot that is empty waits: its module is
@@ -415,10 +400,68 @@ std::optional<int> runProgram(Cli &cli)
     }
     run.start(present);
     if (wait) {
-        session->watch(p.value(QStringLiteral("watch")));
+        session.watch(cli.parser.value(QStringLiteral("watch")));
         if (!cli.json())
             cli.out(QStringLiteral("Station ready: plug in a module (Ctrl+C ends)."));
     }
+}
+
+} // namespace
+
+std::optional<int> runProgram(Cli &cli)
+{
+    QCommandLineParser &p = cli.parser;
+    addProgramOptions(p);
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
+                   Cli::RegionOption))
+        return cli.exitCode();
+    if (!p.isSet(QStringLiteral("profile"))) {
+        cli.fail(exit_codes::BadCommandLine, QStringLiteral("name the --profile to program"));
+        return cli.exitCode();
+    }
+    LineSetup setup;
+    QString operatorName;
+    if (const std::optional<int> refused = readSetup(cli, setup, operatorName))
+        return refused;
+
+    const bool wait = p.isSet(QStringLiteral("wait"));
+    if (!cli.resolveDevices(!wait) || !namedOnce(cli))
+        return cli.exitCode();
+    setup.modules = static_cast<int>(cli.devices().size());
+    setup.openEnded = wait;
+    setup.log = p.value(QStringLiteral("log"));
+
+    auto *session = new ProgramSession(cli, wait);
+    session->expected = setup.modules;
+    if (p.isSet(QStringLiteral("store"))) {
+        setup.store = p.value(QStringLiteral("store"));
+    } else if (!cli.simulated().empty()) {
+        // Trying the flow on virtual modules takes no address of the real line.
+        setup.store = session->simulatedStore.filePath(QStringLiteral("production.db"));
+    } else {
+        setup.store = ProductionStore::defaultLocation();
+    }
+    const SetupRefusal refused = session->run.open(setup);
+    if (refused) {
+        QString message = refused.message;
+        if (refused.kind == SetupRefusal::FixedLocal)
+            message += QStringLiteral(": give --local-from for an address each, or --same-local "
+                                      "if one address for all is meant");
+        return refuse(cli, exitCodeOf(refused.kind), message);
+    }
+
+    ProductionRun &run = session->run;
+    tellRecord(cli, run, setup);
+    run.setOperatorName(operatorName);
+    session->band = p.isSet(QStringLiteral("band")) ? cli.band()
+                                                    : run.profile().band.value_or(cli.band());
+    // Every module gets the profile's channel: advise on it once.
+    session->antennaGain = run.profile().antennaGainDbi;
+    cli.printBandAdvice(cli.bandAdviceFor(run.profile(), session->band));
+    run.programmer()->setLinkHook(
+        [&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
+    session->connectRun();
+    startModules(cli, *session, wait);
     return std::nullopt;
 }
 
