@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace zomar {
@@ -61,9 +62,10 @@ struct Monitor {
 
 } // namespace
 
-std::optional<int> runMonitor(Cli &cli)
+namespace {
+
+void addMonitorOptions(QCommandLineParser &p)
 {
-    QCommandLineParser &p = cli.parser;
     p.addOptions({
         {QStringLiteral("hex"), QStringLiteral("Show each burst's bytes in hex too.")},
         {QStringLiteral("timestamps"),
@@ -78,20 +80,23 @@ std::optional<int> runMonitor(Cli &cli)
          QStringLiteral("Stop after this many seconds (default: at Ctrl+C)."),
          QStringLiteral("seconds")},
     });
-    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::JsonLines))
-        return cli.exitCode();
-    std::optional<QByteArray> send;
+}
+
+// What --send and --duration ask for: false (the refusal told) when either
+// makes no sense.
+bool readSendAndDuration(Cli &cli, std::optional<QByteArray> &send, double &seconds)
+{
+    const QCommandLineParser &p = cli.parser;
     if (p.isSet(QStringLiteral("send"))) {
         const Parsed<QByteArray> bytes = parseHexInput(p.value(QStringLiteral("send")));
         if (!bytes) {
             cli.fail(exit_codes::InvalidValue,
                      QStringLiteral("--send %1: %2; nothing was sent")
                          .arg(p.value(QStringLiteral("send")), bytes.problem));
-            return cli.exitCode();
+            return false;
         }
         send = bytes.value;
     }
-    double seconds = 0;
     if (p.isSet(QStringLiteral("duration"))) {
         bool ok = false;
         seconds = p.value(QStringLiteral("duration")).toDouble(&ok);
@@ -99,57 +104,18 @@ std::optional<int> runMonitor(Cli &cli)
             cli.fail(exit_codes::BadCommandLine,
                      QStringLiteral("--duration %1: a number of seconds above 0")
                          .arg(p.value(QStringLiteral("duration"))));
-            return cli.exitCode();
+            return false;
         }
     }
-    if (!cli.resolveDevices())
-        return cli.exitCode();
+    return true;
+}
 
-    auto monitor = std::make_shared<Monitor>(cli);
-    monitor->shown = {p.isSet(QStringLiteral("timestamps")), p.isSet(QStringLiteral("hex"))};
-    if (p.isSet(QStringLiteral("capture"))) {
-        monitor->file = std::make_unique<OutputStream>();
-        const WriteFailure failure =
-            monitor->file->open(p.value(QStringLiteral("capture")), OutputStream::Start::Empty);
-        if (failure.failed()) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--capture %1; nothing was sent").arg(failure.text()));
-            return cli.exitCode();
-        }
-    }
-
-    auto *link = new SerialLink(&cli);
-    try {
-        link->setBaudRate(cli.baud());
-        link->openDevice(cli.device());
-    } catch (const SerialError &e) {
-        cli.fail(exit_codes::PortFailed, e.description());
-        return cli.exitCode();
-    }
-    cli.trace(*link, cli.device());
-    // Each line is printed as its burst ends: the ring holds no more than that.
-    auto *capture = new CaptureRecorder(1, kQuietLineMs, &cli);
-    capture->setBandSource([&cli] { return cli.band(); });
-    capture->attachTo(*link);
-    monitor->start = capture->startedAt();
-    // The heading is written at once, so that a full disk shows now.
-    if (monitor->file &&
-        !monitor->file->write(QStringLiteral("# zomar-cli monitor %1 at %2 baud, started %3\n")
-                                  .arg(cli.device())
-                                  .arg(cli.baud())
-                                  .arg(monitor->start.toString(Qt::ISODateWithMs))
-                                  .toUtf8())) {
-        cli.fail(
-            exit_codes::BadCommandLine,
-            QStringLiteral("--capture %1; nothing was sent").arg(monitor->file->failure().text()));
-        return cli.exitCode();
-    }
-    // The bytes are seen at the tap; the receive event only wants them taken.
-    QObject::connect(link, &SerialLink::commEvent, link, [link] {
-        while (link->bytesWaiting() > 0)
-            link->input();
-    });
-
+// Ends the run at Ctrl+C, after the duration, when the port goes, or once
+// what it shows or keeps can no longer be written. Returns how to end it.
+std::function<void(int, const QString &)> endings(Cli &cli, SerialLink *link,
+                                                  CaptureRecorder *capture,
+                                                  std::shared_ptr<Monitor> monitor, double seconds)
+{
     const auto stop = [&cli, capture, link, monitor](int code, const QString &why) {
         if (cli.exitCode())
             return;
@@ -198,6 +164,70 @@ std::optional<int> runMonitor(Cli &cli)
     if (seconds > 0)
         QTimer::singleShot(static_cast<int>(seconds * 1000), &cli,
                            [stop] { stop(exit_codes::Done, QString()); });
+    return stop;
+}
+
+} // namespace
+
+std::optional<int> runMonitor(Cli &cli)
+{
+    QCommandLineParser &p = cli.parser;
+    addMonitorOptions(p);
+    if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::JsonLines))
+        return cli.exitCode();
+    std::optional<QByteArray> send;
+    double seconds = 0;
+    if (!readSendAndDuration(cli, send, seconds))
+        return cli.exitCode();
+    if (!cli.resolveDevices())
+        return cli.exitCode();
+
+    auto monitor = std::make_shared<Monitor>(cli);
+    monitor->shown = {p.isSet(QStringLiteral("timestamps")), p.isSet(QStringLiteral("hex"))};
+    if (p.isSet(QStringLiteral("capture"))) {
+        monitor->file = std::make_unique<OutputStream>();
+        const WriteFailure failure =
+            monitor->file->open(p.value(QStringLiteral("capture")), OutputStream::Start::Empty);
+        if (failure.failed()) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--capture %1; nothing was sent").arg(failure.text()));
+            return cli.exitCode();
+        }
+    }
+
+    auto *link = new SerialLink(&cli);
+    try {
+        link->setBaudRate(cli.baud());
+        link->openDevice(cli.device());
+    } catch (const SerialError &e) {
+        cli.fail(exit_codes::PortFailed, e.description());
+        return cli.exitCode();
+    }
+    cli.trace(*link, cli.device());
+    // Each line is printed as its burst ends: the ring holds no more than that.
+    auto *capture = new CaptureRecorder(1, kQuietLineMs, &cli);
+    capture->setBandSource([&cli] { return cli.band(); });
+    capture->attachTo(*link);
+    monitor->start = capture->startedAt();
+    // The heading is written at once, so that a full disk shows now.
+    if (monitor->file &&
+        !monitor->file->write(QStringLiteral("# zomar-cli monitor %1 at %2 baud, started %3\n")
+                                  .arg(cli.device())
+                                  .arg(cli.baud())
+                                  .arg(monitor->start.toString(Qt::ISODateWithMs))
+                                  .toUtf8())) {
+        cli.fail(
+            exit_codes::BadCommandLine,
+            QStringLiteral("--capture %1; nothing was sent").arg(monitor->file->failure().text()));
+        return cli.exitCode();
+    }
+    // The bytes are seen at the tap; the receive event only wants them taken.
+    QObject::connect(link, &SerialLink::commEvent, link, [link] {
+        while (link->bytesWaiting() > 0)
+            link->input();
+    });
+
+    const auto stop = endings(cli, link, capture, monitor, seconds);
     if (!cli.json())
         cli.err(QStringLiteral("Monitoring %1 at %2 baud (Ctrl+C ends)%3")
                     .arg(cli.device())
