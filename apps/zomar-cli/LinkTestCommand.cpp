@@ -273,6 +273,110 @@ void addOptions(QCommandLineParser &p)
 
 } // namespace
 
+namespace {
+
+// The plan's speeds, counts and times from the options: false (the refusal
+// told) when one makes no sense.
+bool readFigures(Cli &cli, LinkPlan &plan)
+{
+    const QCommandLineParser &p = cli.parser;
+    plan.fromBaud = plan.toBaud = cli.baud();
+    if (p.isSet(QStringLiteral("to-baud"))) {
+        bool ok = false;
+        plan.toBaud = p.value(QStringLiteral("to-baud")).trimmed().toInt(&ok);
+        if (!ok || !isLineSpeed(plan.toBaud)) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--to-baud %1: not a line speed of the list; allowed: %2")
+                         .arg(p.value(QStringLiteral("to-baud")),
+                              lineSpeedItems().join(QStringLiteral(", "))));
+            return false;
+        }
+    }
+    // Each refusal ends the run (exit 1).
+    const std::optional<int> count = number(cli, QStringLiteral("count"), 100, 1, LinkPlan::kMaxCount);
+    if (!count)
+        return false;
+    const std::optional<int> size =
+        number(cli, QStringLiteral("size"), 32, kMinPacketSize, kMaxPacketSize);
+    if (!size)
+        return false;
+    const std::optional<int> interval = number(cli, QStringLiteral("interval"), 0, 1, 3600000);
+    if (!interval)
+        return false;
+    const std::optional<int> timeout = number(cli, QStringLiteral("timeout"), 0, 1, 3600000);
+    if (!timeout)
+        return false;
+    const std::optional<int> delay = number(cli, QStringLiteral("echo-delay"), 100, 1, 60000);
+    if (!delay)
+        return false;
+    plan.count = *count;
+    plan.size = *size;
+    plan.intervalMs = *interval;
+    plan.timeoutMs = *timeout;
+    plan.echoDelayMs = *delay;
+    return true;
+}
+
+// The two ports of the test (or the one of an echo): virtual modules set up
+// alike, or the ports named; false (the refusal told) when they will not do.
+bool choosePorts(Cli &cli, LinkPlan &plan)
+{
+    const QCommandLineParser &p = cli.parser;
+    if (p.isSet(QStringLiteral("simulate"))) {
+        if (plan.echo || p.isSet(QStringLiteral("from")) || p.isSet(QStringLiteral("to"))) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("--simulate links virtual modules of its own: leave out "
+                                    "--from, --to and --echo"));
+            return false;
+        }
+        if (!cli.resolveDevices() || cli.devices().size() < 2) {
+            if (!cli.exitCode())
+                cli.fail(exit_codes::BadCommandLine,
+                         QStringLiteral("--simulate 2: a link needs two virtual modules"));
+            return false;
+        }
+        // A bench of virtual modules is set up for the test: the second
+        // listens on the first one's channel and RF speed.
+        const auto &modules = cli.simulated();
+        auto first = ConfigBlock::fromBytes(modules[0]->configuration());
+        auto second = ConfigBlock::fromBytes(modules[1]->configuration());
+        second->channel = first->channel;
+        second->rfSpeedCode = first->rfSpeedCode;
+        modules[1]->setConfiguration(second->toBytes());
+        plan.from = cli.devices().at(0);
+        plan.to = cli.devices().at(1);
+    } else {
+        if (!p.isSet(QStringLiteral("from")) || (!plan.echo && !p.isSet(QStringLiteral("to")))) {
+            cli.fail(exit_codes::BadCommandLine,
+                     QStringLiteral("name the ports: --from PORT --to PORT (a device or a port "
+                                    "number), --echo --from PORT for a far repeater, or try it "
+                                    "on virtual modules with --simulate 2"));
+            return false;
+        }
+        plan.from = cli.resolvePort(QStringLiteral("from"), p.value(QStringLiteral("from")));
+        if (plan.from.isEmpty())
+            return false;
+        if (!plan.echo) {
+            plan.to = cli.resolvePort(QStringLiteral("to"), p.value(QStringLiteral("to")));
+            if (plan.to.isEmpty())
+                return false;
+        }
+    }
+
+    if (!plan.echo &&
+        SerialLink::canonicalDevice(plan.from) == SerialLink::canonicalDevice(plan.to) &&
+        !SerialLink::canonicalDevice(plan.from).isEmpty()) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("--from and --to name the same port (%1): a link needs two "
+                                "modules, or --echo for a far repeater")
+                     .arg(SerialLink::canonicalDevice(plan.from)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<int> runLinkTest(Cli &cli)
 {
     addOptions(cli.parser);
@@ -283,40 +387,8 @@ std::optional<int> runLinkTest(Cli &cli)
     LinkPlan &plan = run->plan;
     plan.echo = p.isSet(QStringLiteral("echo"));
     run->configure = p.isSet(QStringLiteral("configure"));
-    plan.fromBaud = plan.toBaud = cli.baud();
-    if (p.isSet(QStringLiteral("to-baud"))) {
-        bool ok = false;
-        plan.toBaud = p.value(QStringLiteral("to-baud")).trimmed().toInt(&ok);
-        if (!ok || !isLineSpeed(plan.toBaud)) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--to-baud %1: not a line speed of the list; allowed: %2")
-                         .arg(p.value(QStringLiteral("to-baud")),
-                              lineSpeedItems().join(QStringLiteral(", "))));
-            return cli.exitCode();
-        }
-    }
-    // Each refusal ends the run (exit 1).
-    const std::optional<int> count = number(cli, QStringLiteral("count"), 100, 1, LinkPlan::kMaxCount);
-    if (!count)
+    if (!readFigures(cli, plan))
         return cli.exitCode();
-    const std::optional<int> size =
-        number(cli, QStringLiteral("size"), 32, kMinPacketSize, kMaxPacketSize);
-    if (!size)
-        return cli.exitCode();
-    const std::optional<int> interval = number(cli, QStringLiteral("interval"), 0, 1, 3600000);
-    if (!interval)
-        return cli.exitCode();
-    const std::optional<int> timeout = number(cli, QStringLiteral("timeout"), 0, 1, 3600000);
-    if (!timeout)
-        return cli.exitCode();
-    const std::optional<int> delay = number(cli, QStringLiteral("echo-delay"), 100, 1, 60000);
-    if (!delay)
-        return cli.exitCode();
-    plan.count = *count;
-    plan.size = *size;
-    plan.intervalMs = *interval;
-    plan.timeoutMs = *timeout;
-    plan.echoDelayMs = *delay;
     if (plan.echo && (p.isSet(QStringLiteral("to")) || p.isSet(QStringLiteral("configure")))) {
         cli.fail(exit_codes::BadCommandLine,
                  QStringLiteral("--echo measures the way to a far repeater and back: name only "
@@ -337,56 +409,8 @@ std::optional<int> runLinkTest(Cli &cli)
         }
     }
 
-    if (p.isSet(QStringLiteral("simulate"))) {
-        if (plan.echo || p.isSet(QStringLiteral("from")) || p.isSet(QStringLiteral("to"))) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--simulate links virtual modules of its own: leave out "
-                                    "--from, --to and --echo"));
-            return cli.exitCode();
-        }
-        if (!cli.resolveDevices() || cli.devices().size() < 2) {
-            if (!cli.exitCode())
-                cli.fail(exit_codes::BadCommandLine,
-                         QStringLiteral("--simulate 2: a link needs two virtual modules"));
-            return cli.exitCode();
-        }
-        // A bench of virtual modules is set up for the test: the second
-        // listens on the first one's channel and RF speed.
-        const auto &modules = cli.simulated();
-        auto first = ConfigBlock::fromBytes(modules[0]->configuration());
-        auto second = ConfigBlock::fromBytes(modules[1]->configuration());
-        second->channel = first->channel;
-        second->rfSpeedCode = first->rfSpeedCode;
-        modules[1]->setConfiguration(second->toBytes());
-        plan.from = cli.devices().at(0);
-        plan.to = cli.devices().at(1);
-    } else {
-        if (!p.isSet(QStringLiteral("from")) || (!plan.echo && !p.isSet(QStringLiteral("to")))) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("name the ports: --from PORT --to PORT (a device or a port "
-                                    "number), --echo --from PORT for a far repeater, or try it "
-                                    "on virtual modules with --simulate 2"));
-            return cli.exitCode();
-        }
-        plan.from = cli.resolvePort(QStringLiteral("from"), p.value(QStringLiteral("from")));
-        if (plan.from.isEmpty())
-            return cli.exitCode();
-        if (!plan.echo) {
-            plan.to = cli.resolvePort(QStringLiteral("to"), p.value(QStringLiteral("to")));
-            if (plan.to.isEmpty())
-                return cli.exitCode();
-        }
-    }
-
-    if (!plan.echo &&
-        SerialLink::canonicalDevice(plan.from) == SerialLink::canonicalDevice(plan.to) &&
-        !SerialLink::canonicalDevice(plan.from).isEmpty()) {
-        cli.fail(exit_codes::BadCommandLine,
-                 QStringLiteral("--from and --to name the same port (%1): a link needs two "
-                                "modules, or --echo for a far repeater")
-                     .arg(SerialLink::canonicalDevice(plan.from)));
+    if (!choosePorts(cli, plan))
         return cli.exitCode();
-    }
     // The run lives as long as this connection, which is as long as the command.
     auto *interrupts = new InterruptWatch(&cli);
     QObject::connect(interrupts, &InterruptWatch::interrupted, &cli,
