@@ -1,6 +1,7 @@
 #include "core/sharedstore/StationJournal.h"
 
 #include "core/store/PostgresBackend.h"
+#include "core/store/SqliteBackend.h"
 #include "core/files/RecordFile.h"
 #include "core/store/StoreSql.h"
 
