@@ -27,17 +27,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(in.errorString()));
         return 1;
     }
-    QStringList bands;
-    for (const QString &item : bandItems())
-        bands << bandName(bandFromText(item));
-    QStringList states;
-    for (UnitState s : {UnitState::Reserved, UnitState::Pass, UnitState::Fail, UnitState::Unknown})
-        states << unitStateName(s);
     const QList<std::pair<const char *, QStringList>> words = {
         {"@LINE_SPEEDS@", lineSpeedItems()},
-        {"@BANDS@", bands},
+        {"@BANDS@", bandNames()},
         {"@REGIONS@", bandPlanRegions()},
-        {"@UNIT_STATES@", states},
+        {"@UNIT_STATES@", unitStateNames()},
     };
     QByteArray text = in.readAll();
     for (const auto &[mark, list] : words) {

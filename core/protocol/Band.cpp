@@ -107,6 +107,14 @@ QString bandName(Band band)
     return plan ? QString::fromLatin1(plan->name) : QString();
 }
 
+QStringList bandNames()
+{
+    QStringList names;
+    for (const BandPlanOfChannels &plan : kBands)
+        names << QString::fromLatin1(plan.name);
+    return names;
+}
+
 QString bandTitle(Band band)
 {
     return QStringLiteral("%1 MHz band").arg(bandName(band));

@@ -21,6 +21,7 @@ QString bandItem(Band band);    // "433Mhz"; "" for no band
 
 // "433" / "868": the name profiles and the command line use.
 QString bandName(Band band);
+QStringList bandNames(); // every band's, in list order
 // "433 MHz band".
 QString bandTitle(Band band);
 // The channel range of a band in words, exactly: "430.000 to 593.8375 MHz".

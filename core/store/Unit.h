@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -23,6 +24,7 @@ namespace zomar {
 enum class UnitState { Reserved, Pass, Fail, Unknown };
 QString unitStateName(UnitState state); // "reserved", "pass", "fail", "unknown"
 std::optional<UnitState> unitStateFromName(const QString &name);
+QStringList unitStateNames(); // every state's, in the order above
 
 struct UnitStart {
     ModuleJob job;

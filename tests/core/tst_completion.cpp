@@ -26,17 +26,10 @@ void TestCompletion::valuesComeFromTheCode_data()
     QTest::addColumn<QString>("options"); // the case arm, as the completion has it
     QTest::addColumn<QStringList>("values");
 
-    QStringList bands;
-    for (const QString &item : bandItems())
-        bands << bandName(bandFromText(item));
-    QStringList states;
-    for (UnitState s : {UnitState::Reserved, UnitState::Pass, UnitState::Fail, UnitState::Unknown})
-        states << unitStateName(s);
-
     QTest::newRow("line speeds") << "--baud | --to-baud" << lineSpeedItems();
-    QTest::newRow("bands") << "--band" << bands;
+    QTest::newRow("bands") << "--band" << bandNames();
     QTest::newRow("regions") << "--region" << bandPlanRegions();
-    QTest::newRow("unit states") << "--state" << states;
+    QTest::newRow("unit states") << "--state" << unitStateNames();
 }
 
 void TestCompletion::valuesComeFromTheCode()
