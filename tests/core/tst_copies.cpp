@@ -1,9 +1,12 @@
-// The bash completion the build makes: each option's values are the
-// program's own lists, as the code has them now.
+// The copies of facts made for users, against their one home: the bash
+// completion the build makes (each option's values are the program's own
+// lists) and the CSV headers the README shows.
 
+#include "core/line/ProgramLog.h"
 #include "core/link/LineSettings.h"
 #include "core/protocol/Band.h"
 #include "core/protocol/BandPlan.h"
+#include "core/store/StoreReport.h"
 #include "core/store/Unit.h"
 
 #include <QFile>
@@ -12,16 +15,17 @@
 
 using namespace zomar;
 
-class TestCompletion : public QObject
+class TestCopies : public QObject
 {
     Q_OBJECT
 
 private slots:
     void valuesComeFromTheCode_data();
     void valuesComeFromTheCode();
+    void readmeHeadersAreTheColumns();
 };
 
-void TestCompletion::valuesComeFromTheCode_data()
+void TestCopies::valuesComeFromTheCode_data()
 {
     QTest::addColumn<QString>("options"); // the case arm, as the completion has it
     QTest::addColumn<QStringList>("values");
@@ -32,7 +36,7 @@ void TestCompletion::valuesComeFromTheCode_data()
     QTest::newRow("unit states") << "--state" << unitStateNames();
 }
 
-void TestCompletion::valuesComeFromTheCode()
+void TestCopies::valuesComeFromTheCode()
 {
     QFETCH(QString, options);
     QFETCH(QStringList, values);
@@ -51,5 +55,27 @@ void TestCompletion::valuesComeFromTheCode()
     QCOMPARE(m.captured(1).split(QLatin1Char(' ')), values);
 }
 
-QTEST_GUILESS_MAIN(TestCompletion)
-#include "tst_completion.moc"
+void TestCopies::readmeHeadersAreTheColumns()
+{
+    QFile readme(QStringLiteral(ZOMAR_README));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    // Every example of a log or an export shows its header as it is written.
+    const QList<QPair<QString, QStringList>> files = {
+        {QStringLiteral("time,"), ProgramLog::header()},
+        {QStringLiteral("unit_id,"), StoreReport::csvHeader()},
+    };
+    int shown = 0;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const QString example = line.trimmed();
+        for (const auto &[start, header] : files)
+            if (line.startsWith(QStringLiteral("    ") + start)) {
+                QCOMPARE(example.split(QLatin1Char(',')), header);
+                ++shown;
+            }
+    }
+    QVERIFY(shown >= 1);
+}
+
+QTEST_GUILESS_MAIN(TestCopies)
+#include "tst_copies.moc"
