@@ -3,7 +3,7 @@
 // the link's tap hands it every byte, it cuts them into bursts (quiet line,
 // direction, full line), marks a twelve-byte block inside a "+++" ... "---"
 // exchange for decoding, and keeps the last bursts in a ring. Its lines are
-// what a capture shows and saves; the window and zomar-cli monitor share it.
+// what a capture shows and saves; the window and the command line's monitor share it.
 
 #include "core/capture/BurstSplitter.h"
 #include "core/capture/CaptureLine.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The module's configuration as a script sees it: an object with the keys
-// of a profile (and of `zomar-cli read --json`), and the changes a script
+// of a profile (and of the command line's JSON of a read), and the changes a script
 // asks module.write() for, read as strictly as a profile is.
 
 #include "core/protocol/Band.h"
