@@ -3,7 +3,7 @@
 // when broken, and small helpers on blocks and texts.
 
 #include "core/protocol/ConfigBlock.h"
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 #include "core/protocol/ReplyFramer.h"
 
 #include <QByteArray>

@@ -5,7 +5,7 @@
 // RF speed are written to the second and verified. In echo mode only the
 // near module is read (its RF speed times the probes).
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 #include "core/protocol/ModuleSession.h"
 
 #include <QObject>

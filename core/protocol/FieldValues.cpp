@@ -1,6 +1,6 @@
 #include "core/protocol/FieldValues.h"
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 
 #include <QRegularExpression>
 

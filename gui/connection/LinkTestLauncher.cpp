@@ -2,7 +2,7 @@
 
 #include "core/link/PortResolver.h"
 #include "core/link/SerialLink.h"
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 #include "gui/connection/ModuleSearch.h"
 #include "gui/dialogs/LinkTestDialog.h"
 #include "gui/widgets/DropDownBox.h"

@@ -2,7 +2,7 @@
 // "Set": writes the fields of the modem page to the module in command mode,
 // then reads the configuration back so the page shows what the module holds.
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 
 #include <QObject>
 

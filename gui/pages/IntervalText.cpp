@@ -1,6 +1,6 @@
 #include "gui/pages/IntervalText.h"
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 
 #include <cmath>
 #include <limits>

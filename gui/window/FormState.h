@@ -1,7 +1,7 @@
 #pragma once
 // Window-level state shared by the behaviours of the window.
 
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // decoding of received slots and encoding of the fields into a packet.
 
 #include "core/link/LineSettings.h"
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 
 #include <QLocale>
 #include <QTest>
@@ -1166,4 +1166,4 @@ void TestConfigRecord::packetBlockOrder()
 }
 
 QTEST_APPLESS_MAIN(TestConfigRecord)
-#include "tst_configrecord.moc"
+#include "tst_pagecodec.moc"

@@ -1,4 +1,4 @@
-#include "core/protocol/ConfigRecord.h"
+#include "core/protocol/PageCodec.h"
 
 #include <charconv>
 #include <cmath>
