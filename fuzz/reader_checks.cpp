@@ -68,7 +68,7 @@ void checkFramer(Input &in)
 
     // Whatever the slots hold, a decode shows each address byte as itself.
     const Band band = bandOf(static_cast<uint8_t>(index));
-    ConfigRecord record;
+    PageCodec record;
     const DecodedFields d = record.decode(rx.buffer, band);
     for (size_t k = 0; k < 8; ++k) {
         FUZZ_REQUIRE(d.address[k].has_value() == (model[k] != kEmptySlot), QString::number(k));

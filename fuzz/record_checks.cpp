@@ -83,7 +83,7 @@ void checkBlock(Input &in)
     FUZZ_REQUIRE(*framed == block, hex(block) + " framed as " + hex(*framed));
 
     // Decode into the texts the window shows, then write those texts back.
-    ConfigRecord record;
+    PageCodec record;
     const FieldTexts texts = shownTexts(record.decode(rx.buffer, band), band);
     const EncodeResult r = record.encode(texts);
     const QString what = hex(block) + " on " + bandText(band) + " -> " + hex(r.packet);
@@ -121,7 +121,7 @@ void checkEncode(Input &in)
     f.txPower = part(10);
     f.rfSpeed = part(11);
 
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(keptHigh, keptLow);
     const EncodeResult r = record.encode(f);
     const QString what = QStringLiteral("status %1 refusal %2 byte %3 packet %4")
@@ -187,7 +187,7 @@ void checkEncode(Input &in)
     FUZZ_REQUIRE(byteAt(r.packet, 11) == rfSpeedCode(f.rfSpeed), what);
 
     // What was written reads back as texts that write the same packet again.
-    ConfigRecord reader;
+    PageCodec reader;
     const FieldTexts shown = shownTexts(reader.decode(slotsOf(r.packet), band), band);
     const EncodeResult again = reader.encode(shown);
     FUZZ_REQUIRE(again.status == EncodeResult::Ok && again.packet == r.packet,

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer target of the configuration record, typed block and
+# Builds the libFuzzer target of the page codec, typed block and
 # reply framing in build-fuzz/ with clang, and runs it for the given number of
 # seconds (default 60) over a scratch copy of fuzz/corpus/ (new inputs stay in
 # build-fuzz/). Exits non-zero on any finding; the input that broke a property

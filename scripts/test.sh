@@ -20,7 +20,7 @@ if [ "${ZOMAR_SKIP_SANITIZERS:-0}" != "1" ]; then
   ctest --preset asan -j"$jobs"
 fi
 
-# A minute of fuzzing of the configuration record, block and reply framing.
+# A minute of fuzzing of the page codec, block and reply framing.
 if [ "${ZOMAR_SKIP_FUZZ:-0}" != "1" ]; then
   scripts/fuzz.sh 60
 fi

@@ -3,7 +3,7 @@
 // in a profile: the whole text must be a value of the field, and a refusal
 // says what is allowed. The caller puts the name the user gave the field in
 // front ("429: below 430.000 MHz, ..."). The window keeps its own, lenient
-// reading of its boxes (ConfigRecord).
+// reading of its boxes (PageCodec).
 
 #include "core/protocol/Band.h"
 #include "core/protocol/ConfigBlock.h"

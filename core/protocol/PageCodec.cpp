@@ -219,7 +219,7 @@ FieldTexts factoryFieldTexts()
     return texts;
 }
 
-DecodedFields ConfigRecord::decode(const RxSlots &rx, Band band)
+DecodedFields PageCodec::decode(const RxSlots &rx, Band band)
 {
     constexpr int kHigh = spanOf(BlockField::Channel).first;
     constexpr int kPower = spanOf(BlockField::TxPower).first;
@@ -245,7 +245,7 @@ DecodedFields ConfigRecord::decode(const RxSlots &rx, Band band)
     return fields;
 }
 
-EncodeResult ConfigRecord::encode(const FieldTexts &fields)
+EncodeResult PageCodec::encode(const FieldTexts &fields)
 {
     QByteArray packet;
     packet.reserve(kBlockSize);

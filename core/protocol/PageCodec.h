@@ -100,7 +100,7 @@ struct EncodeResult {
 
 // The two channel bytes persist between operations: with no band selected
 // the encoder sends whatever was last read or computed.
-class ConfigRecord
+class PageCodec
 {
 public:
     int freqHigh() const { return m_freqHigh; }

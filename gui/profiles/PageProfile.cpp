@@ -130,7 +130,7 @@ PageProfile::FromPage PageProfile::read(const FormContext &ctx)
     }
 
     // Decided as Set decides, on a copy: saving changes no stored channel.
-    ConfigRecord record = ctx.state.record;
+    PageCodec record = ctx.state.record;
     const EncodeResult encoded = record.encode(texts);
     if (encoded.status != EncodeResult::Ok) {
         const int byte = encoded.byte;

@@ -17,7 +17,7 @@ struct FormState {
     bool loopbackOn = false;
     int contSendChar = 0; // last code of the continuous send
     QString portNumber;   // port number as text
-    ConfigRecord record;  // keeps the channel bytes between operations
+    PageCodec record;  // keeps the channel bytes between operations
 };
 
 } // namespace zomar

@@ -91,7 +91,7 @@ bool sameDouble(double a, double b)
 
 } // namespace
 
-class TestConfigRecord : public QObject
+class TestPageCodec : public QObject
 {
     Q_OBJECT
 
@@ -163,7 +163,7 @@ private slots:
 // ---------------------------------------------------------------------------
 // Lists and tables
 
-void TestConfigRecord::listItems()
+void TestPageCodec::listItems()
 {
     QStringList ports;
     for (int i = 1; i <= 15; ++i)
@@ -178,7 +178,7 @@ void TestConfigRecord::listItems()
     QCOMPARE(bandItems(), (QStringList{"433Mhz", "868Mhz"}));
 }
 
-void TestConfigRecord::bandFromText_data()
+void TestPageCodec::bandFromText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Band>("band");
@@ -193,14 +193,14 @@ void TestConfigRecord::bandFromText_data()
     QTest::newRow("433") << "433" << Band::None;
 }
 
-void TestConfigRecord::bandFromText()
+void TestPageCodec::bandFromText()
 {
     QFETCH(QString, text);
     QFETCH(Band, band);
     QCOMPARE(zomar::bandFromText(text), band);
 }
 
-void TestConfigRecord::txPowerTable_data()
+void TestPageCodec::txPowerTable_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
@@ -210,7 +210,7 @@ void TestConfigRecord::txPowerTable_data()
         QTest::newRow(texts[code]) << code << QString::fromLatin1(texts[code]);
 }
 
-void TestConfigRecord::txPowerTable()
+void TestPageCodec::txPowerTable()
 {
     QFETCH(int, code);
     QFETCH(QString, text);
@@ -218,7 +218,7 @@ void TestConfigRecord::txPowerTable()
     QCOMPARE(txPowerCode(text), code);
 }
 
-void TestConfigRecord::rfSpeedTable_data()
+void TestPageCodec::rfSpeedTable_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
@@ -232,7 +232,7 @@ void TestConfigRecord::rfSpeedTable_data()
     QTest::newRow("115200") << 2 << "115200 bps";
 }
 
-void TestConfigRecord::rfSpeedTable()
+void TestPageCodec::rfSpeedTable()
 {
     QFETCH(int, code);
     QFETCH(QString, text);
@@ -240,7 +240,7 @@ void TestConfigRecord::rfSpeedTable()
     QCOMPARE(rfSpeedCode(text), code);
 }
 
-void TestConfigRecord::unmatchedCodesAndTexts()
+void TestPageCodec::unmatchedCodesAndTexts()
 {
     QCOMPARE(txPowerCode("-20 dBm"), 0);
     QCOMPARE(txPowerCode("0"), 0);
@@ -265,7 +265,7 @@ void TestConfigRecord::unmatchedCodesAndTexts()
 // ---------------------------------------------------------------------------
 // Address texts
 
-void TestConfigRecord::addressText_data()
+void TestPageCodec::addressText_data()
 {
     QTest::addColumn<int>("byte");
     QTest::addColumn<QString>("text");
@@ -280,14 +280,14 @@ void TestConfigRecord::addressText_data()
     QTest::newRow("255") << 255 << "FF";
 }
 
-void TestConfigRecord::addressText()
+void TestPageCodec::addressText()
 {
     QFETCH(int, byte);
     QFETCH(QString, text);
     QCOMPARE(zomar::addressText(byte), text);
 }
 
-void TestConfigRecord::parseAddress_data()
+void TestPageCodec::parseAddress_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("kind");
@@ -328,7 +328,7 @@ void TestConfigRecord::parseAddress_data()
     QTest::newRow("long with letter") << (QString(60, QLatin1Char('F')) + "G") << N << 0;
 }
 
-void TestConfigRecord::parseAddress()
+void TestPageCodec::parseAddress()
 {
     QFETCH(QString, text);
     QFETCH(int, kind);
@@ -339,7 +339,7 @@ void TestConfigRecord::parseAddress()
         QCOMPARE(a.value, value);
 }
 
-void TestConfigRecord::encodeAddress_data()
+void TestPageCodec::encodeAddress_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<EncodeResult::Status>("status");
@@ -367,7 +367,7 @@ void TestConfigRecord::encodeAddress_data()
     QTest::newRow("10000") << "10000" << failed << 0 << Refusal::AddressOverflow;
 }
 
-void TestConfigRecord::encodeAddress()
+void TestPageCodec::encodeAddress()
 {
     QFETCH(QString, text);
     QFETCH(EncodeResult::Status, status);
@@ -376,7 +376,7 @@ void TestConfigRecord::encodeAddress()
 
     // The text in each of the eight boxes in turn, the others valid.
     for (int box = 0; box < 8; ++box) {
-        ConfigRecord record;
+        PageCodec record;
         FieldTexts f = validFields();
         f.address[box] = text;
         const EncodeResult r = record.encode(f);
@@ -399,9 +399,9 @@ void TestConfigRecord::encodeAddress()
     }
 }
 
-void TestConfigRecord::refusalInText5WritesNothing()
+void TestPageCodec::refusalInText5WritesNothing()
 {
-    ConfigRecord record;
+    PageCodec record;
     FieldTexts f = validFields();
     f.address = {"11", "22", "33", "44", "G1", "66", "77", "88"};
     const EncodeResult r = record.encode(f);
@@ -410,9 +410,9 @@ void TestConfigRecord::refusalInText5WritesNothing()
     QCOMPARE(r.refusal, Refusal::AddressNotHex);
 }
 
-void TestConfigRecord::firstAddressRefusalWins()
+void TestPageCodec::firstAddressRefusalWins()
 {
-    ConfigRecord record;
+    PageCodec record;
     FieldTexts f = validFields();
     f.address[1] = "100";  // Incorrect value
     f.address[2] = "8000"; // would fail
@@ -431,7 +431,7 @@ void TestConfigRecord::firstAddressRefusalWins()
 // ---------------------------------------------------------------------------
 // Frequency
 
-void TestConfigRecord::leadingNumber_data()
+void TestPageCodec::leadingNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
@@ -489,7 +489,7 @@ void TestConfigRecord::leadingNumber_data()
     QTest::newRow("hex") << "0x10" << 0.0;
 }
 
-void TestConfigRecord::leadingNumber()
+void TestPageCodec::leadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
@@ -500,7 +500,7 @@ void TestConfigRecord::leadingNumber()
             QStringLiteral("got %1, expected %2").arg(actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
 }
 
-void TestConfigRecord::leadingNumberIgnoresLocale()
+void TestPageCodec::leadingNumberIgnoresLocale()
 {
     const QLocale savedDefault;
     const std::string savedC = std::setlocale(LC_ALL, nullptr);
@@ -532,7 +532,7 @@ void TestConfigRecord::leadingNumberIgnoresLocale()
         qInfo("No comma-decimal C locale installed; only the Qt default locale was changed");
 }
 
-void TestConfigRecord::frequencyText_data()
+void TestPageCodec::frequencyText_data()
 {
     QTest::addColumn<Band>("band");
     QTest::addColumn<qlonglong>("channel");
@@ -582,7 +582,7 @@ void TestConfigRecord::frequencyText_data()
     QTest::newRow("no band") << Band::None << 1568LL << "";
 }
 
-void TestConfigRecord::frequencyText()
+void TestPageCodec::frequencyText()
 {
     QFETCH(Band, band);
     QFETCH(qlonglong, channel);
@@ -590,7 +590,7 @@ void TestConfigRecord::frequencyText()
     QCOMPARE(zomar::frequencyText(band, channel), text);
 }
 
-void TestConfigRecord::workedFrequencyTable_data()
+void TestPageCodec::workedFrequencyTable_data()
 {
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("frequency");
@@ -638,7 +638,7 @@ void TestConfigRecord::workedFrequencyTable_data()
                                   << "1187.675" << 65535 << 0xFF << 0xFF << "1187.675";
 }
 
-void TestConfigRecord::workedFrequencyTable()
+void TestPageCodec::workedFrequencyTable()
 {
     QFETCH(QString, band);
     QFETCH(QString, frequency);
@@ -653,7 +653,7 @@ void TestConfigRecord::workedFrequencyTable()
     QVERIFY(!ch->overflow);
     QCOMPARE(ch->n, static_cast<long long>(channel));
 
-    ConfigRecord writer;
+    PageCodec writer;
     const EncodeResult r = writer.encode(validFields(frequency, band));
     QCOMPARE(r.status, EncodeResult::Ok);
     QCOMPARE(r.packet.size(), kBlockSize);
@@ -662,7 +662,7 @@ void TestConfigRecord::workedFrequencyTable()
     QCOMPARE(writer.freqHigh(), high);
     QCOMPARE(writer.freqLow(), low);
 
-    ConfigRecord reader;
+    PageCodec reader;
     RxSlots rx = emptySlots();
     rx[8] = high;
     rx[9] = low;
@@ -670,7 +670,7 @@ void TestConfigRecord::workedFrequencyTable()
     QCOMPARE(d.frequency, std::optional<QString>(readBack));
 }
 
-void TestConfigRecord::wholeChannelsAreNotTruncated()
+void TestPageCodec::wholeChannelsAreNotTruncated()
 {
     // A plain floor gives 1599 for "434" and "868"; a product this close to a
     // whole number is taken as that number.
@@ -687,7 +687,7 @@ void TestConfigRecord::wholeChannelsAreNotTruncated()
     QCOMPARE(channelFromFrequency(Band::Mhz868, "869.5")->n, 1900LL);
 }
 
-void TestConfigRecord::frequencyRefused_data()
+void TestPageCodec::frequencyRefused_data()
 {
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("frequency");
@@ -711,14 +711,14 @@ void TestConfigRecord::frequencyRefused_data()
                                  << "1187.68" << 256 << 0; // N = 65536
 }
 
-void TestConfigRecord::frequencyRefused()
+void TestPageCodec::frequencyRefused()
 {
     QFETCH(QString, band);
     QFETCH(QString, frequency);
     QFETCH(int, keptHigh);
     QFETCH(int, keptLow);
 
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(0x12, 0x34);
     const EncodeResult r = record.encode(validFields(frequency, band));
     QCOMPARE(r.status, EncodeResult::Refused);
@@ -729,7 +729,7 @@ void TestConfigRecord::frequencyRefused()
     QCOMPARE(record.freqLow(), keptLow);
 }
 
-void TestConfigRecord::frequencyOverflowFails_data()
+void TestPageCodec::frequencyOverflowFails_data()
 {
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("frequency");
@@ -749,7 +749,7 @@ void TestConfigRecord::frequencyOverflowFails_data()
                                               << "-5368281"; // p = -2147484400
 }
 
-void TestConfigRecord::frequencyOverflowFails()
+void TestPageCodec::frequencyOverflowFails()
 {
     // Just inside the 32-bit range: no overflow (refused as a channel later).
     const std::optional<ChannelNumber> inside = channelFromFrequency(Band::Mhz433, "5369139");
@@ -764,7 +764,7 @@ void TestConfigRecord::frequencyOverflowFails()
     QVERIFY(ch.has_value());
     QVERIFY(ch->overflow);
 
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(0x12, 0x34);
     const EncodeResult r = record.encode(validFields(frequency, band));
     QCOMPARE(r.status, EncodeResult::Failed);
@@ -775,19 +775,19 @@ void TestConfigRecord::frequencyOverflowFails()
     QCOMPARE(record.freqLow(), 0x34);
 }
 
-void TestConfigRecord::channelRoundTripEveryChannel_data()
+void TestPageCodec::channelRoundTripEveryChannel_data()
 {
     QTest::addColumn<QString>("band");
     QTest::newRow("433Mhz") << "433Mhz";
     QTest::newRow("868Mhz") << "868Mhz";
 }
 
-void TestConfigRecord::channelRoundTripEveryChannel()
+void TestPageCodec::channelRoundTripEveryChannel()
 {
     QFETCH(QString, band);
     const Band b = zomar::bandFromText(band);
 
-    ConfigRecord reader;
+    PageCodec reader;
     FieldTexts f = validFields(QString(), band);
     for (int n = 0; n <= 0xFFFF; ++n) {
         RxSlots rx = emptySlots();
@@ -803,7 +803,7 @@ void TestConfigRecord::channelRoundTripEveryChannel()
                                  .arg(*d.frequency, referenceFrequencyText(b, n))));
         }
 
-        ConfigRecord writer;
+        PageCodec writer;
         writer.setChannelBytes(-99, -99); // must be overwritten from the text
         f.frequency = *d.frequency;
         const EncodeResult r = writer.encode(f);
@@ -818,12 +818,12 @@ void TestConfigRecord::channelRoundTripEveryChannel()
     }
 }
 
-void TestConfigRecord::channelRoundTripNegativeChannels_data()
+void TestPageCodec::channelRoundTripNegativeChannels_data()
 {
     channelRoundTripEveryChannel_data();
 }
 
-void TestConfigRecord::channelRoundTripNegativeChannels()
+void TestPageCodec::channelRoundTripNegativeChannels()
 {
     // Negative channels can be shown (a kept negative high byte); their texts
     // read back as the same channel too.
@@ -841,7 +841,7 @@ void TestConfigRecord::channelRoundTripNegativeChannels()
     }
 }
 
-void TestConfigRecord::channelFromFrequencyNoBand()
+void TestPageCodec::channelFromFrequencyNoBand()
 {
     QCOMPARE(channelFromFrequency(Band::None, "433.92"), std::nullopt);
     QCOMPARE(channelFromFrequency(Band::None, "1e999"), std::nullopt);
@@ -850,9 +850,9 @@ void TestConfigRecord::channelFromFrequencyNoBand()
 // ---------------------------------------------------------------------------
 // Kept channel bytes
 
-void TestConfigRecord::noBandSendsLastDecodedBytes()
+void TestPageCodec::noBandSendsLastDecodedBytes()
 {
-    ConfigRecord record;
+    PageCodec record;
     RxSlots rx = emptySlots();
     rx[8] = 0x12;
     rx[9] = 0x34;
@@ -873,24 +873,24 @@ void TestConfigRecord::noBandSendsLastDecodedBytes()
     }
 
     // A record that never read anything sends channel 0.
-    ConfigRecord fresh;
+    PageCodec fresh;
     const EncodeResult r = fresh.encode(validFields("", ""));
     QCOMPARE(r.status, EncodeResult::Ok);
     QCOMPARE(r.packet.mid(8, 2), bytes({0, 0}));
 }
 
-void TestConfigRecord::noBandAfterComputedEncodeSendsComputedBytes()
+void TestPageCodec::noBandAfterComputedEncodeSendsComputedBytes()
 {
-    ConfigRecord record;
+    PageCodec record;
     QCOMPARE(record.encode(validFields("435", "433Mhz")).status, EncodeResult::Ok);
     const EncodeResult r = record.encode(validFields("", ""));
     QCOMPARE(r.status, EncodeResult::Ok);
     QCOMPARE(r.packet.mid(8, 2), bytes({0x07, 0xD0}));
 }
 
-void TestConfigRecord::refusedChannelBytesAreKept()
+void TestPageCodec::refusedChannelBytesAreKept()
 {
-    ConfigRecord record;
+    PageCodec record;
     EncodeResult r = record.encode(validFields("429", "433Mhz"));
     QCOMPARE(r.status, EncodeResult::Refused);
     QCOMPARE(record.freqHigh(), -2);
@@ -909,9 +909,9 @@ void TestConfigRecord::refusedChannelBytesAreKept()
     QCOMPARE(record.encode(validFields("", "")).status, EncodeResult::Refused);
 }
 
-void TestConfigRecord::negativeKeptHighByteIsShown()
+void TestPageCodec::negativeKeptHighByteIsShown()
 {
-    ConfigRecord record;
+    PageCodec record;
     QCOMPARE(record.encode(validFields("429", "433Mhz")).status, EncodeResult::Refused);
     QCOMPARE(record.freqHigh(), -2);
 
@@ -932,9 +932,9 @@ void TestConfigRecord::negativeKeptHighByteIsShown()
 // ---------------------------------------------------------------------------
 // Power and speed
 
-void TestConfigRecord::unreadPowerAndSpeedAreRefused()
+void TestPageCodec::unreadPowerAndSpeedAreRefused()
 {
-    ConfigRecord record;
+    PageCodec record;
     FieldTexts f = validFields();
     f.txPower = "??";
     EncodeResult r = record.encode(f);
@@ -960,7 +960,7 @@ void TestConfigRecord::unreadPowerAndSpeedAreRefused()
     QCOMPARE(r.refusal, Refusal::FrequencyOutOfRange);
 }
 
-void TestConfigRecord::powerAndSpeedEncoding_data()
+void TestPageCodec::powerAndSpeedEncoding_data()
 {
     QTest::addColumn<QString>("power");
     QTest::addColumn<QString>("speed");
@@ -988,13 +988,13 @@ void TestConfigRecord::powerAndSpeedEncoding_data()
                            << "" << 0 << 163;
 }
 
-void TestConfigRecord::powerAndSpeedEncoding()
+void TestPageCodec::powerAndSpeedEncoding()
 {
     QFETCH(QString, power);
     QFETCH(QString, speed);
     QFETCH(int, powerCode);
     QFETCH(int, speedCode);
-    ConfigRecord record;
+    PageCodec record;
     FieldTexts f = validFields();
     f.txPower = power;
     f.rfSpeed = speed;
@@ -1008,9 +1008,9 @@ void TestConfigRecord::powerAndSpeedEncoding()
 // ---------------------------------------------------------------------------
 // Decode
 
-void TestConfigRecord::decodeFullBlock()
+void TestPageCodec::decodeFullBlock()
 {
-    ConfigRecord record;
+    PageCodec record;
     RxSlots rx = emptySlots();
     const int block[kBlockSize] = {0x00, 0x0A, 0x7F, 0xFF, 0x01, 0x10,
                                    0xA5, 0xAB, 0x06, 0x20, 7,    0x05};
@@ -1028,18 +1028,18 @@ void TestConfigRecord::decodeFullBlock()
     QCOMPARE(record.freqLow(), 0x20);
 }
 
-void TestConfigRecord::decodeBand868()
+void TestPageCodec::decodeBand868()
 {
-    ConfigRecord record;
+    PageCodec record;
     RxSlots rx = emptySlots();
     rx[8] = 0x06;
     rx[9] = 0x20;
     QCOMPARE(record.decode(rx, Band::Mhz868).frequency, std::optional<QString>("867.840"));
 }
 
-void TestConfigRecord::decodeNoBand()
+void TestPageCodec::decodeNoBand()
 {
-    ConfigRecord record;
+    PageCodec record;
     RxSlots rx = emptySlots();
     rx[8] = 0x07;
     rx[9] = 0x6C;
@@ -1051,9 +1051,9 @@ void TestConfigRecord::decodeNoBand()
     QCOMPARE(record.freqLow(), 0x6C);
 }
 
-void TestConfigRecord::decodePartialSlots()
+void TestPageCodec::decodePartialSlots()
 {
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(0x11, 0x22);
     RxSlots rx = emptySlots();
     rx[0] = 0x01;
@@ -1085,9 +1085,9 @@ void TestConfigRecord::decodePartialSlots()
     QCOMPARE(record.decode(a5, Band::Mhz433).address[0], std::optional<QString>("A5"));
 }
 
-void TestConfigRecord::decodeOnlyHighByte()
+void TestPageCodec::decodeOnlyHighByte()
 {
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(0x11, 0x22);
     RxSlots rx = emptySlots();
     rx[8] = 0x06;
@@ -1097,9 +1097,9 @@ void TestConfigRecord::decodeOnlyHighByte()
     QCOMPARE(record.freqLow(), 0x22);
 }
 
-void TestConfigRecord::decodeOnlyLowByteUsesKeptHigh()
+void TestPageCodec::decodeOnlyLowByteUsesKeptHigh()
 {
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(0x07, 0x00);
     RxSlots rx = emptySlots();
     rx[9] = 0xD0;
@@ -1108,9 +1108,9 @@ void TestConfigRecord::decodeOnlyLowByteUsesKeptHigh()
     QCOMPARE(record.freqLow(), 0xD0);
 }
 
-void TestConfigRecord::decodeCodesOutsideTables()
+void TestPageCodec::decodeCodesOutsideTables()
 {
-    ConfigRecord record;
+    PageCodec record;
     RxSlots rx = emptySlots();
     rx[10] = 9;
     rx[11] = 0x10;
@@ -1128,9 +1128,9 @@ void TestConfigRecord::decodeCodesOutsideTables()
 // ---------------------------------------------------------------------------
 // Whole packets
 
-void TestConfigRecord::factoryPacket()
+void TestPageCodec::factoryPacket()
 {
-    ConfigRecord record;
+    PageCodec record;
     record.setChannelBytes(0x0F, 0x3E); // whatever was read before
     const EncodeResult r = record.encode(factoryFields());
     QCOMPARE(r.status, EncodeResult::Ok);
@@ -1138,9 +1138,9 @@ void TestConfigRecord::factoryPacket()
     QCOMPARE(r.refusal, Refusal::None);
 }
 
-void TestConfigRecord::packetBlockOrder()
+void TestPageCodec::packetBlockOrder()
 {
-    ConfigRecord record;
+    PageCodec record;
     FieldTexts f;
     f.address = {"1", "2", "3", "4", "a5", "B6", "c7", "FF"};
     f.frequency = "869.5";
@@ -1155,7 +1155,7 @@ void TestConfigRecord::packetBlockOrder()
     RxSlots rx = emptySlots();
     for (int k = 0; k < kBlockSize; ++k)
         rx[k] = byteAt(r.packet, k);
-    ConfigRecord reader;
+    PageCodec reader;
     const DecodedFields d = reader.decode(rx, Band::Mhz868);
     const char *addresses[] = {"1", "2", "3", "4", "A5", "B6", "C7", "FF"};
     for (int k = 0; k < 8; ++k)
@@ -1165,5 +1165,5 @@ void TestConfigRecord::packetBlockOrder()
     QCOMPARE(d.rfSpeed, std::optional<QString>("9600 bps"));
 }
 
-QTEST_APPLESS_MAIN(TestConfigRecord)
+QTEST_APPLESS_MAIN(TestPageCodec)
 #include "tst_pagecodec.moc"
