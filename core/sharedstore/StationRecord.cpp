@@ -2,7 +2,7 @@
 
 #include "core/store/Remedy.h"
 #include "core/sharedstore/StationJournal.h"
-#include "core/sharedstore/StationLink.h"
+#include "core/sharedstore/JournalForwarder.h"
 #include "core/store/StoreQueue.h"
 
 #include <QDir>

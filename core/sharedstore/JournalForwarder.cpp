@@ -1,4 +1,4 @@
-#include "core/sharedstore/StationLink.h"
+#include "core/sharedstore/JournalForwarder.h"
 
 #include "core/store/StoreBackend.h"
 
