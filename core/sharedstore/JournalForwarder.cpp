@@ -14,19 +14,19 @@ constexpr int kRetryMs = 1000;        // an offline station asks this often
 constexpr int kRefusedRetryMs = 5000; // a row the server refused is tried again
 // Another station's lock is waited for a little less than the deadline: a
 // busy server is not taken for a dead one.
-constexpr int kLockWaitMs = StationLink::kDeadlineMs - 1500;
+constexpr int kLockWaitMs = JournalForwarder::kDeadlineMs - 1500;
 
 } // namespace
 
-StationLink::StationLink(Report report) : m_report(std::move(report))
+JournalForwarder::JournalForwarder(Report report) : m_report(std::move(report))
 {
     m_state.leased = true;
 }
 
 // The server's connection is closed here, on the link's thread.
-StationLink::~StationLink() = default;
+JournalForwarder::~JournalForwarder() = default;
 
-QString StationLink::open(const QString &server, const QString &journal, int busyTimeoutMs)
+QString JournalForwarder::open(const QString &server, const QString &journal, int busyTimeoutMs)
 {
     QString error;
     m_server = ProductionStore::open(server, ProductionStore::Mode::Existing, &error,
@@ -39,11 +39,11 @@ QString StationLink::open(const QString &server, const QString &journal, int bus
     m_journalPath = journal;
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &StationLink::pump);
+    connect(m_timer, &QTimer::timeout, this, &JournalForwarder::pump);
     return {};
 }
 
-QString StationLink::forwardAll()
+QString JournalForwarder::forwardAll()
 {
     bool more = true;
     while (more) {
@@ -54,7 +54,7 @@ QString StationLink::forwardAll()
     return {};
 }
 
-QString StationLink::forwardSome(bool *more)
+QString JournalForwarder::forwardSome(bool *more)
 {
     *more = false;
     QString error;
@@ -72,7 +72,7 @@ QString StationLink::forwardSome(bool *more)
     return error;
 }
 
-QString StationLink::begin(const RunContext &context, int leaseSize, const QString &program)
+QString JournalForwarder::begin(const RunContext &context, int leaseSize, const QString &program)
 {
     m_context = context;
     m_leaseSize = std::max(1, leaseSize);
@@ -88,7 +88,7 @@ QString StationLink::begin(const RunContext &context, int leaseSize, const QStri
     return error;
 }
 
-bool StationLink::takeLease(int needed)
+bool JournalForwarder::takeLease(int needed)
 {
     if (!m_context.poolId || m_poolEmpty)
         return true;
@@ -115,7 +115,7 @@ bool StationLink::takeLease(int needed)
     return true;
 }
 
-void StationLink::wantLease(int needed)
+void JournalForwarder::wantLease(int needed)
 {
     // Offline, the record answers the modules that wait itself (the report
     // says so); the timer keeps asking for the server.
@@ -124,7 +124,7 @@ void StationLink::wantLease(int needed)
     report();
 }
 
-void StationLink::runReleased()
+void JournalForwarder::runReleased()
 {
     // Released from elsewhere while this station was cut off, or thought
     // dead: the server retired what was left of the lease, so none of it is
@@ -138,7 +138,7 @@ void StationLink::runReleased()
     registerRun();
 }
 
-bool StationLink::registerRun()
+bool JournalForwarder::registerRun()
 {
     if (!m_newRunNeeded)
         return true;
@@ -161,14 +161,14 @@ bool StationLink::registerRun()
     return takeLease(m_leaseSize);
 }
 
-void StationLink::wake()
+void JournalForwarder::wake()
 {
     // Offline, the next try is the timer's: not one per commit.
     if (m_timer && m_state.online && m_timer->remainingTime() != 0)
         m_timer->start(0);
 }
 
-bool StationLink::reconnect()
+bool JournalForwarder::reconnect()
 {
     // libpq's connect_timeout bounds this (a server that takes the
     // connection and never answers, too).
@@ -183,7 +183,7 @@ bool StationLink::reconnect()
     return true;
 }
 
-void StationLink::pump()
+void JournalForwarder::pump()
 {
     if (!m_state.online && !reconnect()) {
         m_timer->start(kRetryMs);
@@ -219,7 +219,7 @@ void StationLink::pump()
     m_timer->start(kAliveMs);
 }
 
-void StationLink::failed(const QString &error)
+void JournalForwarder::failed(const QString &error)
 {
     // Whether the server is still there: a row it refuses is not a drop.
     bool lost = m_deadline.expired() || m_server->backend().connectionLost(error);
@@ -239,7 +239,7 @@ void StationLink::failed(const QString &error)
         m_timer->start(lost ? kRetryMs : kRefusedRetryMs);
 }
 
-void StationLink::report()
+void JournalForwarder::report()
 {
     if (!m_journal)
         return;
@@ -250,7 +250,7 @@ void StationLink::report()
         m_report(m_state);
 }
 
-QString StationLink::finish()
+QString JournalForwarder::finish()
 {
     if (m_timer)
         m_timer->stop();

@@ -1,5 +1,5 @@
 #pragma once
-// A station's line to the server, on a thread of its own: it forwards the
+// A station's forwarder to the server, on a thread of its own: it forwards the
 // journal's rows in order (a batch per transaction, acknowledged once
 // committed, tried again until they are), keeps the lease topped up, tells
 // the server the run is alive, and notices when the server goes away and
@@ -25,11 +25,11 @@ class QTimer;
 
 namespace zomar {
 
-class StationLink : public QObject
+class JournalForwarder : public QObject
 {
     Q_OBJECT
 public:
-    // Told on the link's thread whenever what it knows changes.
+    // Told on the forwarder's thread whenever what it knows changes.
     using Report = std::function<void(const StationState &state)>;
 
     // A statement not answered within this is taken for a dead server.
@@ -38,10 +38,10 @@ public:
     // whether it is still there).
     static constexpr int kAliveMs = 2000;
 
-    explicit StationLink(Report report);
-    ~StationLink() override;
+    explicit JournalForwarder(Report report);
+    ~JournalForwarder() override;
 
-    // The rest runs on the link's thread.
+    // The rest runs on the forwarder's thread.
     QString open(const QString &server, const QString &journal, int busyTimeoutMs);
     // Forwards everything the journal holds; "" once the server has it all.
     QString forwardAll();

@@ -30,9 +30,9 @@ StationRecord::~StationRecord()
     m_queue.reset();
     // The connection (libpq's and OpenSSL's state with it) goes on the
     // thread that made it, and the thread ends before this returns.
-    if (m_link)
-        m_linkThread.run([this] { delete m_link; });
-    m_linkThread.stop();
+    if (m_forwarder)
+        m_forwarderThread.run([this] { delete m_forwarder; });
+    m_forwarderThread.stop();
     if (m_lockFd >= 0)
         ::close(m_lockFd); // the lock goes with it
 }
@@ -61,7 +61,7 @@ QString StationRecord::open(const Setup &setup)
     m_setup = setup;
     m_journalPath = StationJournal::pathFor(setup.server, setup.station);
     // One run of a station at a time: its journal's rows are forwarded in
-    // order by one link. The kernel lets go of the lock when a run dies.
+    // order by one forwarder. The kernel lets go of the lock when a run dies.
     QString error;
     QDir().mkpath(QFileInfo(m_journalPath).absolutePath());
     const QString lockPath = lockPathOf(m_journalPath);
@@ -75,14 +75,14 @@ QString StationRecord::open(const Setup &setup)
             .arg(setup.station, m_journalPath,
                  remedyFor(Remedy::NameStation, setup.station));
 
-    m_linkThread.start();
-    m_linkThread.run([&] {
-        m_link = new StationLink([this](const StationState &s) { note(s); });
-        error = m_link->open(setup.server, m_journalPath, setup.busyTimeoutMs);
+    m_forwarderThread.start();
+    m_forwarderThread.run([&] {
+        m_forwarder = new JournalForwarder([this](const StationState &s) { note(s); });
+        error = m_forwarder->open(setup.server, m_journalPath, setup.busyTimeoutMs);
         // What an earlier run left goes first: its units come before
         // this run marks those of interrupted runs unknown.
         if (error.isEmpty())
-            error = m_link->forwardAll();
+            error = m_forwarder->forwardAll();
     });
     if (!error.isEmpty())
         return QStringLiteral("cannot forward what this station's journal %1 holds: %2")
@@ -93,11 +93,11 @@ QString StationRecord::open(const Setup &setup)
 QString StationRecord::begin(const RunContext &context)
 {
     QString error;
-    m_linkThread.run([&] { error = m_link->begin(context, m_setup.lease, m_setup.program); });
+    m_forwarderThread.run([&] { error = m_forwarder->begin(context, m_setup.lease, m_setup.program); });
     if (!error.isEmpty())
         return QStringLiteral("cannot take a lease of addresses: %1").arg(error);
     m_pooled = bool(context.poolId);
-    StationLink *link = m_link;
+    JournalForwarder *link = m_forwarder;
     const QString path = m_journalPath;
     m_queue = std::make_unique<StoreQueue>();
     error = m_queue->start(
@@ -184,7 +184,7 @@ void StationRecord::wait(Waiting w, bool first)
         m_waiting.append(std::move(w));
     const int needed = int(m_waiting.size()) - std::max(0, available());
     QMetaObject::invokeMethod(
-        m_link, [link = m_link, needed] { link->wantLease(needed); }, Qt::QueuedConnection);
+        m_forwarder, [link = m_forwarder, needed] { link->wantLease(needed); }, Qt::QueuedConnection);
 }
 
 void StationRecord::ask(Waiting w)
@@ -251,7 +251,7 @@ void StationRecord::endBatch()
 
 QString StationRecord::close()
 {
-    if (m_closed || !m_link)
+    if (m_closed || !m_forwarder)
         return {};
     m_closed = true;
     // Modules still waiting for an address were never touched: they get none.
@@ -264,7 +264,7 @@ QString StationRecord::close()
     m_waiting.clear();
     m_queue.reset(); // what was asked is in the journal first
     QString result;
-    m_linkThread.run([&] { result = m_link->finish(); });
+    m_forwarderThread.run([&] { result = m_forwarder->finish(); });
     return result;
 }
 

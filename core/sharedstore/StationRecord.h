@@ -2,12 +2,12 @@
 // The record of a run on a server that several stations share, as the line
 // programmer sees it: rows and addresses come from this station's journal
 // (on the store queue's thread, committed before anything is sent), the
-// journal is forwarded to the server by the station's link (a thread of its
+// journal is forwarded to the server by the station's forwarder (a thread of its
 // own), and the station's state (online or not, addresses left, rows
 // waiting) is told to the front end.
 //
 // Nothing here waits for the server. A module is given an address only from
-// what the lease holds: one that finds none waits (untouched) while the link
+// what the lease holds: one that finds none waits (untouched) while the forwarder
 // takes a new lease, and gets none when the server cannot be reached.
 
 #include "core/store/JoinedThread.h"
@@ -25,7 +25,7 @@
 namespace zomar {
 
 class StationJournal;
-class StationLink;
+class JournalForwarder;
 class StoreQueue;
 
 class StationRecord : public QObject, public LineRecord
@@ -42,7 +42,7 @@ public:
     };
 
     explicit StationRecord(QObject *parent = nullptr);
-    // The link's connection is closed on its thread, and the thread joined.
+    // The forwarder's connection is closed on its thread, and the thread joined.
     ~StationRecord() override;
 
     // Takes this station's journal (one run of a station at a time on a PC),
@@ -88,8 +88,8 @@ private:
     QString m_journalPath;
     bool m_pooled = false;
     int m_lockFd = -1;
-    JoinedThread m_linkThread{QStringLiteral("StationLink")};
-    StationLink *m_link = nullptr; // lives on m_linkThread
+    JoinedThread m_forwarderThread{QStringLiteral("Forwarder")};
+    JournalForwarder *m_forwarder = nullptr; // lives on m_forwarderThread
     std::unique_ptr<StoreQueue> m_queue;
     StationJournal *m_queueJournal = nullptr; // the queue's own, used on its thread
     mutable QMutex m_mutex;
@@ -99,7 +99,7 @@ private:
     // between will take addresses that the last count still shows free.
     std::atomic<int> m_asked{0};
     int m_answered = 0; // guarded by m_mutex, with m_state's count
-    QList<Waiting> m_waiting; // modules waiting for the link's next lease
+    QList<Waiting> m_waiting; // modules waiting for the forwarder's next lease
     bool m_closed = false;
 };
 
