@@ -384,8 +384,8 @@ void TestLinkTest::preflightConfiguresSecondModule()
     other.channel = 0x0628;
     other.rfSpeedCode = 35;
     bench.b().setConfiguration(other.toBytes());
-    LinkPreflight check(bench.a().devicePath(), 38400, bench.b().devicePath(), 38400,
-                        Band::Mhz433, true);
+    LinkPreflight check({bench.a().devicePath(), 38400, bench.b().devicePath(), 38400,
+                         Band::Mhz433, true});
     QSignalSpy done(&check, &LinkPreflight::finished);
     check.start();
     QVERIFY(done.wait(10000));
