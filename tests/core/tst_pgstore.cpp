@@ -4,6 +4,7 @@
 // time, and a station that died released. Needs the Debian package
 // postgresql: without it these tests fail and say so.
 
+#include "apps/zomar-cli/RemedyWords.h"
 #include "core/store/PostgresBackend.h"
 #include "core/store/ProductionStore.h"
 #include "core/sharedstore/StoreLeases.h"
@@ -64,6 +65,8 @@ private:
 
 void TstPgStore::initTestCase()
 {
+    // The remedies the core names, in the command line's words.
+    useCommandLineRemedies();
     QVERIFY2(m_pg.start(), qPrintable(m_pg.error()));
     QVERIFY(m_pg.addOwner("line", "secret"));
     QVERIFY(m_pg.addOwner("other", "secret"));
