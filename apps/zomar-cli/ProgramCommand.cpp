@@ -280,7 +280,7 @@ void addProgramOptions(QCommandLineParser &p)
     });
 }
 
-int refuse(Cli &cli, int code, const QString &message)
+std::optional<int> refuse(Cli &cli, int code, const QString &message)
 {
     cli.fail(code, message + QStringLiteral("; nothing was sent"));
     return cli.exitCode();
