@@ -1,5 +1,8 @@
 #include "apps/zomar-cli/RecordsCommand.h"
 
+#include "apps/zomar-cli/StatsCommand.h"
+#include "core/fleet/StoreStats.h"
+
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/StoreBackend.h"
 #include "core/fleet/StoreLeases.h"
@@ -20,25 +23,6 @@ namespace {
 QString usage()
 {
     return QLatin1Char(' ') + recordsVerbs().join(QLatin1Char('|'));
-}
-
-// "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
-// a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
-QDateTime parseSince(const QString &text)
-{
-    static const QRegularExpression relative(QStringLiteral("^(\\d+)([mhd])$"));
-    const QRegularExpressionMatch m = relative.match(text.trimmed());
-    if (m.hasMatch()) {
-        const qint64 n = m.captured(1).toLongLong();
-        const qint64 unit = m.captured(2) == QLatin1String("m")   ? 60
-                            : m.captured(2) == QLatin1String("h") ? 3600
-                                                                  : 86400;
-        return QDateTime::currentDateTimeUtc().addSecs(-n * unit);
-    }
-    QDateTime t = QDateTime::fromString(text.trimmed(), Qt::ISODateWithMs);
-    if (!t.isValid())
-        t = QDateTime(QDate::fromString(text.trimmed(), Qt::ISODate), QTime(0, 0));
-    return t;
 }
 
 QString shownTime(const QString &iso)
@@ -70,6 +54,11 @@ QJsonObject jsonOf(const UnitRow &u)
             {QStringLiteral("message"), u.message},
             {QStringLiteral("origin"), u.origin},
             {QStringLiteral("operator"), u.operatorName},
+            {QStringLiteral("product_serial"), u.productSerial},
+            {QStringLiteral("label_state"), u.labelState},
+            {QStringLiteral("label_reason"), u.labelReason},
+            {QStringLiteral("label_target"), u.labelTarget},
+            {QStringLiteral("label_at"), u.labelAt},
             {QStringLiteral("run"), double(u.runId)}};
 }
 
@@ -121,17 +110,11 @@ void printUnits(Cli &cli, const QList<UnitRow> &units)
 int listUnits(Cli &cli, ProductionStore &store, UnitFilter filter)
 {
     const QCommandLineParser &p = cli.parser;
-    if (p.isSet(QStringLiteral("since"))) {
-        const QDateTime since = parseSince(p.value(QStringLiteral("since")));
-        if (!since.isValid()) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--since %1: give a date (2026-12-07), a date and time "
-                                    "(2026-12-07T08:00) or a time back from now (30m, 12h, 7d)")
-                         .arg(p.value(QStringLiteral("since"))));
-            return *cli.exitCode();
-        }
-        filter.since = since.toUTC().toString(Qt::ISODateWithMs);
-    }
+    const std::optional<QString> since = sinceOption(cli);
+    if (!since)
+        return *cli.exitCode();
+    filter.since = *since;
+    filter.productSerial = p.value(QStringLiteral("serial"));
     if (p.isSet(QStringLiteral("state"))) {
         filter.state = unitStateFromName(p.value(QStringLiteral("state")).trimmed().toLower());
         if (!filter.state) {
@@ -343,7 +326,7 @@ const QStringList &recordsVerbs()
     static const QStringList verbs{QStringLiteral("list"),   QStringLiteral("unknown"),
                                    QStringLiteral("pools"),  QStringLiteral("check"),
                                    QStringLiteral("export"), QStringLiteral("init"),
-                                   QStringLiteral("release")};
+                                   QStringLiteral("release"), QStringLiteral("stats")};
     return verbs;
 }
 
@@ -358,11 +341,11 @@ std::optional<int> runRecords(Cli &cli)
                         "PGPASSWORD)."),
          QStringLiteral("store")},
         {QStringLiteral("station"),
-         QStringLiteral("list: units of one station; release: the station to release."),
+         QStringLiteral("list, stats: units of one station; release: the station to release."),
          QStringLiteral("name")},
         {QStringLiteral("since"),
-         QStringLiteral("list: units since a date, a date and time, or a time back (30m, 12h, "
-                        "7d)."),
+         QStringLiteral("list, stats: units since a date, a date and time, or a time back (30m, "
+                        "12h, 7d)."),
          QStringLiteral("time")},
         {QStringLiteral("state"),
          QStringLiteral("list: units in one state: reserved, pass, fail or unknown."),
@@ -371,6 +354,8 @@ std::optional<int> runRecords(Cli &cli)
          QStringLiteral("n")},
         {QStringLiteral("csv"), QStringLiteral("export: the CSV file to write (- for the output)."),
          QStringLiteral("file")},
+        {QStringLiteral("serial"), QStringLiteral("list: the units of one product serial."),
+         QStringLiteral("serial")},
     });
     p.addPositionalArgument(QStringLiteral("what"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
@@ -378,7 +363,8 @@ std::optional<int> runRecords(Cli &cli)
                                            "3 on a finding), export (every unit as CSV), init "
                                            "(make or migrate the record on a server), release "
                                            "(a station that died: its runs end, its leased "
-                                           "addresses go back)."),
+                                           "addresses go back), stats (yields, units per hour, "
+                                           "slots, operators, failures)."),
                             usage().trimmed());
     cli.allowArguments(1);
     // list, unknown and pools print an object per line; the others one.
@@ -419,6 +405,12 @@ std::optional<int> runRecords(Cli &cli)
         return checkStore(cli, *store);
     if (what == QLatin1String("release"))
         return releaseStation(cli, *store);
+    if (what == QLatin1String("stats")) {
+        const std::optional<QString> since = sinceOption(cli);
+        if (!since)
+            return cli.exitCode();
+        return showStats(cli, *store, {*since, p.value(QStringLiteral("station"))});
+    }
     return exportCsv(cli, *store);
 }
 

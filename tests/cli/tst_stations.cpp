@@ -83,7 +83,7 @@ void TstStations::initTestCase()
     // Whoever may make the tables does it once; the stations never do.
     const CliRun init = cli({"records", "init", "--store", uri()});
     QVERIFY2(init.exitCode == 0, qPrintable(init.err));
-    QVERIFY(init.out.contains("is ready (schema 4)"));
+    QVERIFY(init.out.contains("is ready (schema 5)"));
 }
 
 void TstStations::fourStationsShareOneRange()
