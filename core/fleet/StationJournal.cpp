@@ -31,6 +31,8 @@ const char *const kVersion1[] = {
 const char *const kVersion2[] = {
     "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value)",
 };
+// Version 3 has no table of its own: its outbox may hold rows of kind
+// "label", which an older program could not forward.
 
 } // namespace
 
@@ -162,6 +164,12 @@ QString StationJournal::append(StoreSql &sql, const JournalOp &op)
                    QString::fromUtf8(QJsonDocument(op.body).toJson(QJsonDocument::Compact))}))
         return sql.error();
     return {};
+}
+
+QString StationJournal::note(const JournalOp &op)
+{
+    StoreSql sql(m_db, *m_backend);
+    return sql.write([&] { return append(sql, op); });
 }
 
 QString StationJournal::record(const RunContext &given, UnitBatch &batch)

@@ -14,6 +14,7 @@
 namespace zomar {
 
 class ProductionStore;
+class StoreSql;
 
 // What became of a unit's label.
 struct LabelOutcome {
@@ -34,6 +35,8 @@ std::optional<UnitRow> unit(ProductionStore &store, const QString &unitId, QStri
 QString bindSerial(ProductionStore &store, const QString &unitId, const QString &serial);
 // Keeps the label's outcome in the unit's row; "" once committed.
 QString recordLabel(ProductionStore &store, const QString &unitId, const LabelOutcome &label);
+// The same within a transaction.
+QString recordLabelIn(StoreSql &sql, const QString &unitId, const LabelOutcome &label);
 
 } // namespace StoreTrace
 
