@@ -295,6 +295,11 @@ void TstStore::operatorIsKeptAndAnOlderStoreMigrated()
         QVERIFY(store);
         QSqlQuery q(store->database());
         QVERIFY(q.exec("ALTER TABLE units DROP COLUMN operator_name"));
+        // Nor what came after it: product serials and labels.
+        QVERIFY(q.exec("DROP INDEX units_by_serial"));
+        for (const char *column :
+             {"product_serial", "label_state", "label_reason", "label_target", "label_at"})
+            QVERIFY(q.exec(QStringLiteral("ALTER TABLE units DROP COLUMN %1").arg(column)));
         QVERIFY(q.exec("DROP TABLE retired_addresses"));
         QVERIFY(q.exec("UPDATE schema_version SET version = 2"));
     }
