@@ -59,6 +59,7 @@ ProgramLabels::ProgramLabels(Cli &cli, const LabelTemplate &layout, const LabelT
     : m_cli(cli), m_printer(std::make_unique<LabelPrinter>(layout, target))
 {
     connect(m_printer.get(), &LabelPrinter::finished, this, &ProgramLabels::tell);
+    m_printer->warmUp();
 }
 
 void ProgramLabels::attach(ProductionRun &run, const QString &store)
@@ -72,15 +73,18 @@ void ProgramLabels::attach(ProductionRun &run, const QString &store)
             std::shared_ptr<StationJournal> j;
             QString error;
             j.reset(StationJournal::open(journal, &error).release());
-            return [j, error, runId](const QString &unit, const LabelOutcome &o) {
-                return j ? j->note(JournalOp::label(runId, unit, o)) : error;
+            return [j, error, runId](const QList<StoreTrace::UnitLabel> &done) {
+                QList<JournalOp> ops;
+                for (const StoreTrace::UnitLabel &l : done)
+                    ops << JournalOp::label(runId, l.first, l.second);
+                return j ? j->note(ops) : error;
             };
         }
         QString error;
         std::shared_ptr<ProductionStore> s(
             ProductionStore::open(store, ProductionStore::Mode::Existing, &error).release());
-        return [s, error](const QString &unit, const LabelOutcome &o) {
-            return s ? StoreTrace::recordLabel(*s, unit, o) : error;
+        return [s, error](const QList<StoreTrace::UnitLabel> &done) {
+            return s ? StoreTrace::recordLabels(*s, done) : error;
         };
     });
 }

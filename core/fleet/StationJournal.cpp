@@ -166,10 +166,15 @@ QString StationJournal::append(StoreSql &sql, const JournalOp &op)
     return {};
 }
 
-QString StationJournal::note(const JournalOp &op)
+QString StationJournal::note(const QList<JournalOp> &ops)
 {
     StoreSql sql(m_db, *m_backend);
-    return sql.write([&] { return append(sql, op); });
+    return sql.write([&]() -> QString {
+        for (const JournalOp &op : ops)
+            if (const QString why = append(sql, op); !why.isEmpty())
+                return why;
+        return QString();
+    });
 }
 
 QString StationJournal::record(const RunContext &given, UnitBatch &batch)

@@ -69,7 +69,7 @@ public:
     qint64 currentRun(qint64 otherwise);
     // Appends a row about a unit already in the journal (its label's
     // outcome), to be forwarded after the unit's own.
-    QString note(const JournalOp &op);
+    QString note(const QList<JournalOp> &ops);
     // A clean end: the free addresses go back, then the run ends.
     QString finish(const RunContext &context);
     // Once what earlier runs left is forwarded: their leases are theirs on

@@ -79,6 +79,17 @@ QString StoreTrace::recordLabel(ProductionStore &store, const QString &unitId,
     return sql.writeOwn([&] { return recordLabelIn(sql, unitId, label); });
 }
 
+QString StoreTrace::recordLabels(ProductionStore &store, const QList<UnitLabel> &labels)
+{
+    StoreSql sql(store.database(), store.backend());
+    return sql.writeOwn([&]() -> QString {
+        for (const UnitLabel &l : labels)
+            if (const QString why = recordLabelIn(sql, l.first, l.second); !why.isEmpty())
+                return why;
+        return QString();
+    });
+}
+
 QString StoreTrace::recordLabelIn(StoreSql &sql, const QString &unitId, const LabelOutcome &label)
 {
     if (!sql.exec(QStringLiteral("UPDATE units SET label_state = ?, label_reason = ?, "

@@ -13,6 +13,8 @@
 #include <QPrinterInfo>
 #include <QTcpSocket>
 
+#include <utility>
+
 namespace zomar {
 
 namespace {
@@ -109,6 +111,21 @@ LabelPrinter::~LabelPrinter()
     m_thread.stop();
 }
 
+void LabelPrinter::warmUp()
+{
+    if (!m_thread.running())
+        m_thread.start();
+    m_thread.post([this] {
+        LabelData sample;
+        sample.unitId = QStringLiteral("00000000-0000-0000-0000-000000000000");
+        QString ignored;
+        if (m_target.kind == LabelTarget::Zpl)
+            LabelRender::zpl(sample, m_layout, &ignored);
+        else
+            LabelRender::pdf(sample, m_layout, &ignored);
+    });
+}
+
 void LabelPrinter::print(const LabelData &data)
 {
     if (!m_thread.running())
@@ -120,19 +137,29 @@ void LabelPrinter::print(const LabelData &data)
         outcome.reason = deliver(data, m_layout, m_target);
         outcome.printed = outcome.reason.isEmpty();
         outcome.at = ProductionStore::now();
-        QString recordError;
-        if (!m_recorder && m_makeRecorder)
-            m_recorder = m_makeRecorder();
-        if (m_recorder)
-            recordError = m_recorder(data.unitId, outcome);
-        QMetaObject::invokeMethod(
-            this,
-            [this, unitId = data.unitId, outcome, recordError] {
-                --m_pending;
-                emit finished(unitId, outcome, recordError);
-            },
-            Qt::QueuedConnection);
+        // Labels asked for together are recorded together, once the last
+        // of them is done.
+        m_done << StoreTrace::UnitLabel{data.unitId, outcome};
+        if (m_done.size() == 1)
+            m_thread.post([this] { flush(); });
     });
+}
+
+void LabelPrinter::flush()
+{
+    const QList<StoreTrace::UnitLabel> done = std::exchange(m_done, {});
+    if (!m_recorder && m_makeRecorder)
+        m_recorder = m_makeRecorder();
+    const QString recordError = m_recorder ? m_recorder(done) : QString();
+    QMetaObject::invokeMethod(
+        this,
+        [this, done, recordError] {
+            for (const StoreTrace::UnitLabel &l : done) {
+                --m_pending;
+                emit finished(l.first, l.second, recordError);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 QString LabelPrinter::deliver(const LabelData &data, const LabelTemplate &layout,

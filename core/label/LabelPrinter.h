@@ -31,12 +31,16 @@ public:
                  QObject *parent = nullptr);
     ~LabelPrinter() override; // labels asked for are printed first
 
-    // Keeps a label's outcome in the record: made on the printer's thread
-    // (a connection of its own) and called there; "" once kept, else why not.
-    using Recorder = std::function<QString(const QString &unitId, const LabelOutcome &outcome)>;
+    // Keeps labels' outcomes in the record: made on the printer's thread (a
+    // connection of its own) and called there, with the outcomes of the
+    // labels done since it was last called; "" once kept, else why not.
+    using Recorder = std::function<QString(const QList<StoreTrace::UnitLabel> &outcomes)>;
     void setRecorder(std::function<Recorder()> make) { m_makeRecorder = std::move(make); }
 
     const LabelTarget &target() const { return m_target; }
+    // Starts the printer's thread and draws a label nobody gets there, so
+    // that the fonts are loaded while the first modules are programmed.
+    void warmUp();
     // Asks for a label; returns at once.
     void print(const LabelData &data);
     // Labels asked for and not yet told.
@@ -57,7 +61,10 @@ private:
     LabelTemplate m_layout;
     LabelTarget m_target;
     std::function<Recorder()> m_makeRecorder;
-    Recorder m_recorder; // the printer thread's
+    // The printer thread's: the recorder, and outcomes waiting for it.
+    void flush();
+    Recorder m_recorder;
+    QList<StoreTrace::UnitLabel> m_done;
     std::atomic<int> m_pending{0};
     JoinedThread m_thread{QStringLiteral("LabelPrinter")};
 };

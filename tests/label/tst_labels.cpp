@@ -216,8 +216,9 @@ void TstLabels::zplReachesThePrinter()
     QSignalSpy done(&printer, &LabelPrinter::finished);
     QStringList recorded;
     printer.setRecorder([&recorded] {
-        return [&recorded](const QString &unit, const LabelOutcome &o) {
-            recorded << unit + (o.printed ? " printed" : " failed");
+        return [&recorded](const QList<StoreTrace::UnitLabel> &outcomes) {
+            for (const auto &[unit, o] : outcomes)
+                recorded << unit + (o.printed ? " printed" : " failed");
             return QString();
         };
     });
