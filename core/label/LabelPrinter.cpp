@@ -105,9 +105,14 @@ LabelPrinter::LabelPrinter(const LabelTemplate &layout, const LabelTarget &targe
 
 LabelPrinter::~LabelPrinter()
 {
-    // The recorder's connection closes on the thread that opened it.
+    // What is asked for is printed and recorded, and the recorder's
+    // connection closes on the thread that opened it.
     if (m_thread.running())
-        m_thread.run([this] { m_recorder = nullptr; });
+        m_thread.run([this] {
+            flush();
+            m_recorder = nullptr;
+            m_makeRecorder = nullptr;
+        });
     m_thread.stop();
 }
 
@@ -148,6 +153,8 @@ void LabelPrinter::print(const LabelData &data)
 void LabelPrinter::flush()
 {
     const QList<StoreTrace::UnitLabel> done = std::exchange(m_done, {});
+    if (done.isEmpty())
+        return;
     if (!m_recorder && m_makeRecorder)
         m_recorder = m_makeRecorder();
     const QString recordError = m_recorder ? m_recorder(done) : QString();

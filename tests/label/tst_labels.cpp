@@ -100,6 +100,7 @@ private slots:
     void zplReachesThePrinter();
     void failingPrintersAreTold_data();
     void failingPrintersAreTold();
+    void printerClosedEarlyFinishesItsLabels();
 
 private:
     QTemporaryDir m_dir;
@@ -260,6 +261,29 @@ void TstLabels::failingPrintersAreTold()
     QVERIFY(!outcome.printed);
     QVERIFY2(outcome.reason.contains(says, Qt::CaseInsensitive), qPrintable(outcome.reason));
     QCOMPARE(printer.pending(), 0);
+}
+
+void TstLabels::printerClosedEarlyFinishesItsLabels()
+{
+    // A run that ends while labels are queued: each is printed and recorded.
+    const LabelTarget target{LabelTarget::Pdf, m_dir.filePath("early"), {}, {}};
+    QVERIFY(QDir().mkpath(target.folder));
+    QStringList recorded;
+    {
+        LabelPrinter printer(LabelTemplate{}, target);
+        printer.setRecorder([&recorded] {
+            return [&recorded](const QList<StoreTrace::UnitLabel> &outcomes) {
+                for (const auto &[unit, o] : outcomes)
+                    recorded << unit + (o.printed ? " printed" : " failed");
+                return QString();
+            };
+        });
+        for (const char *serial : {"A", "B", "C"})
+            printer.print(sampleUnit(QString::fromLatin1(serial)));
+    }
+    QCOMPARE(recorded.size(), 3);
+    QVERIFY(recorded.first().endsWith(" printed"));
+    QVERIFY(QFileInfo::exists(target.pdfPath(sampleUnit().unitId, 0x12C)));
 }
 
 QTEST_MAIN(TstLabels)
