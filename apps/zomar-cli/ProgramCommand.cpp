@@ -2,6 +2,7 @@
 
 #include "apps/zomar-cli/BlockReport.h"
 #include "apps/zomar-cli/InterruptWatch.h"
+#include "apps/zomar-cli/ProgramLabels.h"
 #include "core/Version.h"
 #include "core/fleet/PortWatcher.h"
 #include "core/fleet/ProductionRun.h"
@@ -39,7 +40,9 @@ public:
     std::optional<double> antennaGain; // the profile's, for the advice's e.r.p.
     ProductionRun run;            // closed before the folder of its store goes
     int expected = 0;             // without --wait: the named modules
+    std::unique_ptr<ProgramLabels> labels; // --label
 
+    ~ProgramSession() override { labels.reset(); } // labels asked for are printed
     void connectRun()
     {
         connect(&run, &ProductionRun::moduleFinished, this,
@@ -100,7 +103,7 @@ public:
     void endIfDone()
     {
         const bool allDone = m_wait ? m_stopping : m_passed + m_failed >= expected;
-        if (!allDone || run.programmer()->inFlight() > 0)
+        if (!allDone || run.programmer()->inFlight() > 0 || (labels && labels->pending() > 0))
             return;
         const QString closing = run.close();
         if (!closing.isEmpty())
@@ -122,6 +125,8 @@ private:
         // The run's exit code is that of its worst failure: a lost port or an
         // unrecorded row, then a wrong block, then silence, then a refused value.
         m_worst = std::max(m_worst, o.failure);
+        if (labels)
+            labels->passed(o, band, run.station());
         QString message = o.message;
         if (!o.recordError.isEmpty())
             message += QStringLiteral("; not recorded in the store: %1").arg(o.recordError);
@@ -277,6 +282,7 @@ std::optional<int> runProgram(Cli &cli)
                         "/dev/serial/by-path) instead of the system's ports."),
          QStringLiteral("folder")},
     });
+    p.addOptions(ProgramLabels::options());
     if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
                    Cli::RegionOption))
         return cli.exitCode();
@@ -346,6 +352,9 @@ std::optional<int> runProgram(Cli &cli)
     setup.openEnded = wait;
     setup.log = p.value(QStringLiteral("log"));
 
+    std::unique_ptr<ProgramLabels> labels;
+    if (!ProgramLabels::fromOptions(cli, &labels))
+        return cli.exitCode();
     auto *session = new ProgramSession(cli, wait);
     session->expected = setup.modules;
     if (p.isSet(QStringLiteral("store"))) {
@@ -393,6 +402,12 @@ std::optional<int> runProgram(Cli &cli)
                         .arg(setup.store));
     }
 
+    if (labels) {
+        labels->attach(run, setup.store);
+        QObject::connect(labels.get(), &ProgramLabels::told, session,
+                         [session] { session->endIfDone(); });
+        session->labels = std::move(labels);
+    }
     run.setOperatorName(operatorName);
     session->band = p.isSet(QStringLiteral("band")) ? cli.band()
                                                     : run.profile().band.value_or(cli.band());

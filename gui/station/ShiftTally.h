@@ -40,6 +40,11 @@ public:
 
     const Counts &shift() const { return m_shift; }
     Counts slot(const QString &port) const { return m_slots.value(port); }
+    // Every slot's counts, by its name then.
+    QHash<QString, Counts> slotsByName() const;
+    // Units per hour from the shift's start to its last unit; nullopt before
+    // a minute of it has passed.
+    std::optional<double> unitsPerHour() const;
     // Newest first.
     const QList<UnitLine> &recent() const { return m_recent; }
     QDateTime started() const { return m_started; }
@@ -47,6 +52,8 @@ public:
 private:
     Counts m_shift;
     QHash<QString, Counts> m_slots;
+    QHash<QString, QString> m_names; // port -> the slot's name then
+    QDateTime m_last;
     QList<UnitLine> m_recent;
     QDateTime m_started = QDateTime::currentDateTime();
 };

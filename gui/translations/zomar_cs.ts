@@ -1202,14 +1202,6 @@ Licence: MIT (viz soubor LICENSE).</translation>
         <translation>Chyby %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Výtěžnost %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Výtěžnost –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>od %1</translation>
     </message>
@@ -1220,6 +1212,26 @@ Licence: MIT (viz soubor LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>CHYBA: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Výtěžnost napoprvé %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Výtěžnost napoprvé –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 kusů/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– kusů/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: výtěžnost %2 % (%3 z %4), hluboko pod ostatními pozicemi (%5 %): zkontrolujte patici</translation>
     </message>
 </context>
 <context>

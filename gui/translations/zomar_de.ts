@@ -1200,14 +1200,6 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
         <translation>Fehler %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Ausbeute %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Ausbeute –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>seit %1</translation>
     </message>
@@ -1218,6 +1210,26 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>FEHLER: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Erstausbeute %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Erstausbeute –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 Einheiten/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– Einheiten/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: Ausbeute %2 % (%3 von %4), weit unter den anderen Plätzen (%5 %): Fassung prüfen</translation>
     </message>
 </context>
 <context>

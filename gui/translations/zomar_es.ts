@@ -1200,14 +1200,6 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
         <translation>Fallos %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Rendimiento %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Rendimiento –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>desde %1</translation>
     </message>
@@ -1218,6 +1210,26 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>FALLO: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Rendimiento a la primera %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Rendimiento a la primera –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 unidades/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– unidades/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: rendimiento %2 % (%3 de %4), muy por debajo de las demás posiciones (%5 %): revise su zócalo</translation>
     </message>
 </context>
 <context>

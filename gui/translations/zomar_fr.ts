@@ -1200,14 +1200,6 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
         <translation>Échecs %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Rendement %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Rendement –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>depuis %1</translation>
     </message>
@@ -1218,6 +1210,26 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>ÉCHEC&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Rendement au premier passage %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Rendement au premier passage –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 unités/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– unités/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1 : rendement %2 % (%3 sur %4), bien en dessous des autres emplacements (%5 %) : vérifiez son support</translation>
     </message>
 </context>
 <context>

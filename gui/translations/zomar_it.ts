@@ -1200,14 +1200,6 @@ Licenza: MIT (vedere il file LICENSE).</translation>
         <translation>Errori %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Resa %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Resa –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>dalle %1</translation>
     </message>
@@ -1218,6 +1210,26 @@ Licenza: MIT (vedere il file LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>ERRORE: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Resa al primo passaggio %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Resa al primo passaggio –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 unità/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– unità/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: resa %2 % (%3 su %4), molto sotto gli altri posti (%5 %): controllare lo zoccolo</translation>
     </message>
 </context>
 <context>

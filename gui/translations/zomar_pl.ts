@@ -1202,14 +1202,6 @@ Licencja: MIT (zob. plik LICENSE).</translation>
         <translation>Błędy %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Uzysk %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Uzysk –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>od %1</translation>
     </message>
@@ -1220,6 +1212,26 @@ Licencja: MIT (zob. plik LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>BŁĄD: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Uzysk za pierwszym razem %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Uzysk za pierwszym razem –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 szt./h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– szt./h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: uzysk %2 % (%3 z %4), znacznie poniżej pozostałych gniazd (%5 %): sprawdź podstawkę</translation>
     </message>
 </context>
 <context>

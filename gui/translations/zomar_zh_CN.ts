@@ -1198,14 +1198,6 @@ Licence: MIT (see the LICENSE file).</source>
         <translation>不合格 %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>良率 %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>良率 –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>自 %1 起</translation>
     </message>
@@ -1216,6 +1208,26 @@ Licence: MIT (see the LICENSE file).</source>
     <message>
         <source>FAIL: %1</source>
         <translation>不合格：%1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>直通率 %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>直通率 –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 件/小时</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– 件/小时</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1：良率 %2 %（%4 件中 %3 件），远低于其他工位（%5 %）：请检查其插座</translation>
     </message>
 </context>
 <context>

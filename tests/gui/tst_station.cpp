@@ -139,6 +139,7 @@ private slots:
     void serverRecordOfflineIsShown();
     void tilesAreReadableOnAnyTheme_data();
     void tilesAreReadableOnAnyTheme();
+    void shiftPanelShowsPaceAndAWeakSlot();
 
 private:
     // A station file of `count` sockets of the rack, pool from C0000001.
@@ -245,7 +246,9 @@ void TstStation::teachSlotsThenProgramATray()
     QCOMPARE(st.word(3), QStringLiteral("FAIL"));
     QCOMPARE(st.tile(3)->line(), QStringLiteral("No answer: check the module is seated"));
     QCOMPARE(st.bells, 1);
-    QCOMPARE(st.window.shiftPanel()->countsText(), QStringLiteral("Pass 3  Fail 1  Yield 75.0 %"));
+    QCOMPARE(st.window.shiftPanel()->countsText(),
+             QStringLiteral("Pass 3  Fail 1  First-pass yield 75.0 %"));
+    QCOMPARE(st.window.shiftPanel()->paceText(), QStringLiteral("– units/h")); // under a minute
     QCOMPARE(st.window.shiftPanel()->recent()->item(0, 4)->text(), QStringLiteral("Ana K"));
     QList<UnitRow> units = unitsIn(m_store);
     QCOMPARE(units.size(), 4);
@@ -440,4 +443,25 @@ void TstStation::tilesAreReadableOnAnyTheme()
 }
 
 QTEST_MAIN(TstStation)
+void TstStation::shiftPanelShowsPaceAndAWeakSlot()
+{
+    // Two hours of a shift: three slots at 10 of 10, one at 4 of 10.
+    ShiftTally tally;
+    const QDateTime end = tally.started().addSecs(2 * 3600);
+    for (int slot = 1; slot <= 4; ++slot)
+        for (int i = 0; i < 10; ++i)
+            tally.add(QStringLiteral("/dev/slot%1").arg(slot),
+                      UnitLine{end, QStringLiteral("S%1").arg(slot), {}, slot < 4 || i < 4, {}, {}});
+    ShiftPanel panel;
+    panel.show(tally);
+    QCOMPARE(panel.countsText(), QStringLiteral("Pass 34  Fail 6  First-pass yield 85.0 %"));
+    QCOMPARE(panel.paceText(), QStringLiteral("20.0 units/h"));
+    QCOMPARE(panel.weakSlotsText(),
+             QStringLiteral("S4: yield 40.0 % (4 of 10), well below the other slots "
+                            "(100.0 %): check its socket"));
+    tally.reset();
+    panel.show(tally);
+    QCOMPARE(panel.weakSlotsText(), QString());
+}
+
 #include "tst_station.moc"
