@@ -30,6 +30,15 @@ void ShiftTally::add(const QString &port, const UnitLine &line)
         m_recent.removeLast();
 }
 
+void ShiftTally::addEarlier(const QString &port, const UnitLine &line)
+{
+    Counts &slot = m_slots[port];
+    (line.pass ? m_shift.pass : m_shift.fail)++;
+    (line.pass ? slot.pass : slot.fail)++;
+    if (m_recent.size() < kRecentKept)
+        m_recent.append(line);
+}
+
 void ShiftTally::reset()
 {
     m_shift = {};
