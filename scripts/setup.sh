@@ -10,6 +10,7 @@ target="${2:-}"
 # Qt Charts' CMake files need Qt OpenGL's, which its package does not pull in.
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           qt6-charts-dev libqt6opengl6-dev
+          qt6-declarative-dev  # QJSEngine: the bench's scripts and macros
           libqt6sql6-sqlite  # the production record's database driver (loaded at run time)
           libqt6sql6-psql    # the record on a PostgreSQL server shared by stations
           libgl-dev fonts-liberation fontconfig

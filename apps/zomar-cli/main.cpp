@@ -10,6 +10,7 @@
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
 #include "apps/zomar-cli/RecordsCommand.h"
+#include "apps/zomar-cli/ScriptCommand.h"
 #include "core/Version.h"
 #include "core/files/OutputStream.h"
 
@@ -59,6 +60,9 @@ const QList<Command> &commands()
         {"monitor",
          QStringLiteral("Show the line's traffic, a line per burst (read-only unless --send)."),
          runMonitor},
+        {"script",
+         QStringLiteral("Run a bench script (JavaScript): send, expect, read and write modules."),
+         runScript},
     };
     return list;
 }
@@ -85,6 +89,7 @@ void printHelp()
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
         "  zomar-cli read --simulate --json\n"
         "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n"
+        "  zomar-cli script soak.js --device /dev/ttyUSB0 -- 100\n"
         "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv "
         "link.csv\n\n");
     text += exitCodesHelp();

@@ -121,6 +121,16 @@ void AppSettings::setBandPlanRegion(const QString &region)
     m_store->setValue(kBandPlanSection + QLatin1Char('/') + kRegionKey, region);
 }
 
+QByteArray AppSettings::macros() const
+{
+    return m_store->value(kMacrosSection + QLatin1Char('/') + kMacroListKey).toString().toUtf8();
+}
+
+void AppSettings::setMacros(const QByteArray &json)
+{
+    m_store->setValue(kMacrosSection + QLatin1Char('/') + kMacroListKey, QString::fromUtf8(json));
+}
+
 QString AppSettings::language() const
 {
     return m_store->value(kInterfaceSection + QLatin1Char('/') + kLanguageKey).toString();

@@ -4,8 +4,9 @@
 // the window's recent profiles ("RecentProfiles/Files"), the region of its
 // band-plan advice ("BandPlan/Region"), the station file a line station
 // opened last ("Station/File") and when the shift of which station began
-// ("Station/ShiftFile", "Station/ShiftStarted"), and the language chosen in a
-// Language menu ("Interface/Language").
+// ("Station/ShiftFile", "Station/ShiftStarted"), the language chosen in a
+// Language menu ("Interface/Language"), and the capture window's macros
+// ("Macros/List").
 // Values are kept as text, unchanged (no trimming, no validation).
 
 #include "core/link/LineSettings.h"
@@ -45,6 +46,8 @@ public:
     static inline const QString kShiftStartedKey = QStringLiteral("ShiftStarted");
     static inline const QString kInterfaceSection = QStringLiteral("Interface");
     static inline const QString kLanguageKey = QStringLiteral("Language");
+    static inline const QString kMacrosSection = QStringLiteral("Macros");
+    static inline const QString kMacroListKey = QStringLiteral("List");
     static inline const QString kPortDefault = QStringLiteral("1");
     static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
@@ -81,6 +84,10 @@ public:
     // system or the station).
     QString language() const;
     void setLanguage(const QString &code);
+
+    // The capture window's macros, as core/script/Macro keeps them (JSON).
+    QByteArray macros() const;
+    void setMacros(const QByteArray &json);
 
     QString fileName() const;
     // Writes what was set to the file. Returns "" when it was saved, else

@@ -261,7 +261,7 @@ void LinkTestDialog::showProgress()
                           .arg(m_plan.effectiveIntervalMs())
                           .arg(m_plan.rfBps) +
                       (m_warning.isEmpty() ? QString()
-                                           : QStringLiteral("\nWarning: %1.").arg(m_warning)));
+                                           : tr("\nWarning: %1.").arg(m_warning)));
 }
 
 void LinkTestDialog::onFinished(const LinkSummary &summary, const QString &error)

@@ -480,8 +480,8 @@ Příště nebudou zapamatovány.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>dvojnásobek doby vysílání</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>dvojnásobek doby paketu</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -619,12 +619,45 @@ Příště nebudou zapamatovány.</translation>
         <source>Could not save: %1.</source>
         <translation>Nelze uložit: %1.</translation>
     </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Upozornění: %1.</translation>
+    </message>
 </context>
 <context>
     <name>zomar::LinkTestLauncher</name>
     <message>
         <source>COMM %1 (%2)</source>
         <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nové makro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Upravit makro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Jeden krok na řádek: „send BAJTY“, „wait MS“, „expect BAJTY MS“; bajty tak, jak je bere řádek Odeslat (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Název:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Kroky:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Dejte makru název: je to text tlačítka.</translation>
     </message>
 </context>
 <context>
@@ -943,6 +976,97 @@ Licence: MIT (viz soubor LICENSE).</translation>
     <message>
         <source>Error!! %1</source>
         <translation>Chyba!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nové makro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Pojmenované tlačítko, které odešle uloženou posloupnost bajtů a čeká</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skript</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Spustit skript...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Spustí soubor JavaScript na tomto portu: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Záznam skriptu</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (pravým tlačítkem upravit nebo smazat)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Upravit...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Nespuštěno: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Nespuštěno: port není otevřen</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Spustit skript</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Skripty (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Nespuštěno: %1 nelze přečíst jako skript</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Nespuštěno: běží skript; nejprve jej zastavte</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: spuštěno</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Běží %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: hotovo</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: zastaveno</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

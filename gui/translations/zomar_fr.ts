@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Read the module first: Connect, or Refresh.</source>
-        <translation>Lisez d&apos;abord le module : Connecter, ou Actualiser.</translation>
+        <translation>Lisez d&apos;abord le module&#xa0;: Connecter, ou Actualiser.</translation>
     </message>
     <message>
         <source>Connect to a port first.</source>
@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>Band-plan advice for the %1</source>
-        <translation>Conseil du plan de bandes pour : %1</translation>
+        <translation>Conseil du plan de bandes pour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Advice only: Set writes the frequency you choose.</source>
-        <translation>Simple conseil : Écrire écrit la fréquence que vous choisissez.</translation>
+        <translation>Simple conseil&#xa0;: Écrire écrit la fréquence que vous choisissez.</translation>
     </message>
 </context>
 <context>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Find (Enter, F3: next)</source>
-        <translation>Rechercher (Entrée, F3 : suivant)</translation>
+        <translation>Rechercher (Entrée, F3&#xa0;: suivant)</translation>
     </message>
     <message>
         <source>Save Text...</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Send:</source>
-        <translation>Envoyer :</translation>
+        <translation>Envoyer&#xa0;:</translation>
     </message>
     <message>
         <source>41 42 0d   or   AB\x0d   (Enter sends)</source>
@@ -254,11 +254,11 @@
     </message>
     <message>
         <source>Sent as bytes on Enter: %1</source>
-        <translation>Envoyé en octets avec Entrée : %1</translation>
+        <translation>Envoyé en octets avec Entrée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Capture: %1 bursts (%2 dropped)%3</source>
-        <translation>Capture : %1 salves (%2 perdues)%3</translation>
+        <translation>Capture&#xa0;: %1 salves (%2 perdues)%3</translation>
     </message>
     <message>
         <source>, paused</source>
@@ -270,11 +270,11 @@
     </message>
     <message>
         <source>Not sent: %1</source>
-        <translation>Non envoyé : %1</translation>
+        <translation>Non envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not sent: the port is not open</source>
-        <translation>Non envoyé : le port n&apos;est pas ouvert</translation>
+        <translation>Non envoyé&#xa0;: le port n&apos;est pas ouvert</translation>
     </message>
     <message>
         <source>Sent %1 byte(s)</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not in the capture</source>
-        <translation>« %1 » ne figure pas dans la capture</translation>
+        <translation>«&#xa0;%1&#xa0;» ne figure pas dans la capture</translation>
     </message>
     <message>
         <source>Save Capture as Text</source>
@@ -325,7 +325,7 @@
     <name>zomar::CommandModeSteps</name>
     <message>
         <source>Error!! %1</source>
-        <translation>Erreur !! %1</translation>
+        <translation>Erreur&#xa0;!! %1</translation>
     </message>
 </context>
 <context>
@@ -334,7 +334,7 @@
         <source>This will reset the unit to Factory defaults.<byte value="xd"/>
 Continue?</source>
         <translation>Le module va revenir aux valeurs d&apos;usine.<byte value="xd"/>
-Continuer ?</translation>
+Continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -346,7 +346,7 @@ Continuer ?</translation>
     <message>
         <source>Looking for a module on %1, at each line speed: %2 baud.
 %3</source>
-        <translation>Recherche d&apos;un module sur %1, à chaque vitesse de ligne : %2 bauds.
+        <translation>Recherche d&apos;un module sur %1, à chaque vitesse de ligne&#xa0;: %2 bauds.
 %3</translation>
     </message>
     <message>
@@ -405,7 +405,7 @@ Continuer ?</translation>
     <name>zomar::Form1</name>
     <message>
         <source>Zomar Setup Utility - Version:%1.%2.%3</source>
-        <translation>Zomar Setup Utility - Version :%1.%2.%3</translation>
+        <translation>Zomar Setup Utility - Version&#xa0;:%1.%2.%3</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -418,7 +418,7 @@ Continuer ?</translation>
     <message>
         <source>The port and speed could not be saved to %1: %2.
 They will not be remembered next time.</source>
-        <translation>Le port et la vitesse n&apos;ont pas pu être enregistrés dans %1 : %2.
+        <translation>Le port et la vitesse n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2.
 Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
@@ -434,7 +434,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>The windows will follow &quot;%1&quot; when the program starts again.</source>
-        <translation>Les fenêtres suivront « %1 » au prochain lancement du programme.</translation>
+        <translation>Les fenêtres suivront «&#xa0;%1&#xa0;» au prochain lancement du programme.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -442,7 +442,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>The language could not be saved to %1: %2.</source>
-        <translation>La langue n&apos;a pas pu être enregistrée dans %1 : %2.</translation>
+        <translation>La langue n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -479,10 +479,6 @@ Ils ne seront pas repris au prochain lancement.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>deux fois le temps d&apos;émission</translation>
-    </message>
-    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Mettre le second module sur le canal et la vitesse &amp;RF du premier</translation>
     </message>
@@ -512,7 +508,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>Two modules are needed, each on a port of this computer; type a device or a port number if one is not listed.</source>
-        <translation>Il faut deux modules, chacun sur un port de cet ordinateur ; saisissez un périphérique ou un numéro de port s&apos;il n&apos;est pas dans la liste.</translation>
+        <translation>Il faut deux modules, chacun sur un port de cet ordinateur&#xa0;; saisissez un périphérique ou un numéro de port s&apos;il n&apos;est pas dans la liste.</translation>
     </message>
     <message>
         <source>Choose the two ports and press Start.</source>
@@ -528,7 +524,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>Run a test first: the file has a row per packet.</source>
-        <translation>Lancez d&apos;abord un test : le fichier a une ligne par paquet.</translation>
+        <translation>Lancez d&apos;abord un test&#xa0;: le fichier a une ligne par paquet.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -536,7 +532,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>Not while a test runs: Cancel stops it.</source>
-        <translation>Pas pendant un test : Annuler l&apos;arrête.</translation>
+        <translation>Pas pendant un test&#xa0;: Annuler l&apos;arrête.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -548,7 +544,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>Both boxes name %1: a link needs two modules, each on its own port.</source>
-        <translation>Les deux champs nomment %1 : une liaison demande deux modules, chacun sur son propre port.</translation>
+        <translation>Les deux champs nomment %1&#xa0;: une liaison demande deux modules, chacun sur son propre port.</translation>
     </message>
     <message>
         <source>%1 is the window&apos;s own port, which is connected. Disconnect it first, or choose another.</source>
@@ -568,7 +564,7 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>. Tick &quot;%1&quot; to align them.</source>
-        <translation>. Cochez « %1 » pour les aligner.</translation>
+        <translation>. Cochez «&#xa0;%1&#xa0;» pour les aligner.</translation>
     </message>
     <message>
         <source>The second module was put on %1, %2 (written and verified). Sending...</source>
@@ -584,15 +580,15 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation>Arrêté : %1</translation>
+        <translation>Arrêté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cancelled: the figures so far.</source>
-        <translation>Annulé : les chiffres obtenus jusqu&apos;ici.</translation>
+        <translation>Annulé&#xa0;: les chiffres obtenus jusqu&apos;ici.</translation>
     </message>
     <message>
         <source>Nothing came through: check both modules&apos; power and antennas.</source>
-        <translation>Rien n&apos;est passé : vérifiez l&apos;alimentation et les antennes des deux modules.</translation>
+        <translation>Rien n&apos;est passé&#xa0;: vérifiez l&apos;alimentation et les antennes des deux modules.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -616,7 +612,17 @@ Ils ne seront pas repris au prochain lancement.</translation>
     </message>
     <message>
         <source>Could not save: %1.</source>
-        <translation>Enregistrement impossible : %1.</translation>
+        <translation>Enregistrement impossible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>deux fois le temps d&apos;un paquet</translation>
+    </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Attention&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -624,6 +630,33 @@ Ils ne seront pas repris au prochain lancement.</translation>
     <message>
         <source>COMM %1 (%2)</source>
         <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nouvelle macro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Modifier la macro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Une étape par ligne : « send OCTETS », « wait MS », « expect OCTETS MS » ; les octets comme la ligne Envoyer les prend (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Étapes :</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Donnez un nom à la macro : c&apos;est le texte du bouton.</translation>
     </message>
 </context>
 <context>
@@ -694,7 +727,7 @@ Version %1
 Règle les modules radio-modem Zomar sur un port série.
 
 Compilé avec Qt %2, fonctionne avec Qt %3.
-Licence : MIT (voir le fichier LICENSE).</translation>
+Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>About Zomar Setup Utility</source>
@@ -705,11 +738,11 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     <name>zomar::ModuleSearch</name>
     <message>
         <source>The window&apos;s port (COMM %1) was disconnected: the search opens every port itself.</source>
-        <translation>Le port de la fenêtre (COMM %1) a été déconnecté : la recherche ouvre elle-même chaque port.</translation>
+        <translation>Le port de la fenêtre (COMM %1) a été déconnecté&#xa0;: la recherche ouvre elle-même chaque port.</translation>
     </message>
     <message>
         <source>The window&apos;s port stays disconnected: the search opens every port itself.</source>
-        <translation>Le port de la fenêtre reste déconnecté : la recherche ouvre elle-même chaque port.</translation>
+        <translation>Le port de la fenêtre reste déconnecté&#xa0;: la recherche ouvre elle-même chaque port.</translation>
     </message>
     <message>
         <source>Looking for a module...</source>
@@ -721,7 +754,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>A module answered on %1 at %2 baud, but no port number of the window leads to that device. Map one to it, e.g. with --port-map 1=%1, or a &quot;Ports&quot; setting.</source>
-        <translation>Un module a répondu sur %1 à %2 bauds, mais aucun numéro de port de la fenêtre ne mène à ce périphérique. Associez-en un, par exemple avec --port-map 1=%1, ou un réglage « Ports ».</translation>
+        <translation>Un module a répondu sur %1 à %2 bauds, mais aucun numéro de port de la fenêtre ne mène à ce périphérique. Associez-en un, par exemple avec --port-map 1=%1, ou un réglage «&#xa0;Ports&#xa0;».</translation>
     </message>
     <message>
         <source>Find Module</source>
@@ -739,38 +772,38 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     <name>zomar::PageProfile</name>
     <message>
         <source>The profile was not saved: %1</source>
-        <translation>Le profil n&apos;a pas été enregistré : %1</translation>
+        <translation>Le profil n&apos;a pas été enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>the %1 field shows &quot;??&quot; (not read from the module). Connect or press Refresh, or fill it in, first.</source>
-        <translation>le champ %1 affiche « ?? » (non lu depuis le module). Connectez ou appuyez sur Actualiser, ou remplissez-le, d&apos;abord.</translation>
+        <translation>le champ %1 affiche «&#xa0;??&#xa0;» (non lu depuis le module). Connectez ou appuyez sur Actualiser, ou remplissez-le, d&apos;abord.</translation>
     </message>
     <message>
         <source>Set would refuse the %1 field (&quot;%2&quot;: %3).</source>
-        <translation>Écrire refuserait le champ %1 (« %2 » : %3).</translation>
+        <translation>Écrire refuserait le champ %1 («&#xa0;%2&#xa0;»&#xa0;: %3).</translation>
     </message>
     <message>
         <source>the Tx Power field holds &quot;%1&quot;, which is none of its values (%2).</source>
-        <translation>le champ Puissance TX contient « %1 », qui n&apos;est aucune de ses valeurs (%2).</translation>
+        <translation>le champ Puissance TX contient «&#xa0;%1&#xa0;», qui n&apos;est aucune de ses valeurs (%2).</translation>
     </message>
     <message>
         <source>the RF TX Speed field holds &quot;%1&quot;, which is none of its values (%2).</source>
-        <translation>le champ Débit RF TX contient « %1 », qui n&apos;est aucune de ses valeurs (%2).</translation>
+        <translation>le champ Débit RF TX contient «&#xa0;%1&#xa0;», qui n&apos;est aucune de ses valeurs (%2).</translation>
     </message>
 </context>
 <context>
     <name>zomar::PinPrompt</name>
     <message>
         <source>&amp;PIN:</source>
-        <translation>Code &amp;PIN :</translation>
+        <translation>Code &amp;PIN&#xa0;:</translation>
     </message>
     <message>
         <source>New &amp;PIN:</source>
-        <translation>Nouveau code &amp;PIN :</translation>
+        <translation>Nouveau code &amp;PIN&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Again:</source>
-        <translation>&amp;Confirmer :</translation>
+        <translation>&amp;Confirmer&#xa0;:</translation>
     </message>
     <message>
         <source>the two PINs differ</source>
@@ -778,11 +811,11 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Not set: %1.</source>
-        <translation>Non défini : %1.</translation>
+        <translation>Non défini&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The PIN guards the setup: the profile, the addresses, the record and the slots. Give it to the engineers only.</source>
-        <translation>Le code PIN protège la configuration : le profil, les adresses, le registre et les emplacements. Ne le donnez qu&apos;aux ingénieurs.</translation>
+        <translation>Le code PIN protège la configuration&#xa0;: le profil, les adresses, le registre et les emplacements. Ne le donnez qu&apos;aux ingénieurs.</translation>
     </message>
 </context>
 <context>
@@ -813,7 +846,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation>Erreur : %1</translation>
+        <translation>Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Error</source>
@@ -821,7 +854,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Error!! %1</source>
-        <translation>Erreur !! %1</translation>
+        <translation>Erreur&#xa0;!! %1</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -829,7 +862,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Connection lost: %1</source>
-        <translation>Connexion perdue : %1</translation>
+        <translation>Connexion perdue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Check the cable or USB adapter, then press Connect.</source>
@@ -848,7 +881,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>%1: no longer exists; it was taken off the recent profiles.</source>
-        <translation>%1 : n&apos;existe plus ; il a été retiré des profils récents.</translation>
+        <translation>%1&#xa0;: n&apos;existe plus&#xa0;; il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Profile not opened</source>
@@ -860,15 +893,15 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Profile %1 loaded: Set writes it to the module</source>
-        <translation>Profil %1 chargé : Écrire l&apos;écrit dans le module</translation>
+        <translation>Profil %1 chargé&#xa0;: Écrire l&apos;écrit dans le module</translation>
     </message>
     <message>
         <source>Profile %1 loaded: connect first, then open it again to Set it</source>
-        <translation>Profil %1 chargé : connectez d&apos;abord, puis rouvrez-le pour l&apos;écrire</translation>
+        <translation>Profil %1 chargé&#xa0;: connectez d&apos;abord, puis rouvrez-le pour l&apos;écrire</translation>
     </message>
     <message>
         <source>Profile %1 loaded: Refresh first, then open it again to Set it</source>
-        <translation>Profil %1 chargé : actualisez d&apos;abord, puis rouvrez-le pour l&apos;écrire</translation>
+        <translation>Profil %1 chargé&#xa0;: actualisez d&apos;abord, puis rouvrez-le pour l&apos;écrire</translation>
     </message>
     <message>
         <source>Profile not saved</source>
@@ -941,7 +974,98 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     <name>zomar::RepeaterPage</name>
     <message>
         <source>Error!! %1</source>
-        <translation>Erreur !! %1</translation>
+        <translation>Erreur&#xa0;!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nouvelle macro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Un bouton nommé qui envoie une suite d&apos;octets enregistrée et attend</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Exécuter un script...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Exécute un fichier JavaScript sur ce port : send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Journal du script</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (clic droit pour modifier ou supprimer)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Non exécuté : %1 : %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Non exécuté : le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Exécuter un script</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Scripts (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Non exécuté : %1 ne peut pas être lu comme script</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Non exécuté : un script tourne ; arrêtez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1 : démarré</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>%1 en cours...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1 : terminé</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1 : arrêté</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -952,7 +1076,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Error!!</source>
-        <translation>Erreur !!</translation>
+        <translation>Erreur&#xa0;!!</translation>
     </message>
     <message>
         <source>Incorrect value</source>
@@ -976,7 +1100,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Error!! Overflow</source>
-        <translation>Erreur !! Dépassement de capacité</translation>
+        <translation>Erreur&#xa0;!! Dépassement de capacité</translation>
     </message>
     <message>
         <source>Sending Configuration...</source>
@@ -988,7 +1112,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Error!! %1</source>
-        <translation>Erreur !! %1</translation>
+        <translation>Erreur&#xa0;!! %1</translation>
     </message>
 </context>
 <context>
@@ -1034,7 +1158,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>Wrong PIN: the setup stays as it is.</source>
-        <translation>Code PIN erroné : la configuration reste telle quelle.</translation>
+        <translation>Code PIN erroné&#xa0;: la configuration reste telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1217,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>FAIL: %1</source>
-        <translation>ÉCHEC : %1</translation>
+        <translation>ÉCHEC&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1235,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>&amp;Demo: modules come and go</source>
-        <translation>&amp;Démo : des modules vont et viennent</translation>
+        <translation>&amp;Démo&#xa0;: des modules vont et viennent</translation>
     </message>
     <message>
         <source>&amp;Next module plugged in</source>
@@ -1131,7 +1255,7 @@ Licence : MIT (voir le fichier LICENSE).</translation>
     <message>
         <source>Plug a module into each socket of the hub in turn, in the order the slots should have. A module already in place: unplug it and plug it in again. Nothing is written to the modules.
 Watching %1</source>
-        <translation>Branchez un module dans chaque prise du hub, l&apos;une après l&apos;autre, dans l&apos;ordre que doivent avoir les emplacements. Un module déjà en place : débranchez-le et rebranchez-le. Rien n&apos;est écrit dans les modules.
+        <translation>Branchez un module dans chaque prise du hub, l&apos;une après l&apos;autre, dans l&apos;ordre que doivent avoir les emplacements. Un module déjà en place&#xa0;: débranchez-le et rebranchez-le. Rien n&apos;est écrit dans les modules.
 Surveillance de %1</translation>
     </message>
     <message>
@@ -1144,7 +1268,7 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>The folder does not exist yet: it appears with the first adapter plugged in.</source>
-        <translation>Le dossier n&apos;existe pas encore : il apparaît avec le premier adaptateur branché.</translation>
+        <translation>Le dossier n&apos;existe pas encore&#xa0;: il apparaît avec le premier adaptateur branché.</translation>
     </message>
     <message>
         <source>That socket is %1 already.</source>
@@ -1207,26 +1331,26 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>It was in place at the start: unplug it and plug it in again</source>
-        <translation>Il était en place au démarrage : débranchez-le et rebranchez-le</translation>
+        <translation>Il était en place au démarrage&#xa0;: débranchez-le et rebranchez-le</translation>
     </message>
     <message>
         <source>Step %1 of 3: do not unplug</source>
-        <translation>Étape %1 sur 3 : ne pas débrancher</translation>
+        <translation>Étape %1 sur 3&#xa0;: ne pas débrancher</translation>
     </message>
     <message>
         <source>Address %1: unplug it</source>
-        <translation>Adresse %1 : débranchez-le</translation>
+        <translation>Adresse %1&#xa0;: débranchez-le</translation>
     </message>
     <message>
         <source>Written and verified: unplug it</source>
-        <translation>Écrit et vérifié : débranchez-le</translation>
+        <translation>Écrit et vérifié&#xa0;: débranchez-le</translation>
     </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
     <message>
         <source>%1: give the first address of a pool</source>
-        <translation>%1 : donnez la première adresse d&apos;une plage</translation>
+        <translation>%1&#xa0;: donnez la première adresse d&apos;une plage</translation>
     </message>
     <message>
         <source>The station is closing</source>
@@ -1234,51 +1358,51 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>The setup is being changed: plug it in again later</source>
-        <translation>La configuration est en cours de modification : rebranchez-le plus tard</translation>
+        <translation>La configuration est en cours de modification&#xa0;: rebranchez-le plus tard</translation>
     </message>
     <message>
         <source>The record cannot be written: call the engineer</source>
-        <translation>Le registre ne peut pas être écrit : appelez l&apos;ingénieur</translation>
+        <translation>Le registre ne peut pas être écrit&#xa0;: appelez l&apos;ingénieur</translation>
     </message>
     <message>
         <source>The module before is still finishing: plug this one in again</source>
-        <translation>Le module précédent n&apos;a pas fini : rebranchez celui-ci</translation>
+        <translation>Le module précédent n&apos;a pas fini&#xa0;: rebranchez celui-ci</translation>
     </message>
     <message>
         <source>%1; not recorded: %2</source>
-        <translation>%1 ; non enregistré : %2</translation>
+        <translation>%1&#xa0;; non enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>; not in the log: %1</source>
-        <translation>; absent du journal : %1</translation>
+        <translation>; absent du journal&#xa0;: %1</translation>
     </message>
     <message>
         <source>Refused: nothing was written; call the engineer</source>
-        <translation>Refusé : rien n&apos;a été écrit ; appelez l&apos;ingénieur</translation>
+        <translation>Refusé&#xa0;: rien n&apos;a été écrit&#xa0;; appelez l&apos;ingénieur</translation>
     </message>
     <message>
         <source>No answer: check the module is seated</source>
-        <translation>Pas de réponse : vérifiez que le module est bien enfoncé</translation>
+        <translation>Pas de réponse&#xa0;: vérifiez que le module est bien enfoncé</translation>
     </message>
     <message>
         <source>Read-back differs: put the module aside</source>
-        <translation>Relecture différente : mettez le module de côté</translation>
+        <translation>Relecture différente&#xa0;: mettez le module de côté</translation>
     </message>
     <message>
         <source>Port lost: the module was pulled out</source>
-        <translation>Port perdu : le module a été débranché</translation>
+        <translation>Port perdu&#xa0;: le module a été débranché</translation>
     </message>
     <message>
         <source>Port failed: check the hub and its cable</source>
-        <translation>Port en panne : vérifiez le hub et son câble</translation>
+        <translation>Port en panne&#xa0;: vérifiez le hub et son câble</translation>
     </message>
     <message>
         <source>Not recorded: call the engineer</source>
-        <translation>Non enregistré : appelez l&apos;ingénieur</translation>
+        <translation>Non enregistré&#xa0;: appelez l&apos;ingénieur</translation>
     </message>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
-        <translation>Non démarré : plus d&apos;adresse hors ligne ; appelez l&apos;ingénieur</translation>
+        <translation>Non démarré&#xa0;: plus d&apos;adresse hors ligne&#xa0;; appelez l&apos;ingénieur</translation>
     </message>
 </context>
 <context>
@@ -1293,7 +1417,7 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>none: modules keep their own</source>
-        <translation>aucune : les modules gardent la leur</translation>
+        <translation>aucune&#xa0;: les modules gardent la leur</translation>
     </message>
     <message>
         <source>none</source>
@@ -1341,55 +1465,55 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>Station &amp;name:</source>
-        <translation>&amp;Nom de la station :</translation>
+        <translation>&amp;Nom de la station&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation>&amp;Profil :</translation>
+        <translation>&amp;Profil&#xa0;:</translation>
     </message>
     <message>
         <source>St&amp;ep:</source>
-        <translation>Pa&amp;s :</translation>
+        <translation>Pa&amp;s&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;First address:</source>
-        <translation>Première &amp;adresse :</translation>
+        <translation>Première &amp;adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Re&amp;cord:</source>
-        <translation>Re&amp;gistre :</translation>
+        <translation>Re&amp;gistre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Line speed:</source>
-        <translation>&amp;Vitesse de ligne :</translation>
+        <translation>&amp;Vitesse de ligne&#xa0;:</translation>
     </message>
     <message>
         <source>Band plan re&amp;gion:</source>
-        <translation>Région du plan de &amp;bandes :</translation>
+        <translation>Région du plan de &amp;bandes&#xa0;:</translation>
     </message>
     <message>
         <source>Technicians&apos; lang&amp;uage:</source>
-        <translation>&amp;Langue des techniciens :</translation>
+        <translation>&amp;Langue des techniciens&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;ocket folder:</source>
-        <translation>&amp;Dossier des prises :</translation>
+        <translation>&amp;Dossier des prises&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Slots (double-click or F2 on a name to rename):</source>
-        <translation>&amp;Emplacements (double-clic ou F2 sur un nom pour renommer) :</translation>
+        <translation>&amp;Emplacements (double-clic ou F2 sur un nom pour renommer)&#xa0;:</translation>
     </message>
     <message>
         <source>First address %1: %2</source>
-        <translation>Première adresse %1 : %2</translation>
+        <translation>Première adresse %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no slot yet: Teach slots, then save</source>
-        <translation>aucun emplacement : apprenez les emplacements, puis enregistrez</translation>
+        <translation>aucun emplacement&#xa0;: apprenez les emplacements, puis enregistrez</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation>Non enregistré : %1</translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>The profile every module gets</source>
@@ -1417,7 +1541,7 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>No PIN: anyone at the station can change the setup.</source>
-        <translation>Pas de code PIN : toute personne au poste peut modifier la configuration.</translation>
+        <translation>Pas de code PIN&#xa0;: toute personne au poste peut modifier la configuration.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1436,11 +1560,11 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation>&amp;Opérateur :</translation>
+        <translation>&amp;Opérateur&#xa0;:</translation>
     </message>
     <message>
         <source>No station open: Station &gt; New station... or Open station...</source>
-        <translation>Aucune station ouverte : Station &gt; Nouvelle station... ou Ouvrir une station...</translation>
+        <translation>Aucune station ouverte&#xa0;: Station &gt; Nouvelle station... ou Ouvrir une station...</translation>
     </message>
     <message>
         <source>&amp;Station</source>
@@ -1483,28 +1607,28 @@ Programme des modules radio sur une ligne de production, un emplacement par pris
     <message>
         <source>The station file is refused:
 %1</source>
-        <translation>Le fichier de station est refusé :
+        <translation>Le fichier de station est refusé&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Station file refused: %1</source>
-        <translation>Fichier de station refusé : %1</translation>
+        <translation>Fichier de station refusé&#xa0;: %1</translation>
     </message>
     <message>
         <source>A module in the socket %1 is left alone: it is no slot of this station (Edit setup &gt; Teach slots).</source>
-        <translation>Un module dans la prise %1 est laissé tel quel : ce n&apos;est pas un emplacement de cette station (Modifier la configuration &gt; Apprendre les emplacements).</translation>
+        <translation>Un module dans la prise %1 est laissé tel quel&#xa0;: ce n&apos;est pas un emplacement de cette station (Modifier la configuration &gt; Apprendre les emplacements).</translation>
     </message>
     <message>
         <source>Not running: %1. An engineer can correct it in Edit setup.</source>
-        <translation>À l&apos;arrêt : %1. Un ingénieur peut le corriger dans Modifier la configuration.</translation>
+        <translation>À l&apos;arrêt&#xa0;: %1. Un ingénieur peut le corriger dans Modifier la configuration.</translation>
     </message>
     <message>
         <source>No slots yet: Edit setup &gt; Teach slots.</source>
-        <translation>Pas encore d&apos;emplacement : Modifier la configuration &gt; Apprendre les emplacements.</translation>
+        <translation>Pas encore d&apos;emplacement&#xa0;: Modifier la configuration &gt; Apprendre les emplacements.</translation>
     </message>
     <message>
         <source>Profile %1: %2</source>
-        <translation>Profil %1 : %2</translation>
+        <translation>Profil %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not read</source>
@@ -1532,27 +1656,27 @@ Programme des modules radio sur une ligne de production, un emplacement par pris
 Socket: %1</source>
         <translation>
 
-Prise : %1</translation>
+Prise&#xa0;: %1</translation>
     </message>
     <message>
         <source>Start a new shift? The counts and the list of the last units start again; the record keeps every unit.</source>
-        <translation>Commencer une nouvelle équipe ? Les compteurs et la liste des dernières unités repartent de zéro ; le registre garde chaque unité.</translation>
+        <translation>Commencer une nouvelle équipe&#xa0;? Les compteurs et la liste des dernières unités repartent de zéro&#xa0;; le registre garde chaque unité.</translation>
     </message>
     <message>
         <source>The setup is not saved, and the station runs as before:
 %1</source>
-        <translation>La configuration n&apos;est pas enregistrée, et la station continue comme avant :
+        <translation>La configuration n&apos;est pas enregistrée, et la station continue comme avant&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Closing: the module in flight finishes first. Leave it in place.</source>
-        <translation>Fermeture : le module en cours termine d&apos;abord. Laissez-le en place.</translation>
+        <translation>Fermeture&#xa0;: le module en cours termine d&apos;abord. Laissez-le en place.</translation>
     </message>
     <message numerus="yes">
         <source>Closing: %n modules in flight finish first. Leave them in place.</source>
         <translation>
-            <numerusform>Fermeture : le %n module en cours termine d&apos;abord. Laissez-le en place.</numerusform>
-            <numerusform>Fermeture : les %n modules en cours terminent d&apos;abord. Laissez-les en place.</numerusform>
+            <numerusform>Fermeture&#xa0;: le %n module en cours termine d&apos;abord. Laissez-le en place.</numerusform>
+            <numerusform>Fermeture&#xa0;: les %n modules en cours terminent d&apos;abord. Laissez-les en place.</numerusform>
         </translation>
     </message>
     <message>
@@ -1568,7 +1692,7 @@ Prise : %1</translation>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
-        <translation>Erreur !! %1</translation>
+        <translation>Erreur&#xa0;!! %1</translation>
     </message>
 </context>
 </TS>

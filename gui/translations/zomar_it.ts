@@ -479,8 +479,8 @@ Non saranno ricordate la prossima volta.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>il doppio del tempo in aria</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>il doppio del tempo di un pacchetto</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -618,12 +618,45 @@ Non saranno ricordate la prossima volta.</translation>
         <source>Could not save: %1.</source>
         <translation>Impossibile salvare: %1.</translation>
     </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Attenzione: %1.</translation>
+    </message>
 </context>
 <context>
     <name>zomar::LinkTestLauncher</name>
     <message>
         <source>COMM %1 (%2)</source>
         <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nuova macro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Modifica macro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Un passo per riga: «send BYTE», «wait MS», «expect BYTE MS»; i byte come li accetta la riga Invia (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Passi:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Dare un nome alla macro: è il testo del pulsante.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +975,97 @@ Licenza: MIT (vedere il file LICENSE).</translation>
     <message>
         <source>Error!! %1</source>
         <translation>Errore!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nuova macro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Un pulsante con nome che invia una sequenza di byte salvata e attende</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Esegui script...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Esegue un file JavaScript su questa porta: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Registro dello script</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (clic destro per modificare o eliminare)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifica...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Non eseguito: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Non eseguito: la porta non è aperta</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Esegui script</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Script (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Non eseguito: %1 non può essere letto come script</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Non eseguito: uno script è in esecuzione; fermarlo prima</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: avviato</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Esecuzione di %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: fatto</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: fermato</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

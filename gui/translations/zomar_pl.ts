@@ -480,8 +480,8 @@ Nie zostaną zapamiętane do następnego razu.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice the air time</source>
-        <translation>dwukrotny czas nadawania</translation>
+        <source>twice a packet&apos;s time</source>
+        <translation>dwukrotny czas pakietu</translation>
     </message>
     <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
@@ -619,12 +619,45 @@ Nie zostaną zapamiętane do następnego razu.</translation>
         <source>Could not save: %1.</source>
         <translation>Nie można zapisać: %1.</translation>
     </message>
+    <message>
+        <source>
+Warning: %1.</source>
+        <translation>
+Ostrzeżenie: %1.</translation>
+    </message>
 </context>
 <context>
     <name>zomar::LinkTestLauncher</name>
     <message>
         <source>COMM %1 (%2)</source>
         <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nowe makro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Edycja makra</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Jeden krok w wierszu: „send BAJTY”, „wait MS”, „expect BAJTY MS”; bajty tak, jak przyjmuje je wiersz Wyślij (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Kroki:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Nadaj makru nazwę: to tekst przycisku.</translation>
     </message>
 </context>
 <context>
@@ -943,6 +976,97 @@ Licencja: MIT (zob. plik LICENSE).</translation>
     <message>
         <source>Error!! %1</source>
         <translation>Błąd!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nowe makro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Nazwany przycisk, który wysyła zapisany ciąg bajtów i czeka</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skrypt</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Uruchom skrypt...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Uruchamia plik JavaScript na tym porcie: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Dziennik skryptu</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (prawy przycisk: edycja lub usunięcie)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Edytuj...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Nie uruchomiono: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Nie uruchomiono: port nie jest otwarty</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Uruchom skrypt</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Skrypty (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Nie uruchomiono: nie można odczytać %1 jako skryptu</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Nie uruchomiono: działa skrypt; najpierw go zatrzymaj</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: uruchomiony</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Działa %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: gotowe</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: zatrzymany</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
