@@ -82,6 +82,9 @@ UnitLine ShiftRecall::lineOf(const UnitRow &unit, const StationSetup &setup, QSt
     o.stateUnknown = line.unknown && o.failure == ModuleOutcome::PortFailed;
     if (line.unknown && !o.stateUnknown)
         line.reason = StationLine::tr("Its outcome was not recorded: read it back");
+    else if (o.failure == ModuleOutcome::PortFailed && !o.packetSent)
+        // Pulled out or a failing port: the record does not tell which.
+        line.reason = StationLine::tr("Port lost before it was written: nothing was written");
     else if (!line.pass)
         line.reason = StationLine::failureWords(o, false);
     return line;

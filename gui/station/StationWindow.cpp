@@ -365,8 +365,8 @@ void StationWindow::onIdle()
     // goes: its tile would otherwise never be seen.
     QTimer::singleShot(0, this, [this] {
         if (!m_closingFailures.isEmpty() && !m_unattended) {
-            m_closingText = tr("Closing: %n module(s) in flight did not pass.", nullptr,
-                               int(m_closingFailures.size()));
+            m_closingText = tr("Closing: modules in flight that did not pass: %1.")
+                                .arg(m_closingFailures.size());
             showBanner();
             m_messages.inform(tr("Before the station closed:\n%1\n\nPut these modules aside; "
                                  "the record has them.")

@@ -291,6 +291,8 @@ void TstStationStates::restartWithinTheShiftKeepsItsCounts()
              started.toMSecsSinceEpoch() / 1000);
     QCOMPARE(again->window.shiftPanel()->recent()->rowCount(), 2);
     QCOMPARE(again->window.shiftPanel()->recent()->item(0, 1)->text(), QStringLiteral("Slot 2"));
+    QCOMPARE(again->window.shiftPanel()->recent()->item(0, 3)->text(),
+             QStringLiteral("FAIL: No answer: check the module is seated"));
     QCOMPARE(again->word(1), QStringLiteral("Left alone"));
 
     // A new shift (Ctrl+Shift+N) starts from zero, and so does a restart after it.
