@@ -54,14 +54,14 @@ void StationWindow::showKeys()
 {
     m_messages.inform(
         tr("Keys of the station:\n\n"
-           "Arrow keys\tmove between the slots\n"
-           "Enter or Space\ton a slot: what the program found\n"
-           "Tab\tthe next slot\n"
-           "F2\tthe operator field (a badge scanner types into it from anywhere)\n"
-           "Ctrl+Shift+N\ta new shift\n"
-           "Ctrl+Shift+E\tedit the setup (the engineer, with the PIN)\n"
-           "Ctrl+O\topen a station\n"
-           "Ctrl+Q\tquit: the modules in flight finish first"),
+           "Arrow keys: move between the slots\n"
+           "Enter or Space on a slot: what the program found\n"
+           "Tab: the next slot\n"
+           "F2: the operator field (a badge scanner types into it from anywhere)\n"
+           "Ctrl+Shift+N: a new shift\n"
+           "Ctrl+Shift+E: edit the setup (the engineer, with the PIN)\n"
+           "Ctrl+O: open a station\n"
+           "Ctrl+Q: quit; the modules in flight finish first"),
         stationTitle());
 }
 

@@ -346,7 +346,7 @@ void TstStationStates::keysAndGoneFilesAreTold()
     Station st(m_dir->path());
     QVERIFY(activate(st.window));
     QTest::keyClick(&st.window, Qt::Key_F1);
-    QVERIFY2(st.messages.texts().last().contains("Arrow keys\tmove between the slots"),
+    QVERIFY2(st.messages.texts().last().contains("Arrow keys: move between the slots"),
              qPrintable(st.messages.texts().join('|')));
     st.window.noteStationGone(m_dir->filePath("line2.json"));
     QVERIFY2(st.window.bannerText().startsWith("The station file opened last, " +
