@@ -128,8 +128,9 @@ void ShiftPanel::show(const ShiftTally &tally)
     m_recent->setRowCount(int(units.size()));
     for (int row = 0; row < units.size(); ++row) {
         const UnitLine &u = units.at(row);
-        const QString result =
-            u.pass ? tr("PASS") : tr("FAIL: %1").arg(u.reason);
+        const QString result = u.pass      ? tr("PASS")
+                               : u.unknown ? tr("UNKNOWN: %1").arg(u.reason)
+                                           : tr("FAIL: %1").arg(u.reason);
         const QStringList cells = {u.time.toString(QStringLiteral("HH:mm:ss")), u.slot,
                                    u.local ? addressHex(*u.local) : QStringLiteral("–"), result,
                                    u.operatorName.isEmpty() ? QStringLiteral("–") : u.operatorName};

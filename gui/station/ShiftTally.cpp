@@ -48,6 +48,19 @@ std::optional<double> ShiftTally::unitsPerHour() const
     return m_shift.total() * 3600000.0 / double(ms);
 }
 
+void ShiftTally::addEarlier(const QString &port, const UnitLine &line)
+{
+    Counts &slot = m_slots[port];
+    (line.pass ? m_shift.pass : m_shift.fail)++;
+    (line.pass ? slot.pass : slot.fail)++;
+    // A restored unit counts in its slot's yield and the shift's rate too.
+    m_names.insert(port, line.slot);
+    if (!m_last.isValid() || line.time > m_last)
+        m_last = line.time;
+    if (m_recent.size() < kRecentKept)
+        m_recent.append(line);
+}
+
 void ShiftTally::reset()
 {
     m_shift = {};

@@ -1,7 +1,7 @@
 #pragma once
 // What a shift has done at a station: passes and failures in all and per
 // socket, and the last units with who plugged them in. It outlives a change
-// of the setup; "New shift" starts it again.
+// of the setup; "New shift" starts it again (see ShiftRecall for a restart).
 
 #include <QDateTime>
 #include <QHash>
@@ -19,6 +19,7 @@ struct UnitLine {
     bool pass = false;
     QString reason; // a failure in the technician's words
     QString operatorName;
+    bool unknown = false; // not a pass, nor known to be a failure
 };
 
 struct Counts {
@@ -36,7 +37,10 @@ public:
     static constexpr int kRecentKept = 50;
 
     void add(const QString &port, const UnitLine &line);
+    // A unit from before any counted so far (a shift going on after a restart).
+    void addEarlier(const QString &port, const UnitLine &line);
     void reset();
+    void setStarted(const QDateTime &started) { m_started = started; }
 
     const Counts &shift() const { return m_shift; }
     Counts slot(const QString &port) const { return m_slots.value(port); }

@@ -1569,6 +1569,10 @@ Sledovaná složka: %1</translation>
 <context>
     <name>zomar::StationWindow</name>
     <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Klávesy</translation>
+    </message>
+    <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>
     </message>

@@ -1567,6 +1567,10 @@ Surveillance de %1</translation>
 <context>
     <name>zomar::StationWindow</name>
     <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
+    <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>
     </message>

@@ -1567,6 +1567,10 @@ Sorveglianza di %1</translation>
 <context>
     <name>zomar::StationWindow</name>
     <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasti</translation>
+    </message>
+    <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>
     </message>

@@ -1569,6 +1569,10 @@ Obserwowany folder: %1</translation>
 <context>
     <name>zomar::StationWindow</name>
     <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Klawisze</translation>
+    </message>
+    <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>
     </message>

@@ -1565,6 +1565,10 @@ Watching %1</source>
 <context>
     <name>zomar::StationWindow</name>
     <message>
+        <source>&amp;Keys</source>
+        <translation>按键(&amp;K)</translation>
+    </message>
+    <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>
     </message>
