@@ -37,14 +37,18 @@ const QList<ExitCodeRow> &exitCodeTable()
         {exit_codes::InvalidValue, QStringLiteral("invalid_value"),
          QStringLiteral("an invalid value: nothing was sent, not even \"+++\""),
          {{QStringLiteral("profile check"), QStringLiteral("a write would refuse the profile")},
-          {QStringLiteral("script"), QStringLiteral("module.write() refused a value")}}},
+          {QStringLiteral("script"), QStringLiteral("module.write() refused a value")},
+          {QStringLiteral("records serial"),
+           QStringLiteral("the serial does not match the pattern, or another unit holds it")}}},
         {exit_codes::PortFailed, QStringLiteral("port_failed"),
          QStringLiteral("the port could not be opened, is in use by another program, or was "
                         "lost: after a lost write the module's state is unknown"),
          {{QStringLiteral("doctor"), QStringLiteral("no port could be tried")},
           {QStringLiteral("program"),
            QStringLiteral("also a module not recorded, or not started for want of an "
-                          "address")}}},
+                          "address")},
+          {QStringLiteral("records label"),
+           QStringLiteral("the label printer could not be reached or refused the label")}}},
         {exit_codes::ScriptError, QStringLiteral("script_error"),
          QStringLiteral("`script`: the script threw an error, or is not valid JavaScript; the "
                         "line on standard error names the file and line (a module operation's "

@@ -59,6 +59,7 @@ inline int exitCodeOf(ModuleOutcome::Failure failure)
     case ModuleOutcome::Mismatch:
         return exit_codes::Mismatch;
     case ModuleOutcome::NotStarted:
+    case ModuleOutcome::PortBusy:
     case ModuleOutcome::PortFailed:
     case ModuleOutcome::NotRecorded:
         break;

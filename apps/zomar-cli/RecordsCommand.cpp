@@ -1,5 +1,10 @@
 #include "apps/zomar-cli/RecordsCommand.h"
 
+#include "apps/zomar-cli/ProgramLabels.h"
+#include "apps/zomar-cli/RecordsTrace.h"
+#include "apps/zomar-cli/StatsCommand.h"
+#include "core/fleet/StoreStats.h"
+
 #include "core/store/ProductionStore.h"
 #include "core/store/StoreBackend.h"
 #include "core/sharedstore/StoreLeases.h"
@@ -20,25 +25,6 @@ namespace {
 QString usage()
 {
     return QLatin1Char(' ') + recordsVerbs().join(QLatin1Char('|'));
-}
-
-// "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
-// a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
-QDateTime parseSince(const QString &text)
-{
-    static const QRegularExpression relative(QStringLiteral("^(\\d+)([mhd])$"));
-    const QRegularExpressionMatch m = relative.match(text.trimmed());
-    if (m.hasMatch()) {
-        const qint64 n = m.captured(1).toLongLong();
-        const qint64 unit = m.captured(2) == QLatin1String("m")   ? 60
-                            : m.captured(2) == QLatin1String("h") ? 3600
-                                                                  : 86400;
-        return QDateTime::currentDateTimeUtc().addSecs(-n * unit);
-    }
-    QDateTime t = QDateTime::fromString(text.trimmed(), Qt::ISODateWithMs);
-    if (!t.isValid())
-        t = QDateTime(QDate::fromString(text.trimmed(), Qt::ISODate), QTime(0, 0));
-    return t;
 }
 
 QString shownTime(const QString &iso)
@@ -70,6 +56,11 @@ QJsonObject jsonOf(const UnitRow &u)
             {QStringLiteral("message"), u.message},
             {QStringLiteral("origin"), u.origin},
             {QStringLiteral("operator"), u.operatorName},
+            {QStringLiteral("product_serial"), u.productSerial},
+            {QStringLiteral("label_state"), u.labelState},
+            {QStringLiteral("label_reason"), u.labelReason},
+            {QStringLiteral("label_target"), u.labelTarget},
+            {QStringLiteral("label_at"), u.labelAt},
             {QStringLiteral("run"), double(u.runId)}};
 }
 
@@ -105,7 +96,9 @@ void printUnits(Cli &cli, const QList<UnitRow> &units)
                 .arg(QStringLiteral("MESSAGE")));
     for (const UnitRow &u : units) {
         const QString where = u.byPath.isEmpty() ? u.device : u.byPath;
-        const QString serial = u.usbSerial.isEmpty() ? QString() : QStringLiteral(" ") + u.usbSerial;
+        QString serial = u.usbSerial.isEmpty() ? QString() : QStringLiteral(" ") + u.usbSerial;
+        if (!u.productSerial.isEmpty())
+            serial += QStringLiteral(" S/N ") + u.productSerial;
         cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6  %7")
                     .arg(shownTime(u.reservedAt), -19)
                     .arg(unitStateName(u.state), -8)
@@ -121,17 +114,11 @@ void printUnits(Cli &cli, const QList<UnitRow> &units)
 int listUnits(Cli &cli, ProductionStore &store, UnitFilter filter)
 {
     const QCommandLineParser &p = cli.parser;
-    if (p.isSet(QStringLiteral("since"))) {
-        const QDateTime since = parseSince(p.value(QStringLiteral("since")));
-        if (!since.isValid()) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--since %1: give a date (2026-12-07), a date and time "
-                                    "(2026-12-07T08:00) or a time back from now (30m, 12h, 7d)")
-                         .arg(p.value(QStringLiteral("since"))));
-            return *cli.exitCode();
-        }
-        filter.since = since.toUTC().toString(Qt::ISODateWithMs);
-    }
+    const std::optional<QString> since = sinceOption(cli);
+    if (!since)
+        return *cli.exitCode();
+    filter.since = *since;
+    filter.productSerial = p.value(QStringLiteral("serial"));
     if (p.isSet(QStringLiteral("state"))) {
         filter.state = unitStateFromName(p.value(QStringLiteral("state")).trimmed().toLower());
         if (!filter.state) {
@@ -343,7 +330,8 @@ const QStringList &recordsVerbs()
     static const QStringList verbs{QStringLiteral("list"),   QStringLiteral("unknown"),
                                    QStringLiteral("pools"),  QStringLiteral("check"),
                                    QStringLiteral("export"), QStringLiteral("init"),
-                                   QStringLiteral("release")};
+                                   QStringLiteral("release"), QStringLiteral("stats"),
+                                   QStringLiteral("label"),   QStringLiteral("serial")};
     return verbs;
 }
 
@@ -358,11 +346,11 @@ std::optional<int> runRecords(Cli &cli)
                         "PGPASSWORD)."),
          QStringLiteral("store")},
         {QStringLiteral("station"),
-         QStringLiteral("list: units of one station; release: the station to release."),
+         QStringLiteral("list, stats: units of one station; release: the station to release."),
          QStringLiteral("name")},
         {QStringLiteral("since"),
-         QStringLiteral("list: units since a date, a date and time, or a time back (30m, 12h, "
-                        "7d)."),
+         QStringLiteral("list, stats: units since a date, a date and time, or a time back (30m, "
+                        "12h, 7d)."),
          QStringLiteral("time")},
         {QStringLiteral("state"),
          QStringLiteral("list: units in one state: reserved, pass, fail or unknown."),
@@ -371,18 +359,26 @@ std::optional<int> runRecords(Cli &cli)
          QStringLiteral("n")},
         {QStringLiteral("csv"), QStringLiteral("export: the CSV file to write (- for the output)."),
          QStringLiteral("file")},
+        {QStringLiteral("serial"), QStringLiteral("list: the units of one product serial."),
+         QStringLiteral("serial")},
     });
+    p.addOptions(ProgramLabels::options());
+    p.addOptions(traceOptions());
     p.addPositionalArgument(QStringLiteral("what"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
                                            "lost), pools (address ranges), check (integrity; exit "
                                            "3 on a finding), export (every unit as CSV), init "
                                            "(make or migrate the record on a server), release "
                                            "(a station that died: its runs end, its leased "
-                                           "addresses go back)."),
+                                           "addresses go back), stats (yields, units per hour, "
+                                           "slots, operators, failures), label UNIT_ID (its "
+                                           "label again, to --label), serial UNIT_ID SERIAL (a "
+                                           "product serial bound to the unit)."),
                             usage().trimmed());
-    cli.allowArguments(1);
+    cli.allowArguments(3);
     // list, unknown and pools print an object per line; the others one.
-    if (!cli.parse(Cli::JsonOption | Cli::JsonLines, usage()))
+    // --band: how a label shows the channel when the unit's profile does not say.
+    if (!cli.parse(Cli::JsonOption | Cli::JsonLines | Cli::BandOption, usage()))
         return cli.exitCode();
     const QString what = p.positionalArguments().value(0);
     if (!recordsVerbs().contains(what)) {
@@ -392,6 +388,17 @@ std::optional<int> runRecords(Cli &cli)
                  what.isEmpty() ? QStringLiteral("say what: ") + known
                                 : QStringLiteral("unknown records command '%1'; one of %2")
                                       .arg(Cli::visible(what), known));
+        return cli.exitCode();
+    }
+    const int words = what == QLatin1String("label")    ? 2
+                      : what == QLatin1String("serial") ? 3
+                                                        : 1;
+    if (p.positionalArguments().size() > words) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("records %1 takes no more than %2 word(s): %3 is too many")
+                     .arg(what)
+                     .arg(words)
+                     .arg(Cli::visible(p.positionalArguments().value(words))));
         return cli.exitCode();
     }
     const QString location = p.isSet(QStringLiteral("store"))
@@ -419,6 +426,16 @@ std::optional<int> runRecords(Cli &cli)
         return checkStore(cli, *store);
     if (what == QLatin1String("release"))
         return releaseStation(cli, *store);
+    if (what == QLatin1String("label"))
+        return reprintLabel(cli, *store);
+    if (what == QLatin1String("serial"))
+        return bindProductSerial(cli, *store);
+    if (what == QLatin1String("stats")) {
+        const std::optional<QString> since = sinceOption(cli);
+        if (!since)
+            return cli.exitCode();
+        return showStats(cli, *store, {*since, p.value(QStringLiteral("station"))});
+    }
     return exportCsv(cli, *store);
 }
 

@@ -1,6 +1,6 @@
 #include "apps/zomar-cli/ScriptCommand.h"
 
-#include "apps/zomar-cli/InterruptWatch.h"
+#include "core/process/InterruptWatch.h"
 #include "core/script/ScriptRunner.h"
 
 #include <QDir>

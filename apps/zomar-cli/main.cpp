@@ -16,9 +16,12 @@
 #include "core/files/OutputStream.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonDocument>
 
 #include <csignal>
+#include <cstring>
+#include <memory>
 #include <cstdio>
 
 using namespace zomar;
@@ -133,7 +136,16 @@ int main(int argc, char *argv[])
     // shell (ulimit -f): the write fails instead, and the file is reported.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
+    // Labels are drawn with fonts, which need a GUI application; with no
+    // window to show it draws off screen.
+    bool drawsLabels = false;
+    for (int i = 1; i < argc; ++i)
+        drawsLabels = drawsLabels || std::strncmp(argv[i], "--label", 7) == 0;
+    if (drawsLabels && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawsLabels ? std::make_unique<QGuiApplication>(argc, argv)
+                    : std::make_unique<QCoreApplication>(argc, argv);
     useCommandLineRemedies();
     QCoreApplication::setApplicationName(QStringLiteral("zomar-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));

@@ -15,7 +15,8 @@ namespace {
 const char kUnitColumns[] =
     "unit_uuid, state, reserved_at, settled_at, pool_id, local_address, packet_sent, run_id, "
     "station, device, by_id, by_path, usb_serial, profile_file, profile_sha256, block_before, "
-    "block_written, block_read_back, failure, message, origin, operator_name";
+    "block_written, block_read_back, failure, message, origin, operator_name, product_serial, "
+    "label_state, label_reason, label_target, label_at";
 
 UnitRow unitOf(const QSqlQuery &q)
 {
@@ -34,7 +35,8 @@ UnitRow unitOf(const QSqlQuery &q)
                               &u.usbSerial,    &u.profileFile,   &u.profileSha256,
                               &u.blockBefore,  &u.blockWritten,  &u.blockReadBack,
                               &u.failure,      &u.message,       &u.origin,
-                              &u.operatorName};
+                              &u.operatorName, &u.productSerial, &u.labelState,
+                              &u.labelReason,  &u.labelTarget,   &u.labelAt};
     int column = 8;
     for (QString *text : texts)
         *text = q.value(column++).toString();
@@ -86,6 +88,16 @@ QString valueOf(const UnitRow &u, UnitColumn column)
         return QString::number(u.runId);
     case UnitColumn::Operator:
         return u.operatorName;
+    case UnitColumn::ProductSerial:
+        return u.productSerial;
+    case UnitColumn::LabelState:
+        return u.labelState;
+    case UnitColumn::LabelReason:
+        return u.labelReason;
+    case UnitColumn::LabelTarget:
+        return u.labelTarget;
+    case UnitColumn::LabelAt:
+        return u.labelAt;
     default:
         return QString(); // not a column of the export
     }
@@ -221,6 +233,14 @@ QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filt
     if (!filter.station.isEmpty()) {
         where += QStringLiteral(" AND station = ?");
         values << filter.station;
+    }
+    if (!filter.unitId.isEmpty()) {
+        where += QStringLiteral(" AND unit_uuid = ?");
+        values << filter.unitId;
+    }
+    if (!filter.productSerial.isEmpty()) {
+        where += QStringLiteral(" AND product_serial = ?");
+        values << filter.productSerial;
     }
     QString statement = QStringLiteral("SELECT %1 FROM units%2 ORDER BY id %3")
                             .arg(QLatin1String(kUnitColumns), where,

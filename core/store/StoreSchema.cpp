@@ -122,6 +122,21 @@ QStringList version4(const StoreBackend &)
                            " PRIMARY KEY (pool_id, address))")};
 }
 
+// Version 5: traceability. The product serial a technician scanned for a
+// unit (a product retried is known by it), and the state of the unit's last
+// label: "" (none asked for), "printed" or "failed", with the reason, the
+// target and when.
+QStringList version5(const StoreBackend &)
+{
+    QStringList statements;
+    for (const char *column :
+         {"product_serial", "label_state", "label_reason", "label_target", "label_at"})
+        statements << QStringLiteral("ALTER TABLE units ADD COLUMN %1 TEXT NOT NULL DEFAULT ''")
+                          .arg(QLatin1String(column));
+    statements << QStringLiteral("CREATE INDEX units_by_serial ON units (product_serial)");
+    return statements;
+}
+
 struct Migration {
     int version;
     QStringList (*statements)(const StoreBackend &);
@@ -132,6 +147,7 @@ const Migration kMigrations[] = {
     {2, version2},
     {3, version3},
     {4, version4},
+    {5, version5},
 };
 
 } // namespace

@@ -12,8 +12,9 @@ QString unitColumnName(UnitColumn column)
         "station", "device",         "by_id",        "by_path",       "usb_serial",
         "profile", "profile_sha256", "pool",         "local",         "block_before",
         "block_written", "block_read_back", "result", "failure",      "message",
-        "origin",  "run",            "operator"};
-    static_assert(std::size(names) == std::size_t(UnitColumn::Operator) + 1);
+        "origin",  "run",            "operator",     "product_serial", "label_state",
+        "label_reason", "label_target", "label_at"};
+    static_assert(std::size(names) == std::size_t(UnitColumn::LabelAt) + 1);
     return QString::fromLatin1(names[int(column)]);
 }
 
@@ -44,7 +45,8 @@ const QList<UnitColumn> &exportColumns()
         C::Device,      C::ById,         C::ByPath,        C::UsbSerial, C::Profile,
         C::ProfileSha256, C::Pool,       C::Local,         C::BlockBefore, C::BlockWritten,
         C::BlockReadBack, C::Failure,    C::Message,       C::Origin,    C::Run,
-        C::Operator};
+        C::Operator,    C::ProductSerial, C::LabelState,   C::LabelReason, C::LabelTarget,
+        C::LabelAt};
     return columns;
 }
 

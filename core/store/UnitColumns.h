@@ -12,7 +12,8 @@ namespace zomar {
 enum class UnitColumn {
     Time, UnitId, State, ReservedAt, SettledAt, Station, Device, ById, ByPath, UsbSerial,
     Profile, ProfileSha256, Pool, Local, BlockBefore, BlockWritten, BlockReadBack, Result,
-    Failure, Message, Origin, Run, Operator
+    Failure, Message, Origin, Run, Operator, ProductSerial, LabelState, LabelReason,
+    LabelTarget, LabelAt
 };
 
 QString unitColumnName(UnitColumn column); // "by_path"
