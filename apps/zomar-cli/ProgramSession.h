@@ -7,7 +7,7 @@
 #include "apps/zomar-cli/ProgramLabels.h"
 #include "core/link/PortWatcher.h"
 #include "core/run/ProductionRun.h"
-#include "core/fleet/SocketClaim.h"
+#include "core/link/SocketClaim.h"
 
 #include <QObject>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "apps/zomar-cli/ProgramLabels.h"
 #include "apps/zomar-cli/RecordsTrace.h"
 #include "apps/zomar-cli/StatsCommand.h"
-#include "core/fleet/StoreStats.h"
+#include "core/store/StoreStats.h"
 
 #include "core/store/ProductionStore.h"
 #include "core/store/StoreBackend.h"

@@ -2,7 +2,7 @@
 
 #include "apps/zomar-cli/ProgramLabels.h"
 #include "core/store/ProductionStore.h"
-#include "core/fleet/StoreTrace.h"
+#include "core/store/StoreTrace.h"
 #include "core/profiles/Profile.h"
 
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #include "apps/zomar-cli/StatsCommand.h"
 
 #include "core/store/ProductionStore.h"
-#include "core/fleet/StoreStats.h"
+#include "core/store/StoreStats.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -6,7 +6,7 @@
 // changes a unit's outcome.
 
 #include "core/store/JoinedThread.h"
-#include "core/fleet/StoreTrace.h"
+#include "core/store/StoreTrace.h"
 #include "core/label/LabelData.h"
 #include "core/label/LabelTarget.h"
 #include "core/label/LabelTemplate.h"

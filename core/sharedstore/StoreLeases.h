@@ -12,7 +12,7 @@
 // again, so whatever it did with them offline no other module shares.
 
 #include "core/store/ProductionStore.h"
-#include "core/fleet/StoreTrace.h"
+#include "core/store/StoreTrace.h"
 
 #include <QJsonObject>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "gui/station/ShiftPanel.h"
 
-#include "core/fleet/StoreStats.h"
+#include "core/store/StoreStats.h"
 #include "core/protocol/ConfigBlock.h"
 
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 // and last units from the record, so that a restart (or a crash) does not
 // start them from zero.
 
-#include "core/fleet/ShiftHistory.h"
+#include "core/store/ShiftHistory.h"
 #include "gui/station/ShiftTally.h"
 
 #include <QObject>

@@ -8,7 +8,7 @@
 
 #include "core/line/LineProgrammer.h"
 #include "core/link/PortWatcher.h"
-#include "core/fleet/SocketClaim.h"
+#include "core/link/SocketClaim.h"
 #include "core/stationsetup/StationFile.h"
 #include "core/sharedstore/StoreStatus.h"
 

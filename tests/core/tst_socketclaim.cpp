@@ -3,7 +3,7 @@
 // with sockets of their own side by side; a claim its program left behind
 // (it died) is no claim.
 
-#include "core/fleet/SocketClaim.h"
+#include "core/link/SocketClaim.h"
 
 #include <QDir>
 #include <QProcess>

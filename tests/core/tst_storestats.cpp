@@ -5,8 +5,8 @@
 
 #include "core/store/ProductionStore.h"
 #include "core/store/StoreSql.h"
-#include "core/fleet/StoreStats.h"
-#include "core/fleet/StoreTrace.h"
+#include "core/store/StoreStats.h"
+#include "core/store/StoreTrace.h"
 #include "core/profiles/Profile.h"
 #include "tests/support/PgCluster.h"
 

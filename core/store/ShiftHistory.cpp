@@ -1,4 +1,4 @@
-#include "core/fleet/ShiftHistory.h"
+#include "core/store/ShiftHistory.h"
 
 #include "core/store/ProductionStore.h"
 

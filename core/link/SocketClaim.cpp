@@ -1,4 +1,4 @@
-#include "core/fleet/SocketClaim.h"
+#include "core/link/SocketClaim.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "core/fleet/StoreStats.h"
+#include "core/store/StoreStats.h"
 
 #include "core/store/ProductionStore.h"
 #include "core/store/StoreSql.h"

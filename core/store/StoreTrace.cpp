@@ -1,4 +1,4 @@
-#include "core/fleet/StoreTrace.h"
+#include "core/store/StoreTrace.h"
 
 #include "core/store/ProductionStore.h"
 #include "core/store/StoreSql.h"
