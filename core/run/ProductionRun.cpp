@@ -89,46 +89,68 @@ SetupRefusal ProductionRun::open(const LineSetup &setup)
 
 SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
 {
+    bool legacyLog = false;
+    if (SetupRefusal refused = checkFiles(setup, &legacyLog))
+        return refused;
+    if (SetupRefusal refused = openStore(setup))
+        return refused;
+    // From here on the run leaves rows.
+    if (SetupRefusal refused = beginRun(setup, legacyLog))
+        return refused;
+    return startRecord(setup);
+}
+
+SetupRefusal ProductionRun::checkFiles(const LineSetup &setup, bool *legacyLog)
+{
     // Both files are checked before either is opened or made.
     QString problem;
-    std::unique_ptr<StoreBackend> backend = StoreBackend::forLocation(setup.store, &problem);
+    const std::unique_ptr<StoreBackend> backend =
+        StoreBackend::forLocation(setup.store, &problem);
     if (backend && setup.store == ProductionStore::defaultLocation())
         QDir().mkpath(QFileInfo(setup.store).absolutePath());
     if (backend)
         problem = backend->locationProblem(setup.store, true);
     if (problem.isEmpty() && !setup.log.isEmpty())
         problem = RecordFile::problem(setup.log, QStringLiteral("log"), false);
-    const bool legacyLog =
+    *legacyLog =
         problem.isEmpty() && !setup.log.isEmpty() && LegacyLogImport::isLegacy(setup.log, &problem);
     if (!problem.isEmpty())
         return refuse(SetupRefusal::Record, problem);
+    return {};
+}
 
+SetupRefusal ProductionRun::checkCapacity(const LineSetup &setup)
+{
+    if (!m_poolKey)
+        return {};
+    QString problem;
+    m_pool = m_store->findPool(*m_poolKey, &problem);
+    if (!m_pool)
+        return refuse(SetupRefusal::Record,
+                      QStringLiteral("cannot read the store %1: %2").arg(setup.store, problem));
+    if (!m_pool->canHandOut(setup.modules)) {
+        const std::optional<quint32> next = m_pool->nextAddress();
+        return refuse(SetupRefusal::Value,
+                      next ? QStringLiteral("%1 from local address %2 would pass FFFFFFFF")
+                                 .arg(modulesText(setup.modules), addressHex(*next))
+                           : QStringLiteral("the range from %1 in steps of %2 has no local "
+                                            "address left before FFFFFFFF")
+                                 .arg(addressHex(m_poolKey->first))
+                                 .arg(m_poolKey->step));
+    }
+    return {};
+}
+
+SetupRefusal ProductionRun::openStore(const LineSetup &setup)
+{
+    QString problem;
     m_store = ProductionStore::open(setup.store, ProductionStore::Mode::Create, &problem,
                                     setup.busyTimeoutMs);
     if (!m_store)
         return refuse(SetupRefusal::Record, problem);
-    const auto capacity = [&]() -> SetupRefusal {
-        if (!m_poolKey)
-            return {};
-        m_pool = m_store->findPool(*m_poolKey, &problem);
-        if (!m_pool)
-            return refuse(SetupRefusal::Record,
-                          QStringLiteral("cannot read the store %1: %2").arg(setup.store, problem));
-        if (!m_pool->canHandOut(setup.modules)) {
-            const std::optional<quint32> next = m_pool->nextAddress();
-            return refuse(SetupRefusal::Value,
-                          next ? QStringLiteral("%1 from local address %2 would pass FFFFFFFF")
-                                     .arg(modulesText(setup.modules), addressHex(*next))
-                               : QStringLiteral("the range from %1 in steps of %2 has no local "
-                                                "address left before FFFFFFFF")
-                                     .arg(addressHex(m_poolKey->first))
-                                     .arg(m_poolKey->step));
-        }
-        return {};
-    };
-    if (SetupRefusal refused = capacity())
+    if (SetupRefusal refused = checkCapacity(setup))
         return refused;
-    if (backend->isServer()) {
+    if (m_store->backend().isServer()) {
         m_station = std::make_unique<StationRecord>();
         connect(m_station.get(), &StationRecord::stateChanged, this,
                 &ProductionRun::stationChanged);
@@ -137,8 +159,11 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
         if (!problem.isEmpty())
             return refuse(SetupRefusal::Record, problem);
     }
+    return {};
+}
 
-    // From here on the run leaves rows.
+SetupRefusal ProductionRun::beginRun(const LineSetup &setup, bool legacyLog)
+{
     if (legacyLog) {
         const LegacyLogImport::Result imported = LegacyLogImport::run(*m_store, setup.log);
         if (!imported.error.isEmpty())
@@ -152,6 +177,7 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
                       QStringLiteral("cannot write the store %1: %2").arg(setup.store, run.error));
     m_context.runId = run.runId;
     m_interrupted = run.unknown;
+    QString problem;
     if (m_poolKey) {
         const std::optional<qint64> pool = m_store->openPool(*m_poolKey, m_context.profileFile,
                                                              m_context.profileSha256, &problem);
@@ -160,7 +186,7 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
                                                     .arg(setup.store, problem));
         m_context.poolId = *pool;
         // The imported rows may have moved the counter.
-        if (SetupRefusal refused = capacity())
+        if (SetupRefusal refused = checkCapacity(setup))
             return refused;
     }
     if (!setup.log.isEmpty()) {
@@ -169,6 +195,12 @@ SetupRefusal ProductionRun::openRecord(const LineSetup &setup)
         if (!problem.isEmpty())
             return refuse(SetupRefusal::Record, problem);
     }
+    return {};
+}
+
+SetupRefusal ProductionRun::startRecord(const LineSetup &setup)
+{
+    QString problem;
     LineRecord *record = nullptr;
     if (m_station) {
         problem = m_station->begin(m_context);

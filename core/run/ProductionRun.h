@@ -117,7 +117,17 @@ signals:
 
 private:
     SetupRefusal refuse(SetupRefusal::Kind kind, const QString &message);
+    // The record's part of open(), step by step: the store's and the log's
+    // files checked (legacyLog: the log is of an earlier version), the store
+    // opened (and the station on a server), the run begun in it (an earlier
+    // log imported, the pool opened, the log opened), its rows' way to it.
     SetupRefusal openRecord(const LineSetup &setup);
+    SetupRefusal checkFiles(const LineSetup &setup, bool *legacyLog);
+    SetupRefusal openStore(const LineSetup &setup);
+    SetupRefusal beginRun(const LineSetup &setup, bool legacyLog);
+    SetupRefusal startRecord(const LineSetup &setup);
+    // Whether the pool has an address for each module left.
+    SetupRefusal checkCapacity(const LineSetup &setup);
     void mirror(ModuleOutcome outcome);
 
     Profile m_profile;

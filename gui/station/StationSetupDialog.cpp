@@ -62,6 +62,18 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
       m_pinNote(new QLabel(this)), m_problem(new QLabel(this))
 {
     setWindowTitle(tr("Station setup - %1").arg(stationTitle()));
+    setUpFields(setup);
+    layOut(makeButtons());
+    fillSlots(setup.slotList);
+    updateProfileNote();
+    updatePinNote();
+    resize(fontMetrics().height() * 44, fontMetrics().height() * 36);
+    growWithTexts(this);
+}
+
+// The fields' names, ranges, lists and values from the setup.
+void StationSetupDialog::setUpFields(const StationSetup &setup)
+{
     m_station->setObjectName(QStringLiteral("station"));
     m_station->setPlaceholderText(tr("this computer's name"));
     m_profile->setObjectName(QStringLiteral("profile"));
@@ -107,38 +119,46 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     bold.setBold(true);
     m_problem->setFont(bold);
     m_problem->hide();
+}
 
-    auto *browseProfile =
-        button(tr("&Browse..."), this, QStringLiteral("browseProfile"));
-    auto *browseStore = button(tr("B&rowse..."), this, QStringLiteral("browseStore"));
-    auto *teach = button(tr("&Teach slots..."), this, QStringLiteral("teach"));
-    auto *remove = button(tr("Remo&ve slot"), this, QStringLiteral("removeSlot"));
-    auto *setPin = button(tr("Set P&IN..."), this, QStringLiteral("setPin"));
-    auto *clearPin = button(tr("No PIN"), this, QStringLiteral("clearPin"));
-    connect(browseProfile, &QPushButton::clicked, this, &StationSetupDialog::browseProfile);
-    connect(browseStore, &QPushButton::clicked, this, &StationSetupDialog::browseStore);
-    connect(teach, &QPushButton::clicked, this, &StationSetupDialog::teach);
-    connect(remove, &QPushButton::clicked, this, &StationSetupDialog::removeSlot);
-    connect(setPin, &QPushButton::clicked, this, &StationSetupDialog::setPin);
-    connect(clearPin, &QPushButton::clicked, this, [this] {
+StationSetupDialog::Buttons StationSetupDialog::makeButtons()
+{
+    const Buttons b = {button(tr("&Browse..."), this, QStringLiteral("browseProfile")),
+                       button(tr("B&rowse..."), this, QStringLiteral("browseStore")),
+                       button(tr("&Teach slots..."), this, QStringLiteral("teach")),
+                       button(tr("Remo&ve slot"), this, QStringLiteral("removeSlot")),
+                       button(tr("Set P&IN..."), this, QStringLiteral("setPin")),
+                       button(tr("No PIN"), this, QStringLiteral("clearPin"))};
+    connect(b.browseProfile, &QPushButton::clicked, this, &StationSetupDialog::browseProfile);
+    connect(b.browseStore, &QPushButton::clicked, this, &StationSetupDialog::browseStore);
+    connect(b.teach, &QPushButton::clicked, this, &StationSetupDialog::teach);
+    connect(b.remove, &QPushButton::clicked, this, &StationSetupDialog::removeSlot);
+    connect(b.setPin, &QPushButton::clicked, this, &StationSetupDialog::setPin);
+    connect(b.clearPin, &QPushButton::clicked, this, [this] {
         m_pin.reset();
         updatePinNote();
     });
     connect(m_profile, &QLineEdit::textChanged, this, &StationSetupDialog::updateProfileNote);
     connect(m_region, &QComboBox::currentIndexChanged, this,
             &StationSetupDialog::updateProfileNote);
+    return b;
+}
 
+// The form, the slots with their buttons, the PIN and Save/Cancel.
+void StationSetupDialog::layOut(const Buttons &b)
+{
     auto *form = new QFormLayout;
     form->addRow(tr("Station &name:"), m_station);
     // A row of a field and its button: the label's mnemonic leads to the field.
-    const auto fieldRow = [this, form](const QString &text, QLineEdit *field, QPushButton *b) {
+    const auto fieldRow = [this, form](const QString &text, QLineEdit *field,
+                                       QPushButton *browse) {
         auto *label = new QLabel(text, this);
         label->setBuddy(field);
         // A screen reader finds a buddy only beside its field.
         field->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-        form->addRow(label, withButton(field, b, this));
+        form->addRow(label, withButton(field, browse, this));
     };
-    fieldRow(tr("&Profile:"), m_profile, browseProfile);
+    fieldRow(tr("&Profile:"), m_profile, b.browseProfile);
     form->addRow(QString(), m_profileNote);
     auto *pool = new QWidget(this);
     auto *poolRow = new QHBoxLayout(pool);
@@ -152,19 +172,19 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     fromLabel->setBuddy(m_from);
     m_from->setAccessibleName(QString(fromLabel->text()).remove(QLatin1Char('&')));
     form->addRow(fromLabel, pool);
-    fieldRow(tr("Re&cord:"), m_store, browseStore);
+    fieldRow(tr("Re&cord:"), m_store, b.browseStore);
     form->addRow(tr("&Line speed:"), m_baud);
     form->addRow(tr("Band plan re&gion:"), m_region);
     form->addRow(tr("Technicians' lang&uage:"), m_language);
     form->addRow(tr("S&ocket folder:"), m_folder);
     auto *slotButtons = new QHBoxLayout;
-    slotButtons->addWidget(teach);
-    slotButtons->addWidget(remove);
+    slotButtons->addWidget(b.teach);
+    slotButtons->addWidget(b.remove);
     slotButtons->addStretch();
     auto *pinRow = new QHBoxLayout;
     pinRow->addWidget(m_pinNote, 1);
-    pinRow->addWidget(setPin);
-    pinRow->addWidget(clearPin);
+    pinRow->addWidget(b.setPin);
+    pinRow->addWidget(b.clearPin);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -186,20 +206,14 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
     connect(buttons, &QDialogButtonBox::rejected, this, &StationSetupDialog::reject);
     layout->addWidget(buttons);
     // Tab goes down the form, each Browse... after its field.
-    const QList<QWidget *> order = {m_station, m_profile, browseProfile, m_from, m_step,
-                                    m_store, browseStore, m_baud, m_region, m_language,
-                                    m_folder, m_slots, teach, remove, setPin, clearPin,
+    const QList<QWidget *> order = {m_station, m_profile, b.browseProfile, m_from, m_step,
+                                    m_store, b.browseStore, m_baud, m_region, m_language,
+                                    m_folder, m_slots, b.teach, b.remove, b.setPin, b.clearPin,
                                     buttons->button(QDialogButtonBox::Save),
                                     buttons->button(QDialogButtonBox::Cancel)};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
     m_slots->setAccessibleName(QString(slotsLabel->text()).remove(QLatin1Char('&')));
-
-    fillSlots(setup.slotList);
-    updateProfileNote();
-    updatePinNote();
-    resize(fontMetrics().height() * 44, fontMetrics().height() * 36);
-    growWithTexts(this);
 }
 
 void StationSetupDialog::fillSlots(const QList<StationSlot> &list)

@@ -12,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
@@ -36,6 +37,12 @@ public:
     void accept() override;
 
 private:
+    struct Buttons {
+        QPushButton *browseProfile, *browseStore, *teach, *remove, *setPin, *clearPin;
+    };
+    void setUpFields(const StationSetup &setup);
+    Buttons makeButtons();
+    void layOut(const Buttons &b);
     void browseProfile();
     void browseStore();
     void teach();
