@@ -6,12 +6,13 @@
 #include "core/fleet/StoreReport.h"
 #include "core/fleet/StoreSchema.h"
 #include "core/files/FileWriter.h"
+#include "core/lineview/SinceText.h"
+#include "core/lineview/UnitJson.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace zomar {
 
@@ -22,62 +23,17 @@ QString usage()
     return QLatin1Char(' ') + recordsVerbs().join(QLatin1Char('|'));
 }
 
-// "2026-12-07", "2026-12-07T08:00" (local time unless a zone is given), or
-// a time back from now: "30m", "12h", "7d". Invalid when it is none of them.
-QDateTime parseSince(const QString &text)
-{
-    static const QRegularExpression relative(QStringLiteral("^(\\d+)([mhd])$"));
-    const QRegularExpressionMatch m = relative.match(text.trimmed());
-    if (m.hasMatch()) {
-        const qint64 n = m.captured(1).toLongLong();
-        const qint64 unit = m.captured(2) == QLatin1String("m")   ? 60
-                            : m.captured(2) == QLatin1String("h") ? 3600
-                                                                  : 86400;
-        return QDateTime::currentDateTimeUtc().addSecs(-n * unit);
-    }
-    QDateTime t = QDateTime::fromString(text.trimmed(), Qt::ISODateWithMs);
-    if (!t.isValid())
-        t = QDateTime(QDate::fromString(text.trimmed(), Qt::ISODate), QTime(0, 0));
-    return t;
-}
-
 QString shownTime(const QString &iso)
 {
     const QDateTime t = QDateTime::fromString(iso, Qt::ISODateWithMs);
     return t.isValid() ? t.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : iso;
 }
 
-QJsonObject jsonOf(const UnitRow &u)
-{
-    return {{QStringLiteral("unit_id"), u.unitId},
-            {QStringLiteral("state"), unitStateName(u.state)},
-            {QStringLiteral("reserved_at"), u.reservedAt},
-            {QStringLiteral("settled_at"), u.settledAt},
-            {QStringLiteral("pool"), u.poolId ? QJsonValue(double(*u.poolId)) : QJsonValue()},
-            {QStringLiteral("local"), u.local ? addressHex(*u.local) : QString()},
-            {QStringLiteral("packet_sent"), u.packetSent},
-            {QStringLiteral("station"), u.station},
-            {QStringLiteral("device"), u.device},
-            {QStringLiteral("by_id"), u.byId},
-            {QStringLiteral("by_path"), u.byPath},
-            {QStringLiteral("usb_serial"), u.usbSerial},
-            {QStringLiteral("profile"), u.profileFile},
-            {QStringLiteral("profile_sha256"), u.profileSha256},
-            {QStringLiteral("block_before"), u.blockBefore},
-            {QStringLiteral("block_written"), u.blockWritten},
-            {QStringLiteral("block_read_back"), u.blockReadBack},
-            {QStringLiteral("failure"), u.failure},
-            {QStringLiteral("message"), u.message},
-            {QStringLiteral("origin"), u.origin},
-            {QStringLiteral("operator"), u.operatorName},
-            {QStringLiteral("run"), double(u.runId)}};
-}
-
 void printUnits(Cli &cli, const QList<UnitRow> &units)
 {
     if (cli.json()) {
         for (const UnitRow &u : units)
-            cli.printJson(jsonOf(u));
+            cli.printJson(unitJson(u));
         return;
     }
     if (units.isEmpty()) {

@@ -1,0 +1,293 @@
+#include "web/LineServer.h"
+
+#include "core/fleet/ProductionStore.h"
+#include "core/lineview/SinceText.h"
+#include "web/LineJson.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QRandomGenerator>
+#include <QSslSocket>
+#include <QTcpSocket>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace zomar {
+
+namespace {
+
+using Status = QHttpServerResponder::StatusCode;
+
+constexpr int kMostUnits = 5000; // one answer of /api/units; the CSV has them all
+const QByteArray kCookie = QByteArrayLiteral("zomar_session");
+
+// No inline script or style, nothing from elsewhere, no framing.
+const QByteArray kPolicy = QByteArrayLiteral(
+    "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
+    "connect-src 'self'; form-action 'self'; base-uri 'none'; frame-ancestors 'none'");
+
+QByteArray cookieValue(const QHttpServerRequest &request)
+{
+    for (const QByteArray &part : request.value("Cookie").split(';')) {
+        const QByteArray item = part.trimmed();
+        if (item.startsWith(kCookie + '='))
+            return item.mid(kCookie.size() + 1);
+    }
+    return {};
+}
+
+} // namespace
+
+bool sameSecret(const QByteArray &a, const QByteArray &b)
+{
+    // Every byte of the longer is looked at, whatever differs.
+    const qsizetype n = std::max(a.size(), b.size());
+    unsigned char diff = a.size() == b.size() ? 0 : 1;
+    for (qsizetype i = 0; i < n; ++i)
+        diff |= static_cast<unsigned char>((i < a.size() ? a[i] : 0) ^ (i < b.size() ? b[i] : 0));
+    return diff == 0;
+}
+
+LineServer::LineServer(ServeOptions options, QObject *parent)
+    : QAbstractHttpServer(parent), m_options(std::move(options)),
+      m_password(QUrl(m_options.snapshot.location).password())
+{
+}
+
+LineServer::~LineServer() = default;
+
+QString LineServer::start()
+{
+    QString error;
+    m_store = ProductionStore::open(m_options.snapshot.location, ProductionStore::Mode::Existing,
+                                    &error);
+    if (!m_store)
+        return redacted(error);
+    m_snapshot = std::make_unique<LineSnapshot>(m_options.snapshot);
+    m_snapshot->start();
+    return {};
+}
+
+void LineServer::listenOn(GuardedServer *server)
+{
+    bind(server);
+}
+
+QString LineServer::redacted(QString text) const
+{
+    if (!m_password.isEmpty())
+        text.replace(m_password, QStringLiteral("***"));
+    return text;
+}
+
+bool LineServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    bool tls = qobject_cast<QSslSocket *>(socket) != nullptr;
+    send(request, socket, route(request, &tls));
+    return true;
+}
+
+void LineServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    send(request, socket, error(Status::NotFound, QStringLiteral("no such page")));
+}
+
+LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tls)
+{
+    const auto method = request.method();
+    if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
+        Answer a = error(Status::MethodNotAllowed,
+                         QStringLiteral("this server is read-only: GET and HEAD only"));
+        a.headers.append({"Allow", "GET, HEAD"});
+        return a;
+    }
+    const QString path = request.url().path();
+    // What a browser needs to log in comes without the token.
+    if (path == QLatin1String("/line.css"))
+        return asset(QStringLiteral("line.css"), "text/css; charset=utf-8");
+    if (path == QLatin1String("/login"))
+        return login(request, *tls);
+    if (!authorised(request)) {
+        if (path.startsWith(QLatin1String("/api/")))
+            return error(Status::Unauthorized, QStringLiteral("a token is needed"));
+        Answer a = asset(QStringLiteral("login.html"), "text/html; charset=utf-8");
+        a.status = Status::Unauthorized;
+        return a;
+    }
+    if (path == QLatin1String("/") || path == QLatin1String("/index.html"))
+        return asset(QStringLiteral("index.html"), "text/html; charset=utf-8");
+    if (path == QLatin1String("/line.js"))
+        return asset(QStringLiteral("line.js"), "text/javascript; charset=utf-8");
+    if (path == QLatin1String("/favicon.svg") || path == QLatin1String("/favicon.ico"))
+        return asset(QStringLiteral("favicon.svg"), "image/svg+xml");
+    const Snapshot now = m_snapshot->current();
+    if (path == QLatin1String("/api/units"))
+        return apiUnits(request, false);
+    if (path == QLatin1String("/api/units.csv"))
+        return apiUnits(request, true);
+    if (path == QLatin1String("/api/stats"))
+        return apiStats(request);
+    QByteArray body;
+    if (path == QLatin1String("/api/stations"))
+        body = now.stations;
+    else if (path == QLatin1String("/api/check"))
+        body = now.check;
+    else if (path == QLatin1String("/api/last"))
+        body = now.units;
+    else if (path == QLatin1String("/api/health"))
+        body = LineJson::bytes({{QStringLiteral("read_at_ms"), double(now.readAtMs)},
+                                {QStringLiteral("problem"), redacted(now.problem)}});
+    else
+        return error(Status::NotFound, QStringLiteral("no such page"));
+    if (body.isEmpty())
+        return error(Status::ServiceUnavailable,
+                     QStringLiteral("the record has not been read yet: %1")
+                         .arg(redacted(now.problem)));
+    Answer a = json(body);
+    a.headers.append({"X-Read-At", QByteArray::number(now.readAtMs)});
+    if (!now.problem.isEmpty())
+        a.headers.append({"X-Record-Problem", redacted(now.problem).simplified().toUtf8()});
+    return a;
+}
+
+LineServer::Answer LineServer::asset(const QString &name, const QByteArray &type) const
+{
+    QFile file(QStringLiteral(":/web/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return error(Status::NotFound, QStringLiteral("no such page"));
+    return {Status::Ok, type, file.readAll(), {}};
+}
+
+LineServer::Answer LineServer::json(const QByteArray &body) const
+{
+    return {Status::Ok, "application/json", body, {}};
+}
+
+LineServer::Answer LineServer::error(Status status, const QString &text) const
+{
+    return {status, "application/json", LineJson::bytes(LineJson::problem(redacted(text))), {}};
+}
+
+LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool csv)
+{
+    const QUrlQuery query(request.url());
+    UnitFilter filter;
+    if (query.hasQueryItem(QStringLiteral("since"))) {
+        const QDateTime since = parseSince(query.queryItemValue(QStringLiteral("since")));
+        if (!since.isValid())
+            return error(Status::BadRequest,
+                         QStringLiteral("since: a date (2026-12-07), a date and time "
+                                        "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
+        filter.since = since.toUTC().toString(Qt::ISODateWithMs);
+    }
+    if (query.hasQueryItem(QStringLiteral("state"))) {
+        filter.state = unitStateFromName(query.queryItemValue(QStringLiteral("state")));
+        if (!filter.state)
+            return error(Status::BadRequest,
+                         QStringLiteral("state: one of reserved, pass, fail, unknown"));
+    }
+    filter.station = query.queryItemValue(QStringLiteral("station"), QUrl::FullyDecoded);
+    if (!csv) {
+        filter.limit = kMostUnits;
+        if (query.hasQueryItem(QStringLiteral("limit"))) {
+            bool ok = false;
+            filter.limit = query.queryItemValue(QStringLiteral("limit")).toInt(&ok);
+            if (!ok || filter.limit < 1 || filter.limit > kMostUnits)
+                return error(Status::BadRequest,
+                             QStringLiteral("limit: 1 to %1 (the CSV has every unit)")
+                                 .arg(kMostUnits));
+        }
+        filter.newestFirst = true;
+    }
+    QString problem;
+    QList<UnitRow> units = StoreReport::units(*m_store, filter, &problem);
+    if (!problem.isEmpty()) {
+        m_store->reconnect();
+        return error(Status::ServiceUnavailable,
+                     QStringLiteral("the record cannot be read: %1").arg(problem));
+    }
+    if (csv) {
+        Answer a{Status::Ok, "text/csv; charset=utf-8", StoreReport::csv(units), {}};
+        a.headers.append({"Content-Disposition", "attachment; filename=\"units.csv\""});
+        return a;
+    }
+    // Oldest first, as `records list` prints them.
+    std::reverse(units.begin(), units.end());
+    return json(LineJson::bytes(LineJson::units(units)));
+}
+
+LineServer::Answer LineServer::apiStats(const QHttpServerRequest &request)
+{
+    Q_UNUSED(request);
+    const Snapshot now = m_snapshot->current();
+    if (now.stats.isEmpty())
+        return error(Status::ServiceUnavailable, QStringLiteral("no figures yet"));
+    return json(now.stats);
+}
+
+LineServer::Answer LineServer::login(const QHttpServerRequest &request, bool tls)
+{
+    const QUrlQuery query(request.url());
+    const QByteArray given = query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded)
+                                 .toUtf8();
+    if (m_options.token.isEmpty() || given.isEmpty() || !sameSecret(given, m_options.token)) {
+        Answer a = asset(QStringLiteral("login.html"), "text/html; charset=utf-8");
+        if (!given.isEmpty() || m_options.token.isEmpty())
+            a.status = Status::Unauthorized;
+        return a;
+    }
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (auto it = m_sessions.begin(); it != m_sessions.end();)
+        it = it.value() < now ? m_sessions.erase(it) : std::next(it);
+    QByteArray id(32, '\0');
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(id.data()), 8);
+    id = id.toHex();
+    m_sessions.insert(id, now + qint64(m_options.sessionHours) * 3600 * 1000);
+    Answer a{Status::SeeOther, "text/plain; charset=utf-8", "logged in\n", {}};
+    a.headers.append({"Location", "/"});
+    a.headers.append({"Set-Cookie", kCookie + '=' + id +
+                                        "; Path=/; HttpOnly; SameSite=Strict; Max-Age=" +
+                                        QByteArray::number(m_options.sessionHours * 3600) +
+                                        (tls ? "; Secure" : "")});
+    return a;
+}
+
+bool LineServer::authorised(const QHttpServerRequest &request) const
+{
+    if (m_options.token.isEmpty())
+        return true;
+    const QByteArray header = request.value("Authorization");
+    if (header.startsWith("Bearer ") && sameSecret(header.mid(7).trimmed(), m_options.token))
+        return true;
+    const QByteArray cookie = cookieValue(request);
+    if (cookie.isEmpty())
+        return false;
+    for (auto it = m_sessions.cbegin(); it != m_sessions.cend(); ++it)
+        if (sameSecret(cookie, it.key()) && it.value() > QDateTime::currentMSecsSinceEpoch())
+            return true;
+    return false;
+}
+
+void LineServer::send(const QHttpServerRequest &request, QTcpSocket *socket, const Answer &answer)
+{
+    QHttpServerResponder responder = makeResponder(request, socket);
+    responder.writeStatusLine(answer.status);
+    responder.writeHeader("Content-Type", answer.type);
+    responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
+    responder.writeHeader("Content-Security-Policy", kPolicy);
+    responder.writeHeader("X-Content-Type-Options", "nosniff");
+    responder.writeHeader("X-Frame-Options", "DENY");
+    responder.writeHeader("Referrer-Policy", "no-referrer");
+    responder.writeHeader("Cache-Control", "no-store");
+    if (qobject_cast<QSslSocket *>(socket))
+        responder.writeHeader("Strict-Transport-Security", "max-age=31536000");
+    for (const auto &[key, value] : answer.headers)
+        responder.writeHeader(key, value);
+    if (request.method() == QHttpServerRequest::Method::Head)
+        responder.writeBody(QByteArray());
+    else
+        responder.writeBody(answer.body);
+}
+
+} // namespace zomar

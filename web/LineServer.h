@@ -1,0 +1,76 @@
+#pragma once
+// The line supervisor's page and its JSON API over HTTP (Qt HTTP Server).
+// Read-only: GET and HEAD are answered, every other method refused, and no
+// path writes to the record. With a token, every page and answer but the
+// login and the style sheet needs it: as "Authorization: Bearer TOKEN", or a
+// session cookie that a login with the token sets. Every answer forbids
+// inline script and framing; the store's password is never in one.
+
+#include "web/GuardedServer.h"
+#include "web/LineSnapshot.h"
+
+#include <QAbstractHttpServer>
+#include <QHash>
+#include <QHttpServerResponder>
+
+#include <memory>
+
+namespace zomar {
+
+class ProductionStore;
+
+struct ServeOptions {
+    SnapshotOptions snapshot;
+    QByteArray token; // "" : no token (loopback only)
+    ServerBounds bounds;
+    int sessionHours = 12;
+};
+
+class LineServer : public QAbstractHttpServer
+{
+    Q_OBJECT
+public:
+    explicit LineServer(ServeOptions options, QObject *parent = nullptr);
+    ~LineServer() override;
+
+    // Opens the record for the API's own queries and starts reading the
+    // snapshot. "" once ready, else why not.
+    QString start();
+    // Listens on the server given (one of ours, with its bounds).
+    void listenOn(GuardedServer *server);
+    // A text with the store's password (if its location holds one) blotted out.
+    QString redacted(QString text) const;
+
+protected:
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
+
+private:
+    struct Answer {
+        QHttpServerResponder::StatusCode status = QHttpServerResponder::StatusCode::Ok;
+        QByteArray type;
+        QByteArray body;
+        QList<std::pair<QByteArray, QByteArray>> headers;
+    };
+    Answer route(const QHttpServerRequest &request, bool *tls);
+    Answer asset(const QString &name, const QByteArray &type) const;
+    Answer json(const QByteArray &body) const;
+    Answer error(QHttpServerResponder::StatusCode status, const QString &text) const;
+    Answer apiUnits(const QHttpServerRequest &request, bool csv);
+    Answer apiStats(const QHttpServerRequest &request);
+    Answer login(const QHttpServerRequest &request, bool tls);
+    bool authorised(const QHttpServerRequest &request) const;
+    void send(const QHttpServerRequest &request, QTcpSocket *socket, const Answer &answer);
+
+    ServeOptions m_options;
+    QString m_password;
+    std::unique_ptr<LineSnapshot> m_snapshot;
+    std::unique_ptr<ProductionStore> m_store; // the API's queries, on this thread
+    QHash<QByteArray, qint64> m_sessions;     // session id -> expiry (ms since 1970)
+};
+
+// Whether two secrets are equal, in a time that does not depend on where
+// they differ.
+bool sameSecret(const QByteArray &a, const QByteArray &b);
+
+} // namespace zomar
