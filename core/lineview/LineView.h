@@ -32,7 +32,7 @@ namespace LineView {
 
 // A station sends a heartbeat every 2 s: silent for longer than this, it is
 // offline (cut off, stopped hard or hung).
-inline constexpr int kSilentSeconds = 4;
+inline constexpr int kSilentSeconds = 3;
 
 // Every station that has a run in the record, by name.
 std::optional<QList<StationView>> stations(ProductionStore &store, QString *error,
