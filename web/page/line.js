@@ -118,22 +118,29 @@ function showLost() {
   document.body.classList.toggle('stale', lost);
 }
 
-async function poll() {
+// Each part on its own: a part the server cannot answer yet leaves the
+// others be; only a server that does not answer at all is "lost".
+async function part(path, show) {
   try {
-    const [stations, stats, check, last] = await Promise.all([
-      get('/api/stations'), get('/api/stats'), get('/api/check'), get('/api/last')]);
-    showStations(stations.body);
-    showStats(stats.body);
-    showCheck(check.body);
-    showUnits(last.body);
-    const problem = document.getElementById('problem');
-    problem.hidden = !stations.problem;
-    problem.textContent = stations.problem ? 'The record cannot be read: ' + stations.problem : '';
+    const answer = await get(path);
+    show(answer.body);
     lastGood = Date.now();
-    document.getElementById('updated').textContent = 'updated ' + new Date().toLocaleTimeString();
+    return answer;
   } catch (e) {
-    // Told by the band once it lasts.
+    if (!(e instanceof TypeError)) lastGood = Date.now(); // it answered, with a problem
+    return null;
   }
+}
+
+async function poll() {
+  const [stations] = await Promise.all([
+    part('/api/stations', showStations), part('/api/stats', showStats),
+    part('/api/check', showCheck), part('/api/last', showUnits)]);
+  const problem = document.getElementById('problem');
+  const text = stations ? stations.problem : null;
+  problem.hidden = !text;
+  problem.textContent = text ? 'The record cannot be read: ' + text : '';
+  if (stations) document.getElementById('updated').textContent = 'updated ' + new Date().toLocaleTimeString();
   showLost();
   setTimeout(poll, POLL_MS);
 }
