@@ -25,7 +25,17 @@ QJsonArray unitArray(const QList<UnitRow> &units)
 
 } // namespace
 
-QJsonObject LineJson::stations(const QList<StationView> &stations)
+QJsonObject LineJson::shiftFigures(const LineStats &stats)
+{
+    const auto ratio = [](std::optional<double> r) { return r ? QJsonValue(*r) : QJsonValue(); };
+    return {{QStringLiteral("tested"), stats.units.tested},
+            {QStringLiteral("passed"), stats.units.passed},
+            {QStringLiteral("first_pass_yield"), ratio(stats.units.firstPassYield())},
+            {QStringLiteral("final_yield"), ratio(stats.units.finalYield())}};
+}
+
+QJsonObject LineJson::stations(const QList<StationView> &stations,
+                               const QHash<QString, QJsonObject> &shift)
 {
     QJsonArray array;
     for (const StationView &s : stations)
@@ -39,7 +49,9 @@ QJsonObject LineJson::stations(const QList<StationView> &stations)
              s.addressesLeft < 0 ? QJsonValue() : QJsonValue(s.addressesLeft)},
             {QStringLiteral("rows_waiting"),
              s.rowsWaiting ? QJsonValue(*s.rowsWaiting) : QJsonValue()},
-            {QStringLiteral("last_failures"), unitArray(s.lastFailures)}});
+            {QStringLiteral("last_failures"), unitArray(s.lastFailures)},
+            {QStringLiteral("shift"), shift.contains(s.name) ? QJsonValue(shift.value(s.name))
+                                                             : QJsonValue()}});
     return {{QStringLiteral("stations"), array},
             {QStringLiteral("silent_after_s"), LineView::kSilentSeconds}};
 }

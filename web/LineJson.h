@@ -4,15 +4,21 @@
 // page escapes what it shows).
 
 #include "core/fleet/StoreReport.h"
+#include "core/fleet/StoreStats.h"
 #include "core/lineview/LineView.h"
 
+#include <QHash>
 #include <QJsonObject>
 
 namespace zomar {
 
 namespace LineJson {
 
-QJsonObject stations(const QList<StationView> &stations);
+// With each station's figures of the shift (by name; {} where none).
+QJsonObject stations(const QList<StationView> &stations,
+                     const QHash<QString, QJsonObject> &shift = {});
+// A station's figures of the shift: units tested and passed, the yields.
+QJsonObject shiftFigures(const LineStats &stats);
 QJsonObject units(const QList<UnitRow> &units);
 QJsonObject check(const StoreCheck &check);
 // An answer that carries a problem instead of figures.

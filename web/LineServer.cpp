@@ -1,7 +1,9 @@
 #include "web/LineServer.h"
 
 #include "core/fleet/ProductionStore.h"
+#include "core/fleet/StoreStats.h"
 #include "core/lineview/SinceText.h"
+#include "core/lineview/StatsJson.h"
 #include "web/LineJson.h"
 
 #include <QDateTime>
@@ -46,6 +48,18 @@ QByteArray cookieValue(const QHttpServerRequest &request)
             return item.mid(kCookie.size() + 1);
     }
     return {};
+}
+
+// The query's "since" in UTC, ISO 8601 ("" when not given); nullopt when
+// it is no time.
+std::optional<QString> sinceOf(const QUrlQuery &query)
+{
+    if (!query.hasQueryItem(QStringLiteral("since")))
+        return QString();
+    const QDateTime since = parseSince(query.queryItemValue(QStringLiteral("since")));
+    if (!since.isValid())
+        return std::nullopt;
+    return since.toUTC().toString(Qt::ISODateWithMs);
 }
 
 } // namespace
@@ -177,14 +191,12 @@ LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool 
 {
     const QUrlQuery query(request.url());
     UnitFilter filter;
-    if (query.hasQueryItem(QStringLiteral("since"))) {
-        const QDateTime since = parseSince(query.queryItemValue(QStringLiteral("since")));
-        if (!since.isValid())
-            return error(Status::BadRequest,
-                         QStringLiteral("since: a date (2026-12-07), a date and time "
-                                        "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
-        filter.since = since.toUTC().toString(Qt::ISODateWithMs);
-    }
+    const std::optional<QString> since = sinceOf(query);
+    if (!since)
+        return error(Status::BadRequest,
+                     QStringLiteral("since: a date (2026-12-07), a date and time "
+                                    "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
+    filter.since = *since;
     if (query.hasQueryItem(QStringLiteral("state"))) {
         filter.state = unitStateFromName(query.queryItemValue(QStringLiteral("state")));
         if (!filter.state)
@@ -223,11 +235,32 @@ LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool 
 
 LineServer::Answer LineServer::apiStats(const QHttpServerRequest &request)
 {
-    Q_UNUSED(request);
-    const Snapshot now = m_snapshot->current();
-    if (now.stats.isEmpty())
-        return error(Status::ServiceUnavailable, QStringLiteral("no figures yet"));
-    return json(now.stats);
+    const QUrlQuery query(request.url());
+    if (!query.hasQueryItem(QStringLiteral("since")) &&
+        !query.hasQueryItem(QStringLiteral("station"))) {
+        // This shift's, as the page shows them.
+        const Snapshot now = m_snapshot->current();
+        if (now.stats.isEmpty())
+            return error(Status::ServiceUnavailable,
+                         QStringLiteral("the record has not been read yet: %1").arg(now.problem));
+        return json(now.stats);
+    }
+    StatsFilter filter;
+    filter.station = query.queryItemValue(QStringLiteral("station"), QUrl::FullyDecoded);
+    const std::optional<QString> since = sinceOf(query);
+    if (!since)
+        return error(Status::BadRequest,
+                     QStringLiteral("since: a date (2026-12-07), a date and time "
+                                    "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
+    filter.since = *since;
+    QString problem;
+    const std::optional<LineStats> stats = StoreStats::compute(*m_store, filter, &problem);
+    if (!stats) {
+        m_store->reconnect();
+        return error(Status::ServiceUnavailable,
+                     QStringLiteral("the record cannot be read: %1").arg(problem));
+    }
+    return json(LineJson::bytes(statsJson(*stats, filter)));
 }
 
 LineServer::Answer LineServer::login(const QHttpServerRequest &request, bool tls)

@@ -1,7 +1,9 @@
 #include "web/LineSnapshot.h"
 
 #include "core/fleet/ProductionStore.h"
+#include "core/fleet/StoreStats.h"
 #include "core/lineview/LineView.h"
+#include "core/lineview/StatsJson.h"
 #include "web/LineJson.h"
 
 #include <QDateTime>
@@ -59,7 +61,25 @@ private:
             LineView::stations(*m_store, &error, o.failuresShown);
         if (!stations)
             return error;
-        next.stations = LineJson::bytes(LineJson::stations(*stations));
+        // This shift's figures, the line's and each station's, by the one
+        // computation `records stats` makes.
+        StatsFilter filter;
+        filter.since = LineView::shiftStart(o.shifts, QDateTime::currentDateTime())
+                           .toUTC()
+                           .toString(Qt::ISODateWithMs);
+        const std::optional<LineStats> line = StoreStats::compute(*m_store, filter, &error);
+        if (!line)
+            return error;
+        next.stats = LineJson::bytes(statsJson(*line, filter));
+        QHash<QString, QJsonObject> shift;
+        for (const StationView &station : *stations) {
+            filter.station = station.name;
+            const std::optional<LineStats> own = StoreStats::compute(*m_store, filter, &error);
+            if (!own)
+                return error;
+            shift.insert(station.name, LineJson::shiftFigures(*own));
+        }
+        next.stations = LineJson::bytes(LineJson::stations(*stations, shift));
         UnitFilter last;
         last.limit = o.lastUnits;
         last.newestFirst = true;

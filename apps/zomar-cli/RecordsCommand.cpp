@@ -1,5 +1,8 @@
 #include "apps/zomar-cli/RecordsCommand.h"
 
+#include "apps/zomar-cli/StatsCommand.h"
+#include "core/fleet/StoreStats.h"
+
 #include "core/fleet/ProductionStore.h"
 #include "core/fleet/StoreBackend.h"
 #include "core/fleet/StoreLeases.h"
@@ -77,17 +80,11 @@ void printUnits(Cli &cli, const QList<UnitRow> &units)
 int listUnits(Cli &cli, ProductionStore &store, UnitFilter filter)
 {
     const QCommandLineParser &p = cli.parser;
-    if (p.isSet(QStringLiteral("since"))) {
-        const QDateTime since = parseSince(p.value(QStringLiteral("since")));
-        if (!since.isValid()) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--since %1: give a date (2026-12-07), a date and time "
-                                    "(2026-12-07T08:00) or a time back from now (30m, 12h, 7d)")
-                         .arg(p.value(QStringLiteral("since"))));
-            return *cli.exitCode();
-        }
-        filter.since = since.toUTC().toString(Qt::ISODateWithMs);
-    }
+    const std::optional<QString> since = sinceOption(cli);
+    if (!since)
+        return *cli.exitCode();
+    filter.since = *since;
+    filter.productSerial = p.value(QStringLiteral("serial"));
     if (p.isSet(QStringLiteral("state"))) {
         filter.state = unitStateFromName(p.value(QStringLiteral("state")).trimmed().toLower());
         if (!filter.state) {
@@ -299,7 +296,7 @@ const QStringList &recordsVerbs()
     static const QStringList verbs{QStringLiteral("list"),   QStringLiteral("unknown"),
                                    QStringLiteral("pools"),  QStringLiteral("check"),
                                    QStringLiteral("export"), QStringLiteral("init"),
-                                   QStringLiteral("release")};
+                                   QStringLiteral("release"), QStringLiteral("stats")};
     return verbs;
 }
 
@@ -314,11 +311,11 @@ std::optional<int> runRecords(Cli &cli)
                         "PGPASSWORD)."),
          QStringLiteral("store")},
         {QStringLiteral("station"),
-         QStringLiteral("list: units of one station; release: the station to release."),
+         QStringLiteral("list, stats: units of one station; release: the station to release."),
          QStringLiteral("name")},
         {QStringLiteral("since"),
-         QStringLiteral("list: units since a date, a date and time, or a time back (30m, 12h, "
-                        "7d)."),
+         QStringLiteral("list, stats: units since a date, a date and time, or a time back (30m, "
+                        "12h, 7d)."),
          QStringLiteral("time")},
         {QStringLiteral("state"),
          QStringLiteral("list: units in one state: reserved, pass, fail or unknown."),
@@ -327,6 +324,8 @@ std::optional<int> runRecords(Cli &cli)
          QStringLiteral("n")},
         {QStringLiteral("csv"), QStringLiteral("export: the CSV file to write (- for the output)."),
          QStringLiteral("file")},
+        {QStringLiteral("serial"), QStringLiteral("list: the units of one product serial."),
+         QStringLiteral("serial")},
     });
     p.addPositionalArgument(QStringLiteral("what"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
@@ -334,7 +333,8 @@ std::optional<int> runRecords(Cli &cli)
                                            "3 on a finding), export (every unit as CSV), init "
                                            "(make or migrate the record on a server), release "
                                            "(a station that died: its runs end, its leased "
-                                           "addresses go back)."),
+                                           "addresses go back), stats (yields, units per hour, "
+                                           "slots, operators, failures)."),
                             usage().trimmed());
     cli.allowArguments(1);
     // list, unknown and pools print an object per line; the others one.
@@ -375,6 +375,12 @@ std::optional<int> runRecords(Cli &cli)
         return checkStore(cli, *store);
     if (what == QLatin1String("release"))
         return releaseStation(cli, *store);
+    if (what == QLatin1String("stats")) {
+        const std::optional<QString> since = sinceOption(cli);
+        if (!since)
+            return cli.exitCode();
+        return showStats(cli, *store, {*since, p.value(QStringLiteral("station"))});
+    }
     return exportCsv(cli, *store);
 }
 

@@ -9,5 +9,8 @@ namespace zomar {
 std::optional<int> runRecords(Cli &cli);
 // What records does: "list", "unknown", ... in the order its help names them.
 const QStringList &recordsVerbs();
+// --since as UTC ISO 8601 ("" when not given); nullopt when refused (the run
+// is then over).
+std::optional<QString> sinceOption(Cli &cli);
 
 } // namespace zomar

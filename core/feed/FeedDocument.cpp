@@ -21,6 +21,13 @@ QJsonObject FeedDocument::of(const UnitRow &u)
                   {QStringLiteral("settled_at"), u.settledAt},
                   {QStringLiteral("profile"), u.profileFile},
                   {QStringLiteral("profile_sha256"), u.profileSha256}};
+    // What traceability adds, where the unit has it.
+    if (!u.productSerial.isEmpty())
+        o.insert(QStringLiteral("product_serial"), u.productSerial);
+    if (!u.labelState.isEmpty())
+        o.insert(QStringLiteral("label"), QJsonObject{{QStringLiteral("state"), u.labelState},
+                                                      {QStringLiteral("reason"), u.labelReason},
+                                                      {QStringLiteral("at"), u.labelAt}});
     return o;
 }
 

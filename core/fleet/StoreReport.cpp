@@ -13,7 +13,8 @@ namespace {
 const char kUnitColumns[] =
     "unit_uuid, state, reserved_at, settled_at, pool_id, local_address, packet_sent, run_id, "
     "station, device, by_id, by_path, usb_serial, profile_file, profile_sha256, block_before, "
-    "block_written, block_read_back, failure, message, origin, operator_name";
+    "block_written, block_read_back, failure, message, origin, operator_name, product_serial, "
+    "label_state, label_reason, label_target, label_at";
 
 UnitRow unitOf(const QSqlQuery &q)
 {
@@ -32,7 +33,8 @@ UnitRow unitOf(const QSqlQuery &q)
                               &u.usbSerial,    &u.profileFile,   &u.profileSha256,
                               &u.blockBefore,  &u.blockWritten,  &u.blockReadBack,
                               &u.failure,      &u.message,       &u.origin,
-                              &u.operatorName};
+                              &u.operatorName, &u.productSerial, &u.labelState,
+                              &u.labelReason,  &u.labelTarget,   &u.labelAt};
     int column = 8;
     for (QString *text : texts)
         *text = q.value(column++).toString();
@@ -168,6 +170,14 @@ QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filt
     if (!filter.station.isEmpty()) {
         where += QStringLiteral(" AND station = ?");
         values << filter.station;
+    }
+    if (!filter.unitId.isEmpty()) {
+        where += QStringLiteral(" AND unit_uuid = ?");
+        values << filter.unitId;
+    }
+    if (!filter.productSerial.isEmpty()) {
+        where += QStringLiteral(" AND product_serial = ?");
+        values << filter.productSerial;
     }
     return unitsWhere(store, where, values,
                       filter.newestFirst ? QStringLiteral("id DESC") : QStringLiteral("id ASC"),
@@ -337,7 +347,9 @@ QStringList StoreReport::csvHeader()
             QStringLiteral("block_written"), QStringLiteral("block_read_back"),
             QStringLiteral("failure"),       QStringLiteral("message"),
             QStringLiteral("origin"),        QStringLiteral("run"),
-            QStringLiteral("operator")};
+            QStringLiteral("operator"),      QStringLiteral("product_serial"),
+            QStringLiteral("label_state"),   QStringLiteral("label_reason"),
+            QStringLiteral("label_target"),  QStringLiteral("label_at")};
 }
 
 QByteArray StoreReport::csv(const QList<UnitRow> &units)
@@ -350,7 +362,8 @@ QByteArray StoreReport::csv(const QList<UnitRow> &units)
              u.poolId ? QString::number(*u.poolId) : QString(),
              u.local ? addressHex(*u.local) : QString(), u.blockBefore, u.blockWritten,
              u.blockReadBack, u.failure, u.message, u.origin, QString::number(u.runId),
-             u.operatorName});
+             u.operatorName, u.productSerial, u.labelState, u.labelReason, u.labelTarget,
+             u.labelAt});
     return text;
 }
 

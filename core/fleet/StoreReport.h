@@ -31,12 +31,18 @@ struct UnitRow {
     QString station, device, byId, byPath, usbSerial, profileFile, profileSha256;
     QString blockBefore, blockWritten, blockReadBack, failure, message, origin;
     QString operatorName; // who plugged it in, at a station
+    QString productSerial; // scanned for it ("" when none was)
+    // Its last label: "" (none asked for), "printed" or "failed"; why it
+    // failed, where it went and when (UTC, ISO 8601).
+    QString labelState, labelReason, labelTarget, labelAt;
 };
 
 struct UnitFilter {
     QString since;                  // UTC ISO 8601; "" for all
     QString station;                // "" for every station
     std::optional<UnitState> state; // nullopt: every state
+    QString productSerial;          // "" for any (or none)
+    QString unitId;                 // "" for any
     int limit = 0;                  // 0: all
     bool newestFirst = false;
 };

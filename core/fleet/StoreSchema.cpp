@@ -121,12 +121,27 @@ QStringList version4(const StoreBackend &)
                            " PRIMARY KEY (pool_id, address))")};
 }
 
-// Version 5: what the line's supervisor and the factory's systems read.
+// Version 5: traceability. The product serial a technician scanned for a
+// unit (a product retried is known by it), and the state of the unit's last
+// label: "" (none asked for), "printed" or "failed", with the reason, the
+// target and when.
+QStringList version5(const StoreBackend &)
+{
+    QStringList statements;
+    for (const char *column :
+         {"product_serial", "label_state", "label_reason", "label_target", "label_at"})
+        statements << QStringLiteral("ALTER TABLE units ADD COLUMN %1 TEXT NOT NULL DEFAULT ''")
+                          .arg(QLatin1String(column));
+    statements << QStringLiteral("CREATE INDEX units_by_serial ON units (product_serial)");
+    return statements;
+}
+
+// Version 6: what the line's supervisor and the factory's systems read.
 // A station says with each heartbeat how many rows wait in its journal. A
 // feed to the factory keeps its place here: each unit it delivered, or that
 // the endpoint refused (with the answer), so a restarted feed sends nothing
 // twice and skips nothing; its low mark says below which unit id all are done.
-QStringList version5(const StoreBackend &)
+QStringList version6(const StoreBackend &)
 {
     return {QStringLiteral("ALTER TABLE runs ADD COLUMN journal_waiting BIGINT"),
             QStringLiteral("CREATE TABLE feed_marks ("
@@ -155,6 +170,7 @@ const Migration kMigrations[] = {
     {3, version3},
     {4, version4},
     {5, version5},
+    {6, version6},
 };
 
 } // namespace

@@ -27,6 +27,11 @@ QJsonObject unitJson(const UnitRow &u)
             {QStringLiteral("message"), u.message},
             {QStringLiteral("origin"), u.origin},
             {QStringLiteral("operator"), u.operatorName},
+            {QStringLiteral("product_serial"), u.productSerial},
+            {QStringLiteral("label_state"), u.labelState},
+            {QStringLiteral("label_reason"), u.labelReason},
+            {QStringLiteral("label_target"), u.labelTarget},
+            {QStringLiteral("label_at"), u.labelAt},
             {QStringLiteral("run"), double(u.runId)}};
 }
 

@@ -77,10 +77,9 @@ function showStations(doc) {
 }
 
 function showStats(doc) {
-  const u = doc.units || {};
-  document.getElementById('tested').textContent = u.tested ?? '–';
-  document.getElementById('fpy').textContent = percent(u.first_pass_yield);
-  document.getElementById('yield').textContent = percent(u.final_yield);
+  document.getElementById('tested').textContent = doc.units_tested ?? '–';
+  document.getElementById('fpy').textContent = percent(doc.first_pass_yield);
+  document.getElementById('yield').textContent = percent(doc.final_yield);
   const uph = doc.units_per_hour;
   document.getElementById('uph').textContent = uph === null || uph === undefined ? '–' : uph.toFixed(1);
 }

@@ -1,0 +1,40 @@
+#pragma once
+// What ties a unit to the product it went into: the product serial a
+// technician scanned (one unit of a pool holds a serial, unless its earlier
+// units failed: that is the product tried again), and the state of the
+// unit's label (printed, or failed and why), kept per unit so that a label
+// can be printed again.
+
+#include "core/fleet/StoreReport.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace zomar {
+
+class ProductionStore;
+
+// What became of a unit's label.
+struct LabelOutcome {
+    bool printed = false;
+    QString reason; // why not, one line ("" when printed)
+    QString target; // where it went: "pdf:/labels", "zpl://printer:9100", ...
+    QString at;     // UTC, ISO 8601
+};
+
+namespace StoreTrace {
+
+// The unit's row; nullopt with error set when there is none or the store
+// cannot be read.
+std::optional<UnitRow> unit(ProductionStore &store, const QString &unitId, QString *error);
+// Binds the serial to the unit: "" once committed, else why not in words (a
+// serial held by another unit that passed or is in flight, a unit that holds
+// another serial, a unit that is not there).
+QString bindSerial(ProductionStore &store, const QString &unitId, const QString &serial);
+// Keeps the label's outcome in the unit's row; "" once committed.
+QString recordLabel(ProductionStore &store, const QString &unitId, const LabelOutcome &label);
+
+} // namespace StoreTrace
+
+} // namespace zomar
