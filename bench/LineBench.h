@@ -5,6 +5,8 @@
 // CPU).
 
 #include "bench/Measure.h"
+#include "core/fleet/ProductionStore.h"
+#include "tests/support/PgCluster.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -12,6 +14,8 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <cstdio>
 
 namespace zomar::bench {
 
@@ -43,6 +47,24 @@ inline QStringList startModules(QProcess &sim, int count)
         }
     }
     return devices;
+}
+
+// A throwaway PostgreSQL server with the line's record made in database
+// "line" (role "line", password in PGPASSWORD); its address.
+inline bool startLineServer(test::PgCluster &pg, QString *store)
+{
+    if (!pg.start() || !pg.addOwner(QStringLiteral("line"), QStringLiteral("bench"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(pg.error()));
+        return false;
+    }
+    qputenv("PGPASSWORD", "bench");
+    *store = pg.uri(QStringLiteral("line"), QStringLiteral("line"));
+    QString error;
+    if (!ProductionStore::open(*store, ProductionStore::Mode::Init, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    return true;
 }
 
 } // namespace zomar::bench

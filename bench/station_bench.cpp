@@ -177,22 +177,6 @@ int allocate(const QString &server, const QString &station, int count)
 }
 
 // A server of its own, with a role and its database, the record made.
-bool startServer(test::PgCluster &pg, QString *store)
-{
-    if (!pg.start() || !pg.addOwner(QStringLiteral("line"), QStringLiteral("bench"))) {
-        std::fprintf(stderr, "station_bench: %s\n", qPrintable(pg.error()));
-        return false;
-    }
-    qputenv("PGPASSWORD", "bench");
-    *store = pg.uri(QStringLiteral("line"), QStringLiteral("line"));
-    QString error;
-    if (!ProductionStore::open(*store, ProductionStore::Mode::Init, &error)) {
-        std::fprintf(stderr, "station_bench: %s\n", qPrintable(error));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -205,7 +189,7 @@ int main(int argc, char **argv)
 
     test::PgCluster pg;
     QString store;
-    if (!startServer(pg, &store))
+    if (!bench::startLineServer(pg, &store))
         return 2;
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());

@@ -121,7 +121,7 @@ void FeedPump::answered(QNetworkReply *reply)
         const QString why = status == 0 ? reply->errorString()
                                         : QStringLiteral("HTTP %1").arg(status);
         return retryLater(QStringLiteral("unit %1 not delivered to %2: %3")
-                              .arg(unit.unitId, m_options.name, why));
+                              .arg(unit.unitId, nameFor(m_options.endpoint), why));
     }
     // Refused for good: kept with the answer, and the next unit goes.
     const QString answer = QString::fromUtf8(reply->read(kAnswerKept * 4)).left(kAnswerKept);
@@ -132,7 +132,7 @@ void FeedPump::answered(QNetworkReply *reply)
     m_queue.removeFirst();
     ++m_refused;
     emit warning(QStringLiteral("unit %1 refused by %2 (HTTP %3), skipped: %4")
-                     .arg(unit.unitId, m_options.name)
+                     .arg(unit.unitId, nameFor(m_options.endpoint))
                      .arg(status)
                      .arg(answer.simplified().left(200)));
     emit unitDone(unit.unitId, false);

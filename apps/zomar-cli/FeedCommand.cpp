@@ -87,11 +87,11 @@ std::optional<int> runFeed(Cli &cli)
                              cli.printJson({{QStringLiteral("unit_id"), unitId},
                                             {QStringLiteral("delivered"), delivered}});
                      });
-    QObject::connect(pump, &FeedPump::finished, &cli, [&cli, pump, once] {
+    QObject::connect(pump, &FeedPump::finished, &cli, [&cli, pump, once, options] {
         if (!cli.json())
             cli.err(QStringLiteral("%1 unit(s) delivered to %2, %3 refused")
                         .arg(pump->delivered())
-                        .arg(pump->name())
+                        .arg(FeedPump::nameFor(options.endpoint))
                         .arg(pump->refused()));
         cli.finish(once && !pump->idle() ? exit_codes::NoAnswer : exit_codes::Done);
     });
@@ -101,7 +101,7 @@ std::optional<int> runFeed(Cli &cli)
     QObject::connect(watch, &InterruptWatch::interrupted, pump, &FeedPump::stop);
     if (!cli.json())
         cli.err(QStringLiteral("Feeding settled units of %1 to %2; Ctrl+C ends.")
-                    .arg(QUrl(location).toString(QUrl::RemovePassword), pump->name()));
+                    .arg(location, FeedPump::nameFor(options.endpoint)));
     pump->start();
     return std::nullopt;
 }
