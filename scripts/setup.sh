@@ -27,7 +27,8 @@ packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plug
 if [ "$preset" = default ] || [ "$preset" = asan ]; then
   packages+=(postgresql)
   # The supervisor's page is tested in a headless browser, as a person sees it.
-  packages+=(chromium)
+  # (and its HTTPS with a certificate that openssl makes).
+  packages+=(chromium openssl)
 fi
 # scripts/package.sh builds and checks the Debian package with these.
 if [ "${ZOMAR_PACKAGE_TOOLS:-0}" = 1 ]; then

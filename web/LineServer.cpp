@@ -62,6 +62,13 @@ std::optional<QString> sinceOf(const QUrlQuery &query)
     return since.toUTC().toString(Qt::ISODateWithMs);
 }
 
+bool loopbackHost(const QByteArray &host)
+{
+    const QByteArray name = host.startsWith('[') ? host.left(host.indexOf(']') + 1)
+                                                 : host.left(host.indexOf(':')).toLower();
+    return name == "127.0.0.1" || name == "localhost" || name == "[::1]";
+}
+
 } // namespace
 
 bool sameSecret(const QByteArray &a, const QByteArray &b)
@@ -120,6 +127,11 @@ LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tl
         a.headers.append(header("Allow", "GET, HEAD"));
         return a;
     }
+    // Without a token only this PC is served: a page elsewhere that points a
+    // name of its own at 127.0.0.1 (DNS rebinding) gets nothing.
+    if (m_options.token.isEmpty() && !loopbackHost(request.value("Host")))
+        return error(Status::Forbidden,
+                     QStringLiteral("this server answers only to 127.0.0.1, [::1] or localhost"));
     const QString path = request.url().path();
     // What a browser needs to log in comes without the token.
     if (path == QLatin1String("/line.css"))

@@ -69,6 +69,7 @@ private slots:
     void refusals();
     void token();
     void boundedRequests();
+    void https();
 
 private:
     QProcessEnvironment env() const
@@ -306,6 +307,11 @@ void TstServe::boundedRequests()
     const HttpAnswer head = http(s.url + "api/stations", "HEAD");
     QCOMPARE(head.status, 200);
     QVERIFY(head.body.isEmpty());
+    // Without a token, a name that is not this PC's is refused (DNS rebinding).
+    QVERIFY(rawExchange(port, "GET /api/stations HTTP/1.1\r\nHost: evil.example:8080\r\n\r\n")
+                .startsWith("HTTP/1.1 403"));
+    QVERIFY(rawExchange(port, "GET /api/stations HTTP/1.1\r\nHost: localhost:8080\r\n\r\n")
+                .startsWith("HTTP/1.1 200"));
     // A request far over the bound is cut off, unanswered.
     const QByteArray huge = "GET / HTTP/1.1\r\nHost: x\r\nX-Pad: " + QByteArray(200000, 'a') +
                             "\r\n\r\n";
@@ -324,6 +330,27 @@ void TstServe::boundedRequests()
     QCOMPARE(rawExchange(port, "GET /api/stations HTTP/1.1\r\nHost: x\r\n\r\n"), QByteArray());
     held.clear();
     QTRY_COMPARE_WITH_TIMEOUT(http(s.url + "api/stations").status, 200, 10000);
+    stopServe(s);
+}
+
+void TstServe::https()
+{
+    const QString cert = m_dir.filePath("tls.crt"), key = m_dir.filePath("tls.key");
+    QProcess openssl;
+    openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key,
+                              "-out", cert, "-days", "2", "-subj", "/CN=127.0.0.1"});
+    QVERIFY2(openssl.waitForFinished(60000) && openssl.exitCode() == 0,
+             "openssl (Debian package openssl) made no certificate");
+    Served s = startServe({"--store", uri(), "--tls-cert", cert, "--tls-key", key}, env());
+    QVERIFY2(s.url.startsWith("https://127.0.0.1:"), qPrintable(s.url + s.err));
+    const HttpAnswer page = http(s.url + "api/stations");
+    QCOMPARE(page.status, 200);
+    QVERIFY(page.headers.value("strict-transport-security").startsWith("max-age="));
+    // Plain HTTP on the same port gets no answer.
+    QVERIFY(!rawExchange(quint16(QUrl(s.url).port()),
+                         "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n")
+                 .startsWith("HTTP/1.1"));
+    QCOMPARE(http(s.url + "api/stations").status, 200);
     stopServe(s);
 }
 

@@ -93,7 +93,7 @@ function showCheck(doc) {
 
 function showUnits(doc) {
   const body = document.querySelector('#units tbody');
-  body.replaceChildren(...doc.units.slice().reverse().map((u) => {
+  body.replaceChildren(...doc.units.map((u) => { // newest first
     const tr = el('tr');
     tr.append(el('td', localTime(u.settled_at || u.reserved_at)));
     tr.append(el('td', u.local || '–'));
