@@ -148,28 +148,6 @@ bool fill(test::PgCluster &pg, const QString &db, int units)
                   db);
 }
 
-double programRun(const QString &profile, const QString &store, const QStringList &devices,
-                  int round)
-{
-    QElapsedTimer t;
-    t.start();
-    std::vector<std::unique_ptr<QProcess>> runs;
-    for (int s = 0; s < kStations; ++s) {
-        QStringList args{"program", "--profile", profile, "--local-from", "900000", "--store",
-                         store, "--station", QStringLiteral("tray-%1-%2").arg(round).arg(s)};
-        for (int m = 0; m < kModules; ++m)
-            args << "--device" << devices.at(s * kModules + m);
-        runs.push_back(std::make_unique<QProcess>());
-        runs.back()->start(QStringLiteral(ZOMAR_CLI), args);
-    }
-    bool ok = true;
-    for (auto &p : runs) {
-        // The browsers' thread goes on meanwhile.
-        ok = p->waitForFinished(180000) && p->exitCode() == 0 && ok;
-    }
-    return ok ? double(t.nsecsElapsed()) / 1e9 : -1;
-}
-
 QString startServe(QProcess &serve, const QString &store)
 {
     serve.start(QStringLiteral(ZOMAR_CLI),
@@ -246,11 +224,16 @@ int main(int argc, char **argv)
     }
     std::vector<double> quiet, watched;
     for (int i = 0; i < rounds; ++i) {
-        quiet.push_back(programRun(profile, store, devices, 2 * i));
+        quiet.push_back(bench::programStations(ZOMAR_CLI, profile, store, devices, kStations,
+                                               kModules, QStringLiteral("tray-%1").arg(2 * i),
+                                               "900000"));
         {
             Latencies ignored;
             Browsers browsers(url, ignored);
-            watched.push_back(programRun(profile, store, devices, 2 * i + 1));
+            watched.push_back(bench::programStations(ZOMAR_CLI, profile, store, devices,
+                                                     kStations, kModules,
+                                                     QStringLiteral("tray-%1").arg(2 * i + 1),
+                                                     "900000"));
         }
         if (quiet.back() < 0 || watched.back() < 0) {
             std::fprintf(stderr, "serve_bench: a tray failed\n");

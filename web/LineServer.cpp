@@ -199,6 +199,14 @@ LineServer::Answer LineServer::error(Status status, const QString &text) const
     return {status, "application/json", LineJson::bytes(LineJson::problem(text)), {}};
 }
 
+LineServer::Answer LineServer::unreadable(const QString &problem)
+{
+    // The next question opens the connection again (a server restarted).
+    m_store->reconnect();
+    return error(Status::ServiceUnavailable,
+                 QStringLiteral("the record cannot be read: %1").arg(problem));
+}
+
 LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool csv)
 {
     const QUrlQuery query(request.url());
@@ -230,11 +238,8 @@ LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool 
     }
     QString problem;
     QList<UnitRow> units = StoreReport::units(*m_store, filter, &problem);
-    if (!problem.isEmpty()) {
-        m_store->reconnect();
-        return error(Status::ServiceUnavailable,
-                     QStringLiteral("the record cannot be read: %1").arg(problem));
-    }
+    if (!problem.isEmpty())
+        return unreadable(problem);
     if (csv) {
         Answer a{Status::Ok, "text/csv; charset=utf-8", StoreReport::csv(units), {}};
         a.headers.append(header("Content-Disposition", "attachment; filename=\"units.csv\""));
@@ -267,11 +272,8 @@ LineServer::Answer LineServer::apiStats(const QHttpServerRequest &request)
     filter.since = *since;
     QString problem;
     const std::optional<LineStats> stats = StoreStats::compute(*m_store, filter, &problem);
-    if (!stats) {
-        m_store->reconnect();
-        return error(Status::ServiceUnavailable,
-                     QStringLiteral("the record cannot be read: %1").arg(problem));
-    }
+    if (!stats)
+        return unreadable(problem);
     return json(LineJson::bytes(statsJson(*stats, filter)));
 }
 

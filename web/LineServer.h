@@ -55,6 +55,7 @@ private:
     Answer asset(const QString &name, const QByteArray &type) const;
     Answer json(const QByteArray &body) const;
     Answer error(QHttpServerResponder::StatusCode status, const QString &text) const;
+    Answer unreadable(const QString &problem);
     Answer apiUnits(const QHttpServerRequest &request, bool csv);
     Answer apiStats(const QHttpServerRequest &request);
     Answer login(const QHttpServerRequest &request, bool tls);

@@ -1,6 +1,7 @@
 #include "apps/zomar-cli/FeedCommand.h"
 
 #include "apps/zomar-cli/InterruptWatch.h"
+#include "apps/zomar-cli/RecordsCommand.h"
 #include "apps/zomar-cli/ServeCommand.h"
 #include "core/fleet/ProductionStore.h"
 #include "feed/FeedPump.h"
@@ -13,11 +14,7 @@ std::optional<int> runFeed(Cli &cli)
 {
     QCommandLineParser &p = cli.parser;
     p.addOptions({
-        {QStringLiteral("store"),
-         QStringLiteral("The production record: a file (default: "
-                        "$XDG_DATA_HOME/zomar/production.db) or postgresql://user@host[:port]/"
-                        "dbname (the password from ~/.pgpass or PGPASSWORD)."),
-         QStringLiteral("store")},
+        storeOption(),
         {QStringLiteral("to"),
          QStringLiteral("The endpoint (http:// or https://) each unit is posted to, as JSON."),
          QStringLiteral("url")},
@@ -61,9 +58,7 @@ std::optional<int> runFeed(Cli &cli)
             return cli.exitCode();
         options.authorization = *auth;
     }
-    const QString location = p.isSet(QStringLiteral("store"))
-                                 ? p.value(QStringLiteral("store"))
-                                 : ProductionStore::defaultLocation();
+    const QString location = storeLocation(cli);
     QString error;
     std::unique_ptr<ProductionStore> store =
         ProductionStore::open(location, ProductionStore::Mode::Existing, &error);

@@ -300,16 +300,27 @@ const QStringList &recordsVerbs()
     return verbs;
 }
 
+QCommandLineOption storeOption()
+{
+    return {QStringLiteral("store"),
+            QStringLiteral("The production record: a file (default: "
+                           "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...) or "
+                           "postgresql://user@host[:port]/dbname (the password from ~/.pgpass "
+                           "or PGPASSWORD)."),
+            QStringLiteral("store")};
+}
+
+QString storeLocation(const Cli &cli)
+{
+    return cli.parser.isSet(QStringLiteral("store")) ? cli.parser.value(QStringLiteral("store"))
+                                                     : ProductionStore::defaultLocation();
+}
+
 std::optional<int> runRecords(Cli &cli)
 {
     QCommandLineParser &p = cli.parser;
     p.addOptions({
-        {QStringLiteral("store"),
-         QStringLiteral("The production record: a file (default: "
-                        "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...) or "
-                        "postgresql://user@host[:port]/dbname (the password from ~/.pgpass or "
-                        "PGPASSWORD)."),
-         QStringLiteral("store")},
+        storeOption(),
         {QStringLiteral("station"),
          QStringLiteral("list, stats: units of one station; release: the station to release."),
          QStringLiteral("name")},
@@ -350,9 +361,7 @@ std::optional<int> runRecords(Cli &cli)
                                       .arg(Cli::visible(what), known));
         return cli.exitCode();
     }
-    const QString location = p.isSet(QStringLiteral("store"))
-                                 ? p.value(QStringLiteral("store"))
-                                 : ProductionStore::defaultLocation();
+    const QString location = storeLocation(cli);
     if (what == QLatin1String("init"))
         return initStore(cli, location);
     QString error;

@@ -1,6 +1,7 @@
 #include "apps/zomar-cli/ServeCommand.h"
 
 #include "apps/zomar-cli/InterruptWatch.h"
+#include "apps/zomar-cli/RecordsCommand.h"
 #include "core/fleet/ProductionStore.h"
 #include "core/lineview/LineView.h"
 #include "web/LineServer.h"
@@ -116,11 +117,7 @@ std::optional<int> runServe(Cli &cli)
 {
     QCommandLineParser &p = cli.parser;
     p.addOptions({
-        {QStringLiteral("store"),
-         QStringLiteral("The production record: a file (default: "
-                        "$XDG_DATA_HOME/zomar/production.db) or postgresql://user@host[:port]/"
-                        "dbname (the password from ~/.pgpass or PGPASSWORD)."),
-         QStringLiteral("store")},
+        storeOption(),
         {QStringLiteral("listen"),
          QStringLiteral("Address and port to serve on (default 127.0.0.1:8080; port 0: any "
                         "free one). Anything but loopback needs --token-file."),
@@ -152,9 +149,7 @@ std::optional<int> runServe(Cli &cli)
         return cli.exitCode();
     }
     ServeOptions options;
-    options.snapshot.location = p.isSet(QStringLiteral("store"))
-                                    ? p.value(QStringLiteral("store"))
-                                    : ProductionStore::defaultLocation();
+    options.snapshot.location = storeLocation(cli);
     QString why;
     const std::optional<QList<QTime>> shifts =
         LineView::parseShifts(p.value(QStringLiteral("shifts")), &why);

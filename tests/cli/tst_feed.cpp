@@ -42,13 +42,7 @@ private:
     }
     void programOn(const QString &store, const QString &station, int modules, const QString &from)
     {
-        const QString profile = m_dir.filePath("line.json");
-        if (!QFileInfo::exists(profile))
-            writeFile(m_dir, "line.json", kLineProfile);
-        const CliRun r = cli({"program", "--simulate", QString::number(modules), "--profile",
-                              profile, "--local-from", from, "--store", store, "--station",
-                              station});
-        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        programUnits(m_dir, env(), store, station, modules, from);
     }
     // The store's settled units' ids, in the order they settled.
     QList<QByteArray> settled(const QString &store)

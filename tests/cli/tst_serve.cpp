@@ -80,16 +80,9 @@ private:
     }
     CliRun cli(const QStringList &args) { return finishCli(*startCli(args, {}, env()), 60000); }
     QString uri() const { return m_pg.uri("line", "line"); }
-    // A station's run: modules programmed, recorded, run ended.
     void programOn(const QString &store, const QString &station, int modules, const QString &from)
     {
-        const QString profile = m_dir.filePath("line.json");
-        if (!QFileInfo::exists(profile))
-            writeFile(m_dir, "line.json", kLineProfile);
-        const CliRun r = cli({"program", "--simulate", QString::number(modules), "--profile",
-                              profile, "--local-from", from, "--store", store, "--station",
-                              station});
-        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        programUnits(m_dir, env(), store, station, modules, from);
     }
     QString sqliteStore() const { return m_dir.filePath("line.db"); }
 
