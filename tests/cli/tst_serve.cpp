@@ -134,6 +134,20 @@ void TstServe::apiIsTheRecord()
     QCOMPARE(units.json().value("units").toArray(), jsonLines(cli(list).out));
     QVERIFY(!units.json().value("units").toArray().isEmpty());
 
+    // The figures are those of records stats, for the line or the station.
+    QStringList statsArgs{"records", "stats", "--json", "--since", "2020-01-01", "--store", store};
+    QString statsQuery = QStringLiteral("api/stats?since=2020-01-01");
+    if (!station.isEmpty()) {
+        statsArgs << "--station" << station;
+        statsQuery += "&station=" + QString::fromLatin1(QUrl::toPercentEncoding(station));
+    }
+    QJsonObject expectedStats = QJsonDocument::fromJson(cli(statsArgs).out.toUtf8()).object();
+    expectedStats.remove("command");
+    const HttpAnswer stats = http(s.url + statsQuery);
+    QCOMPARE(stats.status, 200);
+    QCOMPARE(stats.json(), expectedStats);
+    QVERIFY(stats.json().value("units_tested").toInt() > 0);
+
     const CliRun checked = cli({"records", "check", "--json", "--store", store});
     QJsonObject expected = QJsonDocument::fromJson(checked.out.toUtf8()).object();
     QTRY_VERIFY_WITH_TIMEOUT(http(s.url + "api/check").status == 200, 10000);
