@@ -61,6 +61,9 @@ inline HttpAnswer http(const QString &url, const QByteArray &method = "GET",
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(15000);
+    // Cookies only as the test sends them: none kept from an earlier answer.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     for (const auto &[k, v] : headers)
         request.setRawHeader(k, v);
     QNetworkReply *reply = network.sendCustomRequest(request, method, body);

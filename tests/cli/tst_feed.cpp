@@ -38,7 +38,11 @@ private:
         QDeadlineTimer deadline(60000);
         while (p->state() != QProcess::NotRunning && !deadline.hasExpired())
             QTest::qWait(50);
-        return finishCli(*p, 1000);
+        if (p->state() != QProcess::NotRunning)
+            return finishCli(*p, 1000); // killed, and said so
+        return {p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1,
+                QString::fromUtf8(p->readAllStandardOutput()),
+                QString::fromUtf8(p->readAllStandardError())};
     }
     void programOn(const QString &store, const QString &station, int modules, const QString &from)
     {

@@ -158,7 +158,9 @@ void TstServe::apiIsTheRecord()
     QStringList names;
     for (const QJsonValue &v : stations)
         names << v.toObject().value("name").toString();
-    QCOMPARE(names, server ? QStringList{kHostile, "north", "south"} : QStringList{"bench"});
+    const QStringList expectedNames =
+        server ? QStringList{kHostile, "north", "south"} : QStringList{"bench"};
+    QCOMPARE(names, expectedNames);
     for (const QJsonValue &v : stations) // every run ended: none is online
         QVERIFY(!v.toObject().value("online").toBool());
 
