@@ -74,7 +74,8 @@ inline double programStations(const QString &cli, const QString &profile, const 
     for (auto &p : runs) {
         const bool done = p->waitForFinished(180000) && p->exitCode() == 0;
         if (!done)
-            std::fprintf(stderr, "%s", p->readAllStandardError().constData());
+            std::fprintf(stderr, "%s%s", p->readAllStandardOutput().constData(),
+                         p->readAllStandardError().constData());
         ok = done && ok;
     }
     return ok ? double(t.nsecsElapsed()) / 1e9 : -1;

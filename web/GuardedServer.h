@@ -11,7 +11,8 @@
 namespace zomar {
 
 struct ServerBounds {
-    int connections = 64;
+    // 50 browsers open up to six connections each.
+    int connections = 256;
     qint64 requestBytes = 16 * 1024; // a GET's line and headers, with room to spare
     int idleMs = 30000;
 };

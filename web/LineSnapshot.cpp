@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTimer>
 #include <QWaitCondition>
 
@@ -37,6 +39,7 @@ private:
         if (!next.problem.isEmpty()) {
             // The record out of reach: the last figures stay, marked stale.
             m_store.reset();
+            m_statsKey.clear();
             QMutexLocker lock(&m_owner.m_mutex);
             m_owner.m_current.problem = next.problem;
             m_owner.m_current.readAtMs = next.readAtMs;
@@ -62,23 +65,34 @@ private:
         if (!stations)
             return error;
         // This shift's figures, the line's and each station's, by the one
-        // computation `records stats` makes.
+        // computation `records stats` makes, from one reading; read again
+        // only when the shift's units changed.
         StatsFilter filter;
         filter.since = LineView::shiftStart(o.shifts, QDateTime::currentDateTime())
                            .toUTC()
                            .toString(Qt::ISODateWithMs);
-        const std::optional<LineStats> line = StoreStats::compute(*m_store, filter, &error);
-        if (!line)
+        const std::optional<QString> key = changeKey(filter.since, &error);
+        if (!key)
             return error;
-        next.stats = LineJson::bytes(statsJson(*line, filter));
-        QHash<QString, QJsonObject> shift;
-        for (const StationView &station : *stations) {
-            filter.station = station.name;
-            const std::optional<LineStats> own = StoreStats::compute(*m_store, filter, &error);
-            if (!own)
+        if (*key != m_statsKey) {
+            const std::optional<QList<StatsAttempt>> attempts =
+                StoreStats::attempts(*m_store, filter, &error);
+            if (!attempts)
                 return error;
-            shift.insert(station.name, LineJson::shiftFigures(*own));
+            m_stats = LineJson::bytes(statsJson(StoreStats::of(*attempts), filter));
+            QHash<QString, QList<StatsAttempt>> byStation;
+            for (const StatsAttempt &a : *attempts)
+                byStation[a.station].append(a);
+            m_shift.clear();
+            for (auto it = byStation.cbegin(); it != byStation.cend(); ++it)
+                m_shift.insert(it.key(), LineJson::shiftFigures(StoreStats::of(it.value())));
+            m_statsKey = *key;
         }
+        next.stats = m_stats;
+        QHash<QString, QJsonObject> shift;
+        for (const StationView &station : *stations)
+            shift.insert(station.name, m_shift.value(station.name,
+                                                     LineJson::shiftFigures(LineStats())));
         next.stations = LineJson::bytes(LineJson::stations(*stations, shift));
         UnitFilter last;
         last.limit = o.lastUnits;
@@ -98,8 +112,27 @@ private:
         return {};
     }
 
+    // What changes when a unit of the shift is added or settled.
+    std::optional<QString> changeKey(const QString &since, QString *error)
+    {
+        QSqlQuery q(m_store->database());
+        q.prepare(QStringLiteral("SELECT MAX(id), COUNT(*), MAX(settled_at) FROM units WHERE "
+                                 "reserved_at >= ? AND state <> 'reserved'"));
+        q.addBindValue(since);
+        if (!q.exec() || !q.next()) {
+            if (error)
+                *error = q.lastError().text();
+            return std::nullopt;
+        }
+        return since + QLatin1Char(' ') + q.value(0).toString() + QLatin1Char(' ') +
+               q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString();
+    }
+
     LineSnapshot &m_owner;
     std::unique_ptr<ProductionStore> m_store;
+    QString m_statsKey;
+    QByteArray m_stats;
+    QHash<QString, QJsonObject> m_shift;
     QTimer *m_timer = nullptr;
     qint64 m_checkedAt = 0;
 };

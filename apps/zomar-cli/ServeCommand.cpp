@@ -135,8 +135,8 @@ std::optional<int> runServe(Cli &cli)
                         "figures are the current shift's."),
          QStringLiteral("times"), QStringLiteral("06:00,14:00,22:00")},
         {QStringLiteral("max-connections"),
-         QStringLiteral("Connections served at once (default 64); more are closed."),
-         QStringLiteral("n"), QStringLiteral("64")},
+         QStringLiteral("Connections served at once (default 256); more are closed."),
+         QStringLiteral("n"), QStringLiteral("256")},
     });
     if (!cli.parse(Cli::JsonOption))
         return cli.exitCode();
