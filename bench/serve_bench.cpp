@@ -27,6 +27,7 @@
 
 #include <cstdio>
 #include <map>
+#include <unistd.h>
 #include <mutex>
 
 using namespace zomar;
@@ -159,6 +160,18 @@ bool fill(test::PgCluster &pg, const QString &db, int units)
                   db);
 }
 
+// CPU seconds a process has used (user and system), from /proc.
+double processCpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
+    // After "pid (comm)": state is field 3; utime and stime are 14 and 15.
+    return (fields.value(12).toDouble() + fields.value(13).toDouble()) /
+           double(sysconf(_SC_CLK_TCK));
+}
+
 QString startServe(QProcess &serve, const QString &store)
 {
     serve.start(QStringLiteral(ZOMAR_CLI),
@@ -193,6 +206,7 @@ int main(int argc, char **argv)
 
     // 1. The page's reads under 50 browsers, and the API's filtered queries.
     Latencies latencies;
+    const double cpuBefore = processCpuSeconds(serve.processId());
     {
         Browsers browsers(url, latencies);
         QNetworkAccessManager network;
@@ -215,6 +229,13 @@ int main(int argc, char **argv)
             QThread::msleep(200);
         }
     }
+    // What the answers cost the server, whatever else the machine runs.
+    const double cpu = processCpuSeconds(serve.processId()) - cpuBefore;
+    size_t answers = 0;
+    for (const auto &[path, ms] : latencies.byPath)
+        answers += ms.size();
+    std::printf("serve used %.2f s of CPU for %zu answers and its readings: %.2f ms an answer\n",
+                cpu, answers, answers ? cpu * 1000 / double(answers) : 0.0);
     bool apiOk = latencies.failed == 0;
     for (const auto &[path, ms] : latencies.byPath) {
         const double p95 = percentile95(ms);
