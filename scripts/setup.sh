@@ -10,6 +10,7 @@ target="${2:-}"
 # Qt Charts' CMake files need Qt OpenGL's, which its package does not pull in.
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           qt6-charts-dev libqt6opengl6-dev
+          qt6-declarative-dev  # QJSEngine: the bench's scripts and macros
           libqt6sql6-sqlite  # the production record's database driver (loaded at run time)
           libqt6sql6-psql    # the record on a PostgreSQL server shared by stations
           libgl-dev fonts-liberation fontconfig
@@ -21,7 +22,8 @@ packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plug
           help2man librsvg2-bin  # manual pages and PNG icons, made when building
           # zomar-cli serve: the line supervisor's page. Qt HTTP Server's CMake
           # files need Qt WebSockets', which its package does not pull in.
-          qt6-httpserver-dev qt6-websockets-dev)
+          qt6-httpserver-dev qt6-websockets-dev
+          libzint-dev)  # the labels' 2D codes (QR, Data Matrix)
 # The tests of a line of stations run a throwaway PostgreSQL server of their
 # own (initdb in a temporary folder); the builds that hold tests need it.
 if [ "$preset" = default ] || [ "$preset" = asan ]; then
@@ -29,6 +31,8 @@ if [ "$preset" = default ] || [ "$preset" = asan ]; then
   # The supervisor's page is tested in a headless browser, as a person sees it.
   # (and its HTTPS with a certificate that openssl makes).
   packages+=(chromium openssl)
+  # The label tests rasterise PDFs and read their codes back with real decoders.
+  packages+=(poppler-utils zbar-tools dmtx-utils)
 fi
 # scripts/package.sh builds and checks the Debian package with these.
 if [ "${ZOMAR_PACKAGE_TOOLS:-0}" = 1 ]; then

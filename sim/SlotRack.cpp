@@ -20,7 +20,7 @@ SlotRack::~SlotRack()
         unplug(i);
 }
 
-QString SlotRack::portName(int slot) const
+QString SlotRack::socketName(int slot)
 {
     // Shaped like a USB hub's by-path names, one port per socket.
     return QStringLiteral("platform-zomar-sim-usb-0:1.%1:1.0-port0").arg(slot + 1);
@@ -56,11 +56,19 @@ VirtualModule *SlotRack::plug(int slot, Fault fault, QString *error)
     case Fault::Mismatch:
         module->setStoreOverride(VirtualModule::factoryConfiguration());
         break;
-    case Fault::Pulled: {
+    case Fault::PulledMidWrite:
+        // Gone before its new block is kept: it holds the one it had.
+        module->setStoreOverride(module->configuration());
+        [[fallthrough]];
+    case Fault::Pulled:
+    case Fault::PulledEarly: {
         // The link goes first, as udev removes it when the adapter goes.
         const QString link = linkPath(slot);
-        module->setHangUpAfter([link](const QByteArray &message) {
-            if (message.size() != kBlockSize)
+        const bool early = fault == Fault::PulledEarly;
+        if (early)
+            module->setAnswerOverride(QByteArray());
+        module->setHangUpAfter([link, early](const QByteArray &message) {
+            if (message.size() != (early ? 3 : kBlockSize))
                 return false;
             QFile::remove(link);
             return true;
@@ -98,8 +106,27 @@ QString SlotRack::faultName(Fault fault)
         return QStringLiteral("faulty");
     case Fault::Pulled:
         return QStringLiteral("pulled out");
+    case Fault::PulledEarly:
+        return QStringLiteral("pulled out early");
+    case Fault::PulledMidWrite:
+        return QStringLiteral("pulled out mid-write");
     }
     return {};
+}
+
+const QList<SlotRack::Fault> &SlotRack::faults()
+{
+    static const QList<Fault> all = {Fault::None,   Fault::Silent,      Fault::Mismatch,
+                                     Fault::Pulled, Fault::PulledEarly, Fault::PulledMidWrite};
+    return all;
+}
+
+std::optional<SlotRack::Fault> SlotRack::faultNamed(const QString &name)
+{
+    for (Fault fault : faults())
+        if (faultName(fault) == name)
+            return fault;
+    return std::nullopt;
 }
 
 } // namespace zomar

@@ -5,7 +5,7 @@
 // and makes its link; unplugging removes the link and then the module, so
 // its device disappears as when an adapter is pulled. A module may be
 // plugged with a fault: silent, one that stores something else than it is
-// sent, or one pulled out as its new block arrives.
+// sent, or one pulled out before, as or after its new block arrives.
 
 #include "sim/VirtualModule.h"
 
@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zomar {
@@ -24,7 +25,9 @@ public:
         None,
         Silent,   // never answers
         Mismatch, // keeps another block than it is sent
-        Pulled,   // its link and device go as its new block arrives
+        Pulled,   // its link and device go once it has stored its new block
+        PulledEarly,   // they go as it is asked for its block ("+++"), unanswered
+        PulledMidWrite, // they go as its new block arrives, before it stores it
     };
 
     // count sockets in folder ("": a temporary folder of the rack's own).
@@ -36,7 +39,8 @@ public:
     QString folder() const { return m_folder; }
     int count() const { return int(m_modules.size()); }
     // The socket's link name, as a by-path name looks.
-    QString portName(int slot) const;
+    QString portName(int slot) const { return socketName(slot); }
+    static QString socketName(int slot);
     QString linkPath(int slot) const;
 
     // Starts a module in the socket (one already there is unplugged first);
@@ -47,6 +51,8 @@ public:
     VirtualModule *module(int slot) const;
 
     static QString faultName(Fault fault); // "silent", ...
+    static std::optional<Fault> faultNamed(const QString &name);
+    static const QList<Fault> &faults();
 
 private:
     QTemporaryDir m_ownFolder;

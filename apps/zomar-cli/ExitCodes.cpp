@@ -36,14 +36,32 @@ const QList<ExitCodeRow> &exitCodeTable()
            QStringLiteral("the modules' channel or RF speed differ")}}},
         {exit_codes::InvalidValue, QStringLiteral("invalid_value"),
          QStringLiteral("an invalid value: nothing was sent, not even \"+++\""),
-         {{QStringLiteral("profile check"), QStringLiteral("a write would refuse the profile")}}},
+         {{QStringLiteral("profile check"), QStringLiteral("a write would refuse the profile")},
+          {QStringLiteral("script"), QStringLiteral("module.write() refused a value")},
+          {QStringLiteral("records serial"),
+           QStringLiteral("the serial does not match the pattern, or another unit holds it")}}},
         {exit_codes::PortFailed, QStringLiteral("port_failed"),
          QStringLiteral("the port could not be opened, is in use by another program, or was "
                         "lost: after a lost write the module's state is unknown"),
          {{QStringLiteral("doctor"), QStringLiteral("no port could be tried")},
           {QStringLiteral("program"),
            QStringLiteral("also a module not recorded, or not started for want of an "
-                          "address")}}},
+                          "address")},
+          {QStringLiteral("records label"),
+           QStringLiteral("the label printer could not be reached or refused the label")}}},
+        {exit_codes::ScriptError, QStringLiteral("script_error"),
+         QStringLiteral("`script`: the script threw an error, or is not valid JavaScript; the "
+                        "line on standard error names the file and line (a module operation's "
+                        "failure that it did not catch ends it with the codes 2 to 5)"),
+         {}},
+        {exit_codes::ScriptTimeout, QStringLiteral("script_timeout"),
+         QStringLiteral("`script`: an expect() timed out and the script did not catch it, or the "
+                        "script ran past its --timeout"),
+         {}},
+        {exit_codes::Stopped, QStringLiteral("stopped"),
+         QStringLiteral("`script`: stopped by Ctrl+C (or SIGTERM): module operations under way "
+                        "finish, and a module the script left in command mode is sent \"---\""),
+         {}},
         {exit_codes::ReaderGone, QString(),
          QStringLiteral("the program reading the output went away (as `head` does once it "
                         "has its lines): the run ends quietly, by SIGPIPE, as `cat` does"),

@@ -20,6 +20,10 @@ inline constexpr int NoAnswer = 2;
 inline constexpr int Mismatch = 3;
 inline constexpr int InvalidValue = 4;
 inline constexpr int PortFailed = 5;
+inline constexpr int ScriptError = 6;
+inline constexpr int ScriptTimeout = 7;
+// A script stopped by Ctrl+C, as a shell counts a run that SIGINT ended.
+inline constexpr int Stopped = 128 + 2;
 // What a shell shows for a run that SIGPIPE ended: its reader went away.
 inline constexpr int ReaderGone = 128 + 13;
 } // namespace exit_codes
@@ -55,6 +59,7 @@ inline int exitCodeOf(ModuleOutcome::Failure failure)
     case ModuleOutcome::Mismatch:
         return exit_codes::Mismatch;
     case ModuleOutcome::NotStarted:
+    case ModuleOutcome::PortBusy:
     case ModuleOutcome::PortFailed:
     case ModuleOutcome::NotRecorded:
         break;

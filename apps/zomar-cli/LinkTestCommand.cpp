@@ -1,6 +1,6 @@
 #include "apps/zomar-cli/LinkTestCommand.h"
 
-#include "apps/zomar-cli/InterruptWatch.h"
+#include "core/process/InterruptWatch.h"
 #include "core/files/FileWriter.h"
 #include "core/linktest/LinkPreflight.h"
 #include "core/link/LineSettings.h"

@@ -1,6 +1,6 @@
 #include "apps/zomar-cli/MonitorCommand.h"
 
-#include "apps/zomar-cli/InterruptWatch.h"
+#include "core/process/InterruptWatch.h"
 #include "core/capture/CaptureRecorder.h"
 #include "core/capture/HexInput.h"
 #include "core/files/OutputStream.h"

@@ -1,218 +1,16 @@
 #include "apps/zomar-cli/ProgramCommand.h"
 
-#include "apps/zomar-cli/BlockReport.h"
-#include "apps/zomar-cli/InterruptWatch.h"
+#include "apps/zomar-cli/ProgramSession.h"
 #include "core/Version.h"
-#include "core/fleet/PortWatcher.h"
-#include "core/fleet/ProductionRun.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/FieldValues.h"
 
 #include <QFileInfo>
-#include <QJsonObject>
 #include <QSet>
-#include <QTemporaryDir>
-
-#include <unistd.h>
 
 namespace zomar {
 
 namespace {
-
-QString modules(int count)
-{
-    return count == 1 ? QStringLiteral("1 module") : QStringLiteral("%1 modules").arg(count);
-}
-
-// One run of the command: the production run, the station's watcher, the
-// counts, and the end of the run with the exit code of its worst failure.
-class ProgramSession : public QObject
-{
-public:
-    ProgramSession(Cli &cli, bool wait) : QObject(&cli), m_cli(cli), m_wait(wait)
-    {
-        m_colour = ::isatty(STDOUT_FILENO) == 1;
-    }
-
-    QTemporaryDir simulatedStore; // --simulate without --store: nothing is kept
-    Band band = Band::None;       // the band a written channel is advised on
-    std::optional<double> antennaGain; // the profile's, for the advice's e.r.p.
-    ProductionRun run;            // closed before the folder of its store goes
-    int expected = 0;             // without --wait: the named modules
-
-    void connectRun()
-    {
-        connect(&run, &ProductionRun::moduleFinished, this,
-                [this](const ModuleOutcome &o) { report(o); });
-        // A station of a shared server says when it loses the server and when
-        // it has it back; while offline every module's line says so too.
-        connect(&run, &ProductionRun::stationChanged, this, [this](const StationState &s) {
-            if (s.releasedRun != m_released) {
-                m_released = s.releasedRun;
-                m_cli.err(QStringLiteral("The server says run %1 of this station was released "
-                                         "from elsewhere: the rest of its lease is retired and "
-                                         "no longer used; a new run took a new lease (%2).")
-                              .arg(s.releasedRun)
-                              .arg(s.summary()));
-            }
-            if (s.online == m_online)
-                return;
-            m_online = s.online;
-            m_cli.err(s.online ? QStringLiteral("The server answers again (%1).").arg(s.summary())
-                               : QStringLiteral("The server cannot be reached (%1): going on with "
-                                                "this station's lease (%2).")
-                                     .arg(s.problem, s.summary()));
-        });
-        connect(&run, &ProductionRun::recordFailed, this, [this](const QString &error) {
-            m_cli.err(QStringLiteral("zomar-cli program: the store cannot be written (%1): no "
-                                     "new module starts; %2 in flight finish.")
-                          .arg(error, modules(run.programmer()->inFlight())));
-            stop();
-        });
-        auto *interrupts = new InterruptWatch(this);
-        connect(interrupts, &InterruptWatch::interrupted, this, [this](int) {
-            if (!m_stopping && run.programmer()->inFlight() > 0)
-                m_cli.err(QStringLiteral("Stopping: %1 in flight finish first.")
-                              .arg(modules(run.programmer()->inFlight())));
-            stop();
-        });
-    }
-
-    void watch(const QString &folder)
-    {
-        m_watcher = new PortWatcher(folder, this);
-        connect(m_watcher, &PortWatcher::appeared, this, [this](ModuleJob job) {
-            if (m_stopping)
-                return;
-            if (job.usbSerial.isEmpty())
-                job.usbSerial = ProductionRun::jobFor(job.device, PortCatalog::scan()).usbSerial;
-            run.program(job);
-        });
-        // A module pulled out before it was written to is not written to
-        // later, whatever its name then leads to.
-        connect(m_watcher, &PortWatcher::disappeared, this, [this](const QString &device) {
-            if (run.programmer())
-                run.programmer()->cancel(device);
-        });
-        m_watcher->start();
-    }
-
-    void endIfDone()
-    {
-        const bool allDone = m_wait ? m_stopping : m_passed + m_failed >= expected;
-        if (!allDone || run.programmer()->inFlight() > 0)
-            return;
-        const QString closing = run.close();
-        if (!closing.isEmpty())
-            m_cli.err(QStringLiteral("zomar-cli program: the end of the run is not in the store: "
-                                     "%1")
-                          .arg(closing));
-        if (!m_cli.json())
-            m_cli.out(QStringLiteral("%1: %2 PASS, %3 FAIL")
-                          .arg(modules(m_passed + m_failed))
-                          .arg(m_passed)
-                          .arg(m_failed));
-        m_cli.finish(exitCodeOf(m_worst));
-    }
-
-private:
-    void report(const ModuleOutcome &o)
-    {
-        o.pass ? ++m_passed : ++m_failed;
-        // The run's exit code is that of its worst failure: a lost port or an
-        // unrecorded row, then a wrong block, then silence, then a refused value.
-        m_worst = std::max(m_worst, o.failure);
-        QString message = o.message;
-        if (!o.recordError.isEmpty())
-            message += QStringLiteral("; not recorded in the store: %1").arg(o.recordError);
-        if (!o.logError.isEmpty())
-            message += QStringLiteral("; not in the log: %1").arg(o.logError);
-        const StationState station = run.stationState();
-        if (m_cli.json()) {
-            QJsonObject line{
-                 {QStringLiteral("device"), o.job.device},
-                 {QStringLiteral("by_id"), o.job.byId},
-                 {QStringLiteral("by_path"), o.job.byPath},
-                 {QStringLiteral("usb_serial"), o.job.usbSerial},
-                 {QStringLiteral("unit_id"), o.unitId},
-                 {QStringLiteral("local"), o.local ? addressHex(*o.local) : QString()},
-                 {QStringLiteral("result"),
-                  o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL")},
-                 {QStringLiteral("exit_code"), exitCodeOf(o.failure)},
-                 {QStringLiteral("before"), o.before ? blockHex(o.before->toBytes()) : QString()},
-                 {QStringLiteral("written"),
-                  o.written ? blockHex(o.written->toBytes()) : QString()},
-                 {QStringLiteral("read_back"),
-                  o.readBack ? blockHex(o.readBack->toBytes()) : QString()},
-                 {QStringLiteral("band_advice"),
-                  BlockReport::bandAdvice(
-                      o.written ? m_cli.bandAdviceFor(band, *o.written, antennaGain)
-                                : BandAdvice{})},
-                 {QStringLiteral("message"), message}};
-            if (station.leased)
-                line.insert(QStringLiteral("station"),
-                            QJsonObject{{QStringLiteral("online"), station.online},
-                                        {QStringLiteral("addresses_left"), station.addressesLeft},
-                                        {QStringLiteral("rows_waiting"), station.rowsWaiting},
-                                        {QStringLiteral("released_run"), station.releasedRun}});
-            m_cli.printJson(line);
-        } else {
-            const QString serial = o.job.usbSerial.isEmpty()
-                                       ? QString()
-                                       : QStringLiteral("  serial %1").arg(o.job.usbSerial);
-            const QString local =
-                o.local ? QStringLiteral("  local %1").arg(addressHex(*o.local)) : QString();
-            // The slot (the hub's socket) when the device was named otherwise.
-            const QString slot = o.job.byPath.isEmpty() || o.job.byPath == o.job.device
-                                     ? QString()
-                                     : QStringLiteral("  slot %1").arg(o.job.byPath);
-            if (m_wait)
-                banner(o.pass, o.job.byPath.isEmpty() ? o.job.device : o.job.byPath);
-            const QString offline = station.worthSaying()
-                                        ? QStringLiteral("  (%1)").arg(station.summary())
-                                        : QString();
-            m_cli.out(QStringLiteral("%1  %2%3%4%5  %6%7")
-                          .arg(o.pass ? QStringLiteral("PASS") : QStringLiteral("FAIL"),
-                               o.job.device, slot, serial, local, message, offline));
-        }
-        if (m_wait && !m_stopping)
-            m_cli.out(QStringLiteral("Unplug it; waiting for the next module (Ctrl+C ends)..."));
-        endIfDone();
-    }
-
-    void banner(bool pass, const QString &where)
-    {
-        const QString word = pass ? QStringLiteral("PASS") : QStringLiteral("FAIL");
-        const QString line = QStringLiteral("#################  %1  #################").arg(word);
-        const QString on = !m_colour ? QString()
-                           : pass    ? QStringLiteral("\033[1;30;42m")
-                                     : QStringLiteral("\033[1;37;41m");
-        const QString off = m_colour ? QStringLiteral("\033[0m") : QString();
-        m_cli.out(QString());
-        m_cli.out(on + line + off);
-        m_cli.out(QStringLiteral("  %1").arg(where));
-    }
-
-    void stop()
-    {
-        m_stopping = true;
-        expected = 0;
-        if (m_watcher)
-            m_watcher->stop();
-        endIfDone();
-    }
-
-    Cli &m_cli;
-    bool m_wait;
-    bool m_colour = false;
-    bool m_stopping = false;
-    bool m_online = true;
-    qint64 m_released = 0;
-    int m_passed = 0;
-    int m_failed = 0;
-    ModuleOutcome::Failure m_worst = ModuleOutcome::None;
-    PortWatcher *m_watcher = nullptr;
-};
 
 int exitCodeOf(SetupRefusal::Kind kind)
 {
@@ -277,6 +75,7 @@ std::optional<int> runProgram(Cli &cli)
                         "/dev/serial/by-path) instead of the system's ports."),
          QStringLiteral("folder")},
     });
+    p.addOptions(ProgramLabels::options());
     if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
                    Cli::RegionOption))
         return cli.exitCode();
@@ -298,9 +97,9 @@ std::optional<int> runProgram(Cli &cli)
             continue;
         const Parsed<quint32> address = parseAddressValue(p.value(option));
         if (!address)
-            return refuse(exit_codes::InvalidValue,
-                          QStringLiteral("--%1 %2: %3").arg(option, p.value(option),
-                                                            address.problem));
+            return refuse(
+                exit_codes::InvalidValue,
+                QStringLiteral("--%1 %2: %3").arg(option, p.value(option), address.problem));
         (option == QLatin1String("local") ? setup.fixedLocal : setup.localFrom) = address.value;
     }
     bool ok = false;
@@ -346,6 +145,9 @@ std::optional<int> runProgram(Cli &cli)
     setup.openEnded = wait;
     setup.log = p.value(QStringLiteral("log"));
 
+    std::unique_ptr<ProgramLabels> labels;
+    if (!ProgramLabels::fromOptions(cli, &labels))
+        return cli.exitCode();
     auto *session = new ProgramSession(cli, wait);
     session->expected = setup.modules;
     if (p.isSet(QStringLiteral("store"))) {
@@ -355,6 +157,18 @@ std::optional<int> runProgram(Cli &cli)
         setup.store = session->simulatedStore.filePath(QStringLiteral("production.db"));
     } else {
         setup.store = ProductionStore::defaultLocation();
+    }
+    // Station mode programs whatever appears: one such run per folder (or
+    // per PC, watching its serial ports), and none beside a station window
+    // on the same sockets.
+    if (wait) {
+        ClaimConflict conflict;
+        QString error;
+        session->claim = SocketClaim::take(
+            {setup.program, QString(), p.value(QStringLiteral("watch")), QStringList(), true},
+            &conflict, &error);
+        if (!session->claim)
+            return refuse(exit_codes::BadCommandLine, conflict ? conflict.text() : error);
     }
     const SetupRefusal refused = session->run.open(setup);
     if (refused) {
@@ -380,12 +194,14 @@ std::optional<int> runProgram(Cli &cli)
     if (run.interruptedUnits() > 0)
         cli.err(QStringLiteral("%1 of an interrupted run %2 an unknown state: check them with "
                                "`zomar-cli verify` (`zomar-cli records unknown` lists them).")
-                    .arg(modules(run.interruptedUnits()),
-                         run.interruptedUnits() == 1 ? QStringLiteral("has")
-                                                     : QStringLiteral("have")));
-    // What is really next: a range may have moved on, or hold addresses given back.
+                    .arg(modulesText(run.interruptedUnits()), run.interruptedUnits() == 1
+                                                                  ? QStringLiteral("has")
+                                                                  : QStringLiteral("have")));
+    // What is really next: a range may have moved on, or hold addresses given
+    // back. Not said when it cannot be told (another run takes from the same
+    // range, a server's lease).
     if (const std::optional<PoolState> &pool = run.pool(); pool && pool->held > 0) {
-        if (const std::optional<quint32> next = pool->nextAddress())
+        if (const std::optional<quint32> next = run.nextAddress())
             cli.err(QStringLiteral("Next local address %1 (%2 of this range taken before, in "
                                    "the store %3)")
                         .arg(addressHex(*next))
@@ -393,9 +209,15 @@ std::optional<int> runProgram(Cli &cli)
                         .arg(setup.store));
     }
 
+    if (labels) {
+        labels->attach(run, setup.store);
+        QObject::connect(labels.get(), &ProgramLabels::told, session,
+                         [session] { session->endIfDone(); });
+        session->labels = std::move(labels);
+    }
     run.setOperatorName(operatorName);
-    session->band = p.isSet(QStringLiteral("band")) ? cli.band()
-                                                    : run.profile().band.value_or(cli.band());
+    session->band =
+        p.isSet(QStringLiteral("band")) ? cli.band() : run.profile().band.value_or(cli.band());
     // Every module gets the profile's channel: advise on it once.
     session->antennaGain = run.profile().antennaGainDbi;
     cli.printBandAdvice(cli.bandAdviceFor(run.profile(), session->band));

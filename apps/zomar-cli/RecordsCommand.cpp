@@ -1,5 +1,7 @@
 #include "apps/zomar-cli/RecordsCommand.h"
 
+#include "apps/zomar-cli/ProgramLabels.h"
+#include "apps/zomar-cli/RecordsTrace.h"
 #include "apps/zomar-cli/StatsCommand.h"
 #include "core/fleet/StoreStats.h"
 
@@ -64,7 +66,9 @@ void printUnits(Cli &cli, const QList<UnitRow> &units)
                 .arg(QStringLiteral("MESSAGE")));
     for (const UnitRow &u : units) {
         const QString where = u.byPath.isEmpty() ? u.device : u.byPath;
-        const QString serial = u.usbSerial.isEmpty() ? QString() : QStringLiteral(" ") + u.usbSerial;
+        QString serial = u.usbSerial.isEmpty() ? QString() : QStringLiteral(" ") + u.usbSerial;
+        if (!u.productSerial.isEmpty())
+            serial += QStringLiteral(" S/N ") + u.productSerial;
         cli.out(QStringLiteral("%1  %2  %3  %4  %5  %6  %7")
                     .arg(shownTime(u.reservedAt), -19)
                     .arg(unitStateName(u.state), -8)
@@ -296,7 +300,8 @@ const QStringList &recordsVerbs()
     static const QStringList verbs{QStringLiteral("list"),   QStringLiteral("unknown"),
                                    QStringLiteral("pools"),  QStringLiteral("check"),
                                    QStringLiteral("export"), QStringLiteral("init"),
-                                   QStringLiteral("release"), QStringLiteral("stats")};
+                                   QStringLiteral("release"), QStringLiteral("stats"),
+                                   QStringLiteral("label"),   QStringLiteral("serial")};
     return verbs;
 }
 
@@ -338,6 +343,8 @@ std::optional<int> runRecords(Cli &cli)
         {QStringLiteral("serial"), QStringLiteral("list: the units of one product serial."),
          QStringLiteral("serial")},
     });
+    p.addOptions(ProgramLabels::options());
+    p.addOptions(traceOptions());
     p.addPositionalArgument(QStringLiteral("what"),
                             QStringLiteral("list (the units), unknown (units whose outcome was "
                                            "lost), pools (address ranges), check (integrity; exit "
@@ -345,11 +352,14 @@ std::optional<int> runRecords(Cli &cli)
                                            "(make or migrate the record on a server), release "
                                            "(a station that died: its runs end, its leased "
                                            "addresses go back), stats (yields, units per hour, "
-                                           "slots, operators, failures)."),
+                                           "slots, operators, failures), label UNIT_ID (its "
+                                           "label again, to --label), serial UNIT_ID SERIAL (a "
+                                           "product serial bound to the unit)."),
                             usage().trimmed());
-    cli.allowArguments(1);
+    cli.allowArguments(3);
     // list, unknown and pools print an object per line; the others one.
-    if (!cli.parse(Cli::JsonOption | Cli::JsonLines, usage()))
+    // --band: how a label shows the channel when the unit's profile does not say.
+    if (!cli.parse(Cli::JsonOption | Cli::JsonLines | Cli::BandOption, usage()))
         return cli.exitCode();
     const QString what = p.positionalArguments().value(0);
     if (!recordsVerbs().contains(what)) {
@@ -359,6 +369,17 @@ std::optional<int> runRecords(Cli &cli)
                  what.isEmpty() ? QStringLiteral("say what: ") + known
                                 : QStringLiteral("unknown records command '%1'; one of %2")
                                       .arg(Cli::visible(what), known));
+        return cli.exitCode();
+    }
+    const int words = what == QLatin1String("label")    ? 2
+                      : what == QLatin1String("serial") ? 3
+                                                        : 1;
+    if (p.positionalArguments().size() > words) {
+        cli.fail(exit_codes::BadCommandLine,
+                 QStringLiteral("records %1 takes no more than %2 word(s): %3 is too many")
+                     .arg(what)
+                     .arg(words)
+                     .arg(Cli::visible(p.positionalArguments().value(words))));
         return cli.exitCode();
     }
     const QString location = storeLocation(cli);
@@ -384,6 +405,10 @@ std::optional<int> runRecords(Cli &cli)
         return checkStore(cli, *store);
     if (what == QLatin1String("release"))
         return releaseStation(cli, *store);
+    if (what == QLatin1String("label"))
+        return reprintLabel(cli, *store);
+    if (what == QLatin1String("serial"))
+        return bindProductSerial(cli, *store);
     if (what == QLatin1String("stats")) {
         const std::optional<QString> since = sinceOption(cli);
         if (!since)

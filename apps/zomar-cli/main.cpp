@@ -12,13 +12,17 @@
 #include "apps/zomar-cli/ProgramCommand.h"
 #include "apps/zomar-cli/RecordsCommand.h"
 #include "apps/zomar-cli/ServeCommand.h"
+#include "apps/zomar-cli/ScriptCommand.h"
 #include "core/Version.h"
 #include "core/files/OutputStream.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonDocument>
 
 #include <csignal>
+#include <cstring>
+#include <memory>
 #include <cstdio>
 
 using namespace zomar;
@@ -66,6 +70,9 @@ const QList<Command> &commands()
          runServe},
         {"feed",
          QStringLiteral("Post each settled unit once to the factory's HTTP endpoint."), runFeed},
+        {"script",
+         QStringLiteral("Run a bench script (JavaScript): send, expect, read and write modules."),
+         runScript},
     };
     return list;
 }
@@ -92,6 +99,7 @@ void printHelp()
         "  zomar-cli write --port 1 --local 0A0B0C0D --freq 433.920 --power -9\n"
         "  zomar-cli read --simulate --json\n"
         "  zomar-cli monitor --device /dev/ttyUSB0 --hex --timestamps\n"
+        "  zomar-cli script soak.js --device /dev/ttyUSB0 -- 100\n"
         "  zomar-cli linktest --from /dev/ttyUSB0 --to /dev/ttyUSB1 --count 500 --csv "
         "link.csv\n\n");
     text += exitCodesHelp();
@@ -134,7 +142,16 @@ int main(int argc, char *argv[])
     // shell (ulimit -f): the write fails instead, and the file is reported.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
+    // Labels are drawn with fonts, which need a GUI application; with no
+    // window to show it draws off screen.
+    bool drawsLabels = false;
+    for (int i = 1; i < argc; ++i)
+        drawsLabels = drawsLabels || std::strncmp(argv[i], "--label", 7) == 0;
+    if (drawsLabels && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawsLabels ? std::make_unique<QGuiApplication>(argc, argv)
+                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zomar-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -27,8 +27,7 @@ void addSimulationMenu(QMainWindow &window, SimulatedStation &simulation)
     QMenu *next = menu->addMenu(QCoreApplication::translate("zomar::SimulationMenu", "&Next module plugged in"));
     auto *faults = new QActionGroup(next);
     auto fault = std::make_shared<SlotRack::Fault>(SlotRack::Fault::None);
-    for (SlotRack::Fault f : {SlotRack::Fault::None, SlotRack::Fault::Silent,
-                              SlotRack::Fault::Mismatch, SlotRack::Fault::Pulled}) {
+    for (SlotRack::Fault f : SlotRack::faults()) {
         QAction *a = next->addAction(SlotRack::faultName(f));
         a->setCheckable(true);
         a->setChecked(f == SlotRack::Fault::None);

@@ -6,6 +6,7 @@
 #include "apps/zomar-station/SimulationMenu.h"
 #include "apps/zomar-station/StationOptions.h"
 #include "core/Version.h"
+#include "core/process/InterruptWatch.h"
 #include "core/settings/AppSettings.h"
 #include "gui/language/Translations.h"
 #include "gui/station/StationWindow.h"
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 using namespace zomar;
 
@@ -60,9 +62,15 @@ int main(int argc, char *argv[])
                      "zomar-station: %d virtual slots in %s; the record is kept in a temporary "
                      "store\n",
                      *options.simulateSlots, qPrintable(simulation->rack().folder()));
-    } else if (stationFile.isEmpty() && QFileInfo(settings->stationFile()).isFile()) {
+    } else if (stationFile.isEmpty()) {
         stationFile = settings->stationFile();
     }
+    // The station opened last may have gone (a renamed or removed file):
+    // said on the window, by its name.
+    QString goneFile;
+    if (!options.simulateSlots && options.stationFile.isEmpty() && !stationFile.isEmpty() &&
+        !QFileInfo::exists(stationFile))
+        goneFile = std::exchange(stationFile, QString());
 
     // A simulation leaves the real station's settings as they are.
     if (simulation && options.settingsFile.isEmpty())
@@ -80,11 +88,24 @@ int main(int argc, char *argv[])
     files.setParent(&window);
     if (simulation)
         addSimulationMenu(window, *simulation);
+    // SIGTERM (a shutdown, a service manager) and SIGINT end it as closing
+    // the window does: modules in flight finish and are recorded, and a
+    // simulation's temporary folder goes.
+    InterruptWatch interrupts;
+    QObject::connect(&interrupts, &InterruptWatch::interrupted, &window,
+                     [&window] { window.quitWhenIdle(); });
     // A line's screen: all of it for the tiles.
     window.showMaximized();
     if (!stationFile.isEmpty() && !window.openStation(stationFile))
         std::fprintf(stderr, "zomar-station: the station file is refused: %s\n",
                      qPrintable(readStationFile(stationFile).error));
+    if (!goneFile.isEmpty()) {
+        window.noteStationGone(goneFile);
+        std::fprintf(stderr,
+                     "zomar-station: the station file opened last, %s, is not there "
+                     "any more\n",
+                     qPrintable(goneFile));
+    }
     if (simulation && options.demo)
         simulation->demo().start();
     return app.exec();

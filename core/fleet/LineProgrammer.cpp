@@ -1,5 +1,6 @@
 #include "core/fleet/LineProgrammer.h"
 
+#include "core/link/PortHolders.h"
 #include "core/protocol/ModuleSession.h"
 
 namespace zomar {
@@ -19,11 +20,23 @@ ModuleOutcome::Failure ModuleOutcome::failureOf(const SessionResult &r)
     return ModuleOutcome::PortFailed;
 }
 
+namespace {
+const char *const kFailureNames[] = {"",          "refused_value", "no_answer",
+                                     "mismatch",  "not_started",   "port_busy",
+                                     "port_failed", "not_recorded"};
+}
+
 QString ModuleOutcome::failureName(Failure failure)
 {
-    static const char *const names[] = {"",           "refused_value", "no_answer", "mismatch",
-                                        "not_started", "port_failed",   "not_recorded"};
-    return QString::fromLatin1(names[failure]);
+    return QString::fromLatin1(kFailureNames[failure]);
+}
+
+ModuleOutcome::Failure ModuleOutcome::failureFromName(const QString &name)
+{
+    for (int i = 1; i <= NotRecorded; ++i)
+        if (name == QLatin1String(kFailureNames[i]))
+            return Failure(i);
+    return None;
 }
 
 struct LineProgrammer::Running {
@@ -75,20 +88,33 @@ bool LineProgrammer::program(const ModuleJob &job)
 {
     if (stopped() || busyWith(job.device))
         return false;
+    ModuleOutcome untouched;
+    untouched.job = job;
     if (const QString refused = m_record ? m_record->refusal() : QString(); !refused.isEmpty()) {
-        ModuleOutcome o;
-        o.job = job;
-        o.failure = ModuleOutcome::NotStarted;
-        o.message = QStringLiteral("not started: %1; nothing was sent").arg(refused);
-        QMetaObject::invokeMethod(
-            this, [this, o] { emit moduleFinished(o); }, Qt::QueuedConnection);
-        return false;
+        untouched.failure = ModuleOutcome::NotStarted;
+        untouched.message = QStringLiteral("not started: %1; nothing was sent").arg(refused);
+        announceUntouched(untouched);
+        return true;
     }
     auto run = std::make_unique<Running>();
     run->outcome.job = job;
     run->session = new ModuleSession(job.device, m_baud);
     if (m_linkHook)
         m_linkHook(run->session->link(), job.device);
+    // A port another program holds is no failure of its module: it is found
+    // before the module gets a row. Other faults of the port are the module's
+    // and are met again when it is read.
+    if (const std::optional<SerialError> refused = run->session->openNow();
+        refused && refused->number() == serial_errors::PortInUse) {
+        delete run->session;
+        untouched.failure = ModuleOutcome::PortBusy;
+        untouched.holders = portHolders(job.node.isEmpty() ? job.device : job.node);
+        untouched.message = QStringLiteral("not started: %1; nothing was sent, and no row was "
+                                           "made")
+                                .arg(refused->description());
+        announceUntouched(untouched);
+        return true;
+    }
     Running *raw = run.get();
     connect(run->session, &ModuleSession::finished, this,
             [this, raw](const SessionResult &r) { onResult(*raw, r); });
@@ -176,6 +202,7 @@ void LineProgrammer::onResult(Running &run, const SessionResult &r)
         return;
     }
     o.packetSent = r.packetSent;
+    o.stateUnknown = r.stateUnknown;
     if (!r.packetSent)
         o.written.reset();
     o.readBack = r.block;
@@ -257,6 +284,7 @@ void LineProgrammer::settle(Running &run)
     s.unitId = reservation.unitId;
     s.pass = o.pass;
     s.packetSent = o.packetSent;
+    s.unknown = o.stateUnknown;
     s.local = o.local;
     s.before = o.before;
     s.written = o.written;
@@ -283,6 +311,13 @@ void LineProgrammer::finish(Running &run, const QString &recordError)
         }
     }
     emit moduleFinished(o);
+}
+
+void LineProgrammer::announceUntouched(ModuleOutcome outcome)
+{
+    // Later, as any outcome: the caller learns first that the module was taken.
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { emit moduleFinished(outcome); }, Qt::QueuedConnection);
 }
 
 void LineProgrammer::noteRecordError(const QString &error)

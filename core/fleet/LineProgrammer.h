@@ -13,6 +13,7 @@
 #include "core/profiles/Profile.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -31,18 +32,23 @@ struct ModuleOutcome {
         NoAnswer,     // silent, or not a whole block
         Mismatch,     // the read-back differs from what was written
         NotStarted,   // no address could be had (a station offline): nothing was sent
+        PortBusy,     // another program holds the port: nothing was sent, no row was made
         PortFailed,   // the port could not be opened, or was lost
         NotRecorded,  // its row could not be committed
     };
     // The failure a module session's result stands for (None when it is done).
     static Failure failureOf(const SessionResult &result);
     static QString failureName(Failure failure); // "no_answer", ... ("" for None)
+    static Failure failureFromName(const QString &name); // None for one not known
     ModuleJob job;
     QString unitId; // its row in the record ("" when it has none)
     bool pass = false;
     Failure failure = None;
     QString message;
     bool packetSent = false;
+    // The port went away around the packet: the module may hold it or not.
+    bool stateUnknown = false;
+    QStringList holders; // PortBusy: the programs holding the port, "name (pid N)"
     std::optional<quint32> local; // the local address given
     std::optional<ConfigBlock> before;
     std::optional<ConfigBlock> written;
@@ -76,9 +82,10 @@ public:
         m_linkHook = std::move(hook);
     }
 
-    // Starts a module now; false when its device is busy, or the record failed.
-    // When the record refuses new modules for now, the module is not started
-    // either, and its outcome (NotStarted, why) is announced.
+    // Starts a module now; false when its device is busy here, or the record
+    // failed. When the record refuses new modules for now, or another program
+    // holds its port, the module is not touched and no row is made: its
+    // outcome (NotStarted or PortBusy, why) is announced, and true returned.
     bool program(const ModuleJob &job);
     // Starts a tray of modules at once; how many started.
     int program(const QList<ModuleJob> &jobs);
@@ -109,6 +116,7 @@ private:
     void settle(Running &run);
     void finish(Running &run, const QString &recordError);
     void noteRecordError(const QString &error);
+    void announceUntouched(ModuleOutcome outcome);
 
     Profile m_profile;
     int m_baud;

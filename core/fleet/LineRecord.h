@@ -62,12 +62,20 @@ struct UnitSettlement {
     // A packet went out, or may have: the address stays taken. Without it the
     // address goes back to its pool.
     bool packetSent = false;
+    // The port went away around the packet: whether the module took it is
+    // not known (state "unknown"), and the address stays taken.
+    bool unknown = false;
     std::optional<quint32> local; // the local address the module was given
     std::optional<ConfigBlock> before;
     std::optional<ConfigBlock> written;
     std::optional<ConfigBlock> readBack;
     QString failure; // the kind of failure, "" for a pass
     QString message;
+
+    UnitState state() const
+    {
+        return pass ? UnitState::Pass : unknown ? UnitState::Unknown : UnitState::Fail;
+    }
 };
 
 class LineRecord

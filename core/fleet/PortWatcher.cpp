@@ -18,8 +18,23 @@ PortWatcher::PortWatcher(const QString &folder, QObject *parent) : QObject(paren
     });
 }
 
+PortWatcher::Folder PortWatcher::folderState(const QString &folder)
+{
+    if (folder.isEmpty() || QFileInfo(folder).isDir())
+        return Folder::Present;
+    // udev makes /dev/serial and its folders with the first serial adapter:
+    // without one, none of them is there.
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString parent = QFileInfo(clean).absolutePath();
+    return clean.startsWith(QLatin1String("/dev/")) && parent != QLatin1String("/dev") &&
+                   !QFileInfo::exists(parent)
+               ? Folder::NotYet
+               : Folder::Missing;
+}
+
 void PortWatcher::start()
 {
+    m_folderState = folderState(m_folder);
     m_known = present();
     watchFolder();
     m_timer.start();
@@ -66,6 +81,10 @@ QMap<QString, ModuleJob> PortWatcher::present() const
 void PortWatcher::poll()
 {
     watchFolder();
+    if (const Folder state = folderState(m_folder); state != m_folderState) {
+        m_folderState = state;
+        emit folderChanged(state);
+    }
     const QMap<QString, ModuleJob> now = present();
     for (auto it = now.cbegin(); it != now.cend(); ++it)
         if (!m_known.contains(it.key()))

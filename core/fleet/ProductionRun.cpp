@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QStandardPaths>
 
 namespace zomar {
@@ -237,9 +238,26 @@ bool ProductionRun::program(const ModuleJob &job)
     return m_programmer && m_programmer->program(job);
 }
 
+std::optional<quint32> ProductionRun::nextAddress()
+{
+    // A server's addresses come from this station's lease; a store file's
+    // counter is this run's alone only while no other run is going.
+    if (!m_poolKey || !m_store || m_station || !m_programmer)
+        return std::nullopt;
+    QSqlQuery others(m_store->database());
+    others.prepare(QStringLiteral("SELECT COUNT(*) FROM runs WHERE id <> ? AND ended_at IS NULL"));
+    others.addBindValue(m_context.runId);
+    if (!others.exec() || !others.next() || others.value(0).toInt() != 0)
+        return std::nullopt;
+    QString error;
+    const std::optional<PoolState> pool = m_store->findPool(*m_poolKey, &error);
+    return pool ? pool->nextAddress() : std::nullopt;
+}
+
 void ProductionRun::mirror(ModuleOutcome o)
 {
-    if (m_log) {
+    // A module another program held was never touched and has no row.
+    if (m_log && o.failure != ModuleOutcome::PortBusy) {
         ProgramRow row;
         row.time = QDateTime::currentDateTime();
         row.station = m_context.station;
@@ -261,6 +279,7 @@ void ProductionRun::mirror(ModuleOutcome o)
         // What the store holds: a row that could not be settled stays reserved.
         row.state = unitStateName(!o.recordError.isEmpty() ? UnitState::Reserved
                                   : o.pass                 ? UnitState::Pass
+                                  : o.stateUnknown         ? UnitState::Unknown
                                                            : UnitState::Fail);
         row.unitId = o.unitId;
         o.logError = m_log->append(row);

@@ -77,6 +77,10 @@ public:
     // The pool as it was at the start (nullopt: no pool; the profile's or the
     // modules' own local addresses).
     const std::optional<PoolState> &pool() const { return m_pool; }
+    // The address the record gives the next module, read now; nullopt when
+    // that cannot be told (no pool, a server's lease, another run taking
+    // from the same store).
+    std::optional<quint32> nextAddress();
     // A connection to a store file on this thread, for reports (none for a
     // server once the run began: the station's link is its one connection).
     ProductionStore *store() { return m_store.get(); }

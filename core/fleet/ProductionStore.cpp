@@ -372,7 +372,7 @@ QString ProductionStore::settleIn(StoreSql &sql, const UnitSettlement &s)
                                  "held_address = ?, block_before = ?, block_written = ?, "
                                  "block_read_back = ?, failure = ?, message = ?, settled_at = ? "
                                  "WHERE unit_uuid = ?"),
-                  {unitStateName(s.pass ? UnitState::Pass : UnitState::Fail),
+                  {unitStateName(s.state()),
                    s.packetSent ? 1 : 0, nullable(reached ? s.local : std::nullopt),
                    giveBack ? QVariant(QMetaType(QMetaType::LongLong)) : held, hexOf(s.before),
                    s.packetSent ? hexOf(s.written) : QString(), hexOf(s.readBack), s.failure,

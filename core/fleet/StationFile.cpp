@@ -188,13 +188,18 @@ bool readPin(Reader &r, const QJsonValue &value, StationPin &pin)
                    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f');
                });
     };
+    // A refused file cannot be opened to set the PIN anew: say how instead.
+    const QString remedy = QStringLiteral(
+        "the station cannot check this PIN: an engineer removes the \"pin\" object from the "
+        "file with a text editor (the station then has no PIN), opens it and sets a new PIN in "
+        "Edit setup");
     if (!isHex(salt) || pin.salt.size() < 8)
         return r.refuse(QStringLiteral("pin.salt"),
-                        QStringLiteral("takes 16 or more hex digits; set the PIN again"));
+                        QStringLiteral("takes 16 or more hex digits; %1").arg(remedy));
     if (!isHex(hash) || pin.hash.size() != StationPin::kHashBytes)
-        return r.refuse(QStringLiteral("pin.hash"),
-                        QStringLiteral("takes %1 hex digits; set the PIN again")
-                            .arg(StationPin::kHashBytes * 2));
+        return r.refuse(QStringLiteral("pin.hash"), QStringLiteral("takes %1 hex digits; %2")
+                                                        .arg(StationPin::kHashBytes * 2)
+                                                        .arg(remedy));
     return true;
 }
 

@@ -31,6 +31,8 @@ const char *const kVersion1[] = {
 const char *const kVersion2[] = {
     "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value)",
 };
+// Version 3 has no table of its own: its outbox may hold rows of kind
+// "label", which an older program could not forward.
 
 } // namespace
 
@@ -162,6 +164,17 @@ QString StationJournal::append(StoreSql &sql, const JournalOp &op)
                    QString::fromUtf8(QJsonDocument(op.body).toJson(QJsonDocument::Compact))}))
         return sql.error();
     return {};
+}
+
+QString StationJournal::note(const QList<JournalOp> &ops)
+{
+    StoreSql sql(m_db, *m_backend);
+    return sql.write([&]() -> QString {
+        for (const JournalOp &op : ops)
+            if (const QString why = append(sql, op); !why.isEmpty())
+                return why;
+        return QString();
+    });
 }
 
 QString StationJournal::record(const RunContext &given, UnitBatch &batch)

@@ -44,7 +44,7 @@ public:
 
     // The journal's format: a journal of an older one is brought up to it
     // when opened, one of a newer one refused.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     // Reserves from the run's lease and appends the rows to be forwarded.
     QString record(const RunContext &context, UnitBatch &batch) override;
@@ -67,6 +67,9 @@ public:
     // goes on in a new one).
     QString setCurrentRun(qint64 runId);
     qint64 currentRun(qint64 otherwise);
+    // Appends a row about a unit already in the journal (its label's
+    // outcome), to be forwarded after the unit's own.
+    QString note(const QList<JournalOp> &ops);
     // A clean end: the free addresses go back, then the run ends.
     QString finish(const RunContext &context);
     // Once what earlier runs left is forwarded: their leases are theirs on

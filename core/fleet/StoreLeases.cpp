@@ -8,12 +8,13 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 
 namespace zomar {
 
 namespace {
 
-const char *const kKindNames[] = {"reserve", "settle", "give_back", "end_run"};
+const char *const kKindNames[] = {"reserve", "settle", "give_back", "end_run", "label"};
 
 QJsonValue address(const std::optional<quint32> &a)
 {
@@ -165,7 +166,7 @@ QString JournalOp::kindName(Kind kind)
 
 std::optional<JournalOp::Kind> JournalOp::kindFromName(const QString &name)
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < int(std::size(kKindNames)); ++i)
         if (name == QLatin1String(kKindNames[i]))
             return Kind(i);
     return std::nullopt;
@@ -201,8 +202,7 @@ JournalOp JournalOp::settle(const RunContext &context, const UnitSettlement &s,
             Settle,
             s.unitId,
             {{QStringLiteral("run_id"), context.runId},
-             {QStringLiteral("state"),
-              unitStateName(s.pass ? UnitState::Pass : UnitState::Fail)},
+             {QStringLiteral("state"), unitStateName(s.state())},
              {QStringLiteral("packet_sent"), s.packetSent},
              {QStringLiteral("local"), address(reached ? s.local : std::nullopt)},
              {QStringLiteral("give_back"), address(givenBack)},
@@ -234,6 +234,18 @@ JournalOp JournalOp::endRun(qint64 runId)
             EndRun,
             {},
             {{QStringLiteral("run_id"), runId}, {QStringLiteral("at"), ProductionStore::now()}}};
+}
+
+JournalOp JournalOp::label(qint64 runId, const QString &unitId, const LabelOutcome &outcome)
+{
+    return {0,
+            Label,
+            unitId,
+            {{QStringLiteral("run_id"), runId},
+             {QStringLiteral("printed"), outcome.printed},
+             {QStringLiteral("reason"), outcome.reason},
+             {QStringLiteral("target"), outcome.target},
+             {QStringLiteral("at"), outcome.at}}};
 }
 
 Lease StoreLeases::take(ProductionStore &store, const RunContext &context, int count)
@@ -335,6 +347,14 @@ QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
                 why = ProductionStore::endRunIn(
                     sql, qint64(op.body.value(QLatin1String("run_id")).toDouble()),
                     op.body.value(QLatin1String("at")).toString());
+                break;
+            case JournalOp::Label:
+                why = StoreTrace::recordLabelIn(
+                    sql, op.unitId,
+                    {op.body.value(QLatin1String("printed")).toBool(),
+                     op.body.value(QLatin1String("reason")).toString(),
+                     op.body.value(QLatin1String("target")).toString(),
+                     op.body.value(QLatin1String("at")).toString()});
                 break;
             }
             if (!why.isEmpty())

@@ -12,6 +12,7 @@
 // again, so whatever it did with them offline no other module shares.
 
 #include "core/fleet/ProductionStore.h"
+#include "core/fleet/StoreTrace.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -20,7 +21,7 @@ namespace zomar {
 
 // A row of a station's journal on its way to the server.
 struct JournalOp {
-    enum Kind { Reserve, Settle, GiveBack, EndRun };
+    enum Kind { Reserve, Settle, GiveBack, EndRun, Label };
     qint64 seq = 0;
     Kind kind = Reserve;
     QString unitId; // "" for GiveBack and EndRun
@@ -33,6 +34,8 @@ struct JournalOp {
                             std::optional<quint32> givenBack);
     static JournalOp giveBack(const RunContext &context, const QList<quint32> &addresses);
     static JournalOp endRun(qint64 runId);
+    // What became of a unit's label, after the unit's own rows.
+    static JournalOp label(qint64 runId, const QString &unitId, const LabelOutcome &outcome);
     static QString kindName(Kind kind);
     static std::optional<Kind> kindFromName(const QString &name);
 };

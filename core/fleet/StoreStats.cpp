@@ -8,6 +8,7 @@
 #include <QMap>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zomar {
 
@@ -157,7 +158,8 @@ std::optional<QList<StatsAttempt>> StoreStats::attempts(ProductionStore &store,
     return attempts;
 }
 
-QList<GroupYield> StoreStats::weakSlots(const LineStats &stats, int minAttempts, double margin)
+QList<GroupYield> StoreStats::weakSlots(const LineStats &stats, int minAttempts, double margin,
+                                        double zScore)
 {
     int attempts = 0, passed = 0;
     for (const GroupYield &g : stats.sockets) {
@@ -167,7 +169,10 @@ QList<GroupYield> StoreStats::weakSlots(const LineStats &stats, int minAttempts,
     QList<GroupYield> weak;
     for (const GroupYield &g : stats.sockets) {
         const std::optional<double> rest = ratio(passed - g.passed, attempts - g.attempts);
-        if (g.attempts >= minAttempts && rest && *g.yield() < *rest - margin)
+        if (g.attempts < minAttempts || !rest || *g.yield() >= *rest - margin)
+            continue;
+        const double error = std::sqrt(*rest * (1 - *rest) / g.attempts);
+        if (error == 0 || (*rest - *g.yield()) / error > zScore)
             weak << g;
     }
     return weak;

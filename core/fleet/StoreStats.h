@@ -82,8 +82,11 @@ std::optional<QList<StatsAttempt>> attempts(ProductionStore &store, const StatsF
 // The figures of these attempts (in the order they started).
 LineStats of(const QList<StatsAttempt> &attempts);
 // A slot whose yield is well below the others': at least `minAttempts`
-// attempts, and its yield under the rest's (pooled) by more than `margin`.
-QList<GroupYield> weakSlots(const LineStats &stats, int minAttempts = 8, double margin = 0.15);
+// attempts, its yield under the rest's (pooled) by more than `margin`, and
+// by more than `zScore` standard errors of a slot's yield at the rest's
+// (chance alone seldom makes it).
+QList<GroupYield> weakSlots(const LineStats &stats, int minAttempts = 8, double margin = 0.15,
+                            double zScore = 2.5);
 
 } // namespace StoreStats
 

@@ -76,16 +76,30 @@ QString StoreTrace::recordLabel(ProductionStore &store, const QString &unitId,
                                 const LabelOutcome &label)
 {
     StoreSql sql(store.database(), store.backend());
+    return sql.writeOwn([&] { return recordLabelIn(sql, unitId, label); });
+}
+
+QString StoreTrace::recordLabels(ProductionStore &store, const QList<UnitLabel> &labels)
+{
+    StoreSql sql(store.database(), store.backend());
     return sql.writeOwn([&]() -> QString {
-        if (!sql.exec(QStringLiteral("UPDATE units SET label_state = ?, label_reason = ?, "
-                                     "label_target = ?, label_at = ? WHERE unit_uuid = ?"),
-                      {label.printed ? QStringLiteral("printed") : QStringLiteral("failed"),
-                       label.reason, label.target, label.at, unitId}))
-            return sql.error();
-        if (sql.query().numRowsAffected() != 1)
-            return QStringLiteral("no unit %1 in the record").arg(unitId);
+        for (const UnitLabel &l : labels)
+            if (const QString why = recordLabelIn(sql, l.first, l.second); !why.isEmpty())
+                return why;
         return QString();
     });
+}
+
+QString StoreTrace::recordLabelIn(StoreSql &sql, const QString &unitId, const LabelOutcome &label)
+{
+    if (!sql.exec(QStringLiteral("UPDATE units SET label_state = ?, label_reason = ?, "
+                                 "label_target = ?, label_at = ? WHERE unit_uuid = ?"),
+                  {label.printed ? QStringLiteral("printed") : QStringLiteral("failed"),
+                   label.reason, label.target, label.at, unitId}))
+        return sql.error();
+    if (sql.query().numRowsAffected() != 1)
+        return QStringLiteral("no unit %1 in the record").arg(unitId);
+    return QString();
 }
 
 } // namespace zomar

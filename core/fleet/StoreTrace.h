@@ -10,10 +10,12 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace zomar {
 
 class ProductionStore;
+class StoreSql;
 
 // What became of a unit's label.
 struct LabelOutcome {
@@ -34,6 +36,11 @@ std::optional<UnitRow> unit(ProductionStore &store, const QString &unitId, QStri
 QString bindSerial(ProductionStore &store, const QString &unitId, const QString &serial);
 // Keeps the label's outcome in the unit's row; "" once committed.
 QString recordLabel(ProductionStore &store, const QString &unitId, const LabelOutcome &label);
+// Several units' outcomes in one transaction (one wait for the disk).
+using UnitLabel = std::pair<QString, LabelOutcome>; // unit id, outcome
+QString recordLabels(ProductionStore &store, const QList<UnitLabel> &labels);
+// The same within a transaction.
+QString recordLabelIn(StoreSql &sql, const QString &unitId, const LabelOutcome &label);
 
 } // namespace StoreTrace
 

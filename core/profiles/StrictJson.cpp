@@ -56,6 +56,25 @@ QString lineAndColumn(const QByteArray &bytes, int offset)
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
+// A value followed by the next key or value without a comma, which the
+// parser reports at the next one (often on the line after) as an object or
+// array not ended, or a separator missing: where the value before ends.
+std::optional<int> missingComma(const QByteArray &bytes, const QJsonParseError &error, int at)
+{
+    if (error.error != QJsonParseError::UnterminatedObject &&
+        error.error != QJsonParseError::UnterminatedArray &&
+        error.error != QJsonParseError::MissingValueSeparator)
+        return std::nullopt;
+    if (at <= 0 || at >= bytes.size() || !QByteArray("\"{[-0123456789tfn").contains(bytes.at(at)))
+        return std::nullopt;
+    int end = at - 1;
+    while (end > 0 && QByteArray(" \t\r\n").contains(bytes.at(end)))
+        --end;
+    if (end == at - 1 || !QByteArray("\"}]0123456789el").contains(bytes.at(end)))
+        return std::nullopt;
+    return end + 1;
+}
+
 JsonFileBytes unread(const QString &error)
 {
     return JsonFileBytes{QByteArray(), error};
@@ -130,6 +149,10 @@ JsonFileObject parseJsonFileObject(const QByteArray &input, const QString &file,
         int at = parseError.offset;
         if (at > 0 && at < bytes.size())
             --at;
+        if (const std::optional<int> end = missingComma(bytes, parseError, at))
+            return unparsed(QStringLiteral("%1: %2: not valid JSON (a comma is missing after "
+                                           "this value)")
+                                .arg(file, lineAndColumn(bytes, *end)));
         return unparsed(QStringLiteral("%1: %2: not valid JSON (%3)")
                             .arg(file, lineAndColumn(bytes, at), parseError.errorString()));
     }

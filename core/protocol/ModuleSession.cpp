@@ -101,21 +101,29 @@ void ModuleSession::startNext()
     beginRead(m_current->op == SessionOp::Read ? Step::Answer : Step::Packet);
 }
 
-bool ModuleSession::openPort()
+std::optional<SerialError> ModuleSession::openNow()
 {
     if (m_link->portOpen())
-        return true;
+        return std::nullopt;
     try {
         m_link->setBaudRate(m_baud);
         m_link->openDevice(m_device);
     } catch (const SerialError &e) {
-        SessionResult r = m_result;
-        r.outcome = SessionResult::PortError;
-        r.message = e.description();
-        finish(r);
-        return false;
+        return e;
     }
-    return true;
+    return std::nullopt;
+}
+
+bool ModuleSession::openPort()
+{
+    const std::optional<SerialError> failed = openNow();
+    if (!failed)
+        return true;
+    SessionResult r = m_result;
+    r.outcome = SessionResult::PortError;
+    r.message = failed->description();
+    finish(r);
+    return false;
 }
 
 void ModuleSession::beginRead(Step step)

@@ -57,6 +57,10 @@ public:
     int baud() const { return m_baud; }
     SerialLink &link() { return *m_link; }
 
+    // Opens the port at once, before anything is asked of the module (a port
+    // another program holds is found before the module's row is made);
+    // nullopt once it is open, else why not. Each operation opens it anyway.
+    std::optional<SerialError> openNow();
     void read();
     void write(const ConfigBlock &block);
     void factoryReset();

@@ -64,6 +64,22 @@ void AppSettings::setStationFile(const QString &file)
     m_store->setValue(kStationSection + QLatin1Char('/') + kStationFileKey, file);
 }
 
+QDateTime AppSettings::shiftStarted(const QString &file) const
+{
+    const QString key = kStationSection + QLatin1Char('/');
+    if (file.isEmpty() || m_store->value(key + kShiftFileKey).toString() != file)
+        return {};
+    return QDateTime::fromString(m_store->value(key + kShiftStartedKey).toString(),
+                                 Qt::ISODateWithMs);
+}
+
+void AppSettings::setShiftStarted(const QString &file, const QDateTime &started)
+{
+    const QString key = kStationSection + QLatin1Char('/');
+    m_store->setValue(key + kShiftFileKey, file);
+    m_store->setValue(key + kShiftStartedKey, started.toUTC().toString(Qt::ISODateWithMs));
+}
+
 QStringList AppSettings::recentProfiles() const
 {
     return m_store->value(kRecentSection + QLatin1Char('/') + kRecentFilesKey).toStringList();
@@ -103,6 +119,16 @@ QString AppSettings::bandPlanRegion() const
 void AppSettings::setBandPlanRegion(const QString &region)
 {
     m_store->setValue(kBandPlanSection + QLatin1Char('/') + kRegionKey, region);
+}
+
+QByteArray AppSettings::macros() const
+{
+    return m_store->value(kMacrosSection + QLatin1Char('/') + kMacroListKey).toString().toUtf8();
+}
+
+void AppSettings::setMacros(const QByteArray &json)
+{
+    m_store->setValue(kMacrosSection + QLatin1Char('/') + kMacroListKey, QString::fromUtf8(json));
 }
 
 QString AppSettings::language() const

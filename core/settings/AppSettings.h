@@ -3,12 +3,15 @@
 // "Settings", keys "Port" and "BAUD", plus optional port mappings "Ports/N",
 // the window's recent profiles ("RecentProfiles/Files"), the region of its
 // band-plan advice ("BandPlan/Region"), the station file a line station
-// opened last ("Station/File") and the language chosen in a Language menu
-// ("Interface/Language").
+// opened last ("Station/File") and when the shift of which station began
+// ("Station/ShiftFile", "Station/ShiftStarted"), the language chosen in a
+// Language menu ("Interface/Language"), and the capture window's macros
+// ("Macros/List").
 // Values are kept as text, unchanged (no trimming, no validation).
 
 #include "core/link/LineSettings.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -39,8 +42,12 @@ public:
     static inline const QString kRegionKey = QStringLiteral("Region");
     static inline const QString kStationSection = QStringLiteral("Station");
     static inline const QString kStationFileKey = QStringLiteral("File");
+    static inline const QString kShiftFileKey = QStringLiteral("ShiftFile");
+    static inline const QString kShiftStartedKey = QStringLiteral("ShiftStarted");
     static inline const QString kInterfaceSection = QStringLiteral("Interface");
     static inline const QString kLanguageKey = QStringLiteral("Language");
+    static inline const QString kMacrosSection = QStringLiteral("Macros");
+    static inline const QString kMacroListKey = QStringLiteral("List");
     static inline const QString kPortDefault = QStringLiteral("1");
     static inline const QString kBaudDefault = QString::number(kDefaultLineSpeed);
 
@@ -68,11 +75,19 @@ public:
     // The station file a line station opened last ("" when none).
     QString stationFile() const;
     void setStationFile(const QString &file);
+    // When the shift of the station in `file` began (invalid when the shift
+    // kept is another station's, or none is).
+    QDateTime shiftStarted(const QString &file) const;
+    void setShiftStarted(const QString &file, const QDateTime &started);
 
     // The windows' language chosen in a Language menu ("" to follow the
     // system or the station).
     QString language() const;
     void setLanguage(const QString &code);
+
+    // The capture window's macros, as core/script/Macro keeps them (JSON).
+    QByteArray macros() const;
+    void setMacros(const QByteArray &json);
 
     QString fileName() const;
     // Writes what was set to the file. Returns "" when it was saved, else

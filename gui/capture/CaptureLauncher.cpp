@@ -3,6 +3,8 @@
 #include "core/capture/CaptureRecorder.h"
 #include "core/link/SerialLink.h"
 #include "gui/capture/CaptureWindow.h"
+#include "gui/modem/OperationQueue.h"
+#include "gui/script/ScriptBench.h"
 #include "gui/widgets/DropDownBox.h"
 #include "gui/window/FormContext.h"
 
@@ -18,9 +20,9 @@ constexpr int kButtonHeight = 16;
 
 } // namespace
 
-CaptureLauncher::CaptureLauncher(FormContext &ctx, FilePrompter &files, QWidget *window,
-                                 QObject *parent)
-    : QObject(parent), m_ctx(ctx), m_files(&files), m_parent(window),
+CaptureLauncher::CaptureLauncher(FormContext &ctx, FilePrompter &files, AppSettings &settings,
+                                 QWidget *window, QObject *parent)
+    : QObject(parent), m_ctx(ctx), m_files(&files), m_settings(settings), m_parent(window),
       m_terminalButton(addButton(ctx.ui.TermPic, "CaptureTerminal")),
       m_repeaterButton(addButton(ctx.ui.RepeaterPic, "CaptureRepeater"))
 {}
@@ -49,11 +51,18 @@ QToolButton *CaptureLauncher::addButton(QWidget *page, const char *name)
     return b;
 }
 
+ScriptBench *CaptureLauncher::bench() const
+{
+    return m_bench.data();
+}
+
 void CaptureLauncher::setFilePrompter(FilePrompter &files)
 {
     m_files = &files;
     if (m_window)
         m_window->setFilePrompter(files);
+    if (m_bench)
+        m_bench->setFilePrompter(files);
 }
 
 void CaptureLauncher::open()
@@ -67,7 +76,18 @@ void CaptureLauncher::open()
         m_window = new CaptureWindow(*capture, m_ctx.comm, *m_files, m_ctx.messages, m_parent);
         capture->setParent(m_window);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
+        OperationQueue &operations = m_ctx.operations;
+        m_bench = new ScriptBench(
+            m_ctx.comm, [&operations](bool on) { return operations.hold(on); },
+            [band] {
+                const Band b = bandFromText(band->text());
+                return b == Band::None ? Band::Mhz433 : b;
+            },
+            m_settings, *m_files, [capture](const QString &text) { capture->note(text); });
+        m_window->addSidePanel(m_bench);
         connect(m_window, &CaptureWindow::closed, this, [this, before] {
+            // A script still running stops, and hands the line's tap back, first.
+            delete m_bench;
             m_ctx.comm.setTap(before);
             m_window = nullptr;
         });

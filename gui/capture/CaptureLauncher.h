@@ -4,6 +4,7 @@
 // closing the window ends the capture and hands the link's tap back.
 
 #include <QObject>
+#include <QPointer>
 
 class QToolButton;
 class QWidget;
@@ -11,14 +12,17 @@ class QWidget;
 namespace zomar {
 
 struct FormContext;
+class AppSettings;
 class CaptureWindow;
+class ScriptBench;
 class FilePrompter;
 
 class CaptureLauncher : public QObject
 {
     Q_OBJECT
 public:
-    CaptureLauncher(FormContext &ctx, FilePrompter &files, QWidget *window,
+    // settings: where the macros are kept.
+    CaptureLauncher(FormContext &ctx, FilePrompter &files, AppSettings &settings, QWidget *window,
                     QObject *parent = nullptr);
     ~CaptureLauncher() override;
 
@@ -27,6 +31,8 @@ public:
     void open();
     // The open capture window, or nullptr.
     CaptureWindow *window() const { return m_window; }
+    // Its macros and scripts (null while closed).
+    ScriptBench *bench() const;
     QToolButton *terminalButton() const { return m_terminalButton; }
     QToolButton *repeaterButton() const { return m_repeaterButton; }
 
@@ -36,7 +42,9 @@ private:
 
     FormContext &m_ctx;
     FilePrompter *m_files;
+    AppSettings &m_settings;
     QWidget *m_parent;
+    QPointer<ScriptBench> m_bench;
     QToolButton *m_terminalButton;
     QToolButton *m_repeaterButton;
     CaptureWindow *m_window = nullptr;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace zomar {
@@ -123,6 +124,19 @@ CaptureWindow::CaptureWindow(CaptureRecorder &capture, SerialLink &link, FilePro
 }
 
 CaptureWindow::~CaptureWindow() = default;
+
+void CaptureWindow::addSidePanel(QWidget *panel)
+{
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->setObjectName(QStringLiteral("CaptureSplit"));
+    split->setChildrenCollapsible(false);
+    delete layout()->replaceWidget(m_view, split);
+    split->addWidget(m_view);
+    split->addWidget(panel);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    resize(width() + panel->sizeHint().width(), height());
+}
 
 QString CaptureWindow::statusText() const
 {

@@ -38,6 +38,8 @@ public:
 
     // Brings the view up to date (the window does it ten times a second).
     void refresh();
+    // A panel beside the capture (the macros and the script's log).
+    void addSidePanel(QWidget *panel);
 
 signals:
     void closed();

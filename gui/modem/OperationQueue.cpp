@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -25,6 +26,24 @@ void OperationQueue::run(std::function<void()> operation)
             break;
         m_waiting.dequeue()();
     }
+}
+
+bool OperationQueue::hold(bool on)
+{
+    if (on) {
+        if (m_running)
+            return false;
+        m_running = true;
+        return true;
+    }
+    m_running = false;
+    if (m_waiting.isEmpty())
+        return true;
+    QTimer::singleShot(0, [this, alive = std::weak_ptr<bool>(m_alive)] {
+        if (!alive.expired() && !m_running && !m_waiting.isEmpty())
+            run(m_waiting.dequeue());
+    });
+    return true;
 }
 
 void OperationQueue::waitForQuietLine()

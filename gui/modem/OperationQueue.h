@@ -11,6 +11,7 @@
 #include <QQueue>
 
 #include <functional>
+#include <memory>
 
 namespace zomar {
 
@@ -21,6 +22,7 @@ public:
     explicit OperationQueue(std::function<qint64()> quietForMs = {})
         : m_quietForMs(std::move(quietForMs))
     {}
+    ~OperationQueue() { *m_alive = false; }
 
     // Runs the operation now, or after the running one and those asked before.
     void run(std::function<void()> operation);
@@ -28,12 +30,17 @@ public:
     int waiting() const { return static_cast<int>(m_waiting.size()); }
     // Drops the waiting ones (the window is closing).
     void clear() { m_waiting.clear(); }
+    // A script borrows the port: false while an operation runs (ask again
+    // later); else the operations asked for from now on wait until
+    // hold(false), which runs them from the event loop.
+    bool hold(bool on);
 
 private:
     void waitForQuietLine();
 
     std::function<qint64()> m_quietForMs;
     bool m_running = false;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     QQueue<std::function<void()>> m_waiting;
 };
 

@@ -51,13 +51,14 @@ std::optional<SetupChange::NewSetup> SetupChange::created(const StationLine *run
     return NewSetup{dialog.setup(), path};
 }
 
-QString SetupChange::fileToOpen(const StationLine *running)
+QString SetupChange::fileToOpen(const StationLine *running, const QString &folder)
 {
     if (!allowed(running, QCoreApplication::translate("zomar::SetupChange", "Another station replaces this one, whose setup is "
                                          "guarded by a PIN.")))
         return {};
     FileRequest request;
     request.caption = QCoreApplication::translate("zomar::SetupChange", "Open a station");
+    request.folder = folder;
     request.filter = QCoreApplication::translate("zomar::SetupChange", "Station files (*.json);;All files (*)");
     return m_files.choose(request);
 }

@@ -47,7 +47,8 @@ public:
     // when that is refused or the engineer cancels.
     std::optional<StationSetup> edited(const StationLine *running, const QString &path);
     std::optional<NewSetup> created(const StationLine *running);
-    QString fileToOpen(const StationLine *running);
+    // The dialog starts in folder ("" for the working folder).
+    QString fileToOpen(const StationLine *running, const QString &folder);
 
 private:
     bool allowed(const StationLine *running, const QString &why);

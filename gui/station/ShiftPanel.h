@@ -19,13 +19,18 @@ public:
 
     void show(const ShiftTally &tally);
     QTableWidget *recent() const { return m_recent; }
-    QString countsText() const; // "Pass 3  Fail 1  Yield 75.0 %"
+    QString countsText() const; // "Pass 3  Fail 1  First-pass yield 75.0 %"
+    // The pace ("54.9 units/h") and the slots well below the others, a line each.
+    QString paceText() const;
+    QString weakSlotsText() const;
 
 private:
     QLabel *m_pass;
     QLabel *m_fail;
     QLabel *m_yield;
     QLabel *m_since;
+    QLabel *m_pace;
+    QLabel *m_weak;
     QTableWidget *m_recent;
 };
 

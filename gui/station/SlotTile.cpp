@@ -1,6 +1,7 @@
 #include "gui/station/SlotTile.h"
 
 #include "core/protocol/ConfigBlock.h"
+#include "gui/widgets/Contrast.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -92,6 +93,12 @@ QString SlotTile::word() const
         return tr("PASS");
     case SlotView::Fail:
         return tr("FAIL");
+    case SlotView::Unknown:
+        return tr("UNKNOWN");
+    case SlotView::Stopped:
+        return tr("Not running");
+    case SlotView::NoFolder:
+        return tr("No sockets");
     case SlotView::NotStarted:
         break;
     }
@@ -112,6 +119,9 @@ QString SlotTile::line() const
                             : tr("Written and verified: unplug it");
     case SlotView::Fail:
     case SlotView::NotStarted:
+    case SlotView::Unknown:
+    case SlotView::Stopped:
+    case SlotView::NoFolder:
         break;
     }
     return m_view.reason;
@@ -130,9 +140,24 @@ QColor SlotTile::background(SlotView::Kind kind, const QPalette &palette)
         return kFail;
     case SlotView::LeftAlone:
     case SlotView::NotStarted:
+    case SlotView::Unknown:
+    case SlotView::Stopped:
+    case SlotView::NoFolder:
         break;
     }
     return kAttention;
+}
+
+QColor SlotTile::focusRing(SlotView::Kind kind, const QPalette &palette)
+{
+    // The highlight where it stands out from the tile (3:1, as WCAG asks of
+    // a control's outline), else black or white.
+    const QColor tile = background(kind, palette);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    if (contrastRatio(highlight, tile) >= 3)
+        return highlight;
+    return contrastRatio(Qt::black, tile) > contrastRatio(Qt::white, tile) ? QColor(Qt::black)
+                                                                           : QColor(Qt::white);
 }
 
 QColor SlotTile::foreground(SlotView::Kind kind, const QPalette &palette)
@@ -142,6 +167,9 @@ QColor SlotTile::foreground(SlotView::Kind kind, const QPalette &palette)
         return palette.color(QPalette::Text);
     case SlotView::LeftAlone:
     case SlotView::NotStarted:
+    case SlotView::Unknown:
+    case SlotView::Stopped:
+    case SlotView::NoFolder:
         return Qt::black;
     case SlotView::Busy:
     case SlotView::Pass:
@@ -172,9 +200,16 @@ void SlotTile::paintEvent(QPaintEvent *)
     p.setBrush(bg);
     p.drawRoundedRect(outer, radius, radius);
     if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 5));
+        // Two rings, dark and light, so that one stands out on any tile.
+        const QColor ring = focusRing(m_view.kind, palette());
+        const QColor other = contrastRatio(ring, Qt::black) > contrastRatio(ring, Qt::white)
+                                 ? QColor(Qt::black)
+                                 : QColor(Qt::white);
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(outer.adjusted(-0.5, -0.5, 0.5, 0.5), radius, radius);
+        p.setPen(QPen(other, 8));
+        p.drawRoundedRect(outer.adjusted(1, 1, -1, -1), radius, radius);
+        p.setPen(QPen(ring, 4));
+        p.drawRoundedRect(outer.adjusted(1, 1, -1, -1), radius, radius);
     }
 
     // Larger tiles (fewer slots) get larger print, up to two and a half times.
@@ -300,8 +335,20 @@ void drawSlotIcon(QPainter &p, const QRectF &square, const SlotView &view, const
         p.drawRect(QRectF(at(0.6, 0.42), at(0.7, 0.58)));
         break;
     }
+    case SlotView::Unknown:
+        p.drawEllipse(r);
+        p.setFont([&] {
+            QFont f = p.font();
+            f.setPixelSize(int(s * 0.6));
+            f.setBold(true);
+            return f;
+        }());
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
+        break;
     case SlotView::LeftAlone:
-    case SlotView::NotStarted: {
+    case SlotView::NotStarted:
+    case SlotView::Stopped:
+    case SlotView::NoFolder: {
         QPainterPath triangle;
         triangle.moveTo(at(0.5, 0.08));
         triangle.lineTo(at(0.95, 0.9));

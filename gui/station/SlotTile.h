@@ -33,6 +33,8 @@ public:
     // The colours of a state: background and text.
     static QColor background(SlotView::Kind kind, const QPalette &palette);
     static QColor foreground(SlotView::Kind kind, const QPalette &palette);
+    // The focus ring's colour on a tile of the state.
+    static QColor focusRing(SlotView::Kind kind, const QPalette &palette);
 
 signals:
     void detailsAsked();

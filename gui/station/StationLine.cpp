@@ -3,6 +3,7 @@
 #include "core/fleet/PortWatcher.h"
 #include "core/fleet/ProductionRun.h"
 #include "core/link/SerialLink.h"
+#include "core/protocol/ConfigBlock.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,11 +48,29 @@ const Profile *StationLine::profile() const
     return isOpen() ? &m_run->profile() : nullptr;
 }
 
-std::optional<quint32> StationLine::firstAddress() const
+std::optional<quint32> StationLine::nextAddress() const
 {
-    if (!isOpen() || !m_run->pool())
-        return std::nullopt;
-    return m_run->pool()->nextAddress();
+    return isOpen() ? m_run->nextAddress() : std::nullopt;
+}
+
+QString StationLine::station() const
+{
+    return m_run ? m_run->station() : QString();
+}
+
+qint64 StationLine::runId() const
+{
+    return m_run ? m_run->runId() : 0;
+}
+
+QString StationLine::slotFolder() const
+{
+    return stationPath(m_stationFile, m_setup.slotFolder);
+}
+
+PortWatcher::Folder StationLine::folderState() const
+{
+    return m_watcher ? m_watcher->folderState() : PortWatcher::Folder::Present;
 }
 
 int StationLine::inFlight() const
@@ -61,6 +80,22 @@ int StationLine::inFlight() const
 
 QString StationLine::open(const QString &program)
 {
+    // One program per station, and per socket, on this PC: two would both
+    // program each module.
+    QStringList sockets;
+    for (const StationSlot &slot : std::as_const(m_setup.slotList))
+        sockets << slot.port;
+    QString unclaimed;
+    m_claim = SocketClaim::take({program, m_stationFile, slotFolder(), sockets}, &m_conflict,
+                                &unclaimed);
+    if (!m_claim) {
+        const QString why = m_conflict ? m_conflict.text() : unclaimed;
+        stopAll(m_conflict ? tr("This station runs in %1 (pid %2)")
+                                 .arg(m_conflict.program)
+                                 .arg(m_conflict.pid)
+                           : tr("The station is not running: call the engineer"));
+        return why;
+    }
     LineSetup line;
     line.profilePath = profilePath();
     line.localFrom = m_setup.localFrom;
@@ -74,6 +109,8 @@ QString StationLine::open(const QString &program)
     const SetupRefusal refused = m_run->open(line);
     if (refused) {
         m_run.reset();
+        m_claim.reset();
+        stopAll(tr("The station is not running: call the engineer"));
         if (refused.kind == SetupRefusal::FixedLocal)
             return tr("%1: give the first address of a pool").arg(refused.message);
         return refused.message;
@@ -95,7 +132,7 @@ QString StationLine::open(const QString &program)
     followStation(m_run->stationState());
 
     // Modules already in place are left alone, but known by their slot.
-    const QString folder = stationPath(m_stationFile, m_setup.slotFolder);
+    const QString folder = slotFolder();
     for (int i = 0; i < m_sockets.size(); ++i) {
         const QString link = QDir(folder).filePath(m_setup.slotList.at(i).port);
         const QString device = SerialLink::canonicalDevice(link);
@@ -107,8 +144,37 @@ QString StationLine::open(const QString &program)
     m_watcher = new PortWatcher(folder, this);
     connect(m_watcher, &PortWatcher::appeared, this, &StationLine::onAppeared);
     connect(m_watcher, &PortWatcher::disappeared, this, &StationLine::onDisappeared);
+    connect(m_watcher, &PortWatcher::folderChanged, this, &StationLine::onFolder);
     m_watcher->start();
+    onFolder(m_watcher->folderState());
     return {};
+}
+
+void StationLine::stopAll(const QString &reason)
+{
+    for (int i = 0; i < m_views.size(); ++i)
+        show(i, SlotView{SlotView::Stopped, ModuleStep::Reading, std::nullopt, reason, {}});
+}
+
+SlotView StationLine::waiting() const
+{
+    SlotView view;
+    if (folderState() == PortWatcher::Folder::Missing) {
+        view.kind = SlotView::NoFolder;
+        view.reason = tr("The socket folder is missing: check the hub is plugged in, or call "
+                         "the engineer");
+        view.detail = tr("%1 is not there; the station watches for it.").arg(slotFolder());
+    }
+    return view;
+}
+
+void StationLine::onFolder(PortWatcher::Folder state)
+{
+    // Slots with nothing to show say where the sockets are not.
+    for (int i = 0; i < m_views.size(); ++i)
+        if (m_views.at(i).kind == SlotView::Empty || m_views.at(i).kind == SlotView::NoFolder)
+            show(i, waiting());
+    emit folderChanged(state);
 }
 
 void StationLine::setOperatorName(const QString &name)
@@ -173,7 +239,11 @@ void StationLine::startModule(int slot, const ModuleJob &job)
     socket.device = job.device;
     socket.present = true;
     socket.pulledOut = false;
+    // Taken now: an outcome without touching the module (no address offline,
+    // a port another program holds) follows as any other.
+    socket.running = true;
     if (m_finishing || m_paused || !m_status.writable() || !m_run->program(job)) {
+        socket.running = false;
         SlotView view{SlotView::NotStarted, ModuleStep::Reading, std::nullopt, {}, {}};
         if (m_finishing)
             view.reason = tr("The station is closing");
@@ -188,7 +258,6 @@ void StationLine::startModule(int slot, const ModuleJob &job)
         show(slot, view);
         return;
     }
-    socket.running = true;
 }
 
 void StationLine::onDisappeared(const QString &device)
@@ -206,7 +275,7 @@ void StationLine::onDisappeared(const QString &device)
             m_run->programmer()->cancel(device);
         return;
     }
-    show(slot, SlotView{});
+    show(slot, waiting());
 }
 
 void StationLine::onStep(const QString &device, ModuleStep step)
@@ -229,11 +298,12 @@ void StationLine::onFinished(const ModuleOutcome &o)
         Socket &socket = m_sockets[slot];
         socket.running = false;
         SlotView view;
-        view.kind = o.pass ? SlotView::Pass : SlotView::Fail;
-        view.local = o.pass ? o.local : std::nullopt;
+        view.kind = o.pass ? SlotView::Pass : o.stateUnknown ? SlotView::Unknown : SlotView::Fail;
+        // The address the module holds, or may hold.
+        const bool sent = o.pass || o.packetSent;
+        view.local = sent && o.recordError.isEmpty() ? o.local : std::nullopt;
         // The port may fail before the socket's link is seen to go.
-        const QString link = QDir(stationPath(m_stationFile, m_setup.slotFolder))
-                                 .filePath(m_setup.slotList.at(slot).port);
+        const QString link = QDir(slotFolder()).filePath(m_setup.slotList.at(slot).port);
         const bool pulledOut = socket.pulledOut || !QFileInfo::exists(link);
         if (pulledOut)
             socket.present = false; // the result stays until the next module
@@ -243,8 +313,15 @@ void StationLine::onFinished(const ModuleOutcome &o)
                           : tr("%1; not recorded: %2").arg(o.message, o.recordError);
         if (!o.logError.isEmpty())
             view.detail += tr("; not in the log: %1").arg(o.logError);
-        show(slot, view);
-        emit unitFinished(SlotOutcome{slot, o.pass, view.local, view.reason});
+        // A module another program holds was never touched: no unit of the shift.
+        if (o.failure == ModuleOutcome::PortBusy) {
+            view.kind = SlotView::NotStarted;
+            show(slot, view);
+        } else {
+            show(slot, view);
+            emit unitFinished(
+                SlotOutcome{slot, o.pass, view.local, view.reason, o.stateUnknown});
+        }
     }
     if (m_finishing && inFlight() == 0)
         emit idle();
@@ -258,6 +335,12 @@ void StationLine::show(int slot, SlotView view)
 
 QString StationLine::failureWords(const ModuleOutcome &o, bool pulledOut)
 {
+    const QString address = o.local ? addressHex(*o.local) : QString();
+    if (o.stateUnknown)
+        return address.isEmpty()
+                   ? tr("Pulled out as it was written: its state is unknown; read it back")
+                   : tr("Pulled out as it was written: it may hold address %1; read it back")
+                         .arg(address);
     switch (o.failure) {
     case ModuleOutcome::None:
         break;
@@ -266,9 +349,19 @@ QString StationLine::failureWords(const ModuleOutcome &o, bool pulledOut)
     case ModuleOutcome::NoAnswer:
         return tr("No answer: check the module is seated");
     case ModuleOutcome::Mismatch:
-        return tr("Read-back differs: put the module aside");
+        return address.isEmpty() || !o.packetSent
+                   ? tr("Read-back differs: put the module aside")
+                   : tr("Read-back differs: put the module aside (address %1 was sent)")
+                         .arg(address);
+    case ModuleOutcome::PortBusy:
+        return o.holders.isEmpty()
+                   ? tr("In use by another program: close it there, then plug the module in "
+                        "again")
+                   : tr("In use by %1: close it there, then plug the module in again")
+                         .arg(o.holders.join(QStringLiteral(", ")));
     case ModuleOutcome::PortFailed:
-        return pulledOut ? tr("Port lost: the module was pulled out")
+        return pulledOut ? tr("Pulled out before it was written: nothing was written; plug it "
+                              "in again")
                          : tr("Port failed: check the hub and its cable");
     case ModuleOutcome::NotRecorded:
         return tr("Not recorded: call the engineer");

@@ -7,6 +7,8 @@
 // lets the modules in flight finish and be recorded first.
 
 #include "core/fleet/LineProgrammer.h"
+#include "core/fleet/PortWatcher.h"
+#include "core/fleet/SocketClaim.h"
 #include "core/fleet/StationFile.h"
 #include "core/fleet/StoreStatus.h"
 
@@ -18,7 +20,6 @@
 
 namespace zomar {
 
-class PortWatcher;
 class ProductionRun;
 struct Profile;
 
@@ -30,12 +31,17 @@ struct SlotView {
         Pass,
         Fail,
         NotStarted, // plugged in, but the station cannot program now
+        Unknown,    // pulled out around its write: it may hold the address or not
+        Stopped,    // the station is not running
+        NoFolder,   // the folder of the sockets is not there
     };
     Kind kind = Empty;
     ModuleStep step = ModuleStep::Reading;
-    std::optional<quint32> local; // a pass: the address written
-    QString reason;               // a failure, in a technician's words
-    QString detail;               // what the program found, in full
+    // The address written (a pass), or sent (a read-back that differs, a
+    // module pulled out around its write).
+    std::optional<quint32> local;
+    QString reason; // a failure, in a technician's words
+    QString detail; // what the program found, in full
 };
 
 // A module's end, as a slot tells it.
@@ -44,6 +50,7 @@ struct SlotOutcome {
     bool pass = false;
     std::optional<quint32> local;
     QString reason;
+    bool unknown = false; // its state is unknown
 };
 
 class StationLine : public QObject
@@ -53,16 +60,26 @@ public:
     StationLine(const StationSetup &setup, const QString &stationFile, QObject *parent = nullptr);
     ~StationLine() override;
 
-    // Opens the run and starts watching; "" when running, else one line why not.
+    // Opens the run and starts watching; "" when running, else one line why
+    // not (every slot then says the station is not running).
     QString open(const QString &program);
     bool isOpen() const;
+    // Why open() was refused when another program has this station's sockets.
+    const ClaimConflict &conflict() const { return m_conflict; }
+    // The socket folder as opened, and whether it is there.
+    QString slotFolder() const;
+    PortWatcher::Folder folderState() const;
 
     const StationSetup &setup() const { return m_setup; }
     const SlotView &slot(int index) const { return m_views.at(index); }
     int slotCount() const { return int(m_views.size()); }
     int inFlight() const;
     const Profile *profile() const;
-    std::optional<quint32> firstAddress() const; // the pool's next address at the start
+    // The address the record gives the next module, read now (nullopt when
+    // that cannot be told).
+    std::optional<quint32> nextAddress() const;
+    QString station() const; // the station's name in the record, once open
+    qint64 runId() const;    // this run's, once open
     StoreStatus storeStatus() const { return m_status; }
     QString storeLocation() const; // as opened
     QString profilePath() const;   // as opened
@@ -76,6 +93,8 @@ public:
     // Technician's words for a failure (the slot's module was pulled out
     // during it, or not).
     static QString failureWords(const ModuleOutcome &outcome, bool pulledOut);
+    // The slot of a socket link's name, or -1.
+    int slotOfPort(const QString &linkPath) const;
 
 public slots:
     // Where a store that can be out of reach reports its state.
@@ -89,6 +108,8 @@ signals:
     void strayModule(const QString &port);
     // Finishing, and the last module in flight is recorded.
     void idle();
+    // The socket folder went, or came back.
+    void folderChanged(zomar::PortWatcher::Folder state);
 
 private:
     struct Socket {
@@ -97,8 +118,10 @@ private:
         bool running = false;
         bool pulledOut = false; // unplugged while it ran
     };
-    int slotOfPort(const QString &linkPath) const;
     int slotOfDevice(const QString &device) const;
+    void stopAll(const QString &reason);
+    void onFolder(PortWatcher::Folder state);
+    SlotView waiting() const; // an empty slot's view while the folder is as it is
     void onAppeared(const ModuleJob &job);
     void startModule(int slot, const ModuleJob &job);
     void onDisappeared(const QString &device);
@@ -108,6 +131,8 @@ private:
 
     StationSetup m_setup;
     QString m_stationFile;
+    std::unique_ptr<SocketClaim> m_claim;
+    ClaimConflict m_conflict;
     std::unique_ptr<ProductionRun> m_run;
     PortWatcher *m_watcher = nullptr;
     QList<SlotView> m_views;

@@ -4,7 +4,6 @@
 #include "core/profiles/Profile.h"
 #include "core/protocol/ConfigBlock.h"
 #include "core/settings/AppSettings.h"
-#include "gui/language/LanguageMenu.h"
 #include "gui/station/OperatorField.h"
 #include "gui/station/ProfileSummary.h"
 #include "gui/station/SetupChange.h"
@@ -52,7 +51,8 @@ QLabel *headerLabel(QWidget *parent, const QString &name, double scale, bool bol
 StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, FilePrompter &files,
                              QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_messages(messages),
-      m_change(this, messages, files), m_bell([] { QApplication::beep(); }),
+      m_change(this, messages, files), m_recall(new ShiftRecall(settings, m_tally, this)),
+      m_bell([] { QApplication::beep(); }),
       m_title(headerLabel(this, QStringLiteral("stationTitle"), 1.6, true)),
       m_profileLine(headerLabel(this, QStringLiteral("profileLine"), 1.1, false)),
       m_poolLine(headerLabel(this, QStringLiteral("poolLine"), 1.1, false)),
@@ -119,46 +119,27 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
         if (m_line)
             m_line->setOperatorName(name);
     });
+    connect(m_recall, &ShiftRecall::restored, this, [this] {
+        m_panel->show(m_tally);
+        for (int i = 0; m_line && i < m_line->slotCount(); ++i)
+            showSlot(i);
+    });
+    connect(m_recall, &ShiftRecall::unreadable, this, [this](const QString &error) {
+        statusBar()->showMessage(
+            tr("The shift's earlier units could not be read from the record (%1): counting "
+               "goes on from here.")
+                .arg(error),
+            30000);
+    });
     buildMenus();
     m_panel->show(m_tally);
-    showBanner(tr("No station open: Station > New station... or Open station..."));
+    showBanner();
     const QFontMetrics fm(font());
     resize(fm.height() * 80, fm.height() * 50);
     m_operator->setFocus();
 }
 
 StationWindow::~StationWindow() = default;
-
-void StationWindow::buildMenus()
-{
-    QMenu *station = menuBar()->addMenu(tr("&Station"));
-    station->addAction(tr("&New station..."), QKeySequence::New, this,
-                       &StationWindow::newStation);
-    station->addAction(tr("&Open station..."), QKeySequence::Open, this,
-                       &StationWindow::openStationAsked);
-    m_editSetup = station->addAction(tr("&Edit setup..."),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this,
-                                     &StationWindow::editSetup);
-    station->addSeparator();
-    station->addAction(tr("New s&hift..."),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
-                       &StationWindow::newShift);
-    station->addAction(tr("O&perator"), QKeySequence(Qt::Key_F2), this, [this] {
-        m_operator->setFocus(Qt::ShortcutFocusReason);
-        m_operator->selectAll();
-    });
-    station->addSeparator();
-    station->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
-    new LanguageMenu(menuBar(), tr("&The station's or the system's language"), m_settings,
-                     m_messages, stationTitle());
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&About"), this, [this] {
-        m_messages.inform(tr("%1 %2\nProgramming radio modules on a production line, "
-                                         "one slot per socket.")
-                              .arg(stationTitle(), QString::fromLatin1(kVersionText)),
-                          stationTitle());
-    });
-}
 
 QList<SlotTile *> StationWindow::tiles() const
 {
@@ -186,8 +167,10 @@ bool StationWindow::openStation(const QString &path)
     if (!reading.setup) {
         m_messages.inform(tr("The station file is refused:\n%1").arg(reading.error),
                           stationTitle(), MessageRequest::Warning);
-        if (!m_line)
-            showBanner(tr("Station file refused: %1").arg(reading.error));
+        if (!m_line) {
+            m_problem = tr("Station file refused: %1").arg(reading.error);
+            showBanner();
+        }
         return false;
     }
     start(*reading.setup, path);
@@ -218,21 +201,54 @@ void StationWindow::start(const StationSetup &setup, const QString &path)
                 .arg(port),
             15000);
     });
-    connect(m_line.get(), &StationLine::idle, this, &QWidget::close);
+    connect(m_line.get(), &StationLine::idle, this, &StationWindow::onIdle);
+    connect(m_line.get(), &StationLine::folderChanged, this, &StationWindow::showBanner);
     for (int i = 0; i < setup.slotList.size(); ++i)
         showSlot(i);
+    m_goneFile.clear();
     const QString problem =
         m_line->open(QStringLiteral("zomar-station %1").arg(QString::fromLatin1(kVersionText)));
+    m_problem = problem.isEmpty() ? QString() : notRunning(problem);
     m_line->setOperatorName(m_operator->name());
+    m_recall->opened(*m_line, m_path);
+    m_panel->show(m_tally);
     showHeader();
     showStore(m_line->storeStatus());
-    if (!problem.isEmpty())
-        showBanner(tr("Not running: %1. An engineer can correct it in Edit setup.")
-                       .arg(problem));
-    else if (setup.slotList.isEmpty())
-        showBanner(tr("No slots yet: Edit setup > Teach slots."));
-    else
-        showBanner(QString());
+    showBanner();
+}
+
+QString StationWindow::notRunning(const QString &problem) const
+{
+    const ClaimConflict &c = m_line->conflict();
+    switch (c.kind) {
+    case ClaimConflict::None:
+        break;
+    case ClaimConflict::SameStation:
+        return tr("Not running: this station runs already in %1 (pid %2). Use that window, or "
+                  "close it and open the station here again (Station > Open station...).")
+            .arg(c.program)
+            .arg(c.pid);
+    case ClaimConflict::SameSocket:
+        return tr("Not running: the socket %1 is a slot of the station %2, which runs in %3 "
+                  "(pid %4). A socket belongs to one station.")
+            .arg(c.socket, c.stationFile, c.program)
+            .arg(c.pid);
+    case ClaimConflict::SameFolder:
+        return tr("Not running: %1 (pid %2) programs every module plugged in on this PC's "
+                  "sockets (%3). End it, then open the station again.")
+            .arg(c.program)
+            .arg(c.pid)
+            .arg(c.folder.isEmpty() ? tr("all its serial ports") : c.folder);
+    }
+    return tr("Not running: %1. An engineer can correct it in Edit setup.").arg(problem);
+}
+
+void StationWindow::noteStationGone(const QString &path)
+{
+    if (m_line)
+        return;
+    m_goneFile = path;
+    showBanner();
 }
 
 void StationWindow::showHeader()
@@ -250,7 +266,8 @@ void StationWindow::showHeader()
         s.localFrom
             ? tr("Addresses from %1, step %2").arg(addressHex(*s.localFrom)).arg(s.step)
             : tr("Each module keeps its own address");
-    if (const std::optional<quint32> next = m_line->firstAddress(); next && s.localFrom)
+    // What the record gives next, read now; nothing when that cannot be told.
+    if (const std::optional<quint32> next = m_line->nextAddress(); next && s.localFrom)
         pool += tr(" (next %1)").arg(addressHex(*next));
     m_poolLine->setText(tr("%1 · %2 baud").arg(pool).arg(s.baud));
     const QString advice = profile ? profileAdvice(*profile, s.region) : QString();
@@ -258,8 +275,22 @@ void StationWindow::showHeader()
     m_advice->setToolTip(advice);
 }
 
-void StationWindow::showBanner(const QString &text)
+void StationWindow::showBanner()
 {
+    // The one that matters most: closing, not running, then what is missing.
+    QString text = m_closingText.isEmpty() ? m_problem : m_closingText;
+    if (text.isEmpty() && !m_goneFile.isEmpty())
+        text = tr("The station file opened last, %1, is not there any more: Station > Open "
+                  "station... or New station...")
+                   .arg(m_goneFile);
+    if (text.isEmpty() && !m_line)
+        text = tr("No station open: Station > New station... or Open station...");
+    if (text.isEmpty() && m_line->setup().slotList.isEmpty())
+        text = tr("No slots yet: Edit setup > Teach slots.");
+    if (text.isEmpty() && m_line->folderState() == PortWatcher::Folder::Missing)
+        text = tr("The socket folder %1 is not there: check the hub is plugged in, or correct "
+                  "the folder in Edit setup. The station watches for it.")
+                   .arg(m_line->slotFolder());
     m_banner->setText(text);
     m_banner->setVisible(!text.isEmpty());
 }
@@ -287,93 +318,63 @@ void StationWindow::onUnitFinished(const SlotOutcome &o)
 {
     const StationSlot &slot = m_line->setup().slotList.at(o.slot);
     m_tally.add(slot.port, UnitLine{QDateTime::currentDateTime(), slot.name, o.local, o.pass,
-                                    o.reason, m_operator->name()});
+                                    o.reason, m_operator->name(), o.unknown});
     m_panel->show(m_tally);
     showSlot(o.slot);
+    showHeader(); // the next address
+    if (m_closing && !o.pass)
+        m_closingFailures << tr("%1: %2 – %3")
+                                 .arg(slot.name, o.unknown ? tr("UNKNOWN") : tr("FAIL"), o.reason);
     if (!o.pass && m_bell)
         m_bell();
-}
-
-void StationWindow::showDetails(int slot)
-{
-    const SlotView &view = m_line->slot(slot);
-    const SlotTile *tile = m_grid->tiles().at(slot);
-    QString text = QStringLiteral("%1: %2\n%3").arg(tile->name(), tile->word(), tile->line());
-    if (!view.detail.isEmpty())
-        text += QStringLiteral("\n\n%1").arg(view.detail);
-    text += tr("\n\nSocket: %1").arg(m_line->setup().slotList.at(slot).port);
-    m_messages.inform(text, stationTitle());
-}
-
-void StationWindow::newShift()
-{
-    if (!m_messages.confirm(tr("Start a new shift? The counts and the list of the "
-                                           "last units start again; the record keeps every "
-                                           "unit."),
-                            stationTitle()))
-        return;
-    m_tally.reset();
-    m_panel->show(m_tally);
-    for (int i = 0; m_line && i < m_line->slotCount(); ++i)
-        showSlot(i);
-}
-
-void StationWindow::editSetup()
-{
-    if (!m_line) {
-        newStation();
-        return;
-    }
-    const SetupPause pause(m_line.get());
-    if (const std::optional<StationSetup> setup = m_change.edited(m_line.get(), m_path))
-        applySetup(*setup, m_path);
-}
-
-void StationWindow::newStation()
-{
-    const SetupPause pause(m_line.get());
-    if (const std::optional<SetupChange::NewSetup> created = m_change.created(m_line.get()))
-        applySetup(created->setup, created->path);
-}
-
-void StationWindow::openStationAsked()
-{
-    const SetupPause pause(m_line.get());
-    const QString path = m_change.fileToOpen(m_line.get());
-    if (!path.isEmpty())
-        openStation(path);
-}
-
-void StationWindow::applySetup(const StationSetup &setup, const QString &path)
-{
-    const QString error = saveStationFile(setup, path);
-    if (!error.isEmpty()) {
-        m_messages.inform(tr("The setup is not saved, and the station runs as "
-                                         "before:\n%1")
-                              .arg(error),
-                          stationTitle(), MessageRequest::Warning);
-        return;
-    }
-    // Nothing is in flight (see SetupPause); the run ends in the record before the next begins.
-    m_line.reset();
-    start(setup, path);
 }
 
 void StationWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_line || m_line->finish()) {
+        // The run ends in the record, and the station's sockets are free for
+        // another window.
+        m_line.reset();
         event->accept();
         return;
     }
-    // The modules in flight finish and are recorded; idle() closes again.
+    // The modules in flight finish and are recorded; onIdle() closes again.
     event->ignore();
     if (m_closing)
         return;
     m_closing = true;
     const int busy = m_line->inFlight();
-    showBanner(busy == 1 ? tr("Closing: the module in flight finishes first. Leave it in place.")
-                         : tr("Closing: %n modules in flight finish first. Leave them in place.",
-                              nullptr, busy));
+    m_closingText =
+        busy == 1 ? tr("Closing: the module in flight finishes first. Leave it in place.")
+                  : tr("Closing: %n modules in flight finish first. Leave them in place.",
+                       nullptr, busy);
+    showBanner();
+}
+
+void StationWindow::quitWhenIdle()
+{
+    m_unattended = true;
+    // Dialogs go too (the setup's changes with them); this window waits
+    // for the modules in flight.
+    QApplication::closeAllWindows();
+}
+
+void StationWindow::onIdle()
+{
+    // Any module among them that did not pass is told before the window
+    // goes: its tile would otherwise never be seen.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_closingFailures.isEmpty() && !m_unattended) {
+            m_closingText = tr("Closing: modules in flight that did not pass: %1.")
+                                .arg(m_closingFailures.size());
+            showBanner();
+            m_messages.inform(tr("Before the station closed:\n%1\n\nPut these modules aside; "
+                                 "the record has them.")
+                                  .arg(m_closingFailures.join(QLatin1Char('\n'))),
+                              stationTitle(), MessageRequest::Warning);
+        }
+        close();
+    });
 }
 
 } // namespace zomar

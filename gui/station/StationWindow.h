@@ -3,9 +3,12 @@
 // large tile per slot, the shift's counts and last units, the operator's
 // name, the record's state in the status bar. The setup is changed only
 // through "Edit setup", behind the PIN when one is set. Closing lets the
-// modules in flight finish and be recorded, then quits.
+// modules in flight finish and be recorded, tells any of them that did not
+// pass, then quits. A station opened again within its shift goes on with
+// the shift's counts.
 
 #include "gui/station/SetupChange.h"
+#include "gui/station/ShiftRecall.h"
 #include "gui/station/ShiftTally.h"
 #include "gui/station/StationLine.h"
 
@@ -40,6 +43,11 @@ public:
     bool openStation(const QString &path);
     // Runs a setup kept in path (already saved there).
     void start(const StationSetup &setup, const QString &path);
+    // The station file opened last is not there any more.
+    void noteStationGone(const QString &path);
+    // Closes with nobody at the screen (a signal to end): the modules in
+    // flight finish and are recorded, and nothing waits for an answer.
+    void quitWhenIdle();
 
     StationLine *line() const { return m_line.get(); }
     const ShiftTally &tally() const { return m_tally; }
@@ -63,6 +71,7 @@ public:
     void newStation();
     void openStationAsked();
     void newShift();
+    void showKeys();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,8 +83,10 @@ private:
     void onUnitFinished(const SlotOutcome &outcome);
     void showDetails(int slot);
     void showHeader();
-    void showBanner(const QString &text);
+    void showBanner();
     void showStore(const StoreStatus &status);
+    QString notRunning(const QString &problem) const;
+    void onIdle();
 
     AppSettings &m_settings;
     MessagePrompter &m_messages;
@@ -83,8 +94,15 @@ private:
     std::unique_ptr<StationLine> m_line;
     QString m_path;
     ShiftTally m_tally;
+    ShiftRecall *m_recall;
     std::function<void()> m_bell;
     bool m_closing = false;
+    bool m_unattended = false;
+    QStringList m_closingFailures; // units that did not pass while closing
+    // What the banner says, the first of them that is set.
+    QString m_closingText;
+    QString m_problem; // the station is not running
+    QString m_goneFile;
 
     QLabel *m_title;
     QLabel *m_profileLine;

@@ -634,6 +634,33 @@ Upozornění: %1.</translation>
     </message>
 </context>
 <context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nové makro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Upravit makro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Jeden krok na řádek: „send BAJTY“, „wait MS“, „expect BAJTY MS“; bajty tak, jak je bere řádek Odeslat (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Název:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Kroky:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Dejte makru název: je to text tlačítka.</translation>
+    </message>
+</context>
+<context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -952,6 +979,97 @@ Licence: MIT (viz soubor LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nové makro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Pojmenované tlačítko, které odešle uloženou posloupnost bajtů a čeká</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skript</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Spustit skript...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Spustí soubor JavaScript na tomto portu: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Záznam skriptu</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (pravým tlačítkem upravit nebo smazat)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Upravit...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Nespuštěno: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Nespuštěno: port není otevřen</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Spustit skript</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Skripty (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Nespuštěno: %1 nelze přečíst jako skript</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Nespuštěno: běží skript; nejprve jej zastavte</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: spuštěno</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Běží %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: hotovo</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: zastaveno</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1084,14 +1202,6 @@ Licence: MIT (viz soubor LICENSE).</translation>
         <translation>Chyby %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Výtěžnost %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Výtěžnost –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>od %1</translation>
     </message>
@@ -1102,6 +1212,26 @@ Licence: MIT (viz soubor LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>CHYBA: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Výtěžnost napoprvé %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Výtěžnost napoprvé –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 kusů/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– kusů/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: výtěžnost %2 % (%3 z %4), hluboko pod ostatními pozicemi (%5 %): zkontrolujte patici</translation>
     </message>
 </context>
 <context>
@@ -1438,6 +1568,10 @@ Sledovaná složka: %1</translation>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Klávesy</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

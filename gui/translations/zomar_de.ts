@@ -633,6 +633,33 @@ Warnung: %1.</translation>
     </message>
 </context>
 <context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Neues Makro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Makro bearbeiten</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Ein Schritt pro Zeile: „send BYTES“, „wait MS“, „expect BYTES MS“; Bytes wie in der Senden-Zeile (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Schritte:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Dem Makro einen Namen geben: er ist die Beschriftung der Schaltfläche.</translation>
+    </message>
+</context>
+<context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -951,6 +978,97 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Neues Makro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Eine benannte Schaltfläche, die eine gespeicherte Folge von Bytes sendet und wartet</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skript</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Skript ausführen...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Führt eine JavaScript-Datei an diesem Port aus: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Skriptprotokoll</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (Rechtsklick zum Bearbeiten oder Löschen)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Nicht ausgeführt: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Nicht ausgeführt: der Port ist nicht offen</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Skript ausführen</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Skripte (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Nicht ausgeführt: %1 kann nicht als Skript gelesen werden</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Nicht ausgeführt: ein Skript läuft; zuerst anhalten</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: gestartet</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>%1 läuft...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: fertig</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: angehalten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1082,14 +1200,6 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
         <translation>Fehler %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Ausbeute %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Ausbeute –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>seit %1</translation>
     </message>
@@ -1100,6 +1210,26 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>FEHLER: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Erstausbeute %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Erstausbeute –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 Einheiten/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– Einheiten/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: Ausbeute %2 % (%3 von %4), weit unter den anderen Plätzen (%5 %): Fassung prüfen</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1566,10 @@ Beobachte %1</translation>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

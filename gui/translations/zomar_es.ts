@@ -633,6 +633,33 @@ Aviso: %1.</translation>
     </message>
 </context>
 <context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nueva macro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Editar macro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Un paso por línea: «send BYTES», «wait MS», «expect BYTES MS»; los bytes como los toma la línea Enviar (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Pasos:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Dé un nombre a la macro: es el texto del botón.</translation>
+    </message>
+</context>
+<context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -951,6 +978,97 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nueva macro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Un botón con nombre que envía una secuencia de bytes guardada y espera</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Ejecutar script...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Ejecuta un archivo JavaScript en este puerto: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Registro del script</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (clic derecho para editar o borrar)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>No ejecutado: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>No ejecutado: el puerto no está abierto</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Ejecutar script</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Scripts (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>No ejecutado: %1 no se puede leer como script</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>No ejecutado: hay un script en marcha; deténgalo primero</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: iniciado</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Ejecutando %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: hecho</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: detenido</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1082,14 +1200,6 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
         <translation>Fallos %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Rendimiento %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Rendimiento –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>desde %1</translation>
     </message>
@@ -1100,6 +1210,26 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>FALLO: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Rendimiento a la primera %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Rendimiento a la primera –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 unidades/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– unidades/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: rendimiento %2 % (%3 de %4), muy por debajo de las demás posiciones (%5 %): revise su zócalo</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1566,10 @@ Vigilando %1</translation>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

@@ -479,10 +479,6 @@ Ils ne seront pas repris au prochain lancement.</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>twice a packet&apos;s time</source>
-        <translation>deux fois le temps d&apos;un paquet</translation>
-    </message>
-    <message>
         <source>Put the second module on the first one&apos;s channel and &amp;RF speed</source>
         <translation>Mettre le second module sur le canal et la vitesse &amp;RF du premier</translation>
     </message>
@@ -619,6 +615,10 @@ Ils ne seront pas repris au prochain lancement.</translation>
         <translation>Enregistrement impossible&#xa0;: %1.</translation>
     </message>
     <message>
+        <source>twice a packet&apos;s time</source>
+        <translation>deux fois le temps d&apos;un paquet</translation>
+    </message>
+    <message>
         <source>
 Warning: %1.</source>
         <translation>
@@ -630,6 +630,33 @@ Attention&#xa0;: %1.</translation>
     <message>
         <source>COMM %1 (%2)</source>
         <translation>COMM %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nouvelle macro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Modifier la macro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Une étape par ligne : « send OCTETS », « wait MS », « expect OCTETS MS » ; les octets comme la ligne Envoyer les prend (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Étapes :</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Donnez un nom à la macro : c&apos;est le texte du bouton.</translation>
     </message>
 </context>
 <context>
@@ -951,6 +978,97 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nouvelle macro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Un bouton nommé qui envoie une suite d&apos;octets enregistrée et attend</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Exécuter un script...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Exécute un fichier JavaScript sur ce port : send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Journal du script</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (clic droit pour modifier ou supprimer)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Non exécuté : %1 : %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Non exécuté : le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Exécuter un script</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Scripts (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Non exécuté : %1 ne peut pas être lu comme script</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Non exécuté : un script tourne ; arrêtez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1 : démarré</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>%1 en cours...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1 : terminé</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1 : arrêté</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1082,14 +1200,6 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
         <translation>Échecs %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Rendement %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Rendement –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>depuis %1</translation>
     </message>
@@ -1100,6 +1210,26 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>ÉCHEC&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Rendement au premier passage %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Rendement au premier passage –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 unités/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– unités/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1 : rendement %2 % (%3 sur %4), bien en dessous des autres emplacements (%5 %) : vérifiez son support</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1566,10 @@ Surveillance de %1</translation>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

@@ -633,6 +633,33 @@ Attenzione: %1.</translation>
     </message>
 </context>
 <context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nuova macro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Modifica macro</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Un passo per riga: «send BYTE», «wait MS», «expect BYTE MS»; i byte come li accetta la riga Invia (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Passi:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Dare un nome alla macro: è il testo del pulsante.</translation>
+    </message>
+</context>
+<context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -951,6 +978,97 @@ Licenza: MIT (vedere il file LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nuova macro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Un pulsante con nome che invia una sequenza di byte salvata e attende</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Esegui script...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Esegue un file JavaScript su questa porta: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Registro dello script</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (clic destro per modificare o eliminare)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifica...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Non eseguito: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Non eseguito: la porta non è aperta</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Esegui script</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Script (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Non eseguito: %1 non può essere letto come script</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Non eseguito: uno script è in esecuzione; fermarlo prima</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: avviato</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Esecuzione di %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: fatto</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: fermato</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1082,14 +1200,6 @@ Licenza: MIT (vedere il file LICENSE).</translation>
         <translation>Errori %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Resa %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Resa –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>dalle %1</translation>
     </message>
@@ -1100,6 +1210,26 @@ Licenza: MIT (vedere il file LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>ERRORE: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Resa al primo passaggio %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Resa al primo passaggio –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 unità/h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– unità/h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: resa %2 % (%3 su %4), molto sotto gli altri posti (%5 %): controllare lo zoccolo</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1566,10 @@ Sorveglianza di %1</translation>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasti</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

@@ -634,6 +634,33 @@ Ostrzeżenie: %1.</translation>
     </message>
 </context>
 <context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>Nowe makro</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>Edycja makra</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>Jeden krok w wierszu: „send BAJTY”, „wait MS”, „expect BAJTY MS”; bajty tak, jak przyjmuje je wiersz Wyślij (41 42 0d, AT\r\n).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Kroki:</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>Nadaj makru nazwę: to tekst przycisku.</translation>
+    </message>
+</context>
+<context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -952,6 +979,97 @@ Licencja: MIT (zob. plik LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>Makra</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>Nowe makro...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>Nazwany przycisk, który wysyła zapisany ciąg bajtów i czeka</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skrypt</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>Uruchom skrypt...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>Uruchamia plik JavaScript na tym porcie: send, expect, module.read, module.write, log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>Dziennik skryptu</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1 (prawy przycisk: edycja lub usunięcie)</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Edytuj...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>Nie uruchomiono: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>Nie uruchomiono: port nie jest otwarty</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>Uruchom skrypt</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>Skrypty (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>Nie uruchomiono: nie można odczytać %1 jako skryptu</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>Nie uruchomiono: działa skrypt; najpierw go zatrzymaj</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1: uruchomiony</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>Działa %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: gotowe</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1: zatrzymany</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1084,14 +1202,6 @@ Licencja: MIT (zob. plik LICENSE).</translation>
         <translation>Błędy %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>Uzysk %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>Uzysk –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>od %1</translation>
     </message>
@@ -1102,6 +1212,26 @@ Licencja: MIT (zob. plik LICENSE).</translation>
     <message>
         <source>FAIL: %1</source>
         <translation>BŁĄD: %1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>Uzysk za pierwszym razem %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>Uzysk za pierwszym razem –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 szt./h</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– szt./h</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1: uzysk %2 % (%3 z %4), znacznie poniżej pozostałych gniazd (%5 %): sprawdź podstawkę</translation>
     </message>
 </context>
 <context>
@@ -1438,6 +1568,10 @@ Obserwowany folder: %1</translation>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Klawisze</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

@@ -632,6 +632,33 @@ Warning: %1.</source>
     </message>
 </context>
 <context>
+    <name>zomar::MacroDialog</name>
+    <message>
+        <source>New Macro</source>
+        <translation>新建宏</translation>
+    </message>
+    <message>
+        <source>Edit Macro</source>
+        <translation>编辑宏</translation>
+    </message>
+    <message>
+        <source>One step a line: &quot;send BYTES&quot;, &quot;wait MS&quot;, &quot;expect BYTES MS&quot;; bytes as the Send line takes them (41 42 0d, AT\r\n).</source>
+        <translation>每行一步：&quot;send 字节&quot;、&quot;wait 毫秒&quot;、&quot;expect 字节 毫秒&quot;；字节写法与发送行相同 (41 42 0d, AT\r\n)。</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名称(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>步骤(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Give the macro a name: it is the button&apos;s text.</source>
+        <translation>请为宏命名：名称即按钮上的文字。</translation>
+    </message>
+</context>
+<context>
     <name>zomar::MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -950,6 +977,97 @@ Licence: MIT (see the LICENSE file).</source>
     </message>
 </context>
 <context>
+    <name>zomar::ScriptBench</name>
+    <message>
+        <source>Macros</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>New Macro...</source>
+        <translation>新建宏...</translation>
+    </message>
+    <message>
+        <source>A named button that sends a stored sequence of bytes and waits</source>
+        <translation>一个带名称的按钮，发送保存的字节序列并等待</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>脚本</translation>
+    </message>
+    <message>
+        <source>Run Script...</source>
+        <translation>运行脚本...</translation>
+    </message>
+    <message>
+        <source>Runs a JavaScript file on this port: send, expect, module.read, module.write, log</source>
+        <translation>在此端口上运行 JavaScript 文件：send、expect、module.read、module.write、log</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Script log</source>
+        <translation>脚本日志</translation>
+    </message>
+    <message>
+        <source>%1 (right-click to edit or delete)</source>
+        <translation>%1（右键编辑或删除）</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Not run: %1: %2</source>
+        <translation>未运行：%1：%2</translation>
+    </message>
+    <message>
+        <source>Not run: the port is not open</source>
+        <translation>未运行：端口未打开</translation>
+    </message>
+    <message>
+        <source>Run Script</source>
+        <translation>运行脚本</translation>
+    </message>
+    <message>
+        <source>Scripts (*.js)</source>
+        <translation>脚本 (*.js)</translation>
+    </message>
+    <message>
+        <source>Not run: %1 cannot be read as a script</source>
+        <translation>未运行：无法将 %1 作为脚本读取</translation>
+    </message>
+    <message>
+        <source>Not run: a script is running; stop it first</source>
+        <translation>未运行：已有脚本在运行，请先停止</translation>
+    </message>
+    <message>
+        <source>%1: started</source>
+        <translation>%1：已开始</translation>
+    </message>
+    <message>
+        <source>Running %1...</source>
+        <translation>正在运行 %1...</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1：完成</translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation>%1：已停止</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1080,14 +1198,6 @@ Licence: MIT (see the LICENSE file).</source>
         <translation>不合格 %1</translation>
     </message>
     <message>
-        <source>Yield %1 %</source>
-        <translation>良率 %1 %</translation>
-    </message>
-    <message>
-        <source>Yield –</source>
-        <translation>良率 –</translation>
-    </message>
-    <message>
         <source>since %1</source>
         <translation>自 %1 起</translation>
     </message>
@@ -1098,6 +1208,26 @@ Licence: MIT (see the LICENSE file).</source>
     <message>
         <source>FAIL: %1</source>
         <translation>不合格：%1</translation>
+    </message>
+    <message>
+        <source>First-pass yield %1 %</source>
+        <translation>直通率 %1 %</translation>
+    </message>
+    <message>
+        <source>First-pass yield –</source>
+        <translation>直通率 –</translation>
+    </message>
+    <message>
+        <source>%1 units/h</source>
+        <translation>%1 件/小时</translation>
+    </message>
+    <message>
+        <source>– units/h</source>
+        <translation>– 件/小时</translation>
+    </message>
+    <message>
+        <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
+        <translation>%1：良率 %2 %（%4 件中 %3 件），远低于其他工位（%5 %）：请检查其插座</translation>
     </message>
 </context>
 <context>
@@ -1434,6 +1564,10 @@ Watching %1</source>
 </context>
 <context>
     <name>zomar::StationWindow</name>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>按键(&amp;K)</translation>
+    </message>
     <message>
         <source>Zomar Station</source>
         <translation>Zomar Station</translation>

@@ -70,7 +70,7 @@ Form1::Form1(AppSettings &settings, const PortResolver &resolver, MessagePrompte
     m_profiles = std::make_unique<ProfileActions>(*m_ctx, *m_fields, m_settings, *m_files);
     m_search = std::make_unique<ModuleSearch>(*m_ctx, *m_connection, m_resolver, this);
     m_linkTest = std::make_unique<LinkTestLauncher>(*m_ctx, m_resolver, *m_files, this);
-    m_capture = std::make_unique<CaptureLauncher>(*m_ctx, *m_files, this);
+    m_capture = std::make_unique<CaptureLauncher>(*m_ctx, *m_files, m_settings, this);
     m_menu = std::make_unique<MenuBar>(this, *m_profiles, *m_search, *m_linkTest, *m_capture,
                                        m_settings, messages);
     m_drop = std::make_unique<ProfileDrop>(this, *m_profiles);

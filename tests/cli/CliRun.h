@@ -67,6 +67,18 @@ inline CliRun runCli(const QStringList &args, int timeoutMs = 20000,
     return finishCli(*p, timeoutMs);
 }
 
+// Another program holding a port, as a terminal left open on it does:
+// zomar-cli monitor, started and waited for until it has the port.
+inline std::unique_ptr<QProcess> holdPort(const QString &device)
+{
+    auto p = startCli({QStringLiteral("monitor"), QStringLiteral("--device"), device});
+    QByteArray said;
+    if (!QTest::qWaitFor([&] { return (said += p->readAllStandardError()).contains("Monitoring"); },
+                         10000))
+        p.reset();
+    return p;
+}
+
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
 {
     const QString path = dir.filePath(name);

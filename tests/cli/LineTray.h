@@ -49,4 +49,11 @@ inline QByteArray programmed(quint32 local)
                                "06400323");
 }
 
+// What a factory-fresh module holds once the profile and this local address
+// are written, in hex.
+inline QByteArray programmedFresh(quint32 local)
+{
+    return programmed(local).replace(0, 4, QByteArray(4, '\0')).toHex();
+}
+
 } // namespace zomar::test

@@ -386,7 +386,7 @@ void TstCliOutput::recordsSaysWhatItDoes()
     const QString help = runCli({"records", "--help"}).out;
     const QString verbs =
         help.section("Usage: zomar-cli records [options] ", 1).section('\n', 0, 0);
-    QCOMPARE(verbs, QStringLiteral("list|unknown|pools|check|export|init|release|stats"));
+    QCOMPARE(verbs, QStringLiteral("list|unknown|pools|check|export|init|release|stats|label|serial"));
     QVERIFY2(runCli({"--help"}).out.contains("  records    The production record: " + verbs + "."),
              qPrintable(runCli({"--help"}).out));
     QVERIFY2(help.simplified().contains("--json Print JSON Lines"), qPrintable(help));

@@ -58,6 +58,8 @@ private slots:
     void stationProgramsEachNewModuleOnce();
     void refusalsSendNothing_data();
     void refusalsSendNothing();
+    void portHeldElsewhereIsLeftAlone();
+    void watchedFolderThatComesLater();
 
 private:
     QTemporaryDir m_dir;
@@ -250,6 +252,56 @@ void TstProgram::refusalsSendNothing()
     QTest::qWait(50);
     for (const auto &v : m)
         QCOMPARE(v->receivedBytes(), QByteArray());
+}
+
+void TstProgram::portHeldElsewhereIsLeftAlone()
+{
+    auto m = modules(2);
+    QVERIFY(m.size() == 2);
+    const auto holder = holdPort(m[0]->devicePath());
+    QVERIFY(holder);
+    const QString profile = writeFile(m_dir, "held.json", kProfile);
+    const QString store = m_dir.filePath("held.db");
+    const CliRun r = runCli(QStringList{"program", "--profile", profile, "--local-from", "40",
+                                        "--store", store} +
+                            deviceArgs(m));
+    QCOMPARE(r.exitCode, 5);
+    // Named for what it is, with who holds it; no unit, no address taken.
+    const QString held = QStringLiteral("BUSY  %1  not started: Port %1 is already in use by "
+                                        "zomar-cli (pid %2); nothing was sent, and no row was "
+                                        "made")
+                             .arg(m[0]->devicePath())
+                             .arg(holder->processId());
+    QVERIFY2(r.out.contains(held), qPrintable(r.out));
+    QVERIFY2(r.out.contains("1 module: 1 PASS, 0 FAIL; 1 module left alone (port in use)"),
+             qPrintable(r.out));
+    QCOMPARE(m[1]->configuration().toHex(), programmed(0x40).toHex());
+    const CliRun listed = runCli({"records", "list", "--store", store, "--json"});
+    QCOMPARE(listed.out.count("\"unit_id\""), 1);
+    QCOMPARE(m[0]->receivedBytes(), QByteArray());
+}
+
+void TstProgram::watchedFolderThatComesLater()
+{
+    auto m = modules(1);
+    QVERIFY(m.size() == 1);
+    const QString hub = m_dir.filePath("later/hub");
+    const QString profile = writeFile(m_dir, "later.json", kProfile);
+    const auto p = startCli({"program", "--wait", "--watch", hub, "--profile", profile,
+                             "--local-from", "60", "--store", m_dir.filePath("later.db")});
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (said += p->readAllStandardError())
+            .contains("The folder " + hub.toUtf8() + " does not exist: watching for it"),
+        said.constData(), 10000);
+    QVERIFY(QDir().mkpath(hub));
+    QVERIFY(QFile::link(m[0]->devicePath(), hub + "/hub-port1"));
+    QTRY_VERIFY2_WITH_TIMEOUT((said += p->readAllStandardError()).contains("is there now"),
+                              said.constData(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m[0]->configuration().toHex(), programmed(0x60).toHex(), 10000);
+    ::kill(static_cast<pid_t>(p->processId()), SIGINT);
+    QVERIFY(p->waitForFinished(10000));
+    QCOMPARE(p->exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TstProgram)

@@ -120,7 +120,11 @@ void TestProfile::refusals_data()
                                << QStringList{"line 3, column 16: not valid JSON"};
     QTest::newRow("missing comma") << QByteArray("{\n  \"format\": \"zomar-profile\"\n"
                                                  "  \"version\": 1\n}\n")
-                                   << QStringList{"line 3, column 3: not valid JSON"};
+                                   << QStringList{"line 2, column 28: not valid JSON (a comma "
+                                                  "is missing after this value)"};
+    QTest::newRow("missing comma in a list")
+        << QByteArray("{\"format\": \"zomar-profile\", \"version\": 1,\n  \"x\": [1,\n  2\n  3]}")
+        << QStringList{"line 3, column 4: not valid JSON (a comma is missing after this value)"};
     QTest::newRow("column counts characters") << QByteArray("{\"name\": \"Pr\xC3\xBC"
                                                             "fstand\" x}")
                                               << QStringList{"line 1, column 22: not valid JSON"};

@@ -32,6 +32,10 @@ void TstSlotRack::faultsMeetASession_data()
                             << true;
     QTest::newRow("pulled") << int(SlotRack::Fault::Pulled) << int(SessionResult::PortError)
                             << false;
+    QTest::newRow("pulled early")
+        << int(SlotRack::Fault::PulledEarly) << int(SessionResult::PortError) << false;
+    QTest::newRow("pulled mid-write")
+        << int(SlotRack::Fault::PulledMidWrite) << int(SessionResult::PortError) << false;
 }
 
 void TstSlotRack::faultsMeetASession()
@@ -51,6 +55,10 @@ void TstSlotRack::faultsMeetASession()
     const auto result = finished.first().first().value<SessionResult>();
     QCOMPARE(int(result.outcome), outcome);
     QCOMPARE(QFileInfo::exists(rack.linkPath(1)), linkStays);
+    // Pulled before its block went out, nothing was written; as or after it
+    // arrived, nobody here can know what the module kept.
+    QCOMPARE(result.packetSent, SlotRack::Fault(fault) != SlotRack::Fault::PulledEarly &&
+                                    SlotRack::Fault(fault) != SlotRack::Fault::Silent);
 }
 
 void TstSlotRack::unplugTakesLinkAndDevice()

@@ -125,6 +125,12 @@ void TstStationFile::refusals_data()
         "  \"pin\": {\"algorithm\": \"pbkdf2-sha256\", \"rounds\": 5000, \"salt\": "
         "\"00112233445566778899aabbccddeeff\"},",
         "line 7: pin.hash is missing");
+    // A file refused for its PIN cannot be opened to set one: how it is done.
+    row("pin hash cut short", "pin",
+        "  \"pin\": {\"algorithm\": \"pbkdf2-sha256\", \"rounds\": 5000, \"salt\": "
+        "\"00112233445566778899aabbccddeeff\", \"hash\": \"00ff\"},",
+        "line 7: pin.hash takes 64 hex digits; the station cannot check this PIN: an engineer "
+        "removes the \"pin\" object from the file with a text editor");
     row("pin of another kind", "pin",
         "  \"pin\": {\"algorithm\": \"md5\", \"rounds\": 5000, \"salt\": \"00\", \"hash\": "
         "\"00\"},",

@@ -1,4 +1,4 @@
-#include "apps/zomar-cli/InterruptWatch.h"
+#include "core/process/InterruptWatch.h"
 
 #include <QSocketNotifier>
 
