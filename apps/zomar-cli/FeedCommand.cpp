@@ -1,6 +1,6 @@
 #include "apps/zomar-cli/FeedCommand.h"
 
-#include "apps/zomar-cli/InterruptWatch.h"
+#include "core/process/InterruptWatch.h"
 #include "apps/zomar-cli/RecordsCommand.h"
 #include "apps/zomar-cli/ServeCommand.h"
 #include "core/fleet/ProductionStore.h"
