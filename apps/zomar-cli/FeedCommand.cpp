@@ -1,9 +1,9 @@
 #include "apps/zomar-cli/FeedCommand.h"
 
-#include "core/process/InterruptWatch.h"
 #include "apps/zomar-cli/RecordsCommand.h"
 #include "apps/zomar-cli/ServeCommand.h"
 #include "core/fleet/ProductionStore.h"
+#include "core/process/InterruptWatch.h"
 #include "feed/FeedPump.h"
 
 #include <QUrl>

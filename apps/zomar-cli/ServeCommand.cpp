@@ -1,9 +1,9 @@
 #include "apps/zomar-cli/ServeCommand.h"
 
-#include "core/process/InterruptWatch.h"
 #include "apps/zomar-cli/RecordsCommand.h"
 #include "core/fleet/ProductionStore.h"
 #include "core/lineview/LineView.h"
+#include "core/process/InterruptWatch.h"
 #include "web/LineServer.h"
 
 #include <QFile>
