@@ -323,17 +323,28 @@ QJSValue JsPort::moduleReply(const ScriptContext::Request &request)
     return m_context.engine->toScriptValue(reply->value.toMap());
 }
 
+namespace {
+
+// A module operation on the script's port, or the answer that it has gone.
+ScriptContext::Request onPort(int id,
+                              std::function<void(ScriptPort &, const ScriptPort::Reply &)> op)
+{
+    return [id, op = std::move(op)](ScriptRunner &r, const ScriptPort::Reply &done) {
+        if (ScriptPort *p = r.port(id))
+            op(*p, done);
+        else
+            done(ScriptReply::failure(QStringLiteral("the port was closed")));
+    };
+}
+
+} // namespace
+
 QJSValue JsPort::moduleRead()
 {
     if (!usable(QStringLiteral("module.read")))
         return {};
-    const int id = m_id;
-    return moduleReply([id](ScriptRunner &r, const ScriptPort::Reply &done) {
-        if (ScriptPort *p = r.port(id))
-            p->read(done);
-        else
-            done(ScriptReply::failure(QStringLiteral("the port was closed")));
-    });
+    return moduleReply(
+        onPort(m_id, [](ScriptPort &p, const ScriptPort::Reply &done) { p.read(done); }));
 }
 
 QJSValue JsPort::moduleWrite(const QJSValue &changes)
@@ -354,27 +365,18 @@ QJSValue JsPort::moduleWrite(const QJSValue &changes)
         m_context.throwReply(refused);
         return {};
     }
-    const int id = m_id;
     const Profile profile = *wanted.value;
-    return moduleReply([id, profile](ScriptRunner &r, const ScriptPort::Reply &done) {
-        if (ScriptPort *p = r.port(id))
-            p->write(profile, done);
-        else
-            done(ScriptReply::failure(QStringLiteral("the port was closed")));
-    });
+    return moduleReply(onPort(m_id, [profile](ScriptPort &p, const ScriptPort::Reply &done) {
+        p.write(profile, done);
+    }));
 }
 
 QJSValue JsPort::moduleReset()
 {
     if (!usable(QStringLiteral("module.reset")))
         return {};
-    const int id = m_id;
-    return moduleReply([id](ScriptRunner &r, const ScriptPort::Reply &done) {
-        if (ScriptPort *p = r.port(id))
-            p->factoryReset(done);
-        else
-            done(ScriptReply::failure(QStringLiteral("the port was closed")));
-    });
+    return moduleReply(onPort(
+        m_id, [](ScriptPort &p, const ScriptPort::Reply &done) { p.factoryReset(done); }));
 }
 
 QString JsCsv::path() const

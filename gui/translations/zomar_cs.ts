@@ -1233,6 +1233,10 @@ Licence: MIT (viz soubor LICENSE).</translation>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1: výtěžnost %2 % (%3 z %4), hluboko pod ostatními pozicemi (%5 %): zkontrolujte patici</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>NEZNÁMÝ: %1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1359,6 +1363,18 @@ Sledovaná složka: %1</translation>
         <source>Written and verified: unplug it</source>
         <translation>Zapsáno a ověřeno: vytáhněte ho</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>NEZNÁMÝ</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Neběží</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>Žádné zásuvky</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1403,10 +1419,6 @@ Sledovaná složka: %1</translation>
         <translation>Zpětné čtení se liší: modul odložte</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>Port ztracen: modul byl vytažen</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>Chyba portu: zkontrolujte rozbočovač a jeho kabel</translation>
     </message>
@@ -1417,6 +1429,54 @@ Sledovaná složka: %1</translation>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>Nezahájeno: offline už není volná adresa; zavolejte inženýra</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>Výsledek nebyl zaznamenán: přečtěte jej zpět</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>Port ztracen před zápisem: nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>Tato stanice běží v %1 (pid %2)</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>Stanice neběží: zavolejte technika</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>Složka zásuvek chybí: zkontrolujte, že je rozbočovač zapojen, nebo zavolejte technika</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 neexistuje; stanice na něj čeká.</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>Vytažen během zápisu: stav neznámý; přečtěte jej zpět</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>Vytažen během zápisu: může mít adresu %1; přečtěte jej zpět</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>Zpětné čtení se liší: modul odložte (byla odeslána adresa %1)</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>Používá jej jiný program: zavřete jej tam a modul zapojte znovu</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>Používá jej %1: zavřete jej tam a modul zapojte znovu</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>Vytažen před zápisem: nic nebylo zapsáno; zapojte jej znovu</translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1765,82 @@ Konektor: %1</translation>
     <message>
         <source>O&amp;perator</source>
         <translation>O&amp;perátor</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Klávesy stanice:
+
+Šipky: pohyb mezi pozicemi
+Enter nebo mezerník na pozici: co program zjistil
+Tab: další pozice
+F2: pole operátora (čtečka odznaků do něj píše odkudkoli)
+Ctrl+Shift+N: nová směna
+Ctrl+Shift+E: úprava nastavení (technik, s PINem)
+Ctrl+O: otevřít stanici
+Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>Dřívější kusy směny nešlo z evidence přečíst (%1): počítá se odsud.</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>Neběží: tato stanice už běží v %1 (pid %2). Použijte to okno, nebo je zavřete a otevřete stanici znovu zde (Stanice &gt; Otevřít stanici...).</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>Neběží: zásuvka %1 je pozicí stanice %2, která běží v %3 (pid %4). Zásuvka patří jedné stanici.</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>Neběží: %1 (pid %2) programuje každý modul zapojený do zásuvek tohoto PC (%3). Ukončete jej a pak stanici otevřete znovu.</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>všechny jeho sériové porty</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>Naposledy otevřený soubor stanice, %1, už neexistuje: Stanice &gt; Otevřít stanici... nebo Nová stanice...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>Složka zásuvek %1 neexistuje: zkontrolujte, že je rozbočovač zapojen, nebo opravte složku v Upravit nastavení. Stanice na ni čeká.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>NEZNÁMÝ</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>CHYBA</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>Zavírání: rozpracované moduly, které neprošly: %1.</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>Před zavřením stanice:
+%1
+
+Tyto moduly odložte; evidence je obsahuje.</translation>
     </message>
 </context>
 <context>

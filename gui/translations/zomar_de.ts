@@ -1231,6 +1231,10 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1: Ausbeute %2 % (%3 von %4), weit unter den anderen Plätzen (%5 %): Fassung prüfen</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>UNBEKANNT: %1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1357,6 +1361,18 @@ Beobachte %1</translation>
         <source>Written and verified: unplug it</source>
         <translation>Geschrieben und geprüft: abziehen</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>UNBEKANNT</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Läuft nicht</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>Keine Steckplätze</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1401,10 +1417,6 @@ Beobachte %1</translation>
         <translation>Rücklesen weicht ab: Modul aussortieren</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>Port verloren: das Modul wurde abgezogen</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>Port-Fehler: Hub und Kabel prüfen</translation>
     </message>
@@ -1415,6 +1427,54 @@ Beobachte %1</translation>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>Nicht begonnen: offline keine Adresse mehr frei; Ingenieur rufen</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>Ergebnis nicht erfasst: zurücklesen</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>Port verloren, bevor geschrieben wurde: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>Diese Station läuft in %1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>Die Station läuft nicht: Techniker rufen</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>Der Steckplatz-Ordner fehlt: prüfen, ob der Hub eingesteckt ist, oder Techniker rufen</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 ist nicht vorhanden; die Station wartet darauf.</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>Beim Schreiben abgezogen: Zustand unbekannt; zurücklesen</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>Beim Schreiben abgezogen: hat evtl. Adresse %1; zurücklesen</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>Rücklesen weicht ab: Modul aussortieren (Adresse %1 wurde gesendet)</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>Von einem anderen Programm belegt: dort schließen, dann Modul neu einstecken</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>Von %1 belegt: dort schließen, dann Modul neu einstecken</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>Vor dem Schreiben abgezogen: nichts geschrieben; neu einstecken</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1762,82 @@ Buchse: %1</translation>
     <message>
         <source>O&amp;perator</source>
         <translation>Be&amp;diener</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Tasten der Station:
+
+Pfeiltasten: zwischen den Steckplätzen wechseln
+Enter oder Leertaste auf einem Steckplatz: was das Programm gefunden hat
+Tab: der nächste Steckplatz
+F2: das Bedienerfeld (ein Ausweisleser tippt von überall hinein)
+Strg+Umschalt+N: eine neue Schicht
+Strg+Umschalt+E: die Einrichtung bearbeiten (der Techniker, mit der PIN)
+Strg+O: eine Station öffnen
+Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>Die früheren Einheiten der Schicht konnten nicht aus dem Datensatz gelesen werden (%1): gezählt wird ab hier.</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>Läuft nicht: diese Station läuft bereits in %1 (PID %2). Dieses Fenster verwenden oder es schließen und die Station hier erneut öffnen (Station &gt; Station öffnen...).</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>Läuft nicht: der Steckplatz %1 gehört zur Station %2, die in %3 (PID %4) läuft. Ein Steckplatz gehört zu einer Station.</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>Läuft nicht: %1 (PID %2) programmiert jedes Modul, das an den Steckplätzen dieses PCs eingesteckt wird (%3). Es beenden, dann die Station erneut öffnen.</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>alle seriellen Ports</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>Die zuletzt geöffnete Stationsdatei %1 ist nicht mehr vorhanden: Station &gt; Station öffnen... oder Neue Station...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>Der Steckplatz-Ordner %1 ist nicht vorhanden: prüfen, ob der Hub eingesteckt ist, oder den Ordner in der Einrichtung korrigieren. Die Station wartet darauf.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>UNBEKANNT</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>Schließen: laufende Module, die nicht bestanden haben: %1.</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>Bevor die Station geschlossen wurde:
+%1
+
+Diese Module aussortieren; der Datensatz enthält sie.</translation>
     </message>
 </context>
 <context>

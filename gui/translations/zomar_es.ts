@@ -1231,6 +1231,10 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1: rendimiento %2 % (%3 de %4), muy por debajo de las demás posiciones (%5 %): revise su zócalo</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>DESCONOCIDO: %1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1357,6 +1361,18 @@ Vigilando %1</translation>
         <source>Written and verified: unplug it</source>
         <translation>Escrito y verificado: desconéctelo</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>DESCONOCIDO</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>No funciona</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>Sin conectores</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1401,10 +1417,6 @@ Vigilando %1</translation>
         <translation>La relectura difiere: aparte el módulo</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>Puerto perdido: se desconectó el módulo</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>Fallo del puerto: compruebe el hub y su cable</translation>
     </message>
@@ -1415,6 +1427,54 @@ Vigilando %1</translation>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>No iniciado: sin direcciones libres fuera de línea; llame al ingeniero</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>Su resultado no se registró: reléalo</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>Puerto perdido antes de escribir: no se escribió nada</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>Esta estación funciona en %1 (pid %2)</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>La estación no funciona: llame al ingeniero</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>Falta la carpeta de conectores: compruebe que el hub está conectado o llame al ingeniero</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 no existe; la estación lo vigila.</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>Retirado durante la escritura: su estado es desconocido; reléalo</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>Retirado durante la escritura: puede tener la dirección %1; reléalo</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>La relectura difiere: aparte el módulo (se envió la dirección %1)</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>En uso por otro programa: ciérrelo allí y vuelva a conectar el módulo</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>En uso por %1: ciérrelo allí y vuelva a conectar el módulo</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>Retirado antes de escribir: no se escribió nada; vuelva a conectarlo</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1762,82 @@ Conector: %1</translation>
     <message>
         <source>O&amp;perator</source>
         <translation>&amp;Operario</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Teclas de la estación:
+
+Flechas: moverse entre las ranuras
+Intro o Espacio sobre una ranura: lo que encontró el programa
+Tab: la ranura siguiente
+F2: el campo del operario (un lector de tarjetas escribe en él desde cualquier sitio)
+Ctrl+Mayús+N: un turno nuevo
+Ctrl+Mayús+E: editar la configuración (el ingeniero, con el PIN)
+Ctrl+O: abrir una estación
+Ctrl+Q: salir; los módulos en curso terminan antes</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>No se pudieron leer del registro las unidades anteriores del turno (%1): el recuento sigue desde aquí.</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>No funciona: esta estación ya funciona en %1 (pid %2). Use esa ventana, o ciérrela y vuelva a abrir la estación aquí (Estación &gt; Abrir estación...).</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>No funciona: el conector %1 es una ranura de la estación %2, que funciona en %3 (pid %4). Un conector pertenece a una sola estación.</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>No funciona: %1 (pid %2) programa cada módulo conectado a los conectores de este PC (%3). Termínelo y vuelva a abrir la estación.</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>todos sus puertos serie</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>El último archivo de estación abierto, %1, ya no existe: Estación &gt; Abrir estación... o Nueva estación...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>La carpeta de conectores %1 no existe: compruebe que el hub está conectado o corrija la carpeta en Editar configuración. La estación la vigila.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>DESCONOCIDO</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FALLO</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>Cerrando: módulos en curso que no pasaron: %1.</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>Antes de cerrarse la estación:
+%1
+
+Aparte estos módulos; el registro los tiene.</translation>
     </message>
 </context>
 <context>

@@ -1231,6 +1231,10 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1 : rendement %2 % (%3 sur %4), bien en dessous des autres emplacements (%5 %) : vérifiez son support</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>INCONNU&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1357,6 +1361,18 @@ Surveillance de %1</translation>
         <source>Written and verified: unplug it</source>
         <translation>Écrit et vérifié&#xa0;: débranchez-le</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>INCONNU</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Arrêtée</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>Aucun connecteur</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1401,10 +1417,6 @@ Surveillance de %1</translation>
         <translation>Relecture différente&#xa0;: mettez le module de côté</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>Port perdu&#xa0;: le module a été débranché</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>Port en panne&#xa0;: vérifiez le hub et son câble</translation>
     </message>
@@ -1415,6 +1427,54 @@ Surveillance de %1</translation>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>Non démarré&#xa0;: plus d&apos;adresse hors ligne&#xa0;; appelez l&apos;ingénieur</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>Résultat non enregistré&#xa0;: relisez-le</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>Port perdu avant l&apos;écriture&#xa0;: rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>Cette station tourne dans %1 (pid %2)</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>La station est arrêtée&#xa0;: appelez l&apos;ingénieur</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>Le dossier des connecteurs est absent&#xa0;: vérifiez que le hub est branché, ou appelez l&apos;ingénieur</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 est absent&#xa0;; la station le guette.</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>Retiré pendant l&apos;écriture&#xa0;: son état est inconnu&#xa0;; relisez-le</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>Retiré pendant l&apos;écriture&#xa0;: il a peut-être l&apos;adresse %1&#xa0;; relisez-le</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>Relecture différente&#xa0;: mettez le module de côté (l&apos;adresse %1 a été envoyée)</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>Utilisé par un autre programme&#xa0;: fermez-le, puis rebranchez le module</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>Utilisé par %1&#xa0;: fermez-le, puis rebranchez le module</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>Retiré avant l&apos;écriture&#xa0;: rien n&apos;a été écrit&#xa0;; rebranchez-le</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1762,82 @@ Prise&#xa0;: %1</translation>
     <message>
         <source>O&amp;perator</source>
         <translation>O&amp;pérateur</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Touches de la station&#xa0;:
+
+Flèches&#xa0;: passer d&apos;un emplacement à l&apos;autre
+Entrée ou Espace sur un emplacement&#xa0;: ce que le programme a trouvé
+Tab&#xa0;: l&apos;emplacement suivant
+F2&#xa0;: le champ opérateur (un lecteur de badge y tape de partout)
+Ctrl+Maj+N&#xa0;: une nouvelle équipe
+Ctrl+Maj+E&#xa0;: modifier la configuration (l&apos;ingénieur, avec le PIN)
+Ctrl+O&#xa0;: ouvrir une station
+Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>Les unités précédentes de l&apos;équipe n&apos;ont pas pu être lues dans le registre (%1)&#xa0;: le comptage reprend d&apos;ici.</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>Arrêtée&#xa0;: cette station tourne déjà dans %1 (pid %2). Utilisez cette fenêtre, ou fermez-la et rouvrez la station ici (Station &gt; Ouvrir une station...).</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>Arrêtée&#xa0;: le connecteur %1 est un emplacement de la station %2, qui tourne dans %3 (pid %4). Un connecteur appartient à une seule station.</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>Arrêtée&#xa0;: %1 (pid %2) programme chaque module branché sur les connecteurs de ce PC (%3). Arrêtez-le, puis rouvrez la station.</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>tous ses ports série</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>Le dernier fichier de station ouvert, %1, n&apos;existe plus&#xa0;: Station &gt; Ouvrir une station... ou Nouvelle station...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>Le dossier des connecteurs %1 est absent&#xa0;: vérifiez que le hub est branché, ou corrigez le dossier dans Modifier la configuration. La station le guette.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1&#xa0;: %2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>INCONNU</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>Fermeture&#xa0;: modules en cours qui n&apos;ont pas réussi&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>Avant la fermeture de la station&#xa0;:
+%1
+
+Mettez ces modules de côté&#xa0;; le registre les contient.</translation>
     </message>
 </context>
 <context>

@@ -1231,6 +1231,10 @@ Licenza: MIT (vedere il file LICENSE).</translation>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1: resa %2 % (%3 su %4), molto sotto gli altri posti (%5 %): controllare lo zoccolo</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>SCONOSCIUTO: %1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1357,6 +1361,18 @@ Sorveglianza di %1</translation>
         <source>Written and verified: unplug it</source>
         <translation>Scritto e verificato: estrarlo</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>SCONOSCIUTO</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Non in funzione</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>Nessun connettore</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1401,10 +1417,6 @@ Sorveglianza di %1</translation>
         <translation>La rilettura differisce: mettere da parte il modulo</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>Porta persa: il modulo è stato estratto</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>Guasto della porta: controllare l&apos;hub e il suo cavo</translation>
     </message>
@@ -1415,6 +1427,54 @@ Sorveglianza di %1</translation>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>Non avviato: nessun indirizzo libero offline; chiamare l&apos;ingegnere</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>Esito non registrato: rileggerlo</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>Porta persa prima della scrittura: non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>Questa stazione è in funzione in %1 (pid %2)</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>La stazione non è in funzione: chiamare il tecnico</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>Manca la cartella dei connettori: controllare che l&apos;hub sia collegato o chiamare il tecnico</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 non c&apos;è; la stazione lo attende.</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>Estratto durante la scrittura: stato sconosciuto; rileggerlo</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>Estratto durante la scrittura: potrebbe avere l&apos;indirizzo %1; rileggerlo</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>La rilettura differisce: mettere da parte il modulo (è stato inviato l&apos;indirizzo %1)</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>In uso da un altro programma: chiuderlo, poi reinserire il modulo</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>In uso da %1: chiuderlo, poi reinserire il modulo</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>Estratto prima della scrittura: non è stato scritto nulla; reinserirlo</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1762,82 @@ Presa: %1</translation>
     <message>
         <source>O&amp;perator</source>
         <translation>&amp;Operatore</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Tasti della stazione:
+
+Frecce: spostarsi tra gli slot
+Invio o Spazio su uno slot: ciò che il programma ha trovato
+Tab: lo slot successivo
+F2: il campo operatore (un lettore di badge vi scrive da qualsiasi punto)
+Ctrl+Maiusc+N: un nuovo turno
+Ctrl+Maiusc+E: modificare la configurazione (il tecnico, con il PIN)
+Ctrl+O: aprire una stazione
+Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>Non è stato possibile leggere dal registro le unità precedenti del turno (%1): il conteggio prosegue da qui.</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>Non in funzione: questa stazione è già in funzione in %1 (pid %2). Usare quella finestra, oppure chiuderla e riaprire qui la stazione (Stazione &gt; Apri stazione...).</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>Non in funzione: il connettore %1 è uno slot della stazione %2, in funzione in %3 (pid %4). Un connettore appartiene a una sola stazione.</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>Non in funzione: %1 (pid %2) programma ogni modulo inserito nei connettori di questo PC (%3). Terminarlo, poi riaprire la stazione.</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>tutte le sue porte seriali</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>L&apos;ultimo file di stazione aperto, %1, non c&apos;è più: Stazione &gt; Apri stazione... o Nuova stazione...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>La cartella dei connettori %1 non c&apos;è: controllare che l&apos;hub sia collegato o correggere la cartella in Modifica configurazione. La stazione la attende.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>SCONOSCIUTO</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>Chiusura: moduli in corso che non sono passati: %1.</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>Prima della chiusura della stazione:
+%1
+
+Mettere da parte questi moduli; il registro li contiene.</translation>
     </message>
 </context>
 <context>

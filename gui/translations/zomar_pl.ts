@@ -1233,6 +1233,10 @@ Licencja: MIT (zob. plik LICENSE).</translation>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1: uzysk %2 % (%3 z %4), znacznie poniżej pozostałych gniazd (%5 %): sprawdź podstawkę</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>NIEZNANY: %1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1359,6 +1363,18 @@ Obserwowany folder: %1</translation>
         <source>Written and verified: unplug it</source>
         <translation>Zapisano i sprawdzono: odłącz go</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>NIEZNANY</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Nie działa</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>Brak gniazd</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1403,10 +1419,6 @@ Obserwowany folder: %1</translation>
         <translation>Odczyt kontrolny się różni: odłóż moduł</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>Utracono port: moduł został wyjęty</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>Błąd portu: sprawdź hub i jego kabel</translation>
     </message>
@@ -1417,6 +1429,54 @@ Obserwowany folder: %1</translation>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>Nie rozpoczęto: offline brak wolnych adresów; wezwij inżyniera</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>Wynik nie został zapisany: odczytaj go ponownie</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>Port utracony przed zapisem: nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>Ta stacja działa w %1 (pid %2)</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>Stacja nie działa: wezwij inżyniera</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>Brak folderu gniazd: sprawdź, czy hub jest podłączony, lub wezwij inżyniera</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 nie istnieje; stacja czeka, aż się pojawi.</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>Wyjęty podczas zapisu: stan nieznany; odczytaj go ponownie</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>Wyjęty podczas zapisu: może mieć adres %1; odczytaj go ponownie</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>Odczyt kontrolny się różni: odłóż moduł (wysłano adres %1)</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>Używany przez inny program: zamknij go tam, potem podłącz moduł ponownie</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>Używany przez %1: zamknij go tam, potem podłącz moduł ponownie</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>Wyjęty przed zapisem: nic nie zapisano; podłącz go ponownie</translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1765,82 @@ Gniazdo: %1</translation>
     <message>
         <source>O&amp;perator</source>
         <translation>Ope&amp;rator</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Klawisze stacji:
+
+Strzałki: przejście między gniazdami
+Enter lub Spacja na gnieździe: co znalazł program
+Tab: następne gniazdo
+F2: pole operatora (czytnik identyfikatorów wpisuje do niego z dowolnego miejsca)
+Ctrl+Shift+N: nowa zmiana
+Ctrl+Shift+E: edycja konfiguracji (inżynier, z PIN-em)
+Ctrl+O: otwarcie stacji
+Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>Nie udało się odczytać z rejestru wcześniejszych jednostek zmiany (%1): liczenie trwa od tego miejsca.</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>Nie działa: ta stacja działa już w %1 (pid %2). Użyj tamtego okna albo zamknij je i otwórz stację tutaj ponownie (Stacja &gt; Otwórz stację...).</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>Nie działa: gniazdo %1 należy do stacji %2, która działa w %3 (pid %4). Gniazdo należy do jednej stacji.</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>Nie działa: %1 (pid %2) programuje każdy moduł podłączony do gniazd tego komputera (%3). Zakończ go, potem otwórz stację ponownie.</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>wszystkie jego porty szeregowe</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>Ostatnio otwarty plik stacji, %1, już nie istnieje: Stacja &gt; Otwórz stację... lub Nowa stacja...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>Folder gniazd %1 nie istnieje: sprawdź, czy hub jest podłączony, lub popraw folder w edycji konfiguracji. Stacja czeka, aż się pojawi.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>NIEZNANY</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>Zamykanie: moduły w toku, które nie przeszły: %1.</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>Przed zamknięciem stacji:
+%1
+
+Odłóż te moduły; rejestr je zawiera.</translation>
     </message>
 </context>
 <context>

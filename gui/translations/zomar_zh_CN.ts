@@ -1229,6 +1229,10 @@ Licence: MIT (see the LICENSE file).</source>
         <source>%1: yield %2 % (%3 of %4), well below the other slots (%5 %): check its socket</source>
         <translation>%1：良率 %2 %（%4 件中 %3 件），远低于其他工位（%5 %）：请检查其插座</translation>
     </message>
+    <message>
+        <source>UNKNOWN: %1</source>
+        <translation>未知：%1</translation>
+    </message>
 </context>
 <context>
     <name>zomar::ShiftTally</name>
@@ -1355,6 +1359,18 @@ Watching %1</source>
         <source>Written and verified: unplug it</source>
         <translation>已写入并验证：请拔出</translation>
     </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>未运行</translation>
+    </message>
+    <message>
+        <source>No sockets</source>
+        <translation>没有插座</translation>
+    </message>
 </context>
 <context>
     <name>zomar::StationLine</name>
@@ -1399,10 +1415,6 @@ Watching %1</source>
         <translation>回读不一致：请将模块放到一边</translation>
     </message>
     <message>
-        <source>Port lost: the module was pulled out</source>
-        <translation>端口丢失：模块已被拔出</translation>
-    </message>
-    <message>
         <source>Port failed: check the hub and its cable</source>
         <translation>端口故障：请检查集线器及其电缆</translation>
     </message>
@@ -1413,6 +1425,54 @@ Watching %1</source>
     <message>
         <source>Not started: no address left offline; call the engineer</source>
         <translation>未开始：离线时已无可用地址；请联系工程师</translation>
+    </message>
+    <message>
+        <source>Its outcome was not recorded: read it back</source>
+        <translation>结果未记录：请回读</translation>
+    </message>
+    <message>
+        <source>Port lost before it was written: nothing was written</source>
+        <translation>写入前端口丢失：未写入任何内容</translation>
+    </message>
+    <message>
+        <source>This station runs in %1 (pid %2)</source>
+        <translation>此工位正在 %1 中运行（pid %2）</translation>
+    </message>
+    <message>
+        <source>The station is not running: call the engineer</source>
+        <translation>工位未运行：请联系工程师</translation>
+    </message>
+    <message>
+        <source>The socket folder is missing: check the hub is plugged in, or call the engineer</source>
+        <translation>插座文件夹不存在：请检查集线器是否已插好，或联系工程师</translation>
+    </message>
+    <message>
+        <source>%1 is not there; the station watches for it.</source>
+        <translation>%1 不存在；工位会持续等待它出现。</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: its state is unknown; read it back</source>
+        <translation>写入时被拔出：状态未知；请回读</translation>
+    </message>
+    <message>
+        <source>Pulled out as it was written: it may hold address %1; read it back</source>
+        <translation>写入时被拔出：可能已带有地址 %1；请回读</translation>
+    </message>
+    <message>
+        <source>Read-back differs: put the module aside (address %1 was sent)</source>
+        <translation>回读不一致：请将模块放到一边（已发送地址 %1）</translation>
+    </message>
+    <message>
+        <source>In use by another program: close it there, then plug the module in again</source>
+        <translation>被其他程序占用：请在那里关闭，然后重新插入模块</translation>
+    </message>
+    <message>
+        <source>In use by %1: close it there, then plug the module in again</source>
+        <translation>被 %1 占用：请在那里关闭，然后重新插入模块</translation>
+    </message>
+    <message>
+        <source>Pulled out before it was written: nothing was written; plug it in again</source>
+        <translation>写入前被拔出：未写入任何内容；请重新插入</translation>
     </message>
 </context>
 <context>
@@ -1699,6 +1759,82 @@ Socket: %1</source>
     <message>
         <source>O&amp;perator</source>
         <translation>操作员(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>工位按键：
+
+方向键：在槽位之间移动
+在槽位上按 Enter 或空格：程序发现的情况
+Tab：下一个槽位
+F2：操作员字段（工牌扫描器可从任意位置输入）
+Ctrl+Shift+N：新班次
+Ctrl+Shift+E：编辑设置（工程师，需 PIN）
+Ctrl+O：打开工位
+Ctrl+Q：退出；进行中的模块先完成</translation>
+    </message>
+    <message>
+        <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
+        <translation>无法从记录中读取本班次之前的单元（%1）：从这里继续计数。</translation>
+    </message>
+    <message>
+        <source>Not running: this station runs already in %1 (pid %2). Use that window, or close it and open the station here again (Station &gt; Open station...).</source>
+        <translation>未运行：此工位已在 %1（pid %2）中运行。请使用那个窗口，或关闭它后在此重新打开工位（工位 &gt; 打开工位...）。</translation>
+    </message>
+    <message>
+        <source>Not running: the socket %1 is a slot of the station %2, which runs in %3 (pid %4). A socket belongs to one station.</source>
+        <translation>未运行：插座 %1 是工位 %2 的槽位，该工位在 %3（pid %4）中运行。一个插座只属于一个工位。</translation>
+    </message>
+    <message>
+        <source>Not running: %1 (pid %2) programs every module plugged in on this PC&apos;s sockets (%3). End it, then open the station again.</source>
+        <translation>未运行：%1（pid %2）正在为插入本电脑插座（%3）的每个模块编程。请结束它，然后重新打开工位。</translation>
+    </message>
+    <message>
+        <source>all its serial ports</source>
+        <translation>其所有串口</translation>
+    </message>
+    <message>
+        <source>The station file opened last, %1, is not there any more: Station &gt; Open station... or New station...</source>
+        <translation>上次打开的工位文件 %1 已不存在：工位 &gt; 打开工位... 或 新建工位...</translation>
+    </message>
+    <message>
+        <source>The socket folder %1 is not there: check the hub is plugged in, or correct the folder in Edit setup. The station watches for it.</source>
+        <translation>插座文件夹 %1 不存在：请检查集线器是否已插好，或在编辑设置中更正文件夹。工位会持续等待它出现。</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <translation>%1：%2 – %3</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Closing: modules in flight that did not pass: %1.</source>
+        <translation>正在关闭：进行中未合格的模块：%1。</translation>
+    </message>
+    <message>
+        <source>Before the station closed:
+%1
+
+Put these modules aside; the record has them.</source>
+        <translation>工位关闭前：
+%1
+
+请将这些模块放到一边；记录中已有它们。</translation>
     </message>
 </context>
 <context>
