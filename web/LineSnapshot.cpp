@@ -141,18 +141,21 @@ LineSnapshot::LineSnapshot(SnapshotOptions options) : m_options(std::move(option
 
 LineSnapshot::~LineSnapshot()
 {
-    if (m_reader)
-        QMetaObject::invokeMethod(m_reader, [this] { delete m_reader; }, Qt::BlockingQueuedConnection);
-    m_thread.quit();
-    m_thread.wait();
+    // The reader and its connection are closed on their own thread.
+    m_thread.run([this] {
+        delete m_reader;
+        m_reader = nullptr;
+    });
+    m_thread.stop();
 }
 
 void LineSnapshot::start()
 {
-    m_reader = new Reader(*this);
-    m_reader->moveToThread(&m_thread);
     m_thread.start();
-    QMetaObject::invokeMethod(m_reader, [this] { m_reader->start(); }, Qt::BlockingQueuedConnection);
+    m_thread.run([this] {
+        m_reader = new Reader(*this);
+        m_reader->start();
+    });
 }
 
 Snapshot LineSnapshot::current() const

@@ -4,11 +4,12 @@
 // so that any number of browsers cost the record one reader. Every answer
 // says when it was read and whether the record could be read at all.
 
+#include "core/fleet/JoinedThread.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QThread>
 #include <QTime>
 
 #include <memory>
@@ -51,7 +52,9 @@ private:
     SnapshotOptions m_options;
     mutable QMutex m_mutex;
     Snapshot m_current;
-    QThread m_thread;
+    // Joined, not a QThread: its connection's thread-local state must be
+    // freed before the program exits.
+    JoinedThread m_thread{QStringLiteral("line snapshot")};
     Reader *m_reader = nullptr;
     friend class Reader;
 };

@@ -36,13 +36,20 @@ inline Served startServe(const QStringList &args, const QProcessEnvironment &env
     return s;
 }
 
-inline void stopServe(Served &s)
+// Ends serve as Ctrl+C would; true when it ended by itself with 0 (what it
+// printed on its error stream is added to s.err).
+inline bool stopServe(Served &s)
 {
-    if (s.process && s.process->state() != QProcess::NotRunning) {
+    if (!s.process)
+        return false;
+    if (s.process->state() != QProcess::NotRunning) {
         s.process->terminate();
-        if (!s.process->waitForFinished(10000))
+        if (!s.process->waitForFinished(30000))
             s.process->kill();
     }
+    s.process->waitForFinished(5000);
+    s.err += QString::fromUtf8(s.process->readAllStandardError());
+    return s.process->exitStatus() == QProcess::NormalExit && s.process->exitCode() == 0;
 }
 
 struct HttpAnswer {
@@ -56,7 +63,9 @@ inline HttpAnswer http(const QString &url, const QByteArray &method = "GET",
                        const QList<QPair<QByteArray, QByteArray>> &headers = {},
                        const QByteArray &body = {})
 {
-    static QNetworkAccessManager network;
+    // One per request: a manager kept in a static would outlive the
+    // application and its TLS backend, and leak what that backend holds.
+    QNetworkAccessManager network;
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);

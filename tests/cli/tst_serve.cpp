@@ -169,8 +169,7 @@ void TstServe::apiIsTheRecord()
     QCOMPARE(csv.status, 200);
     const CliRun exported = cli({"records", "export", "--csv", "-", "--store", store});
     QCOMPARE(QString::fromUtf8(csv.body), exported.out);
-    stopServe(s);
-    QCOMPARE(s.process->exitCode(), 0);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
     // The store's password is in no answer nor in what serve printed.
     const QString printed = s.err + QString::fromUtf8(s.process->readAll());
     QVERIFY(!printed.contains("pw-7f3a9c"));
@@ -183,7 +182,7 @@ void TstServe::pageInChromium()
     QVERIFY2(!s.url.isEmpty(), qPrintable(s.err));
     QString error;
     const QString dom = pageDom(s.url, &error);
-    stopServe(s);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
     QVERIFY2(dom.contains("data-station=\"north\""), qPrintable(dom.left(2000) + error));
     QVERIFY(dom.contains("data-station=\"south\""));
     // The hostile name is text: escaped in the DOM, no element made of it.
@@ -232,7 +231,7 @@ void TstServe::stationGoesOffline()
     const QString dom = pageDom(s.url, &error);
     QVERIFY(dom.contains(QRegularExpression("class=\"station offline\" data-station=\"east\"")));
     QVERIFY(dom.contains(QRegularExpression("last heard \\d+ s ago")));
-    stopServe(s);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
     // Released, so that the record's check has no station left waiting.
     QTRY_VERIFY_WITH_TIMEOUT(cli({"records", "release", "--station", "east", "--store", uri()})
                                      .exitCode == 0,
@@ -297,7 +296,7 @@ void TstServe::token()
         QCOMPARE(a.status, 405);
         QCOMPARE(a.headers.value("allow"), QByteArray("GET, HEAD"));
     }
-    stopServe(s);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
 }
 
 void TstServe::boundedRequests()
@@ -339,7 +338,7 @@ void TstServe::boundedRequests()
     QCOMPARE(rawExchange(port, "GET /api/stations HTTP/1.1\r\nHost: x\r\n\r\n"), QByteArray());
     held.clear();
     QTRY_COMPARE_WITH_TIMEOUT(http(s.url + "api/stations").status, 200, 10000);
-    stopServe(s);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
 }
 
 void TstServe::https()
@@ -360,7 +359,7 @@ void TstServe::https()
                          "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n")
                  .startsWith("HTTP/1.1"));
     QCOMPARE(http(s.url + "api/stations").status, 200);
-    stopServe(s);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
 }
 
 QTEST_GUILESS_MAIN(TstServe)
