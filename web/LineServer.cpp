@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QHttpServerRequest>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSslSocket>
 #include <QTcpSocket>
@@ -25,7 +26,7 @@ namespace zomar {
 
 namespace {
 
-using Status = QHttpServerResponder::StatusCode;
+using Status = HttpReply::Status;
 
 std::pair<QByteArray, QByteArray> header(const QByteArray &name, const QByteArray &value)
 {
@@ -34,11 +35,6 @@ std::pair<QByteArray, QByteArray> header(const QByteArray &name, const QByteArra
 
 constexpr int kMostUnits = 5000; // one answer of /api/units; the CSV has them all
 const QByteArray kCookie = QByteArrayLiteral("zomar_session");
-
-// No inline script or style, nothing from elsewhere, no framing.
-const QByteArray kPolicy = QByteArrayLiteral(
-    "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
-    "connect-src 'self'; form-action 'self'; base-uri 'none'; frame-ancestors 'none'");
 
 QByteArray cookieValue(const QHttpServerRequest &request)
 {
@@ -60,6 +56,20 @@ std::optional<QString> sinceOf(const QUrlQuery &query)
     if (!since.isValid())
         return std::nullopt;
     return since.toUTC().toString(Qt::ISODateWithMs);
+}
+
+HttpReply problem(Status status, const QString &text)
+{
+    return {status, "application/json", LineJson::bytes(LineJson::problem(text)), {}};
+}
+
+// The record could not answer; the next question opens the connection again
+// (a server restarted).
+HttpReply unreadable(ProductionStore &store, const QString &why)
+{
+    store.reconnect();
+    return problem(Status::ServiceUnavailable,
+                   QStringLiteral("the record cannot be read: %1").arg(why));
 }
 
 bool loopbackHost(const QByteArray &host)
@@ -91,10 +101,9 @@ LineServer::~LineServer() = default;
 QString LineServer::start()
 {
     initPageResources();
-    QString error;
-    m_store = ProductionStore::open(m_options.snapshot.location, ProductionStore::Mode::Existing,
-                                    &error);
-    if (!m_store)
+    m_queries = std::make_unique<RecordQueries>(m_options.snapshot.location);
+    const QString error = m_queries->start();
+    if (!error.isEmpty())
         return error;
     m_snapshot = std::make_unique<LineSnapshot>(m_options.snapshot);
     m_snapshot->start();
@@ -108,21 +117,30 @@ void LineServer::listenOn(GuardedServer *server)
 
 bool LineServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
 {
-    bool tls = qobject_cast<QSslSocket *>(socket) != nullptr;
-    send(request, socket, route(request, &tls));
+    const bool head = request.method() == QHttpServerRequest::Method::Head;
+    Routed routed = route(request, qobject_cast<QSslSocket *>(socket) != nullptr);
+    if (!routed.query) {
+        routed.answer.writeTo(socket, head);
+        return true;
+    }
+    // The connection may be gone by the time the record has answered.
+    QPointer<QTcpSocket> to(socket);
+    m_queries->ask(std::move(routed.query), this,
+                   [to, head](const HttpReply &reply) { reply.writeTo(to.data(), head); });
     return true;
 }
 
 void LineServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
 {
-    send(request, socket, error(Status::NotFound, QStringLiteral("no such page")));
+    problem(Status::NotFound, QStringLiteral("no such page"))
+        .writeTo(socket, request.method() == QHttpServerRequest::Method::Head);
 }
 
-LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tls)
+LineServer::Routed LineServer::route(const QHttpServerRequest &request, bool tls)
 {
     const auto method = request.method();
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
-        Answer a = error(Status::MethodNotAllowed,
+        Answer a = problem(Status::MethodNotAllowed,
                          QStringLiteral("this server is read-only: GET and HEAD only"));
         a.headers.append(header("Allow", "GET, HEAD"));
         return a;
@@ -130,17 +148,17 @@ LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tl
     // Without a token only this PC is served: a page elsewhere that points a
     // name of its own at 127.0.0.1 (DNS rebinding) gets nothing.
     if (m_options.token.isEmpty() && !loopbackHost(request.value("Host")))
-        return error(Status::Forbidden,
+        return problem(Status::Forbidden,
                      QStringLiteral("this server answers only to 127.0.0.1, [::1] or localhost"));
     const QString path = request.url().path();
     // What a browser needs to log in comes without the token.
     if (path == QLatin1String("/line.css"))
         return asset(QStringLiteral("line.css"), "text/css; charset=utf-8");
     if (path == QLatin1String("/login"))
-        return login(request, *tls);
+        return login(request, tls);
     if (!authorised(request)) {
         if (path.startsWith(QLatin1String("/api/")))
-            return error(Status::Unauthorized, QStringLiteral("a token is needed"));
+            return problem(Status::Unauthorized, QStringLiteral("a token is needed"));
         Answer a = asset(QStringLiteral("login.html"), "text/html; charset=utf-8");
         a.status = Status::Unauthorized;
         return a;
@@ -169,9 +187,9 @@ LineServer::Answer LineServer::route(const QHttpServerRequest &request, bool *tl
         body = LineJson::bytes({{QStringLiteral("read_at_ms"), double(now.readAtMs)},
                                 {QStringLiteral("problem"), now.problem}});
     else
-        return error(Status::NotFound, QStringLiteral("no such page"));
+        return problem(Status::NotFound, QStringLiteral("no such page"));
     if (body.isEmpty())
-        return error(Status::ServiceUnavailable,
+        return problem(Status::ServiceUnavailable,
                      QStringLiteral("the record has not been read yet: %1")
                          .arg(now.problem));
     Answer a = json(body);
@@ -185,7 +203,7 @@ LineServer::Answer LineServer::asset(const QString &name, const QByteArray &type
 {
     QFile file(QStringLiteral(":/web/") + name);
     if (!file.open(QIODevice::ReadOnly))
-        return error(Status::NotFound, QStringLiteral("no such page"));
+        return problem(Status::NotFound, QStringLiteral("no such page"));
     return {Status::Ok, type, file.readAll(), {}};
 }
 
@@ -194,33 +212,20 @@ LineServer::Answer LineServer::json(const QByteArray &body) const
     return {Status::Ok, "application/json", body, {}};
 }
 
-LineServer::Answer LineServer::error(Status status, const QString &text) const
-{
-    return {status, "application/json", LineJson::bytes(LineJson::problem(text)), {}};
-}
-
-LineServer::Answer LineServer::unreadable(const QString &problem)
-{
-    // The next question opens the connection again (a server restarted).
-    m_store->reconnect();
-    return error(Status::ServiceUnavailable,
-                 QStringLiteral("the record cannot be read: %1").arg(problem));
-}
-
-LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool csv)
+LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool csv)
 {
     const QUrlQuery query(request.url());
     UnitFilter filter;
     const std::optional<QString> since = sinceOf(query);
     if (!since)
-        return error(Status::BadRequest,
+        return problem(Status::BadRequest,
                      QStringLiteral("since: a date (2026-12-07), a date and time "
                                     "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
     filter.since = *since;
     if (query.hasQueryItem(QStringLiteral("state"))) {
         filter.state = unitStateFromName(query.queryItemValue(QStringLiteral("state")));
         if (!filter.state)
-            return error(Status::BadRequest,
+            return problem(Status::BadRequest,
                          QStringLiteral("state: one of reserved, pass, fail, unknown"));
     }
     filter.station = query.queryItemValue(QStringLiteral("station"), QUrl::FullyDecoded);
@@ -230,27 +235,30 @@ LineServer::Answer LineServer::apiUnits(const QHttpServerRequest &request, bool 
             bool ok = false;
             filter.limit = query.queryItemValue(QStringLiteral("limit")).toInt(&ok);
             if (!ok || filter.limit < 1 || filter.limit > kMostUnits)
-                return error(Status::BadRequest,
+                return problem(Status::BadRequest,
                              QStringLiteral("limit: 1 to %1 (the CSV has every unit)")
                                  .arg(kMostUnits));
         }
         filter.newestFirst = true;
     }
-    QString problem;
-    QList<UnitRow> units = StoreReport::units(*m_store, filter, &problem);
-    if (!problem.isEmpty())
-        return unreadable(problem);
-    if (csv) {
-        Answer a{Status::Ok, "text/csv; charset=utf-8", StoreReport::csv(units), {}};
-        a.headers.append(header("Content-Disposition", "attachment; filename=\"units.csv\""));
-        return a;
-    }
-    // Oldest first, as `records list` prints them.
-    std::reverse(units.begin(), units.end());
-    return json(LineJson::bytes(LineJson::units(units)));
+    return RecordQueries::Query([filter, csv](ProductionStore &store) -> HttpReply {
+        QString why;
+        QList<UnitRow> units = StoreReport::units(store, filter, &why);
+        if (!why.isEmpty())
+            return unreadable(store, why);
+        if (csv) {
+            HttpReply a{Status::Ok, "text/csv; charset=utf-8", StoreReport::csv(units), {}};
+            a.headers.append(
+                header("Content-Disposition", "attachment; filename=\"units.csv\""));
+            return a;
+        }
+        // Oldest first, as `records list` prints them.
+        std::reverse(units.begin(), units.end());
+        return {Status::Ok, "application/json", LineJson::bytes(LineJson::units(units)), {}};
+    });
 }
 
-LineServer::Answer LineServer::apiStats(const QHttpServerRequest &request)
+LineServer::Routed LineServer::apiStats(const QHttpServerRequest &request)
 {
     const QUrlQuery query(request.url());
     if (!query.hasQueryItem(QStringLiteral("since")) &&
@@ -258,7 +266,7 @@ LineServer::Answer LineServer::apiStats(const QHttpServerRequest &request)
         // This shift's, as the page shows them.
         const Snapshot now = m_snapshot->current();
         if (now.stats.isEmpty())
-            return error(Status::ServiceUnavailable,
+            return problem(Status::ServiceUnavailable,
                          QStringLiteral("the record has not been read yet: %1").arg(now.problem));
         return json(now.stats);
     }
@@ -266,15 +274,17 @@ LineServer::Answer LineServer::apiStats(const QHttpServerRequest &request)
     filter.station = query.queryItemValue(QStringLiteral("station"), QUrl::FullyDecoded);
     const std::optional<QString> since = sinceOf(query);
     if (!since)
-        return error(Status::BadRequest,
+        return problem(Status::BadRequest,
                      QStringLiteral("since: a date (2026-12-07), a date and time "
                                     "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
     filter.since = *since;
-    QString problem;
-    const std::optional<LineStats> stats = StoreStats::compute(*m_store, filter, &problem);
-    if (!stats)
-        return unreadable(problem);
-    return json(LineJson::bytes(statsJson(*stats, filter)));
+    return RecordQueries::Query([filter](ProductionStore &store) -> HttpReply {
+        QString why;
+        const std::optional<LineStats> stats = StoreStats::compute(store, filter, &why);
+        if (!stats)
+            return unreadable(store, why);
+        return {Status::Ok, "application/json", LineJson::bytes(statsJson(*stats, filter)), {}};
+    });
 }
 
 LineServer::Answer LineServer::login(const QHttpServerRequest &request, bool tls)
@@ -318,27 +328,6 @@ bool LineServer::authorised(const QHttpServerRequest &request) const
         if (sameSecret(cookie, it.key()) && it.value() > QDateTime::currentMSecsSinceEpoch())
             return true;
     return false;
-}
-
-void LineServer::send(const QHttpServerRequest &request, QTcpSocket *socket, const Answer &answer)
-{
-    QHttpServerResponder responder = makeResponder(request, socket);
-    responder.writeStatusLine(answer.status);
-    responder.writeHeader("Content-Type", answer.type);
-    responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
-    responder.writeHeader("Content-Security-Policy", kPolicy);
-    responder.writeHeader("X-Content-Type-Options", "nosniff");
-    responder.writeHeader("X-Frame-Options", "DENY");
-    responder.writeHeader("Referrer-Policy", "no-referrer");
-    responder.writeHeader("Cache-Control", "no-store");
-    if (qobject_cast<QSslSocket *>(socket))
-        responder.writeHeader("Strict-Transport-Security", "max-age=31536000");
-    for (const auto &[key, value] : answer.headers)
-        responder.writeHeader(key, value);
-    if (request.method() == QHttpServerRequest::Method::Head)
-        responder.writeBody(QByteArray());
-    else
-        responder.writeBody(answer.body);
 }
 
 } // namespace zomar

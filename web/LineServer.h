@@ -9,16 +9,14 @@
 
 #include "web/GuardedServer.h"
 #include "web/LineSnapshot.h"
+#include "web/RecordQueries.h"
 
 #include <QAbstractHttpServer>
 #include <QHash>
-#include <QHttpServerResponder>
 
 #include <memory>
 
 namespace zomar {
-
-class ProductionStore;
 
 struct ServeOptions {
     SnapshotOptions snapshot;
@@ -45,26 +43,26 @@ protected:
     void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
 
 private:
-    struct Answer {
-        QHttpServerResponder::StatusCode status = QHttpServerResponder::StatusCode::Ok;
-        QByteArray type;
-        QByteArray body;
-        QList<std::pair<QByteArray, QByteArray>> headers;
+    using Answer = HttpReply;
+    // What a request gets: an answer now, or a question to the record whose
+    // answer is written when it comes.
+    struct Routed {
+        Routed(Answer a) : answer(std::move(a)) {}
+        Routed(RecordQueries::Query q) : query(std::move(q)) {}
+        Answer answer;
+        RecordQueries::Query query;
     };
-    Answer route(const QHttpServerRequest &request, bool *tls);
+    Routed route(const QHttpServerRequest &request, bool tls);
     Answer asset(const QString &name, const QByteArray &type) const;
     Answer json(const QByteArray &body) const;
-    Answer error(QHttpServerResponder::StatusCode status, const QString &text) const;
-    Answer unreadable(const QString &problem);
-    Answer apiUnits(const QHttpServerRequest &request, bool csv);
-    Answer apiStats(const QHttpServerRequest &request);
+    Routed apiUnits(const QHttpServerRequest &request, bool csv);
+    Routed apiStats(const QHttpServerRequest &request);
     Answer login(const QHttpServerRequest &request, bool tls);
     bool authorised(const QHttpServerRequest &request) const;
-    void send(const QHttpServerRequest &request, QTcpSocket *socket, const Answer &answer);
 
     ServeOptions m_options;
     std::unique_ptr<LineSnapshot> m_snapshot;
-    std::unique_ptr<ProductionStore> m_store; // the API's queries, on this thread
+    std::unique_ptr<RecordQueries> m_queries;
     QHash<QByteArray, qint64> m_sessions;     // session id -> expiry (ms since 1970)
 };
 
