@@ -15,16 +15,26 @@ const QByteArray kPolicy = QByteArrayLiteral(
 QByteArray reasonPhrase(HttpReply::Status status)
 {
     switch (int(status)) {
-    case 200: return "OK";
-    case 303: return "See Other";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 303:
+        return "See Other";
+    case 400:
+        return "Bad Request";
+    case 401:
+        return "Unauthorized";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 500:
+        return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Status";
     }
 }
 
@@ -32,8 +42,8 @@ QByteArray reasonPhrase(HttpReply::Status status)
 
 QByteArray HttpReply::bytes(bool head, bool tls) const
 {
-    QByteArray out = "HTTP/1.1 " + QByteArray::number(int(status)) + ' ' +
-                     reasonPhrase(status) + "\r\n";
+    QByteArray out =
+        "HTTP/1.1 " + QByteArray::number(int(status)) + ' ' + reasonPhrase(status) + "\r\n";
     const auto add = [&out](const QByteArray &name, const QByteArray &value) {
         out += name + ": " + value + "\r\n";
     };

@@ -72,6 +72,13 @@ HttpReply unreadable(ProductionStore &store, const QString &why)
                    QStringLiteral("the record cannot be read: %1").arg(why));
 }
 
+HttpReply badSince()
+{
+    return problem(Status::BadRequest,
+                   QStringLiteral("since: a date (2026-12-07), a date and time "
+                                  "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
+}
+
 bool loopbackHost(const QByteArray &host)
 {
     const QByteArray name = host.startsWith('[') ? host.left(host.indexOf(']') + 1)
@@ -93,8 +100,7 @@ bool sameSecret(const QByteArray &a, const QByteArray &b)
 
 LineServer::LineServer(ServeOptions options, QObject *parent)
     : QAbstractHttpServer(parent), m_options(std::move(options))
-{
-}
+{}
 
 LineServer::~LineServer() = default;
 
@@ -141,7 +147,7 @@ LineServer::Routed LineServer::route(const QHttpServerRequest &request, bool tls
     const auto method = request.method();
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
         Answer a = problem(Status::MethodNotAllowed,
-                         QStringLiteral("this server is read-only: GET and HEAD only"));
+                           QStringLiteral("this server is read-only: GET and HEAD only"));
         a.headers.append(header("Allow", "GET, HEAD"));
         return a;
     }
@@ -149,7 +155,7 @@ LineServer::Routed LineServer::route(const QHttpServerRequest &request, bool tls
     // name of its own at 127.0.0.1 (DNS rebinding) gets nothing.
     if (m_options.token.isEmpty() && !loopbackHost(request.value("Host")))
         return problem(Status::Forbidden,
-                     QStringLiteral("this server answers only to 127.0.0.1, [::1] or localhost"));
+                       QStringLiteral("this server answers only to 127.0.0.1, [::1] or localhost"));
     const QString path = request.url().path();
     // What a browser needs to log in comes without the token.
     if (path == QLatin1String("/line.css"))
@@ -190,8 +196,7 @@ LineServer::Routed LineServer::route(const QHttpServerRequest &request, bool tls
         return problem(Status::NotFound, QStringLiteral("no such page"));
     if (body.isEmpty())
         return problem(Status::ServiceUnavailable,
-                     QStringLiteral("the record has not been read yet: %1")
-                         .arg(now.problem));
+                       QStringLiteral("the record has not been read yet: %1").arg(now.problem));
     Answer a = json(body);
     a.headers.append(header("X-Read-At", QByteArray::number(now.readAtMs)));
     if (!now.problem.isEmpty())
@@ -218,15 +223,13 @@ LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool 
     UnitFilter filter;
     const std::optional<QString> since = sinceOf(query);
     if (!since)
-        return problem(Status::BadRequest,
-                     QStringLiteral("since: a date (2026-12-07), a date and time "
-                                    "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
+        return badSince();
     filter.since = *since;
     if (query.hasQueryItem(QStringLiteral("state"))) {
         filter.state = unitStateFromName(query.queryItemValue(QStringLiteral("state")));
         if (!filter.state)
             return problem(Status::BadRequest,
-                         QStringLiteral("state: one of reserved, pass, fail, unknown"));
+                           QStringLiteral("state: one of reserved, pass, fail, unknown"));
     }
     filter.station = query.queryItemValue(QStringLiteral("station"), QUrl::FullyDecoded);
     if (!csv) {
@@ -235,9 +238,9 @@ LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool 
             bool ok = false;
             filter.limit = query.queryItemValue(QStringLiteral("limit")).toInt(&ok);
             if (!ok || filter.limit < 1 || filter.limit > kMostUnits)
-                return problem(Status::BadRequest,
-                             QStringLiteral("limit: 1 to %1 (the CSV has every unit)")
-                                 .arg(kMostUnits));
+                return problem(
+                    Status::BadRequest,
+                    QStringLiteral("limit: 1 to %1 (the CSV has every unit)").arg(kMostUnits));
         }
         filter.newestFirst = true;
     }
@@ -248,8 +251,7 @@ LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool 
             return unreadable(store, why);
         if (csv) {
             HttpReply a{Status::Ok, "text/csv; charset=utf-8", StoreReport::csv(units), {}};
-            a.headers.append(
-                header("Content-Disposition", "attachment; filename=\"units.csv\""));
+            a.headers.append(header("Content-Disposition", "attachment; filename=\"units.csv\""));
             return a;
         }
         // Oldest first, as `records list` prints them.
@@ -267,16 +269,14 @@ LineServer::Routed LineServer::apiStats(const QHttpServerRequest &request)
         const Snapshot now = m_snapshot->current();
         if (now.stats.isEmpty())
             return problem(Status::ServiceUnavailable,
-                         QStringLiteral("the record has not been read yet: %1").arg(now.problem));
+                           QStringLiteral("the record has not been read yet: %1").arg(now.problem));
         return json(now.stats);
     }
     StatsFilter filter;
     filter.station = query.queryItemValue(QStringLiteral("station"), QUrl::FullyDecoded);
     const std::optional<QString> since = sinceOf(query);
     if (!since)
-        return problem(Status::BadRequest,
-                     QStringLiteral("since: a date (2026-12-07), a date and time "
-                                    "(2026-12-07T08:00) or a time back (30m, 12h, 7d)"));
+        return badSince();
     filter.since = *since;
     return RecordQueries::Query([filter](ProductionStore &store) -> HttpReply {
         QString why;
@@ -290,8 +290,8 @@ LineServer::Routed LineServer::apiStats(const QHttpServerRequest &request)
 LineServer::Answer LineServer::login(const QHttpServerRequest &request, bool tls)
 {
     const QUrlQuery query(request.url());
-    const QByteArray given = query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded)
-                                 .toUtf8();
+    const QByteArray given =
+        query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toUtf8();
     if (m_options.token.isEmpty() || given.isEmpty() || !sameSecret(given, m_options.token)) {
         Answer a = asset(QStringLiteral("login.html"), "text/html; charset=utf-8");
         if (!given.isEmpty() || m_options.token.isEmpty())
@@ -308,9 +308,9 @@ LineServer::Answer LineServer::login(const QHttpServerRequest &request, bool tls
     Answer a{Status::SeeOther, "text/plain; charset=utf-8", "logged in\n", {}};
     a.headers.append(header("Location", "/"));
     a.headers.append(header("Set-Cookie", kCookie + '=' + id +
-                                        "; Path=/; HttpOnly; SameSite=Strict; Max-Age=" +
-                                        QByteArray::number(m_options.sessionHours * 3600) +
-                                        (tls ? "; Secure" : "")));
+                                              "; Path=/; HttpOnly; SameSite=Strict; Max-Age=" +
+                                              QByteArray::number(m_options.sessionHours * 3600) +
+                                              (tls ? "; Secure" : "")));
     return a;
 }
 

@@ -91,8 +91,8 @@ private:
         next.stats = m_stats;
         QHash<QString, QJsonObject> shift;
         for (const StationView &station : *stations)
-            shift.insert(station.name, m_shift.value(station.name,
-                                                     LineJson::shiftFigures(LineStats())));
+            shift.insert(station.name,
+                         m_shift.value(station.name, LineJson::shiftFigures(LineStats())));
         next.stations = LineJson::bytes(LineJson::stations(*stations, shift));
         UnitFilter last;
         last.limit = o.lastUnits;

@@ -19,8 +19,8 @@ namespace zomar {
 class ProductionStore;
 
 struct SnapshotOptions {
-    QString location;       // the record
-    QList<QTime> shifts;    // when shifts start (the figures are this shift's)
+    QString location;    // the record
+    QList<QTime> shifts; // when shifts start (the figures are this shift's)
     int refreshMs = 1000;
     int checkEveryMs = 10000;
     int lastUnits = 30;

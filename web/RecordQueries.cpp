@@ -24,8 +24,7 @@ QString RecordQueries::start()
     return m_store ? QString() : error;
 }
 
-void RecordQueries::ask(Query query, QObject *receiver,
-                        std::function<void(const HttpReply &)> done)
+void RecordQueries::ask(Query query, QObject *receiver, std::function<void(const HttpReply &)> done)
 {
     // The receiver owns this object and joins its thread before it goes, so
     // it is there while the question is answered; an answer still queued
