@@ -1,6 +1,7 @@
 #include "core/script/ScriptValues.h"
 
 #include "core/profiles/Profile.h"
+#include "core/profiles/ProfileKeys.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,24 +10,28 @@
 
 namespace zomar {
 
+namespace key = profile_keys::key;
+
+// A script's configuration has the profile's keys, so that what it reads it
+// can hand back to module.write().
 QVariantMap configurationValue(const ConfigBlock &block, Band band)
 {
     return {
         {QStringLiteral("block"), blockHex(block.toBytes())},
-        {QStringLiteral("destination"), addressHex(block.destination)},
-        {QStringLiteral("local"), addressHex(block.local)},
-        {QStringLiteral("channel"), int(block.channel)},
-        {QStringLiteral("band"), bandName(band)},
-        {QStringLiteral("frequency_mhz"), exactFrequencyText(band, block.channel)},
-        {QStringLiteral("tx_power"), blockFieldText(block, BlockField::TxPower, band)},
-        {QStringLiteral("rf_speed"), blockFieldText(block, BlockField::RfSpeed, band)},
+        {key::destination, addressHex(block.destination)},
+        {key::local, addressHex(block.local)},
+        {key::channel, int(block.channel)},
+        {key::band, bandName(band)},
+        {key::frequency, exactFrequencyText(band, block.channel)},
+        {key::txPower, blockFieldText(block, BlockField::TxPower, band)},
+        {key::rfSpeed, blockFieldText(block, BlockField::RfSpeed, band)},
     };
 }
 
 namespace {
 
 // A number where a profile has text: the text a person would have written.
-QVariant asProfileText(const QString &key, const QVariant &value)
+QVariant asProfileText(const QString &name, const QVariant &value)
 {
     const auto type = value.metaType().id();
     const bool number = type == QMetaType::Double || type == QMetaType::Int ||
@@ -35,16 +40,16 @@ QVariant asProfileText(const QString &key, const QVariant &value)
         return value;
     const double v = value.toDouble();
     const bool whole = std::isfinite(v) && v == std::floor(v);
-    if (key == QLatin1String("frequency_mhz") && std::isfinite(v))
+    if (name == key::frequency && std::isfinite(v))
         return QString::number(v, 'f', 4);
-    if (key == QLatin1String("tx_power") && whole)
+    if (name == key::txPower && whole)
         return QStringLiteral("%1 dBm").arg(qint64(v));
-    if (key == QLatin1String("rf_speed") && whole)
+    if (name == key::rfSpeed && whole)
         return QStringLiteral("%1 bps").arg(qint64(v));
-    if (key == QLatin1String("band") && whole)
+    if (name == key::band && whole)
         return QString::number(qint64(v));
-    if ((key == QLatin1String("destination") || key == QLatin1String("local")) && whole &&
-        v >= 0 && v <= 0xFFFFFFFFu)
+    if ((name == key::destination || name == key::local) && whole && v >= 0 &&
+        v <= 0xFFFFFFFFu)
         return addressHex(quint32(v));
     return value;
 }
@@ -61,10 +66,10 @@ Parsed<Profile> changesFromValue(const QVariantMap &changes, Band band)
             continue;
         o.insert(it.key(), QJsonValue::fromVariant(asProfileText(it.key(), it.value())));
     }
-    if (o.contains(QStringLiteral("frequency_mhz")) && !o.contains(QStringLiteral("band")))
-        o.insert(QStringLiteral("band"), bandName(band));
-    o.insert(QStringLiteral("format"), QStringLiteral("zomar-profile"));
-    o.insert(QStringLiteral("version"), kProfileVersion);
+    if (o.contains(key::frequency) && !o.contains(key::band))
+        o.insert(key::band, bandName(band));
+    o.insert(key::format, profile_keys::kFormat);
+    o.insert(key::version, kProfileVersion);
     const ProfileReading reading =
         parseProfile(QJsonDocument(o).toJson(), QStringLiteral("module.write"));
     if (!reading.profile)

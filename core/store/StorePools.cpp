@@ -13,15 +13,20 @@ namespace zomar {
 
 PoolKey PoolKey::of(const Profile &profile, quint32 first, quint32 step)
 {
+    // The block's field keys: a pool's fields are kept in the record as
+    // "key=value" words.
     QStringList parts;
+    const auto part = [&parts](BlockField field, const QString &value) {
+        parts << fieldKey(field) + QLatin1Char('=') + value;
+    };
     if (profile.destination)
-        parts << QStringLiteral("destination=%1").arg(addressHex(*profile.destination));
+        part(BlockField::Destination, addressHex(*profile.destination));
     if (profile.channel)
-        parts << QStringLiteral("channel=%1").arg(*profile.channel);
+        part(BlockField::Channel, QString::number(*profile.channel));
     if (profile.txPower)
-        parts << QStringLiteral("tx_power=%1").arg(*profile.txPower);
+        part(BlockField::TxPower, QString::number(*profile.txPower));
     if (profile.rfSpeed)
-        parts << QStringLiteral("rf_speed=%1").arg(*profile.rfSpeed);
+        part(BlockField::RfSpeed, QString::number(*profile.rfSpeed));
     return {parts.join(QLatin1Char(' ')), first, std::max<quint32>(step, 1)};
 }
 
@@ -33,17 +38,17 @@ QString PoolKey::describe(const QString &fields)
         const QString value = part.section(QLatin1Char('='), 1);
         bool ok = false;
         const int code = value.toInt(&ok);
-        if (key == QLatin1String("destination"))
+        if (key == fieldKey(BlockField::Destination))
             words << QStringLiteral("destination %1").arg(value);
-        else if (key == QLatin1String("channel") && ok)
+        else if (key == fieldKey(BlockField::Channel) && ok)
             // The band is the module's, not the pool's: both readings.
             words << QStringLiteral("channel %1 (%2 MHz on the 433 MHz band, %3 MHz on the 868 "
                                     "MHz band)")
                          .arg(code)
                          .arg(frequencyText(Band::Mhz433, code), frequencyText(Band::Mhz868, code));
-        else if (key == QLatin1String("tx_power") && ok && txPowerText(code))
+        else if (key == fieldKey(BlockField::TxPower) && ok && txPowerText(code))
             words << QStringLiteral("TX power %1").arg(*txPowerText(code));
-        else if (key == QLatin1String("rf_speed") && ok && rfSpeedText(code))
+        else if (key == fieldKey(BlockField::RfSpeed) && ok && rfSpeedText(code))
             words << QStringLiteral("RF speed %1").arg(*rfSpeedText(code));
         else
             words << part;
