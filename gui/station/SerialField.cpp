@@ -1,0 +1,47 @@
+#include "gui/station/SerialField.h"
+
+#include "gui/station/OperatorField.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace zomar {
+
+SerialField::SerialField(QLabel *label, QWidget *parent) : QLineEdit(parent), m_label(label)
+{
+    setObjectName(QStringLiteral("productSerial"));
+    setPlaceholderText(tr("Scan the product serial"));
+    setMaxLength(200);
+    m_label->setBuddy(this);
+    setTarget(-1, {});
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        const QString serial = text().trimmed();
+        const int slot = m_target;
+        clear();
+        setTarget(-1, {});
+        if (!serial.isEmpty())
+            emit scanned(slot, serial);
+    });
+}
+
+void SerialField::setTarget(int slot, const QString &name)
+{
+    m_target = slot;
+    m_label->setText(slot < 0 ? tr("P&roduct serial:") : tr("P&roduct serial for %1:").arg(name));
+}
+
+bool SerialField::takeKey(QKeyEvent *event)
+{
+    return takeTypedKey(*this, event);
+}
+
+void SerialField::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && !text().isEmpty()) {
+        clear();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace zomar
