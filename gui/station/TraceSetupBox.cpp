@@ -43,6 +43,10 @@ TraceSetupBox::TraceSetupBox(const StationSetup &setup, const QString &stationFi
         if (!chosen.isEmpty())
             m_template->setText(chosen);
     });
+    // Wide enough for their hints in any language.
+    for (QLineEdit *field : {m_label, m_template, m_pattern})
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(field->placeholderText()) +
+                               field->fontMetrics().averageCharWidth() * 3);
     auto *form = new QFormLayout(this);
     const auto row = [this, form](const QString &text, QLineEdit *field, QWidget *extra) {
         auto *label = new QLabel(text, this);
