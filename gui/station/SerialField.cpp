@@ -30,9 +30,14 @@ void SerialField::setTarget(int slot, const QString &name)
     m_label->setText(slot < 0 ? tr("P&roduct serial:") : tr("P&roduct serial for %1:").arg(name));
 }
 
-bool SerialField::takeKey(QKeyEvent *event)
+bool SerialField::takeKey(QKeyEvent *event, int slot, const QString &name)
 {
-    return takeTypedKey(*this, event);
+    const bool starting = !hasFocus();
+    if (!takeTypedKey(*this, event))
+        return false;
+    if (starting)
+        setTarget(slot, name);
+    return true;
 }
 
 void SerialField::keyPressEvent(QKeyEvent *event)

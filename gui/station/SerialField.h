@@ -19,8 +19,9 @@ public:
     // The slot the serial goes to (-1: the one that has waited longest).
     void setTarget(int slot, const QString &name);
     int target() const { return m_target; }
-    // A key typed on a tile: the field takes the focus and starts a new serial.
-    bool takeKey(QKeyEvent *event);
+    // A key typed on a tile: the field takes the focus and starts a new
+    // serial, for the slot given (false for a key that is no text).
+    bool takeKey(QKeyEvent *event, int slot, const QString &name);
 
 signals:
     // Enter: the serial typed, for the target slot.

@@ -16,7 +16,13 @@ StationTrace::StationTrace(const StationSetup &setup, const QString &stationFile
         m_pattern = serialPattern(setup.serialPattern, nullptr);
 }
 
-StationTrace::~StationTrace() = default;
+StationTrace::~StationTrace()
+{
+    // Units still waiting for their serial get their labels without one.
+    blockSignals(true);
+    for (int i = 0; i < m_slots.size(); ++i)
+        letGo(i);
+}
 
 QString StationTrace::open(const StationLine &line)
 {

@@ -41,7 +41,9 @@ class StationTrace : public QObject
     Q_OBJECT
 public:
     StationTrace(const StationSetup &setup, const QString &stationFile, QObject *parent = nullptr);
-    ~StationTrace() override; // labels asked for are printed and recorded first
+    // Labels asked for are printed and recorded first, those of units still
+    // waiting for a serial without one.
+    ~StationTrace() override;
 
     // Once the station's run is open: the label target and template are
     // read, the record is known. "" or why labels cannot be printed.

@@ -2,12 +2,14 @@
 // that passes, its state on the tile and Ctrl+P for it again; serials
 // scanned for the units that wait for one.
 
+#include "gui/station/OperatorField.h"
 #include "gui/station/SerialField.h"
 #include "gui/station/SlotGrid.h"
 #include "gui/station/SlotTile.h"
 #include "gui/station/StationTrace.h"
 #include "gui/station/StationWindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
@@ -46,11 +48,18 @@ bool StationWindow::takeScan(QKeyEvent *key)
     const int slot = m_serial->hasFocus() && m_serial->target() >= 0
                          ? m_serial->target()
                          : m_trace->serialSlot(selected);
-    if (slot < 0)
-        return false;
-    if (!m_serial->hasFocus())
-        m_serial->setTarget(slot, list.at(slot)->name());
-    return m_serial->takeKey(key);
+    return slot >= 0 && m_serial->takeKey(key, slot, list.at(slot)->name());
+}
+
+void StationWindow::askSerial(int slot)
+{
+    if (!m_trace || !m_trace->slot(slot).awaitingSerial)
+        return;
+    // A scan reaches the serial field through the tiles: the focus leaves
+    // the operator field (unless a name is being typed there).
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || (focus == m_operator && m_operator->text() == m_operator->name()))
+        tiles().at(slot)->setFocus(Qt::OtherFocusReason);
 }
 
 void StationWindow::onSerialScanned(int slot, const QString &serial)

@@ -335,8 +335,10 @@ void StationWindow::onUnitFinished(const SlotOutcome &o)
     m_tally.add(slot.port, UnitLine{QDateTime::currentDateTime(), slot.name, o.local, o.pass,
                                     o.reason, m_operator->name(), o.unknown});
     m_panel->show(m_tally);
-    if (m_trace)
+    if (m_trace) {
         m_trace->passed(o);
+        askSerial(o.slot);
+    }
     showSlot(o.slot);
     showHeader(); // the next address
     if (m_closing && !o.pass)

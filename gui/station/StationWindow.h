@@ -94,6 +94,7 @@ private:
     // Labels and product serials (StationTraceActions.cpp).
     void startTrace();
     bool takeScan(QKeyEvent *key);
+    void askSerial(int slot); // a unit waits for its serial in the slot
     void onSerialScanned(int slot, const QString &serial);
     void reprintLabel(int slot);
 

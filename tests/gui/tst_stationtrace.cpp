@@ -93,8 +93,11 @@ void TstStationTrace::serialsAndLabelsOnTiles()
     QVERIFY(st.tile(0)->line().endsWith("Scan the product serial"));
     QVERIFY(QDir(m_dir->filePath("labels")).isEmpty()); // no label before its serial
 
-    // A scan on the selected tile goes to it; one that does not match is refused.
+    // The first unit that waits took the focus from the operator field, so
+    // that a scan reaches the serial field.
     QVERIFY(activate(st.window));
+    QCOMPARE(QApplication::focusWidget(), st.tile(0));
+    // A scan on the selected tile goes to it; one that does not match is refused.
     st.tile(1)->setFocus();
     scan("SN-12");
     QTRY_VERIFY_WITH_TIMEOUT(st.tile(1)->line().contains("Serial SN-12 refused: it does not match "
