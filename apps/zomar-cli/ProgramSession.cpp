@@ -98,9 +98,10 @@ void ProgramSession::watch(const QString &folder)
 void ProgramSession::endIfDone()
 {
     const bool allDone = m_wait ? m_stopping : m_passed + m_failed + m_busy >= expected;
-    if (!allDone || run.programmer()->inFlight() > 0 || (labels && labels->pending() > 0) ||
-        (serials && serials->pending() > 0))
+    if (m_finished || !allDone || run.programmer()->inFlight() > 0 ||
+        (labels && labels->pending() > 0) || (serials && serials->pending() > 0))
         return;
+    m_finished = true;
     const QString closing = run.close();
     if (!closing.isEmpty())
         m_cli.err(QStringLiteral("zomar-cli program: the end of the run is not in the store: "

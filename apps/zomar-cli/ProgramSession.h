@@ -61,6 +61,7 @@ private:
     bool m_wait;
     bool m_colour = false;
     bool m_stopping = false;
+    bool m_finished = false; // the run's end is told once
     bool m_online = true;
     qint64 m_released = 0;
     int m_passed = 0;

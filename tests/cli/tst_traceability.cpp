@@ -295,6 +295,14 @@ void TstTraceability::programAsksForSerials()
     QCOMPARE(bound.size(), 1);
     QCOMPARE(bound.first()["product_serial"].toString(), QStringLiteral("SN-0009"));
     QCOMPARE(withKey(jsonLines(read.out), "result").size(), 2);
+    // Standard input already at its end: the run ends once, as without serials.
+    QStringList none = program(m_dir.filePath("none.db"), 1);
+    none.removeAll("--json");
+    const std::unique_ptr<QProcess> closed = startCli(none << "--serial-pattern" << "SN-.*");
+    closed->closeWriteChannel();
+    const CliRun ended = finishCli(*closed, 60000);
+    QCOMPARE(ended.exitCode, 0);
+    QCOMPARE(ended.out.count("1 module: 1 PASS, 0 FAIL"), 1);
 }
 
 QTEST_GUILESS_MAIN(TstTraceability)
