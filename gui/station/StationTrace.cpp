@@ -249,8 +249,11 @@ int StationTrace::slotOfUnit(const QString &unitId) const
     return -1;
 }
 
-void StationTrace::onLabel(const QString &unitId, const LabelOutcome &outcome)
+void StationTrace::onLabel(const QString &unitId, const LabelOutcome &outcome,
+                           const QString &recordError)
 {
+    if (!recordError.isEmpty())
+        emit notRecorded(unitId, recordError);
     const int index = slotOfUnit(unitId);
     if (index < 0) {
         if (!outcome.printed)

@@ -70,13 +70,16 @@ signals:
     void slotChanged(int slot);
     // A label not printed for a unit that is no longer on its tile.
     void notPrinted(const QString &unitId, const QString &reason, const QString &target);
+    // A label's outcome that could not be kept in the record.
+    void notRecorded(const QString &unitId, const QString &error);
 
 private:
     void print(int slot);
     void letGo(int slot);
     int slotOfUnit(const QString &unitId) const;
     void onBound(const QString &unitId, const zomar::SerialBinding &binding);
-    void onLabel(const QString &unitId, const zomar::LabelOutcome &outcome);
+    void onLabel(const QString &unitId, const zomar::LabelOutcome &outcome,
+                 const QString &recordError);
     QString refusal(const SerialBinding &binding) const;
 
     StationSetup m_setup;

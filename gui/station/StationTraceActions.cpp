@@ -32,6 +32,12 @@ void StationWindow::startTrace()
                         .arg(unitId, reason, target),
                     60000);
             });
+    connect(m_trace.get(), &StationTrace::notRecorded, this,
+            [this](const QString &unitId, const QString &error) {
+                statusBar()->showMessage(
+                    tr("The label's state of unit %1 is not in the record: %2").arg(unitId, error),
+                    60000);
+            });
     const bool serials = m_trace->asksSerials() && m_line->isOpen();
     m_serialLabel->setVisible(serials);
     m_serial->setVisible(serials);

@@ -1932,6 +1932,10 @@ Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 nemá kus, pro který by se tiskl štítek: štítek dostane jen kus, který prošel (se sériovým číslem, když ho stanice chce).</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Stav štítku kusu %1 není v evidenci: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>

@@ -1929,6 +1929,10 @@ Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 hat keine Einheit, für die ein Etikett gedruckt werden kann: nur eine Einheit, die bestanden hat (mit ihrer Seriennummer, wenn die Station eine verlangt), bekommt ein Etikett.</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Der Zustand des Etiketts der Einheit %1 ist nicht im Datensatz: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>

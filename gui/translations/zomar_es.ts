@@ -1929,6 +1929,10 @@ Ctrl+Q: salir; los módulos en curso terminan antes</translation>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 no tiene ninguna unidad para imprimir una etiqueta: solo una unidad que pasó (con su número de serie cuando la estación lo pide) recibe etiqueta.</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>El estado de la etiqueta de la unidad %1 no está en el registro: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>

@@ -1929,6 +1929,10 @@ Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</tra
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 n&apos;a pas d&apos;unité dont imprimer l&apos;étiquette : seule une unité réussie (avec son numéro de série quand la station en demande un) a une étiquette.</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>L&apos;état de l&apos;étiquette de l&apos;unité %1 n&apos;est pas dans le registre&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>

@@ -1929,6 +1929,10 @@ Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 non ha un&apos;unità di cui stampare l&apos;etichetta: solo un&apos;unità superata (con il suo numero di serie quando la stazione lo chiede) riceve un&apos;etichetta.</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Lo stato dell&apos;etichetta dell&apos;unità %1 non è nel registro: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>

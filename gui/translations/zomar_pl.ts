@@ -1932,6 +1932,10 @@ Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 nie ma jednostki, dla której można wydrukować etykietę: etykietę dostaje tylko jednostka, która przeszła (z numerem seryjnym, gdy stacja go wymaga).</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Stan etykiety jednostki %1 nie jest zapisany w rejestrze: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>

@@ -1926,6 +1926,10 @@ Ctrl+Q：退出；进行中的模块先完成</translation>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
         <translation>%1 没有可打印标签的单元：只有通过的单元（工位要求时须有序列号）才有标签。</translation>
     </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>单元 %1 的标签状态未写入记录：%2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
