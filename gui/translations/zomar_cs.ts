@@ -1908,7 +1908,7 @@ Tab: další pozice
 F2: pole operátora (čtečka odznaků do něj píše odkudkoli)
 Sken, když pozice čeká na sériové číslo: pole sériového čísla
 Ctrl+Shift+N: nová směna
-Ctrl+Shift+E: úprava nastavení (technik, s PINem)
+Ctrl+Shift+E: úprava nastavení (inženýr, s PINem)
 Ctrl+O: otevřít stanici
 Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
     </message>
@@ -1934,7 +1934,7 @@ Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
     </message>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
-        <translation>Stav štítku kusu %1 není v evidenci: %2</translation>
+        <translation>Stav štítku kusu %1 není v záznamu: %2</translation>
     </message>
 </context>
 <context>

@@ -1898,14 +1898,14 @@ Ctrl+O: open a station
 Ctrl+Q: quit; the modules in flight finish first</source>
         <translation>Tasten der Station:
 
-Pfeiltasten: zwischen den Steckplätzen wechseln
-Enter oder Leertaste auf einem Steckplatz: was das Programm gefunden hat
-Strg+P auf einem Steckplatz: das Etikett seiner Einheit noch einmal
-Tab: der nächste Steckplatz
+Pfeiltasten: zwischen den Plätzen wechseln
+Enter oder Leertaste auf einem Platz: was das Programm gefunden hat
+Strg+P auf einem Platz: das Etikett seiner Einheit noch einmal
+Tab: der nächste Platz
 F2: das Bedienerfeld (ein Ausweisleser tippt von überall hinein)
-Ein Scan, während ein Steckplatz auf seine Produkt-Seriennummer wartet: das Feld der Produkt-Seriennummer
+Ein Scan, während ein Platz auf seine Produkt-Seriennummer wartet: das Feld der Produkt-Seriennummer
 Strg+Umschalt+N: eine neue Schicht
-Strg+Umschalt+E: die Einrichtung bearbeiten (der Techniker, mit der PIN)
+Strg+Umschalt+E: die Einrichtung bearbeiten (der Ingenieur, mit der PIN)
 Strg+O: eine Station öffnen
 Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
     </message>
@@ -1919,7 +1919,7 @@ Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
     </message>
     <message>
         <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
-        <translation>Seriennummer %1 gehört zu keinem Steckplatz: keine Einheit wartet auf ihre Produkt-Seriennummer.</translation>
+        <translation>Seriennummer %1 gehört zu keinem Platz: keine Einheit wartet auf ihre Produkt-Seriennummer.</translation>
     </message>
     <message>
         <source>This station prints no labels (Edit setup: Labels and product serials).</source>
@@ -1931,7 +1931,7 @@ Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
     </message>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
-        <translation>Der Zustand des Etiketts der Einheit %1 ist nicht im Datensatz: %2</translation>
+        <translation>Der Zustand des Etiketts der Einheit %1 ist nicht im Nachweis: %2</translation>
     </message>
 </context>
 <context>

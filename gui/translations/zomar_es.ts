@@ -1898,12 +1898,12 @@ Ctrl+O: open a station
 Ctrl+Q: quit; the modules in flight finish first</source>
         <translation>Teclas de la estación:
 
-Flechas: moverse entre las ranuras
-Intro o Espacio sobre una ranura: lo que encontró el programa
-Ctrl+P sobre una ranura: la etiqueta de su unidad otra vez
-Tab: la ranura siguiente
+Flechas: moverse entre los puestos
+Intro o Espacio sobre un puesto: lo que encontró el programa
+Ctrl+P sobre un puesto: la etiqueta de su unidad otra vez
+Tab: el puesto siguiente
 F2: el campo del operario (un lector de tarjetas escribe en él desde cualquier sitio)
-Un escaneo mientras una ranura espera su número de serie: el campo del número de serie
+Un escaneo mientras un puesto espera su número de serie: el campo del número de serie
 Ctrl+Mayús+N: un turno nuevo
 Ctrl+Mayús+E: editar la configuración (el ingeniero, con el PIN)
 Ctrl+O: abrir una estación
@@ -1919,7 +1919,7 @@ Ctrl+Q: salir; los módulos en curso terminan antes</translation>
     </message>
     <message>
         <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
-        <translation>El número de serie %1 no es de ninguna ranura: ninguna unidad espera su número de serie.</translation>
+        <translation>El número de serie %1 no es de ningún puesto: ninguna unidad espera su número de serie.</translation>
     </message>
     <message>
         <source>This station prints no labels (Edit setup: Labels and product serials).</source>

@@ -1076,11 +1076,11 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     </message>
     <message>
         <source>P&amp;roduct serial:</source>
-        <translation>N&amp;uméro de série du produit :</translation>
+        <translation>N&amp;uméro de série du produit&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;roduct serial for %1:</source>
-        <translation>N&amp;uméro de série du produit pour %1 :</translation>
+        <translation>N&amp;uméro de série du produit pour %1&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1643,7 +1643,7 @@ Surveillance de %1</translation>
     <name>zomar::StationTrace</name>
     <message>
         <source>S/N %1: being recorded</source>
-        <translation>N/S %1 : enregistrement en cours</translation>
+        <translation>N/S %1&#xa0;: enregistrement en cours</translation>
     </message>
     <message>
         <source>Scan the product serial</source>
@@ -1663,31 +1663,31 @@ Surveillance de %1</translation>
     </message>
     <message>
         <source>label not printed: %1</source>
-        <translation>étiquette non imprimée : %1</translation>
+        <translation>étiquette non imprimée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Serial refused: one line of at most %1 characters</source>
-        <translation>Numéro de série refusé : une ligne d&apos;au plus %1 caractères</translation>
+        <translation>Numéro de série refusé&#xa0;: une ligne d&apos;au plus %1 caractères</translation>
     </message>
     <message>
         <source>Serial %1 refused: it does not match %2</source>
-        <translation>Numéro de série %1 refusé : il ne correspond pas à %2</translation>
+        <translation>Numéro de série %1 refusé&#xa0;: il ne correspond pas à %2</translation>
     </message>
     <message>
         <source>Serial %1 refused: it is bound to the unit with address %2</source>
-        <translation>Numéro de série %1 refusé : il est lié à l&apos;unité d&apos;adresse %2</translation>
+        <translation>Numéro de série %1 refusé&#xa0;: il est lié à l&apos;unité d&apos;adresse %2</translation>
     </message>
     <message>
         <source>Serial %1 refused: it is bound to another unit</source>
-        <translation>Numéro de série %1 refusé : il est lié à une autre unité</translation>
+        <translation>Numéro de série %1 refusé&#xa0;: il est lié à une autre unité</translation>
     </message>
     <message>
         <source>Serial %1 refused: this unit carries %2</source>
-        <translation>Numéro de série %1 refusé : cette unité porte déjà %2</translation>
+        <translation>Numéro de série %1 refusé&#xa0;: cette unité porte déjà %2</translation>
     </message>
     <message>
         <source>Serial %1 not recorded: call the engineer (%2)</source>
-        <translation>Numéro de série %1 non enregistré : appeler l&apos;ingénieur (%2)</translation>
+        <translation>Numéro de série %1 non enregistré&#xa0;: appeler l&apos;ingénieur (%2)</translation>
     </message>
 </context>
 <context>
@@ -1911,23 +1911,23 @@ Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</tra
     </message>
     <message>
         <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
-        <translation>Les étiquettes ne sont pas imprimées : %1. Un ingénieur peut le corriger dans Modifier la configuration.</translation>
+        <translation>Les étiquettes ne sont pas imprimées&#xa0;: %1. Un ingénieur peut le corriger dans Modifier la configuration.</translation>
     </message>
     <message>
         <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
-        <translation>L&apos;étiquette de l&apos;unité %1 n&apos;a pas été imprimée : %2. Pour l&apos;imprimer à nouveau : zomar-cli records label %1 --label %3</translation>
+        <translation>L&apos;étiquette de l&apos;unité %1 n&apos;a pas été imprimée&#xa0;: %2. Pour l&apos;imprimer à nouveau&#xa0;: zomar-cli records label %1 --label %3</translation>
     </message>
     <message>
         <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
-        <translation>Le numéro de série %1 n&apos;est pour aucun emplacement : aucune unité n&apos;attend son numéro de série.</translation>
+        <translation>Le numéro de série %1 n&apos;est pour aucun emplacement&#xa0;: aucune unité n&apos;attend son numéro de série.</translation>
     </message>
     <message>
         <source>This station prints no labels (Edit setup: Labels and product serials).</source>
-        <translation>Cette station n&apos;imprime pas d&apos;étiquettes (Modifier la configuration : Étiquettes et numéros de série).</translation>
+        <translation>Cette station n&apos;imprime pas d&apos;étiquettes (Modifier la configuration&#xa0;: Étiquettes et numéros de série).</translation>
     </message>
     <message>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
-        <translation>%1 n&apos;a pas d&apos;unité dont imprimer l&apos;étiquette : seule une unité réussie (avec son numéro de série quand la station en demande un) a une étiquette.</translation>
+        <translation>%1 n&apos;a pas d&apos;unité dont imprimer l&apos;étiquette&#xa0;: seule une unité réussie (avec son numéro de série quand la station en demande un) a une étiquette.</translation>
     </message>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
@@ -1953,19 +1953,19 @@ Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</tra
     </message>
     <message>
         <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
-        <translation>aucune ; pdf:DOSSIER, printer:NOM ou zpl://HÔTE[:PORT]</translation>
+        <translation>aucune&#xa0;; pdf:DOSSIER, printer:NOM ou zpl://HÔTE[:PORT]</translation>
     </message>
     <message>
         <source>the default: 50 x 25 mm with a QR code</source>
-        <translation>par défaut : 50 x 25 mm avec un code QR</translation>
+        <translation>par défaut&#xa0;: 50 x 25 mm avec un code QR</translation>
     </message>
     <message>
         <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
-        <translation>aucun : aucun numéro de série n&apos;est scanné ; p. ex. SN-[0-9]{6}</translation>
+        <translation>aucun&#xa0;: aucun numéro de série n&apos;est scanné&#xa0;; p. ex. SN-[0-9]{6}</translation>
     </message>
     <message>
         <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
-        <translation>Une expression régulière à laquelle un numéro de série correspond en entier. Si elle est donnée, un technicien scanne le numéro de série du produit de chaque unité réussie ; son étiquette est imprimée une fois le numéro enregistré.</translation>
+        <translation>Une expression régulière à laquelle un numéro de série correspond en entier. Si elle est donnée, un technicien scanne le numéro de série du produit de chaque unité réussie&#xa0;; son étiquette est imprimée une fois le numéro enregistré.</translation>
     </message>
     <message>
         <source>The labels&apos; template</source>
@@ -1977,27 +1977,27 @@ Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</tra
     </message>
     <message>
         <source>L&amp;abels to:</source>
-        <translation>É&amp;tiquettes vers :</translation>
+        <translation>É&amp;tiquettes vers&#xa0;:</translation>
     </message>
     <message>
         <source>Label te&amp;mplate:</source>
-        <translation>Modèle d&apos;éti&amp;quette :</translation>
+        <translation>Modèle d&apos;éti&amp;quette&#xa0;:</translation>
     </message>
     <message>
         <source>Pro&amp;duct serial pattern:</source>
-        <translation>Moti&amp;f du numéro de série :</translation>
+        <translation>Moti&amp;f du numéro de série&#xa0;:</translation>
     </message>
     <message>
         <source>Labels to: %1</source>
-        <translation>Étiquettes vers : %1</translation>
+        <translation>Étiquettes vers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Label template: say where the labels go too</source>
-        <translation>Modèle d&apos;étiquette : indiquer aussi où vont les étiquettes</translation>
+        <translation>Modèle d&apos;étiquette&#xa0;: indiquer aussi où vont les étiquettes</translation>
     </message>
     <message>
         <source>Product serial pattern: %1</source>
-        <translation>Motif du numéro de série : %1</translation>
+        <translation>Motif du numéro de série&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

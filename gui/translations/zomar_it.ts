@@ -1898,14 +1898,14 @@ Ctrl+O: open a station
 Ctrl+Q: quit; the modules in flight finish first</source>
         <translation>Tasti della stazione:
 
-Frecce: spostarsi tra gli slot
-Invio o Spazio su uno slot: ciò che il programma ha trovato
-Ctrl+P su uno slot: di nuovo l&apos;etichetta della sua unità
-Tab: lo slot successivo
+Frecce: spostarsi tra le postazioni
+Invio o Spazio su una postazione: ciò che il programma ha trovato
+Ctrl+P su una postazione: di nuovo l&apos;etichetta della sua unità
+Tab: la postazione successiva
 F2: il campo operatore (un lettore di badge vi scrive da qualsiasi punto)
-Una scansione mentre uno slot attende il numero di serie: il campo del numero di serie
+Una scansione mentre una postazione attende il numero di serie: il campo del numero di serie
 Ctrl+Maiusc+N: un nuovo turno
-Ctrl+Maiusc+E: modificare la configurazione (il tecnico, con il PIN)
+Ctrl+Maiusc+E: modificare la configurazione (l&apos;ingegnere, con il PIN)
 Ctrl+O: aprire una stazione
 Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
     </message>
@@ -1919,7 +1919,7 @@ Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
     </message>
     <message>
         <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
-        <translation>Il numero di serie %1 non è per nessuno slot: nessuna unità attende il suo numero di serie.</translation>
+        <translation>Il numero di serie %1 non è per nessuna postazione: nessuna unità attende il suo numero di serie.</translation>
     </message>
     <message>
         <source>This station prints no labels (Edit setup: Labels and product serials).</source>

@@ -1899,17 +1899,17 @@ Ctrl+Shift+N: a new shift
 Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
 Ctrl+O: open a station
 Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Klawisze stacji:
+        <translation>Klawisze stanowiska:
 
-Strzałki: przejście między gniazdami
-Enter lub Spacja na gnieździe: co znalazł program
-Ctrl+P na gnieździe: ponownie etykieta jego jednostki
-Tab: następne gniazdo
+Strzałki: przejście między miejscami
+Enter lub Spacja na miejscu: co znalazł program
+Ctrl+P na miejscu: ponownie etykieta jego jednostki
+Tab: następne miejsce
 F2: pole operatora (czytnik identyfikatorów wpisuje do niego z dowolnego miejsca)
-Skan, gdy gniazdo czeka na numer seryjny: pole numeru seryjnego
+Skan, gdy miejsce czeka na numer seryjny: pole numeru seryjnego
 Ctrl+Shift+N: nowa zmiana
 Ctrl+Shift+E: edycja konfiguracji (inżynier, z PIN-em)
-Ctrl+O: otwarcie stacji
+Ctrl+O: otwarcie stanowiska
 Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
     </message>
     <message>
@@ -1922,15 +1922,15 @@ Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
     </message>
     <message>
         <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
-        <translation>Numer seryjny %1 nie jest dla żadnego gniazda: żadna jednostka nie czeka na numer seryjny.</translation>
+        <translation>Numer seryjny %1 nie jest dla żadnego miejsca: żadna jednostka nie czeka na numer seryjny.</translation>
     </message>
     <message>
         <source>This station prints no labels (Edit setup: Labels and product serials).</source>
-        <translation>Ta stacja nie drukuje etykiet (Edytuj konfigurację: Etykiety i numery seryjne).</translation>
+        <translation>To stanowisko nie drukuje etykiet (Edytuj konfigurację: Etykiety i numery seryjne).</translation>
     </message>
     <message>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
-        <translation>%1 nie ma jednostki, dla której można wydrukować etykietę: etykietę dostaje tylko jednostka, która przeszła (z numerem seryjnym, gdy stacja go wymaga).</translation>
+        <translation>%1 nie ma jednostki, dla której można wydrukować etykietę: etykietę dostaje tylko jednostka, która przeszła (z numerem seryjnym, gdy stanowisko go wymaga).</translation>
     </message>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>

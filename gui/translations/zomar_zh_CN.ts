@@ -1893,17 +1893,17 @@ Ctrl+Shift+N: a new shift
 Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
 Ctrl+O: open a station
 Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>工位按键：
+        <translation>工作站按键：
 
-方向键：在槽位之间移动
-在槽位上按 Enter 或空格：程序发现的情况
-在槽位上按 Ctrl+P：重新打印其单元的标签
-Tab：下一个槽位
+方向键：在工位之间移动
+在工位上按 Enter 或空格：程序发现的情况
+在工位上按 Ctrl+P：重新打印其单元的标签
+Tab：下一个工位
 F2：操作员字段（工牌扫描器可从任意位置输入）
-槽位等待产品序列号时扫描：产品序列号字段
+工位等待产品序列号时扫描：产品序列号字段
 Ctrl+Shift+N：新班次
 Ctrl+Shift+E：编辑设置（工程师，需 PIN）
-Ctrl+O：打开工位
+Ctrl+O：打开工作站
 Ctrl+Q：退出；进行中的模块先完成</translation>
     </message>
     <message>
@@ -1916,15 +1916,15 @@ Ctrl+Q：退出；进行中的模块先完成</translation>
     </message>
     <message>
         <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
-        <translation>序列号 %1 没有对应的槽位：没有单元在等待产品序列号。</translation>
+        <translation>序列号 %1 没有对应的工位：没有单元在等待产品序列号。</translation>
     </message>
     <message>
         <source>This station prints no labels (Edit setup: Labels and product serials).</source>
-        <translation>此工位不打印标签（编辑设置：标签和产品序列号）。</translation>
+        <translation>此工作站不打印标签（编辑设置：标签和产品序列号）。</translation>
     </message>
     <message>
         <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
-        <translation>%1 没有可打印标签的单元：只有通过的单元（工位要求时须有序列号）才有标签。</translation>
+        <translation>%1 没有可打印标签的单元：只有通过的单元（工作站要求时须有序列号）才有标签。</translation>
     </message>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
