@@ -169,6 +169,12 @@ void ProgramSerials::onBound(const QString &unitId, const SerialBinding &binding
 
 void ProgramSerials::stop()
 {
+    if (!m_ended && !m_waiting.isEmpty())
+        m_cli.err(QStringLiteral("Stopping: %1 that passed go%2 without a product serial (bind "
+                                 "one later: zomar-cli records serial UNIT_ID SERIAL).")
+                      .arg(m_waiting.size() == 1 ? QStringLiteral("the unit")
+                                                 : QStringLiteral("%1 units").arg(m_waiting.size()),
+                           m_waiting.size() == 1 ? QStringLiteral("es") : QString()));
     m_ended = true;
     m_lines.clear();
     if (m_input)
