@@ -155,6 +155,18 @@ void TstStationTrace::serialsAndLabelsOnTiles()
     QTRY_VERIFY_WITH_TIMEOUT(
         QFileInfo::exists(m_dir->filePath(QStringLiteral("labels/label-C0000003-%1.pdf").arg(unit3))),
         kWaitMs);
+
+    // Closing lets the unit still waiting go: its label is printed (without a
+    // serial) before the window is gone.
+    const QString last = st.window.trace()->slot(0).unitId;
+    QVERIFY(st.window.close());
+    QVERIFY(QFileInfo::exists(
+        m_dir->filePath(QStringLiteral("labels/label-C0000004-%1.pdf").arg(last))));
+    const QList<UnitRow> units = unitsIn(m_store);
+    const auto row = std::find_if(units.cbegin(), units.cend(),
+                                  [&last](const UnitRow &u) { return u.unitId == last; });
+    QVERIFY(row != units.cend());
+    QCOMPARE(row->labelState, QStringLiteral("printed"));
 }
 
 void TstStationTrace::aPrinterThatRefusesKeepsThePass()
