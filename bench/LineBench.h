@@ -5,13 +5,20 @@
 // CPU).
 
 #include "bench/Measure.h"
+#include "core/fleet/ProductionStore.h"
+#include "tests/support/PgCluster.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace zomar::bench {
 
@@ -43,6 +50,53 @@ inline QStringList startModules(QProcess &sim, int count)
         }
     }
     return devices;
+}
+
+// Stations side by side, each a zomar-cli program (at `cli`) over its
+// `modules` of the devices, named PREFIX-0, PREFIX-1, ...: the wall time
+// until the last ends (seconds), or -1 when one failed.
+inline double programStations(const QString &cli, const QString &profile, const QString &store,
+                              const QStringList &devices, int stations, int modules,
+                              const QString &prefix, const QString &from)
+{
+    QElapsedTimer t;
+    t.start();
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int s = 0; s < stations; ++s) {
+        QStringList args{"program", "--profile", profile, "--local-from", from, "--store",
+                         store, "--station", QStringLiteral("%1-%2").arg(prefix).arg(s)};
+        for (int m = 0; m < modules; ++m)
+            args << "--device" << devices.at(s * modules + m);
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->start(cli, args);
+    }
+    bool ok = true;
+    for (auto &p : runs) {
+        const bool done = p->waitForFinished(180000) && p->exitCode() == 0;
+        if (!done)
+            std::fprintf(stderr, "%s%s", p->readAllStandardOutput().constData(),
+                         p->readAllStandardError().constData());
+        ok = done && ok;
+    }
+    return ok ? double(t.nsecsElapsed()) / 1e9 : -1;
+}
+
+// A throwaway PostgreSQL server with the line's record made in database
+// "line" (role "line", password in PGPASSWORD); its address.
+inline bool startLineServer(test::PgCluster &pg, QString *store)
+{
+    if (!pg.start() || !pg.addOwner(QStringLiteral("line"), QStringLiteral("bench"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(pg.error()));
+        return false;
+    }
+    qputenv("PGPASSWORD", "bench");
+    *store = pg.uri(QStringLiteral("line"), QStringLiteral("line"));
+    QString error;
+    if (!ProductionStore::open(*store, ProductionStore::Mode::Init, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    return true;
 }
 
 } // namespace zomar::bench

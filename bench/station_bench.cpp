@@ -45,33 +45,6 @@ constexpr int kAllocations = 1000;
 
 using bench::median;
 
-// Stations side by side, each a zomar-cli program over its modules; the
-// wall time until the last ends, or -1 when one failed.
-double programRun(const QString &profile, const QString &store, const QStringList &devices,
-                  int stations, int round)
-{
-    QElapsedTimer t;
-    t.start();
-    std::vector<std::unique_ptr<QProcess>> runs;
-    for (int s = 0; s < stations; ++s) {
-        QStringList args{"program",  "--profile", profile,
-                         "--local-from", "10000",  "--store",
-                         store,      "--station", QStringLiteral("bench-%1-%2").arg(round).arg(s)};
-        for (int m = 0; m < kModules; ++m)
-            args << "--device" << devices.at(s * kModules + m);
-        runs.push_back(std::make_unique<QProcess>());
-        runs.back()->start(QStringLiteral(ZOMAR_CLI), args);
-    }
-    bool ok = true;
-    for (auto &p : runs) {
-        const bool done = p->waitForFinished(120000) && p->exitCode() == 0;
-        if (!done)
-            std::fprintf(stderr, "%s", p->readAllStandardError().constData());
-        ok = done && ok;
-    }
-    return ok ? double(t.nsecsElapsed()) / 1e9 : -1;
-}
-
 // One station in station mode through the proxy: the time from a tray
 // plugged in at once to its last PASS, with the network cut just before or
 // not. Seconds, or -1 when the tray did not pass.
@@ -177,22 +150,6 @@ int allocate(const QString &server, const QString &station, int count)
 }
 
 // A server of its own, with a role and its database, the record made.
-bool startServer(test::PgCluster &pg, QString *store)
-{
-    if (!pg.start() || !pg.addOwner(QStringLiteral("line"), QStringLiteral("bench"))) {
-        std::fprintf(stderr, "station_bench: %s\n", qPrintable(pg.error()));
-        return false;
-    }
-    qputenv("PGPASSWORD", "bench");
-    *store = pg.uri(QStringLiteral("line"), QStringLiteral("line"));
-    QString error;
-    if (!ProductionStore::open(*store, ProductionStore::Mode::Init, &error)) {
-        std::fprintf(stderr, "station_bench: %s\n", qPrintable(error));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -205,7 +162,7 @@ int main(int argc, char **argv)
 
     test::PgCluster pg;
     QString store;
-    if (!startServer(pg, &store))
+    if (!bench::startLineServer(pg, &store))
         return 2;
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
@@ -219,8 +176,12 @@ int main(int argc, char **argv)
     }
     std::vector<double> one, four;
     for (int i = 0; i < rounds; ++i) {
-        one.push_back(programRun(profile, store, devices, 1, 2 * i));
-        four.push_back(programRun(profile, store, devices, kStations, 2 * i + 1));
+        one.push_back(bench::programStations(ZOMAR_CLI, profile, store, devices, 1, kModules,
+                                             QStringLiteral("bench-%1").arg(2 * i), "10000"));
+        four.push_back(bench::programStations(ZOMAR_CLI, profile, store, devices, kStations,
+                                              kModules,
+                                              QStringLiteral("bench-%1").arg(2 * i + 1),
+                                              "10000"));
         if (one.back() < 0 || four.back() < 0) {
             std::fprintf(stderr, "station_bench: a run failed\n");
             return 2;

@@ -20,11 +20,17 @@ packages=(g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plug
           # characters (the translations' tests and a Chinese window).
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei
           help2man librsvg2-bin  # manual pages and PNG icons, made when building
+          # zomar-cli serve: the line supervisor's page. Qt HTTP Server's CMake
+          # files need Qt WebSockets', which its package does not pull in.
+          qt6-httpserver-dev qt6-websockets-dev
           libzint-dev)  # the labels' 2D codes (QR, Data Matrix)
 # The tests of a line of stations run a throwaway PostgreSQL server of their
 # own (initdb in a temporary folder); the builds that hold tests need it.
 if [ "$preset" = default ] || [ "$preset" = asan ]; then
   packages+=(postgresql)
+  # The supervisor's page is tested in a headless browser, as a person sees it.
+  # (and its HTTPS with a certificate that openssl makes).
+  packages+=(chromium openssl)
   # The label tests rasterise PDFs and read their codes back with real decoders.
   packages+=(poppler-utils zbar-tools dmtx-utils)
 fi

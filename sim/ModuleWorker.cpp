@@ -215,6 +215,7 @@ int ModuleWorker::lineSpeed() const
 
 void ModuleWorker::endOfMessage()
 {
+    const QByteArray whole = m_messageTail;
     const QByteArray tail = m_messageTail.right(kTailKept);
     const qsizetype length = m_messageLength;
     m_messageTail.clear();
@@ -235,6 +236,31 @@ void ModuleWorker::endOfMessage()
             sim::Radio::air().transmit(d, held, VirtualModule::now(), radio);
     }
 
+    // A thread held up (a loaded PC) reads the block and the sequences sent
+    // after it in one go: a module on its own line would have heard them
+    // apart, so they are taken in order.
+    bool commandMode = false;
+    bool strict = false;
+    {
+        QMutexLocker lock(&d->mutex);
+        commandMode = d->commandMode;
+        strict = d->commandGapMs > 0;
+    }
+    const QByteArray after = whole.mid(kBlockSize);
+    if (commandMode && !strict && length == whole.size() && length > kBlockSize &&
+        !commandSequences(after, after.size(), false).isEmpty()) {
+        if (!handleMessage(whole.left(kBlockSize), kBlockSize))
+            handleMessage(after, after.size());
+    } else {
+        handleMessage(tail, length);
+    }
+    QMutexLocker lock(&d->mutex);
+    ++d->messagesHandled;
+}
+
+// Answers one message; true when the module hangs up after it.
+bool ModuleWorker::handleMessage(const QByteArray &tail, qsizetype length)
+{
     const int portSpeed = d->master >= 0 ? sim::terminalLineSpeed(d->master) : -1;
     QByteArray answer;
     std::optional<QByteArray> written;
@@ -266,10 +292,6 @@ void ModuleWorker::endOfMessage()
         }
     }
     write(answer);
-    {
-        QMutexLocker lock(&d->mutex);
-        ++d->messagesHandled;
-    }
     if (written)
         emit m_owner->configurationWritten(*written);
     std::function<bool(const QByteArray &)> hangUpAfter;
@@ -278,9 +300,11 @@ void ModuleWorker::endOfMessage()
         hangUpAfter = d->hangUpAfter;
     }
     // Queued: this runs inside the quiet timer's own signal.
-    if (hangUpAfter && hangUpAfter(length <= tail.size() ? tail : QByteArray()))
-        QMetaObject::invokeMethod(
-            this, [this] { shutDown(); }, Qt::QueuedConnection);
+    if (!hangUpAfter || !hangUpAfter(length <= tail.size() ? tail : QByteArray()))
+        return false;
+    QMetaObject::invokeMethod(
+        this, [this] { shutDown(); }, Qt::QueuedConnection);
+    return true;
 }
 
 void ModuleWorker::flush()

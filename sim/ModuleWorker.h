@@ -91,6 +91,7 @@ private:
     int lineSpeed() const;
 
     void endOfMessage();
+    bool handleMessage(const QByteArray &tail, qsizetype length);
 
     void flush();
 

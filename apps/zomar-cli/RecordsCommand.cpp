@@ -11,12 +11,13 @@
 #include "core/fleet/StoreReport.h"
 #include "core/fleet/StoreSchema.h"
 #include "core/files/FileWriter.h"
+#include "core/lineview/SinceText.h"
+#include "core/lineview/UnitJson.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace zomar {
 
@@ -33,42 +34,11 @@ QString shownTime(const QString &iso)
     return t.isValid() ? t.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : iso;
 }
 
-QJsonObject jsonOf(const UnitRow &u)
-{
-    return {{QStringLiteral("unit_id"), u.unitId},
-            {QStringLiteral("state"), unitStateName(u.state)},
-            {QStringLiteral("reserved_at"), u.reservedAt},
-            {QStringLiteral("settled_at"), u.settledAt},
-            {QStringLiteral("pool"), u.poolId ? QJsonValue(double(*u.poolId)) : QJsonValue()},
-            {QStringLiteral("local"), u.local ? addressHex(*u.local) : QString()},
-            {QStringLiteral("packet_sent"), u.packetSent},
-            {QStringLiteral("station"), u.station},
-            {QStringLiteral("device"), u.device},
-            {QStringLiteral("by_id"), u.byId},
-            {QStringLiteral("by_path"), u.byPath},
-            {QStringLiteral("usb_serial"), u.usbSerial},
-            {QStringLiteral("profile"), u.profileFile},
-            {QStringLiteral("profile_sha256"), u.profileSha256},
-            {QStringLiteral("block_before"), u.blockBefore},
-            {QStringLiteral("block_written"), u.blockWritten},
-            {QStringLiteral("block_read_back"), u.blockReadBack},
-            {QStringLiteral("failure"), u.failure},
-            {QStringLiteral("message"), u.message},
-            {QStringLiteral("origin"), u.origin},
-            {QStringLiteral("operator"), u.operatorName},
-            {QStringLiteral("product_serial"), u.productSerial},
-            {QStringLiteral("label_state"), u.labelState},
-            {QStringLiteral("label_reason"), u.labelReason},
-            {QStringLiteral("label_target"), u.labelTarget},
-            {QStringLiteral("label_at"), u.labelAt},
-            {QStringLiteral("run"), double(u.runId)}};
-}
-
 void printUnits(Cli &cli, const QList<UnitRow> &units)
 {
     if (cli.json()) {
         for (const UnitRow &u : units)
-            cli.printJson(jsonOf(u));
+            cli.printJson(unitJson(u));
         return;
     }
     if (units.isEmpty()) {
@@ -335,16 +305,27 @@ const QStringList &recordsVerbs()
     return verbs;
 }
 
+QCommandLineOption storeOption()
+{
+    return {QStringLiteral("store"),
+            QStringLiteral("The production record: a file (default: "
+                           "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...) or "
+                           "postgresql://user@host[:port]/dbname (the password from ~/.pgpass "
+                           "or PGPASSWORD)."),
+            QStringLiteral("store")};
+}
+
+QString storeLocation(const Cli &cli)
+{
+    return cli.parser.isSet(QStringLiteral("store")) ? cli.parser.value(QStringLiteral("store"))
+                                                     : ProductionStore::defaultLocation();
+}
+
 std::optional<int> runRecords(Cli &cli)
 {
     QCommandLineParser &p = cli.parser;
     p.addOptions({
-        {QStringLiteral("store"),
-         QStringLiteral("The production record: a file (default: "
-                        "$XDG_DATA_HOME/zomar/production.db, ~/.local/share/...) or "
-                        "postgresql://user@host[:port]/dbname (the password from ~/.pgpass or "
-                        "PGPASSWORD)."),
-         QStringLiteral("store")},
+        storeOption(),
         {QStringLiteral("station"),
          QStringLiteral("list, stats: units of one station; release: the station to release."),
          QStringLiteral("name")},
@@ -401,9 +382,7 @@ std::optional<int> runRecords(Cli &cli)
                      .arg(Cli::visible(p.positionalArguments().value(words))));
         return cli.exitCode();
     }
-    const QString location = p.isSet(QStringLiteral("store"))
-                                 ? p.value(QStringLiteral("store"))
-                                 : ProductionStore::defaultLocation();
+    const QString location = storeLocation(cli);
     if (what == QLatin1String("init"))
         return initStore(cli, location);
     QString error;

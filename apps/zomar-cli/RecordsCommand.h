@@ -12,5 +12,9 @@ const QStringList &recordsVerbs();
 // --since as UTC ISO 8601 ("" when not given); nullopt when refused (the run
 // is then over).
 std::optional<QString> sinceOption(Cli &cli);
+// --store, as every command that reads the record takes it; and where it
+// points (the default store when not given).
+QCommandLineOption storeOption();
+QString storeLocation(const Cli &cli);
 
 } // namespace zomar

@@ -3,6 +3,7 @@
 
 #include "apps/zomar-cli/Cli.h"
 #include "apps/zomar-cli/DoctorCommand.h"
+#include "apps/zomar-cli/FeedCommand.h"
 #include "apps/zomar-cli/LinkTestCommand.h"
 #include "apps/zomar-cli/ModuleCommands.h"
 #include "apps/zomar-cli/MonitorCommand.h"
@@ -10,6 +11,7 @@
 #include "apps/zomar-cli/ProfileCommand.h"
 #include "apps/zomar-cli/ProgramCommand.h"
 #include "apps/zomar-cli/RecordsCommand.h"
+#include "apps/zomar-cli/ServeCommand.h"
 #include "apps/zomar-cli/ScriptCommand.h"
 #include "core/Version.h"
 #include "core/files/OutputStream.h"
@@ -63,6 +65,11 @@ const QList<Command> &commands()
         {"monitor",
          QStringLiteral("Show the line's traffic, a line per burst (read-only unless --send)."),
          runMonitor},
+        {"serve",
+         QStringLiteral("Serve the line's page and JSON API from the record (read-only)."),
+         runServe},
+        {"feed",
+         QStringLiteral("Post each settled unit once to the factory's HTTP endpoint."), runFeed},
         {"script",
          QStringLiteral("Run a bench script (JavaScript): send, expect, read and write modules."),
          runScript},

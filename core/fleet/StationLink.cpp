@@ -201,7 +201,8 @@ void StationLink::pump()
         QString beat;
         {
             ServerDeadline::Scope deadline(m_deadline, m_server->database(), kDeadlineMs);
-            beat = StoreLeases::heartbeat(*m_server, m_context.runId, &ended);
+            beat = StoreLeases::heartbeat(*m_server, m_context.runId, &ended,
+                                          m_journal->waitingUnits());
         }
         if (!beat.isEmpty()) {
             failed(beat);

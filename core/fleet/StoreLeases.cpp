@@ -398,12 +398,14 @@ QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
     });
 }
 
-QString StoreLeases::heartbeat(ProductionStore &store, qint64 runId, bool *ended)
+QString StoreLeases::heartbeat(ProductionStore &store, qint64 runId, bool *ended, int rowsWaiting)
 {
     StoreSql sql(store.database(), store.backend());
-    if (!sql.exec(QStringLiteral("UPDATE runs SET seen_at = %1 WHERE id = ? AND ended_at IS NULL")
+    const QVariant waiting = rowsWaiting < 0 ? QVariant() : QVariant(qint64(rowsWaiting));
+    if (!sql.exec(QStringLiteral("UPDATE runs SET seen_at = %1, journal_waiting = "
+                                 "COALESCE(?, journal_waiting) WHERE id = ? AND ended_at IS NULL")
                       .arg(store.backend().epochNow()),
-                  {runId}))
+                  {waiting, runId}))
         return sql.error();
     if (ended)
         *ended = sql.query().numRowsAffected() == 0;

@@ -63,9 +63,10 @@ namespace StoreLeases {
 Lease take(ProductionStore &store, const RunContext &context, int count);
 // Applies journal rows in order, in one transaction; "" once committed.
 QString apply(ProductionStore &store, const QList<JournalOp> &ops);
-// The server hears from the run: it is still going. *ended is set when the
-// run was ended meanwhile (released from elsewhere).
-QString heartbeat(ProductionStore &store, qint64 runId, bool *ended);
+// The server hears from the run: it is still going, with this many rows
+// waiting in its journal (-1: not said). *ended is set when the run was
+// ended meanwhile (released from elsewhere).
+QString heartbeat(ProductionStore &store, qint64 runId, bool *ended, int rowsWaiting = -1);
 // A station that died: once its modules are checked, its runs end, their
 // reserved units become unknown and its leased addresses are retired. Refused
 // while a run of it may still be going (heard from within quietSeconds, or

@@ -157,8 +157,7 @@ bool checkLeases(ProductionStore &store, StoreSql &sql, StoreCheck &result)
 QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filter,
                                   QString *error)
 {
-    StoreSql sql(store.database(), store.backend());
-    QString where = QStringLiteral(" WHERE 1 = 1");
+    QString where = QStringLiteral("1 = 1");
     QVariantList values;
     if (!filter.since.isEmpty()) {
         where += QStringLiteral(" AND reserved_at >= ?");
@@ -180,12 +179,20 @@ QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filt
         where += QStringLiteral(" AND product_serial = ?");
         values << filter.productSerial;
     }
-    QString statement = QStringLiteral("SELECT %1 FROM units%2 ORDER BY id %3")
-                            .arg(QLatin1String(kUnitColumns), where,
-                                 filter.newestFirst ? QStringLiteral("DESC")
-                                                    : QStringLiteral("ASC"));
-    if (filter.limit > 0)
-        statement += QStringLiteral(" LIMIT %1").arg(filter.limit);
+    return unitsWhere(store, where, values,
+                      filter.newestFirst ? QStringLiteral("id DESC") : QStringLiteral("id ASC"),
+                      filter.limit, error);
+}
+
+QList<UnitRow> StoreReport::unitsWhere(ProductionStore &store, const QString &condition,
+                                       const QVariantList &values, const QString &order,
+                                       int limit, QString *error)
+{
+    StoreSql sql(store.database(), store.backend());
+    QString statement = QStringLiteral("SELECT %1 FROM units WHERE %2 ORDER BY %3")
+                            .arg(QLatin1String(kUnitColumns), condition, order);
+    if (limit > 0)
+        statement += QStringLiteral(" LIMIT %1").arg(limit);
     QList<UnitRow> rows;
     if (!sql.exec(statement, values)) {
         if (error)

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
@@ -65,6 +66,11 @@ struct StoreCheck {
 namespace StoreReport {
 
 QList<UnitRow> units(ProductionStore &store, const UnitFilter &filter, QString *error);
+// The units a condition on the table "units" takes (its values bound), in
+// the order given (SQL, e.g. "id DESC"), at most `limit` of them (0: all).
+QList<UnitRow> unitsWhere(ProductionStore &store, const QString &condition,
+                          const QVariantList &values, const QString &order, int limit,
+                          QString *error);
 QList<PoolSummary> pools(ProductionStore &store, QString *error);
 std::optional<StoreCheck> check(ProductionStore &store, QString *error);
 // Every unit, oldest first, RFC 4180 with a header row.

@@ -136,6 +136,29 @@ QStringList version5(const StoreBackend &)
     return statements;
 }
 
+// Version 6: what the line's supervisor and the factory's systems read.
+// A station says with each heartbeat how many rows wait in its journal. A
+// feed to the factory keeps its place here: each unit it delivered, or that
+// the endpoint refused (with the answer), so a restarted feed sends nothing
+// twice and skips nothing; its low mark says below which unit id all are done.
+QStringList version6(const StoreBackend &)
+{
+    return {QStringLiteral("ALTER TABLE runs ADD COLUMN journal_waiting BIGINT"),
+            QStringLiteral("CREATE TABLE feed_marks ("
+                           " feed TEXT NOT NULL PRIMARY KEY,"
+                           " low_unit BIGINT NOT NULL DEFAULT 0,"
+                           " updated_at TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE feed_deliveries ("
+                           " feed TEXT NOT NULL,"
+                           " unit_uuid TEXT NOT NULL,"
+                           " outcome TEXT NOT NULL CHECK (outcome IN ('delivered', 'refused')),"
+                           " status INTEGER NOT NULL,"
+                           " answer TEXT NOT NULL DEFAULT '',"
+                           " at TEXT NOT NULL,"
+                           " PRIMARY KEY (feed, unit_uuid))"),
+            QStringLiteral("CREATE INDEX units_by_settled ON units (settled_at)")};
+}
+
 struct Migration {
     int version;
     QStringList (*statements)(const StoreBackend &);
@@ -147,6 +170,7 @@ const Migration kMigrations[] = {
     {3, version3},
     {4, version4},
     {5, version5},
+    {6, version6},
 };
 
 } // namespace

@@ -110,6 +110,15 @@ LineStats StoreStats::of(const QList<StatsAttempt> &attempts)
 std::optional<LineStats> StoreStats::compute(ProductionStore &store, const StatsFilter &filter,
                                              QString *error)
 {
+    const std::optional<QList<StatsAttempt>> read = attempts(store, filter, error);
+    if (!read)
+        return std::nullopt;
+    return of(*read);
+}
+
+std::optional<QList<StatsAttempt>> StoreStats::attempts(ProductionStore &store,
+                                                        const StatsFilter &filter, QString *error)
+{
     StoreSql sql(store.database(), store.backend());
     QString where = QStringLiteral(" WHERE state <> 'reserved'");
     QVariantList values;
@@ -146,7 +155,7 @@ std::optional<LineStats> StoreStats::compute(ProductionStore &store, const Stats
                                                                          : q.value(8).toString();
         attempts << a;
     }
-    return of(attempts);
+    return attempts;
 }
 
 QList<GroupYield> StoreStats::weakSlots(const LineStats &stats, int minAttempts, double margin,

@@ -75,6 +75,10 @@ namespace StoreStats {
 // error set when the store cannot be read.
 std::optional<LineStats> compute(ProductionStore &store, const StatsFilter &filter,
                                  QString *error);
+// The settled attempts the filter takes, in the order they started (what
+// compute counts): for figures of several subsets from one reading.
+std::optional<QList<StatsAttempt>> attempts(ProductionStore &store, const StatsFilter &filter,
+                                            QString *error);
 // The figures of these attempts (in the order they started).
 LineStats of(const QList<StatsAttempt> &attempts);
 // A slot whose yield is well below the others': at least `minAttempts`

@@ -44,4 +44,22 @@ struct Station {
     }
 };
 
+// A station's run on `modules` virtual modules: programmed from address
+// `from`, recorded in the store, the run ended. The profile is written into
+// `dir` the first time.
+inline void programUnits(const QTemporaryDir &dir, const QProcessEnvironment &env,
+                         const QString &store, const QString &station, int modules,
+                         const QString &from)
+{
+    const QString profile = dir.filePath("line.json");
+    if (!QFileInfo::exists(profile))
+        writeFile(dir, "line.json", kLineProfile);
+    const CliRun r = finishCli(*startCli({"program", "--simulate", QString::number(modules),
+                                          "--profile", profile, "--local-from", from, "--store",
+                                          store, "--station", station},
+                                         {}, env),
+                               60000);
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+}
+
 } // namespace zomar::test

@@ -83,7 +83,7 @@ void TstStations::initTestCase()
     // Whoever may make the tables does it once; the stations never do.
     const CliRun init = cli({"records", "init", "--store", uri()});
     QVERIFY2(init.exitCode == 0, qPrintable(init.err));
-    QVERIFY(init.out.contains("is ready (schema 5)"));
+    QVERIFY(init.out.contains("is ready (schema 6)"));
 }
 
 void TstStations::fourStationsShareOneRange()
@@ -320,12 +320,12 @@ void TstStations::doctorChecksTheStore_data()
     QTest::newRow("all in order")
         << "line" << 0
         << start + QStringList{"ok    the login works (role line, database line)",
-                               "ok    the schema is at version 5, this program's",
+                               "ok    the schema is at version 6, this program's",
                                "ok    the role may allocate addresses and record units",
                                "note  station doctor has no journal yet"};
     QTest::newRow("a role without rights")
         << "viewer" << 1
-        << start + QStringList{"ok    the schema is at version 5",
+        << start + QStringList{"ok    the schema is at version 6",
                                "FAIL  the role may not: SELECT on runs, INSERT on runs",
                                "-> as the tables' owner: GRANT SELECT, INSERT, UPDATE, DELETE ON "
                                "ALL TABLES IN SCHEMA public TO viewer"};

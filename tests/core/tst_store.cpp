@@ -295,11 +295,16 @@ void TstStore::operatorIsKeptAndAnOlderStoreMigrated()
         QVERIFY(store);
         QSqlQuery q(store->database());
         QVERIFY(q.exec("ALTER TABLE units DROP COLUMN operator_name"));
-        // Nor what came after it: product serials and labels.
+        // Nor what came after it: product serials and labels, what the
+        // supervisor's page and the feed read and keep.
         QVERIFY(q.exec("DROP INDEX units_by_serial"));
         for (const char *column :
              {"product_serial", "label_state", "label_reason", "label_target", "label_at"})
             QVERIFY(q.exec(QStringLiteral("ALTER TABLE units DROP COLUMN %1").arg(column)));
+        QVERIFY(q.exec("DROP INDEX units_by_settled"));
+        QVERIFY(q.exec("ALTER TABLE runs DROP COLUMN journal_waiting"));
+        QVERIFY(q.exec("DROP TABLE feed_marks"));
+        QVERIFY(q.exec("DROP TABLE feed_deliveries"));
         QVERIFY(q.exec("DROP TABLE retired_addresses"));
         QVERIFY(q.exec("UPDATE schema_version SET version = 2"));
     }

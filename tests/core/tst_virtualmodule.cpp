@@ -158,6 +158,13 @@ void TestVirtualModule::protocol_data()
         << Messages{"+++", "---+++"} << 38400 << 38400 << factory + factory << factory << true;
     QTest::newRow("enter and exit merged into one message")
         << Messages{"+++---"} << 38400 << 38400 << factory << factory << false;
+    // A module's thread held up (a loaded PC) reads what followed the
+    // block with it: the block is still written, then the sequence taken.
+    QTest::newRow("block and exit merged into one message")
+        << Messages{"+++", kBlock + "---"} << 38400 << 38400 << factory << kBlock << false;
+    QTest::newRow("block, exit and enter merged into one message")
+        << Messages{"+++", kBlock + "---+++"} << 38400 << 38400 << factory + kBlock << kBlock
+        << true;
     QTest::newRow("module at another speed stays silent")
         << Messages{"+++"} << 9600 << 38400 << QByteArray() << factory << false;
     QTest::newRow("port at another speed is not heard")
@@ -334,11 +341,13 @@ void TestVirtualModule::hangUpRemovesTheDevice()
     QVERIFY(terminal.open(path));
 
     module.sendAfter(60000, "late"); // must not outlive the hang-up
-    struct stat before {};
+    struct stat before {
+    };
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
     module.hangUp();
     // Gone: the name is free (or, by now, another program's new terminal).
-    struct stat after {};
+    struct stat after {
+    };
     QVERIFY(::stat(QFile::encodeName(path).constData(), &after) != 0 ||
             after.st_rdev != before.st_rdev || after.st_ctim.tv_nsec != before.st_ctim.tv_nsec ||
             after.st_ctim.tv_sec != before.st_ctim.tv_sec);

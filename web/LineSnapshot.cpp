@@ -1,0 +1,167 @@
+#include "web/LineSnapshot.h"
+
+#include "core/fleet/ProductionStore.h"
+#include "core/fleet/StoreStats.h"
+#include "core/lineview/LineView.h"
+#include "core/lineview/StatsJson.h"
+#include "web/LineJson.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QMutexLocker>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QWaitCondition>
+
+namespace zomar {
+
+// Lives on the snapshot's thread, with a connection of its own.
+class LineSnapshot::Reader : public QObject
+{
+public:
+    explicit Reader(LineSnapshot &owner) : m_owner(owner) {}
+
+    void start()
+    {
+        m_timer = new QTimer(this);
+        connect(m_timer, &QTimer::timeout, this, &Reader::read);
+        read();
+        m_timer->start(m_owner.m_options.refreshMs);
+    }
+
+private:
+    void read()
+    {
+        Snapshot next;
+        next.problem = readInto(next);
+        next.readAtMs = QDateTime::currentMSecsSinceEpoch();
+        if (!next.problem.isEmpty()) {
+            // The record out of reach: the last figures stay, marked stale.
+            m_store.reset();
+            m_statsKey.clear();
+            QMutexLocker lock(&m_owner.m_mutex);
+            m_owner.m_current.problem = next.problem;
+            m_owner.m_current.readAtMs = next.readAtMs;
+            return;
+        }
+        QMutexLocker lock(&m_owner.m_mutex);
+        if (next.check.isEmpty())
+            next.check = m_owner.m_current.check;
+        m_owner.m_current = next;
+    }
+
+    QString readInto(Snapshot &next)
+    {
+        const SnapshotOptions &o = m_owner.m_options;
+        QString error;
+        if (!m_store) {
+            m_store = ProductionStore::open(o.location, ProductionStore::Mode::Existing, &error);
+            if (!m_store)
+                return error;
+        }
+        const std::optional<QList<StationView>> stations =
+            LineView::stations(*m_store, &error, o.failuresShown);
+        if (!stations)
+            return error;
+        // This shift's figures, the line's and each station's, by the one
+        // computation `records stats` makes, from one reading; read again
+        // only when the shift's units changed.
+        StatsFilter filter;
+        filter.since = LineView::shiftStart(o.shifts, QDateTime::currentDateTime())
+                           .toUTC()
+                           .toString(Qt::ISODateWithMs);
+        const std::optional<QString> key = changeKey(filter.since, &error);
+        if (!key)
+            return error;
+        if (*key != m_statsKey) {
+            const std::optional<QList<StatsAttempt>> attempts =
+                StoreStats::attempts(*m_store, filter, &error);
+            if (!attempts)
+                return error;
+            m_stats = LineJson::bytes(statsJson(StoreStats::of(*attempts), filter));
+            QHash<QString, QList<StatsAttempt>> byStation;
+            for (const StatsAttempt &a : *attempts)
+                byStation[a.station].append(a);
+            m_shift.clear();
+            for (auto it = byStation.cbegin(); it != byStation.cend(); ++it)
+                m_shift.insert(it.key(), LineJson::shiftFigures(StoreStats::of(it.value())));
+            m_statsKey = *key;
+        }
+        next.stats = m_stats;
+        QHash<QString, QJsonObject> shift;
+        for (const StationView &station : *stations)
+            shift.insert(station.name,
+                         m_shift.value(station.name, LineJson::shiftFigures(LineStats())));
+        next.stations = LineJson::bytes(LineJson::stations(*stations, shift));
+        UnitFilter last;
+        last.limit = o.lastUnits;
+        last.newestFirst = true;
+        const QList<UnitRow> units = StoreReport::units(*m_store, last, &error);
+        if (!error.isEmpty())
+            return error;
+        next.units = LineJson::bytes(LineJson::units(units));
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (m_checkedAt == 0 || now - m_checkedAt >= o.checkEveryMs) {
+            const std::optional<StoreCheck> check = StoreReport::check(*m_store, &error);
+            if (!check)
+                return error;
+            next.check = LineJson::bytes(LineJson::check(*check));
+            m_checkedAt = now;
+        }
+        return {};
+    }
+
+    // What changes when a unit of the shift is added or settled.
+    std::optional<QString> changeKey(const QString &since, QString *error)
+    {
+        QSqlQuery q(m_store->database());
+        q.prepare(QStringLiteral("SELECT MAX(id), COUNT(*), MAX(settled_at) FROM units WHERE "
+                                 "reserved_at >= ? AND state <> 'reserved'"));
+        q.addBindValue(since);
+        if (!q.exec() || !q.next()) {
+            if (error)
+                *error = q.lastError().text();
+            return std::nullopt;
+        }
+        return since + QLatin1Char(' ') + q.value(0).toString() + QLatin1Char(' ') +
+               q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString();
+    }
+
+    LineSnapshot &m_owner;
+    std::unique_ptr<ProductionStore> m_store;
+    QString m_statsKey;
+    QByteArray m_stats;
+    QHash<QString, QJsonObject> m_shift;
+    QTimer *m_timer = nullptr;
+    qint64 m_checkedAt = 0;
+};
+
+LineSnapshot::LineSnapshot(SnapshotOptions options) : m_options(std::move(options)) {}
+
+LineSnapshot::~LineSnapshot()
+{
+    // The reader and its connection are closed on their own thread.
+    m_thread.run([this] {
+        delete m_reader;
+        m_reader = nullptr;
+    });
+    m_thread.stop();
+}
+
+void LineSnapshot::start()
+{
+    m_thread.start();
+    m_thread.run([this] {
+        m_reader = new Reader(*this);
+        m_reader->start();
+    });
+}
+
+Snapshot LineSnapshot::current() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_current;
+}
+
+} // namespace zomar
