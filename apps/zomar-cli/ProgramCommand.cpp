@@ -76,6 +76,7 @@ std::optional<int> runProgram(Cli &cli)
          QStringLiteral("folder")},
     });
     p.addOptions(ProgramLabels::options());
+    p.addOption(ProgramSerials::option());
     if (!cli.parse(Cli::PortOptions | Cli::BandOption | Cli::JsonOption | Cli::ManyDevices |
                    Cli::RegionOption))
         return cli.exitCode();
@@ -148,6 +149,9 @@ std::optional<int> runProgram(Cli &cli)
     std::unique_ptr<ProgramLabels> labels;
     if (!ProgramLabels::fromOptions(cli, &labels))
         return cli.exitCode();
+    std::unique_ptr<ProgramSerials> serials;
+    if (!ProgramSerials::fromOptions(cli, &serials))
+        return cli.exitCode();
     auto *session = new ProgramSession(cli, wait);
     session->expected = setup.modules;
     if (p.isSet(QStringLiteral("store"))) {
@@ -214,6 +218,12 @@ std::optional<int> runProgram(Cli &cli)
         QObject::connect(labels.get(), &ProgramLabels::told, session,
                          [session] { session->endIfDone(); });
         session->labels = std::move(labels);
+    }
+    if (serials) {
+        serials->attach(run, setup.store);
+        QObject::connect(serials.get(), &ProgramSerials::settled, session,
+                         &ProgramSession::settled);
+        session->serials = std::move(serials);
     }
     run.setOperatorName(operatorName);
     session->band =

@@ -2,7 +2,7 @@
 // The engineer's side of a station: the profile, the address pool, the
 // record and the station's name in it, the line speed, the band-plan region,
 // the technicians' language, the folder of the hub's sockets, the slots
-// (taught by plugging, renamed in place) and the PIN. Save checks the whole
+// (taught by plugging, renamed in place), labels and serials, and the PIN. Save checks the whole
 // setup and names what is wrong.
 
 #include "core/fleet/StationFile.h"
@@ -18,6 +18,7 @@ class QTableWidget;
 namespace zomar {
 
 class FilePrompter;
+class TraceSetupBox;
 
 class StationSetupDialog : public QDialog
 {
@@ -60,6 +61,7 @@ private:
     QComboBox *m_language;
     QLineEdit *m_folder;
     QTableWidget *m_slots;
+    TraceSetupBox *m_trace;
     QLabel *m_pinNote;
     QLabel *m_problem;
 };
