@@ -238,7 +238,8 @@ void ModuleWorker::endOfMessage()
 
     // A thread held up (a loaded PC) reads the block and the sequences sent
     // after it in one go: a module on its own line would have heard them
-    // apart, so they are taken in order.
+    // apart, so they are taken in order (one sequence when the module wants
+    // one command per quiet line).
     bool commandMode = false;
     bool strict = false;
     {
@@ -247,15 +248,13 @@ void ModuleWorker::endOfMessage()
         strict = d->commandGapMs > 0;
     }
     const QByteArray after = whole.mid(kBlockSize);
-    if (commandMode && !strict && length == whole.size() && length > kBlockSize &&
-        !commandSequences(after, after.size(), false).isEmpty()) {
+    if (commandMode && length == whole.size() && length > kBlockSize &&
+        !commandSequences(after, after.size(), strict).isEmpty()) {
         if (!handleMessage(whole.left(kBlockSize), kBlockSize))
             handleMessage(after, after.size());
     } else {
         handleMessage(tail, length);
     }
-    QMutexLocker lock(&d->mutex);
-    ++d->messagesHandled;
 }
 
 // Answers one message; true when the module hangs up after it.
@@ -292,6 +291,10 @@ bool ModuleWorker::handleMessage(const QByteArray &tail, qsizetype length)
         }
     }
     write(answer);
+    {
+        QMutexLocker lock(&d->mutex);
+        ++d->messagesHandled;
+    }
     if (written)
         emit m_owner->configurationWritten(*written);
     std::function<bool(const QByteArray &)> hangUpAfter;

@@ -77,6 +77,7 @@ void addProgramOptions(QCommandLineParser &p)
          QStringLiteral("folder")},
     });
     p.addOptions(ProgramLabels::options());
+    p.addOption(ProgramSerials::option());
 }
 
 std::optional<int> refuse(Cli &cli, int code, const QString &message)
@@ -235,6 +236,9 @@ std::optional<int> runProgram(Cli &cli)
     std::unique_ptr<ProgramLabels> labels;
     if (!ProgramLabels::fromOptions(cli, &labels))
         return cli.exitCode();
+    std::unique_ptr<ProgramSerials> serials;
+    if (!ProgramSerials::fromOptions(cli, &serials))
+        return cli.exitCode();
     auto *session = new ProgramSession(cli, wait);
     session->expected = setup.modules;
     if (p.isSet(QStringLiteral("store"))) {
@@ -273,6 +277,12 @@ std::optional<int> runProgram(Cli &cli)
         QObject::connect(labels.get(), &ProgramLabels::told, session,
                          [session] { session->endIfDone(); });
         session->labels = std::move(labels);
+    }
+    if (serials) {
+        serials->attach(run, setup.store);
+        QObject::connect(serials.get(), &ProgramSerials::settled, session,
+                         &ProgramSession::settled);
+        session->serials = std::move(serials);
     }
     run.setOperatorName(operatorName);
     session->band = p.isSet(QStringLiteral("band")) ? cli.band()

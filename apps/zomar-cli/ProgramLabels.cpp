@@ -1,7 +1,6 @@
 #include "apps/zomar-cli/ProgramLabels.h"
 
 #include "core/run/ProductionRun.h"
-#include "core/sharedstore/StationJournal.h"
 
 #include <QJsonObject>
 
@@ -64,45 +63,17 @@ ProgramLabels::ProgramLabels(Cli &cli, const LabelTemplate &layout, const LabelT
 
 void ProgramLabels::attach(ProductionRun &run, const QString &store)
 {
-    // A connection of the printer's own thread; on a server the outcome
-    // follows the unit's rows through the journal.
-    const QString journal = run.journalPath();
-    const qint64 runId = run.runId();
-    m_printer->setRecorder([journal, store, runId]() -> LabelPrinter::Recorder {
-        if (!journal.isEmpty()) {
-            std::shared_ptr<StationJournal> j;
-            QString error;
-            j.reset(StationJournal::open(journal, &error).release());
-            return [j, error, runId](const QList<StoreTrace::UnitLabel> &done) {
-                QList<JournalOp> ops;
-                for (const StoreTrace::UnitLabel &l : done)
-                    ops << JournalOp::label(runId, l.first, l.second);
-                return j ? j->note(ops) : error;
-            };
-        }
-        QString error;
-        std::shared_ptr<ProductionStore> s(
-            ProductionStore::open(store, ProductionStore::Mode::Existing, &error).release());
-        return [s, error](const QList<StoreTrace::UnitLabel> &done) {
-            return s ? StoreTrace::recordLabels(*s, done) : error;
-        };
-    });
+    // On a server the outcome follows the unit's rows through the journal.
+    m_printer->recordIn(store, run.journalPath(), run.runId());
 }
 
-void ProgramLabels::passed(const ModuleOutcome &o, Band band, const QString &station)
+void ProgramLabels::passed(const ModuleOutcome &o, Band band, const QString &station,
+                           const QString &serial)
 {
     if (!o.pass || o.unitId.isEmpty() || !o.local)
         return;
-    LabelData d;
-    d.unitId = o.unitId;
-    d.local = *o.local;
-    d.band = band;
-    if (o.readBack) {
-        d.channel = o.readBack->channel;
-        d.rfSpeedCode = o.readBack->rfSpeedCode;
-    }
-    d.station = station;
-    d.at = QDateTime::currentDateTimeUtc();
+    LabelData d = LabelData::ofPass(o.unitId, *o.local, o.readBack, band, station);
+    d.serial = serial;
     m_devices.insert(o.unitId, o.job.byPath.isEmpty() ? o.job.device : o.job.byPath);
     m_printer->print(d);
 }

@@ -24,8 +24,10 @@ public:
     // The record the outcomes go to: the run's store, or its station's journal.
     void attach(ProductionRun &run, const QString &store);
 
-    // A module passed: its label is asked for.
-    void passed(const ModuleOutcome &outcome, Band band, const QString &station);
+    // A module passed: its label is asked for (with the unit's product
+    // serial, when one was scanned).
+    void passed(const ModuleOutcome &outcome, Band band, const QString &station,
+                const QString &serial = {});
     int pending() const { return m_printer->pending(); }
 
 signals:

@@ -98,8 +98,10 @@ void ProgramSession::watch(const QString &folder)
 void ProgramSession::endIfDone()
 {
     const bool allDone = m_wait ? m_stopping : m_passed + m_failed + m_busy >= expected;
-    if (!allDone || run.programmer()->inFlight() > 0 || (labels && labels->pending() > 0))
+    if (m_finished || !allDone || run.programmer()->inFlight() > 0 ||
+        (labels && labels->pending() > 0) || (serials && serials->pending() > 0))
         return;
+    m_finished = true;
     const QString closing = run.close();
     if (!closing.isEmpty())
         m_cli.err(QStringLiteral("zomar-cli program: the end of the run is not in the store: "
@@ -124,7 +126,8 @@ void ProgramSession::report(const ModuleOutcome &o)
     // The run's exit code is that of its worst failure: a lost port or an
     // unrecorded row, then a wrong block, then silence, then a refused value.
     m_worst = std::max(m_worst, o.failure);
-    if (labels)
+    const bool asksSerial = serials && o.pass && !o.unitId.isEmpty();
+    if (labels && !asksSerial)
         labels->passed(o, band, run.station());
     QString message = o.message;
     if (!o.recordError.isEmpty())
@@ -176,6 +179,8 @@ void ProgramSession::report(const ModuleOutcome &o)
     }
     if (m_wait && !m_stopping)
         m_cli.out(QStringLiteral("Unplug it; waiting for the next module (Ctrl+C ends)..."));
+    if (asksSerial)
+        serials->passed(o);
     endIfDone();
 }
 
@@ -211,9 +216,18 @@ void ProgramSession::banner(const ModuleOutcome &o, const QString &where)
     m_cli.out(QStringLiteral("  %1").arg(where));
 }
 
+void ProgramSession::settled(const ModuleOutcome &o, const QString &serial)
+{
+    if (labels)
+        labels->passed(o, band, run.station(), serial);
+    endIfDone();
+}
+
 void ProgramSession::stop()
 {
     m_stopping = true;
+    if (serials)
+        serials->stop();
     expected = 0;
     if (m_watcher)
         m_watcher->stop();

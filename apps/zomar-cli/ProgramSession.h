@@ -5,6 +5,7 @@
 
 #include "apps/zomar-cli/Cli.h"
 #include "apps/zomar-cli/ProgramLabels.h"
+#include "apps/zomar-cli/ProgramSerials.h"
 #include "core/link/PortWatcher.h"
 #include "core/run/ProductionRun.h"
 #include "core/link/SocketClaim.h"
@@ -24,7 +25,11 @@ class ProgramSession : public QObject
 {
 public:
     ProgramSession(Cli &cli, bool wait);
-    ~ProgramSession() override { labels.reset(); } // labels asked for are printed
+    ~ProgramSession() override
+    {
+        serials.reset();
+        labels.reset(); // labels asked for are printed
+    }
 
     QTemporaryDir simulatedStore;       // --simulate without --store: nothing is kept
     Band band = Band::None;             // the band a written channel is advised on
@@ -33,10 +38,13 @@ public:
     ProductionRun run;                  // closed before the folder of its store goes
     int expected = 0;                   // without --wait: the named modules
     std::unique_ptr<ProgramLabels> labels; // --label
+    std::unique_ptr<ProgramSerials> serials; // --serial-pattern: labels follow the serial
 
     void connectRun();
     void watch(const QString &folder);
     void endIfDone();
+    // A unit's serial is bound (or it goes without one): its label follows.
+    void settled(const ModuleOutcome &o, const QString &serial);
 
 private:
     void report(const ModuleOutcome &o);
@@ -53,6 +61,7 @@ private:
     bool m_wait;
     bool m_colour = false;
     bool m_stopping = false;
+    bool m_finished = false; // the run's end is told once
     bool m_online = true;
     qint64 m_released = 0;
     int m_passed = 0;

@@ -2,6 +2,7 @@
 
 #include "apps/zomar-cli/ProgramLabels.h"
 #include "core/store/ProductionStore.h"
+#include "core/run/SerialBinder.h"
 #include "core/store/StoreTrace.h"
 #include "core/profiles/Profile.h"
 
@@ -99,7 +100,7 @@ int reprintLabel(Cli &cli, ProductionStore &store)
         cli.printJson({{QStringLiteral("unit_id"), unit->unitId},
                        {QStringLiteral("label"), QStringLiteral("printed")},
                        {QStringLiteral("target"), outcome.target},
-                       {QStringLiteral("code"), data->codeText()}});
+                       {QStringLiteral("code"), data->codeText(layout.code)}});
     else
         cli.out(QStringLiteral("Label of unit %1 (local address %2) printed to %3.")
                     .arg(unit->unitId, addressHex(data->local), outcome.target));
@@ -114,25 +115,30 @@ int bindProductSerial(Cli &cli, ProductionStore &store)
                  QStringLiteral("give the serial: records serial UNIT_ID SERIAL"));
         return *cli.exitCode();
     }
+    std::optional<QRegularExpression> pattern;
     if (cli.parser.isSet(QStringLiteral("serial-pattern"))) {
-        const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-            cli.parser.value(QStringLiteral("serial-pattern"))));
-        if (!pattern.isValid()) {
-            cli.fail(exit_codes::BadCommandLine,
-                     QStringLiteral("--serial-pattern: %1").arg(pattern.errorString()));
-            return *cli.exitCode();
-        }
-        if (!pattern.match(serial).hasMatch()) {
-            cli.fail(exit_codes::InvalidValue,
-                     QStringLiteral("product serial %1 does not match %2: not bound")
-                         .arg(Cli::visible(serial),
-                              cli.parser.value(QStringLiteral("serial-pattern"))));
+        QString error;
+        pattern = serialPattern(cli.parser.value(QStringLiteral("serial-pattern")), &error);
+        if (!pattern) {
+            cli.fail(exit_codes::BadCommandLine, QStringLiteral("--serial-pattern: %1").arg(error));
             return *cli.exitCode();
         }
     }
-    if (Cli::visible(serial) != serial) {
+    switch (serialFault(serial, pattern ? &*pattern : nullptr)) {
+    case SerialFault::None:
+    case SerialFault::Empty:
+        break;
+    case SerialFault::NoMatch:
         cli.fail(exit_codes::InvalidValue,
-                 QStringLiteral("a product serial is one line of printable text"));
+                 QStringLiteral("product serial %1 does not match %2: not bound")
+                     .arg(Cli::visible(serial),
+                          cli.parser.value(QStringLiteral("serial-pattern"))));
+        return *cli.exitCode();
+    case SerialFault::NotPrintable:
+    case SerialFault::TooLong:
+        cli.fail(exit_codes::InvalidValue,
+                 QStringLiteral("a product serial is one line of at most %1 printable characters")
+                     .arg(kSerialMaxLength));
         return *cli.exitCode();
     }
     const std::optional<UnitRow> unit =

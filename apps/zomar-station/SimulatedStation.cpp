@@ -37,7 +37,12 @@ QString SimulatedStation::prepare(const QString &stationFile, QString *error)
             return {};
         }
         setup = *reading.setup;
+        // The setup is saved elsewhere: its paths are taken whole.
         setup.profile = stationPath(stationFile, setup.profile);
+        if (!setup.labelTemplate.isEmpty())
+            setup.labelTemplate = stationPath(stationFile, setup.labelTemplate);
+        if (setup.label.startsWith(QLatin1String("pdf:")))
+            setup.label = QStringLiteral("pdf:") + stationPath(stationFile, setup.label.mid(4));
     } else {
         const QString profile = m_dir.filePath(QStringLiteral("sample-profile.json"));
         if (const WriteFailure failure = writeFileAtomically(profile, kSampleProfile);

@@ -18,7 +18,8 @@ std::optional<CodeMatrix> CodeMatrix::encode(LabelCodeKind kind, const QString &
         return std::nullopt;
     }
     symbol->symbology = kind == LabelCodeKind::Qr ? BARCODE_QRCODE : BARCODE_DATAMATRIX;
-    symbol->input_mode = UNICODE_MODE;
+    // A GS1 code's text names its application identifiers in square brackets.
+    symbol->input_mode = kind == LabelCodeKind::Gs1DataMatrix ? GS1_MODE : UNICODE_MODE;
     if (kind == LabelCodeKind::Qr)
         symbol->option_1 = 2; // error correction M: about 15% of the code may be damaged
     else

@@ -43,12 +43,30 @@ std::optional<LabelData> LabelData::ofUnit(const UnitRow &unit, Band band, QStri
     return d;
 }
 
-QString LabelData::codeText() const
+LabelData LabelData::ofPass(const QString &unitId, quint32 local,
+                            const std::optional<ConfigBlock> &readBack, Band band,
+                            const QString &station)
 {
-    QString text = kCodePrefix + unitId.toUpper() + QLatin1Char('/') + addressHex(local);
-    if (!serial.isEmpty())
-        text += QLatin1Char('/') + serial;
-    return text;
+    LabelData d;
+    d.unitId = unitId;
+    d.local = local;
+    d.band = band;
+    if (readBack) {
+        d.channel = readBack->channel;
+        d.rfSpeedCode = readBack->rfSpeedCode;
+    }
+    d.station = station;
+    d.at = QDateTime::currentDateTimeUtc();
+    return d;
+}
+
+QString LabelData::codeText(LabelCodeKind kind) const
+{
+    const QString text = kCodePrefix + unitId.toUpper() + QLatin1Char('/') + addressHex(local);
+    if (kind == LabelCodeKind::Gs1DataMatrix)
+        return QStringLiteral("[91]") + text +
+               (serial.isEmpty() ? QString() : QStringLiteral("[21]") + serial);
+    return serial.isEmpty() ? text : text + QLatin1Char('/') + serial;
 }
 
 QString LabelData::line(LabelField field) const
@@ -78,8 +96,24 @@ QString LabelData::line(LabelField field) const
     return {};
 }
 
-std::optional<LabelCode> LabelCode::parse(const QString &text)
+std::optional<LabelCode> LabelCode::parse(const QString &scanned)
 {
+    QString text = scanned;
+    if (text.startsWith(QLatin1String("]d2")) || text.startsWith(QLatin1String("91")) ||
+        text.startsWith(QLatin1String("21")) || text.startsWith(QChar(0x1d))) {
+        // GS1 element strings: (91) holds the unit, (21) the serial.
+        QString unit, serial;
+        for (const QString &element : text.mid(text.startsWith(QLatin1String("]d2")) ? 3 : 0)
+                                          .split(QChar(0x1d), Qt::SkipEmptyParts)) {
+            if (element.startsWith(QLatin1String("91")))
+                unit = element.mid(2);
+            else if (element.startsWith(QLatin1String("21")))
+                serial = element.mid(2);
+            else
+                return std::nullopt;
+        }
+        text = serial.isEmpty() ? unit : unit + QLatin1Char('/') + serial;
+    }
     static const QRegularExpression code(
         QStringLiteral("^ZOMAR1/([0-9A-Fa-f-]{36})/([0-9A-Fa-f]{8})(?:/(.+))?$"),
         QRegularExpression::DotMatchesEverythingOption);

@@ -2,6 +2,8 @@
 
 #include "core/files/FileWriter.h"
 #include "core/store/ProductionStore.h"
+#include "core/sharedstore/StationJournal.h"
+#include "core/sharedstore/StoreLeases.h"
 #include "core/label/LabelCode2D.h"
 #include "core/label/LabelRender.h"
 
@@ -75,7 +77,7 @@ QString printOn(const LabelData &data, const LabelTemplate &layout, const LabelT
         return QStringLiteral("the system knows no printer %1 (lpstat -p lists them)")
             .arg(target.printer);
     QString error;
-    const std::optional<CodeMatrix> code = CodeMatrix::encode(layout.code, data.codeText(), &error);
+    const std::optional<CodeMatrix> code = CodeMatrix::encode(layout.code, data.codeText(layout.code), &error);
     if (!code)
         return error;
     QPrinter printer(info, QPrinter::HighResolution);
@@ -114,6 +116,28 @@ LabelPrinter::~LabelPrinter()
             m_makeRecorder = nullptr;
         });
     m_thread.stop();
+}
+
+void LabelPrinter::recordIn(const QString &store, const QString &journal, qint64 runId)
+{
+    // A connection of the printer's own thread.
+    setRecorder([journal, store, runId]() -> Recorder {
+        QString error;
+        if (!journal.isEmpty()) {
+            std::shared_ptr<StationJournal> j(StationJournal::open(journal, &error).release());
+            return [j, error, runId](const QList<StoreTrace::UnitLabel> &done) {
+                QList<JournalOp> ops;
+                for (const StoreTrace::UnitLabel &l : done)
+                    ops << JournalOp::label(runId, l.first, l.second);
+                return j ? j->note(ops) : error;
+            };
+        }
+        std::shared_ptr<ProductionStore> s(
+            ProductionStore::open(store, ProductionStore::Mode::Existing, &error).release());
+        return [s, error](const QList<StoreTrace::UnitLabel> &done) {
+            return s ? StoreTrace::recordLabels(*s, done) : error;
+        };
+    });
 }
 
 void LabelPrinter::warmUp()

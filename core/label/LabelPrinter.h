@@ -36,6 +36,9 @@ public:
     // labels done since it was last called; "" once kept, else why not.
     using Recorder = std::function<QString(const QList<StoreTrace::UnitLabel> &outcomes)>;
     void setRecorder(std::function<Recorder()> make) { m_makeRecorder = std::move(make); }
+    // The recorder of a run's labels: in the store file, or on a server
+    // through the station's journal (journal not "") after the unit's rows.
+    void recordIn(const QString &store, const QString &journal, qint64 runId);
 
     const LabelTarget &target() const { return m_target; }
     // Starts the printer's thread and draws a label nobody gets there, so

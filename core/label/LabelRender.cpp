@@ -136,7 +136,7 @@ void LabelRender::paint(QPainter &painter, double dotsPerMm, const LabelData &da
 
 QByteArray LabelRender::pdf(const LabelData &data, const LabelTemplate &t, QString *error)
 {
-    const std::optional<CodeMatrix> code = CodeMatrix::encode(t.code, data.codeText(), error);
+    const std::optional<CodeMatrix> code = CodeMatrix::encode(t.code, data.codeText(t.code), error);
     if (!code)
         return {};
     constexpr int kDpi = 600;
@@ -165,7 +165,7 @@ QByteArray LabelRender::pdf(const LabelData &data, const LabelTemplate &t, QStri
 
 QByteArray LabelRender::zpl(const LabelData &data, const LabelTemplate &t, QString *error)
 {
-    const std::optional<CodeMatrix> code = CodeMatrix::encode(t.code, data.codeText(), error);
+    const std::optional<CodeMatrix> code = CodeMatrix::encode(t.code, data.codeText(t.code), error);
     if (!code)
         return {};
     const Layout l = layoutOf(data, t);

@@ -65,8 +65,10 @@ QString readTemplate(const QJsonObject &o, LabelTemplate &t)
             t.code = LabelCodeKind::Qr;
         else if (code == labelCodeKey(LabelCodeKind::DataMatrix))
             t.code = LabelCodeKind::DataMatrix;
+        else if (code == labelCodeKey(LabelCodeKind::Gs1DataMatrix))
+            t.code = LabelCodeKind::Gs1DataMatrix;
         else
-            return QStringLiteral("code takes \"qr\" or \"datamatrix\"");
+            return QStringLiteral("code takes \"qr\", \"datamatrix\" or \"gs1-datamatrix\"");
     }
     if (o.contains(QStringLiteral("font"))) {
         t.font = o.value(QStringLiteral("font")).toString().trimmed();
@@ -112,7 +114,8 @@ QString labelFieldKey(LabelField field)
 
 QString labelCodeKey(LabelCodeKind kind)
 {
-    return kind == LabelCodeKind::Qr ? QStringLiteral("qr") : QStringLiteral("datamatrix");
+    static const char *const keys[] = {"qr", "datamatrix", "gs1-datamatrix"};
+    return QString::fromLatin1(keys[int(kind)]);
 }
 
 std::optional<LabelTemplate> LabelTemplate::parse(const QByteArray &bytes, const QString &file,

@@ -12,8 +12,9 @@
 
 namespace zomar {
 
-// The 2D code: QR (ISO/IEC 18004) or Data Matrix (ECC 200).
-enum class LabelCodeKind { Qr, DataMatrix };
+// The 2D code: QR (ISO/IEC 18004), Data Matrix (ECC 200), or GS1 Data
+// Matrix (its text as GS1 element strings: see LabelData::codeText).
+enum class LabelCodeKind { Qr, DataMatrix, Gs1DataMatrix };
 
 // A field a label can show (the code always holds the unit and its address).
 enum class LabelField { Address, Frequency, RfSpeed, Station, Date, Unit, Serial };
@@ -41,6 +42,6 @@ struct LabelTemplate {
 
 // "address", "frequency", "rf_speed", "station", "date", "unit", "serial".
 QString labelFieldKey(LabelField field);
-QString labelCodeKey(LabelCodeKind kind); // "qr", "datamatrix"
+QString labelCodeKey(LabelCodeKind kind); // "qr", "datamatrix", "gs1-datamatrix"
 
 } // namespace zomar

@@ -74,6 +74,7 @@ public:
     QString profileSha256() const { return m_context.profileSha256; }
     QString station() const { return m_context.station; }
     qint64 runId() const { return m_context.runId; }
+    std::optional<qint64> poolId() const { return m_context.poolId; }
     // The pool as it was at the start (nullopt: no pool; the profile's or the
     // modules' own local addresses).
     const std::optional<PoolState> &pool() const { return m_pool; }

@@ -32,8 +32,9 @@ const char *const kVersion1[] = {
 const char *const kVersion2[] = {
     "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value)",
 };
-// Version 3 has no table of its own: its outbox may hold rows of kind
-// "label", which an older program could not forward.
+// Versions 3 and 4 have no table of their own: their outboxes may hold rows
+// of kind "label" (3) and "serial" (4), which an older program could not
+// forward.
 
 } // namespace
 
@@ -176,6 +177,26 @@ QString StationJournal::note(const QList<JournalOp> &ops)
                 return why;
         return QString();
     });
+}
+
+QString StationJournal::serialWaiting(const QString &serial, const QString &unitId,
+                                     QString *error)
+{
+    StoreSql sql(m_db, *m_backend);
+    if (!sql.exec(QStringLiteral("SELECT unit_uuid, body FROM outbox WHERE kind = 'serial' AND "
+                                 "unit_uuid <> ? ORDER BY seq"),
+                  {unitId})) {
+        if (error)
+            *error = sql.error();
+        return {};
+    }
+    while (sql.query().next())
+        if (QJsonDocument::fromJson(sql.query().value(1).toString().toUtf8())
+                .object()
+                .value(QLatin1String("serial"))
+                .toString() == serial)
+            return sql.query().value(0).toString();
+    return {};
 }
 
 QString StationJournal::record(const RunContext &given, UnitBatch &batch)

@@ -44,7 +44,7 @@ public:
 
     // The journal's format: a journal of an older one is brought up to it
     // when opened, one of a newer one refused.
-    static constexpr int kVersion = 3;
+    static constexpr int kVersion = 4;
 
     // Reserves from the run's lease and appends the rows to be forwarded.
     QString record(const RunContext &context, UnitBatch &batch) override;
@@ -70,6 +70,9 @@ public:
     // Appends a row about a unit already in the journal (its label's
     // outcome), to be forwarded after the unit's own.
     QString note(const QList<JournalOp> &ops);
+    // The unit other than unitId whose product serial waits here to be
+    // forwarded with this serial; "" when none (or error set).
+    QString serialWaiting(const QString &serial, const QString &unitId, QString *error);
     // A clean end: the free addresses go back, then the run ends.
     QString finish(const RunContext &context);
     // Once what earlier runs left is forwarded: their leases are theirs on

@@ -15,7 +15,8 @@ namespace zomar {
 
 namespace {
 
-const char *const kKindNames[] = {"reserve", "settle", "give_back", "end_run", "label"};
+const char *const kKindNames[] = {"reserve", "settle", "give_back", "end_run", "label",
+                               "serial"};
 
 QJsonValue address(const std::optional<quint32> &a)
 {
@@ -251,6 +252,14 @@ JournalOp JournalOp::label(qint64 runId, const QString &unitId, const LabelOutco
              {QStringLiteral("at"), outcome.at}}};
 }
 
+JournalOp JournalOp::serial(qint64 runId, const QString &unitId, const QString &serial)
+{
+    return {0,
+            Serial,
+            unitId,
+            {{QStringLiteral("run_id"), runId}, {QStringLiteral("serial"), serial}}};
+}
+
 Lease StoreLeases::take(ProductionStore &store, const RunContext &context, int count)
 {
     Lease lease;
@@ -359,6 +368,18 @@ QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
                      op.body.value(QLatin1String("target")).toString(),
                      op.body.value(QLatin1String("at")).toString()});
                 break;
+            case JournalOp::Serial: {
+                // The station checked the serial when it was scanned; one
+                // bound meanwhile by another station stays with that unit
+                // (a refusal here would hold up the station's later rows).
+                const SerialBinding b = StoreTrace::bindSerialIn(
+                    sql, op.unitId, op.body.value(QLatin1String("serial")).toString());
+                if (b.outcome == SerialBinding::NotRecorded)
+                    why = b.error;
+                else if (!b.bound())
+                    qWarning("%s", qPrintable(b.text()));
+                break;
+            }
             }
             if (!why.isEmpty())
                 return why;

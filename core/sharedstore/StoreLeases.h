@@ -21,7 +21,7 @@ namespace zomar {
 
 // A row of a station's journal on its way to the server.
 struct JournalOp {
-    enum Kind { Reserve, Settle, GiveBack, EndRun, Label };
+    enum Kind { Reserve, Settle, GiveBack, EndRun, Label, Serial };
     qint64 seq = 0;
     Kind kind = Reserve;
     QString unitId; // "" for GiveBack and EndRun
@@ -36,6 +36,8 @@ struct JournalOp {
     static JournalOp endRun(qint64 runId);
     // What became of a unit's label, after the unit's own rows.
     static JournalOp label(qint64 runId, const QString &unitId, const LabelOutcome &outcome);
+    // A product serial scanned for a unit, after the unit's own rows.
+    static JournalOp serial(qint64 runId, const QString &unitId, const QString &serial);
     static QString kindName(Kind kind);
     static std::optional<Kind> kindFromName(const QString &name);
 };

@@ -1,5 +1,6 @@
 #include "core/stationsetup/StationFile.h"
 
+#include "core/store/StoreTrace.h"
 #include "core/profiles/StrictJson.h"
 #include "core/protocol/BandPlan.h"
 #include "core/protocol/ConfigBlock.h"
@@ -28,6 +29,9 @@ const QString language = QStringLiteral("language");
 const QString slotFolder = QStringLiteral("slot_folder");
 const QString slotList = QStringLiteral("slots");
 const QString pin = QStringLiteral("pin");
+const QString label = QStringLiteral("label");
+const QString labelTemplate = QStringLiteral("label_template");
+const QString serialPattern = QStringLiteral("serial_pattern");
 const QString name = QStringLiteral("name");
 const QString port = QStringLiteral("port");
 const QString algorithm = QStringLiteral("algorithm");
@@ -215,7 +219,7 @@ const QStringList &stationKeys()
     static const QStringList keys = {key::format,    key::version,    key::station,  key::profile,
                                      key::localFrom, key::step,       key::store,    key::baud,
                                      key::region,    key::language,   key::slotFolder, key::slotList,
-                                     key::pin};
+                                     key::label, key::labelTemplate, key::serialPattern, key::pin};
     return keys;
 }
 
@@ -223,7 +227,8 @@ bool StationSetup::operator==(const StationSetup &o) const
 {
     return station == o.station && profile == o.profile && localFrom == o.localFrom &&
            step == o.step && store == o.store && baud == o.baud && region == o.region &&
-           language == o.language && slotFolder == o.slotFolder && slotList == o.slotList && pin == o.pin;
+           language == o.language && slotFolder == o.slotFolder && slotList == o.slotList && pin == o.pin &&
+           label == o.label && labelTemplate == o.labelTemplate && serialPattern == o.serialPattern;
 }
 
 QString StationSetup::problem() const
@@ -246,6 +251,8 @@ QString StationSetup::problem() const
             .arg(kDefaultSlotFolder);
     if (slotList.size() > kStationMaxSlots)
         return QStringLiteral("slots: at most %1").arg(kStationMaxSlots);
+    if (QString why; !serialPattern.isEmpty() && !zomar::serialPattern(serialPattern, &why))
+        return QStringLiteral("serial_pattern \"%1\": not a regular expression: %2").arg(serialPattern, why);
     QStringList names, ports;
     for (int i = 0; i < slotList.size(); ++i) {
         const StationSlot &s = slotList.at(i);
@@ -313,7 +320,12 @@ StationReading parseStationFile(const QByteArray &bytes, const QString &file)
                QStringLiteral("a region: %1").arg(bandPlanRegions().join(QStringLiteral(", ")))) &&
         r.text(o, key::language, key::language, s.language,
                QStringLiteral("a language: %1").arg(interfaceLanguageCodes())) &&
-        r.text(o, key::slotFolder, key::slotFolder, s.slotFolder, aPath);
+        r.text(o, key::slotFolder, key::slotFolder, s.slotFolder, aPath) &&
+        r.text(o, key::label, key::label, s.label,
+               QStringLiteral("a target such as \"pdf:labels\" or \"zpl://10.0.0.7\"")) &&
+        r.text(o, key::labelTemplate, key::labelTemplate, s.labelTemplate, aPath) &&
+        r.text(o, key::serialPattern, key::serialPattern, s.serialPattern,
+               QStringLiteral("a regular expression such as \"SN-[0-9]{6}\""));
     if (ok && o.contains(key::localFrom)) {
         const Parsed<quint32> address = parseAddressValue(local);
         if (!address)
@@ -370,6 +382,10 @@ QByteArray stationJson(const StationSetup &s)
                 ": " + jsonStringLiteral(s.slotList.at(i).port) + "}" +
                 (i + 1 < s.slotList.size() ? "," : "\n  ");
     out.raw(key::slotList, list + "]");
+    for (const auto &[k, value] : {std::pair{key::label, s.label}, {key::labelTemplate, s.labelTemplate},
+                                   {key::serialPattern, s.serialPattern}})
+        if (!value.isEmpty())
+            out.string(k, value);
     if (s.pin)
         out.raw(key::pin, "{" + jsonStringLiteral(key::algorithm) + ": " +
                               jsonStringLiteral(kPinAlgorithm) + ", " +

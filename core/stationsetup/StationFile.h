@@ -4,7 +4,8 @@
 // store and the station's name in it, the line speed, the technicians'
 // language, the folder of device links that names the hub's sockets, the
 // slots (one socket each, in the order taught) and the PIN that guards
-// changes. Read as strictly as a
+// changes, and where labels go and which product serials are scanned.
+// Read as strictly as a
 // profile (unknown keys, keys given twice, wrong types refused with the line
 // and the key) and written atomically over a regular file.
 //
@@ -46,6 +47,13 @@ struct StationSetup {
     QString slotFolder = kDefaultSlotFolder;
     QList<StationSlot> slotList;
     std::optional<StationPin> pin;
+    // Traceability: where each unit's label goes ("" for none: pdf:FOLDER,
+    // printer:NAME or zpl://HOST[:PORT]), its template file ("" for the
+    // default), and the product serial a technician scans for each unit that
+    // passes ("" asks for none), a regular expression the serial matches whole.
+    QString label;
+    QString labelTemplate;
+    QString serialPattern;
 
     static QString defaultSlotName(int index); // "Slot 1" for 0
     // Why the setup cannot run or be saved ("" when it can): no profile, a

@@ -30,7 +30,7 @@ void OperatorField::commit()
     emit nameChanged(m_name);
 }
 
-bool OperatorField::takeKey(QKeyEvent *event)
+bool takeTypedKey(QLineEdit &field, QKeyEvent *event)
 {
     const QString text = event->text();
     const bool printable =
@@ -38,11 +38,16 @@ bool OperatorField::takeKey(QKeyEvent *event)
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!printable)
         return false;
-    if (!hasFocus())
-        clear();
-    setFocus(Qt::OtherFocusReason);
-    QApplication::sendEvent(this, event);
+    if (!field.hasFocus())
+        field.clear();
+    field.setFocus(Qt::OtherFocusReason);
+    QApplication::sendEvent(&field, event);
     return true;
+}
+
+bool OperatorField::takeKey(QKeyEvent *event)
+{
+    return takeTypedKey(*this, event);
 }
 
 void OperatorField::keyPressEvent(QKeyEvent *event)

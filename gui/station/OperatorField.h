@@ -31,4 +31,8 @@ private:
     QString m_name;
 };
 
+// A printable key typed elsewhere, for a field that takes the focus: a
+// field without the focus starts anew. False for keys that are not text.
+bool takeTypedKey(QLineEdit &field, QKeyEvent *event);
+
 } // namespace zomar

@@ -107,7 +107,8 @@ bool SlotGrid::eventFilter(QObject *watched, QEvent *event)
         to = at + m_columns;
         break;
     default:
-        return key->key() != Qt::Key_Space && m_typing && m_typing->takeKey(key);
+        return key->key() != Qt::Key_Space &&
+               ((m_scan && m_scan(key)) || (m_typing && m_typing->takeKey(key)));
     }
     if (to >= 0 && to < m_tiles.size()) {
         m_tiles.at(to)->setFocus(Qt::OtherFocusReason);

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QScrollArea>
 
+#include <functional>
+
 namespace zomar {
 
 class SlotTile;
@@ -22,6 +24,8 @@ public:
     int columns() const { return m_columns; }
     // Text typed on a tile goes to this field (a badge scan).
     void setTypingTarget(OperatorField *field) { m_typing = field; }
+    // Tried first: takes a key typed on a tile (a product serial's scan) or not.
+    void setScanTarget(std::function<bool(QKeyEvent *)> take) { m_scan = std::move(take); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -33,6 +37,7 @@ private:
     QWidget *m_board;
     QList<SlotTile *> m_tiles;
     OperatorField *m_typing = nullptr;
+    std::function<bool(QKeyEvent *)> m_scan;
     int m_columns = 0;
 };
 

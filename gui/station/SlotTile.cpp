@@ -72,6 +72,15 @@ void SlotTile::setCounts(const Counts &counts)
     update();
 }
 
+void SlotTile::setTrace(const QStringList &lines)
+{
+    if (lines == m_trace)
+        return;
+    m_trace = lines;
+    updateAccessibleText();
+    update();
+}
+
 QString SlotTile::word() const
 {
     switch (m_view.kind) {
@@ -115,8 +124,10 @@ QString SlotTile::line() const
     case SlotView::Busy:
         return tr("Step %1 of 3: do not unplug").arg(stepNumber(m_view.step));
     case SlotView::Pass:
-        return m_view.local ? tr("Address %1: unplug it").arg(addressHex(*m_view.local))
-                            : tr("Written and verified: unplug it");
+        return (QStringList{m_view.local ? tr("Address %1: unplug it").arg(addressHex(*m_view.local))
+                                         : tr("Written and verified: unplug it")} +
+                m_trace)
+            .join(QLatin1Char('\n'));
     case SlotView::Fail:
     case SlotView::NotStarted:
     case SlotView::Unknown:
@@ -274,6 +285,10 @@ void SlotTile::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Space) {
         emit detailsAsked();
+        return;
+    }
+    if (event->matches(QKeySequence::Print)) {
+        emit reprintAsked();
         return;
     }
     QFrame::keyPressEvent(event);

@@ -3,7 +3,7 @@
 // slot's name, an icon, a word and a colour for its state (never the colour
 // alone), the address written or the reason of a failure, and the slot's
 // counts for the shift. It takes the keyboard focus; Enter asks for the
-// details.
+// details, Ctrl+P for its unit's label again.
 
 #include "gui/station/ShiftTally.h"
 #include "gui/station/StationLine.h"
@@ -20,6 +20,8 @@ public:
 
     void setView(const SlotView &view);
     void setCounts(const Counts &counts);
+    // What became of its unit's serial and label, under the line.
+    void setTrace(const QStringList &lines);
     const SlotView &view() const { return m_view; }
     QString name() const { return m_name; }
 
@@ -38,6 +40,7 @@ public:
 
 signals:
     void detailsAsked();
+    void reprintAsked(); // Ctrl+P: its unit's label again
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,6 +53,7 @@ private:
     QString m_name;
     SlotView m_view;
     Counts m_counts;
+    QStringList m_trace;
 };
 
 // The icon of a state, drawn in a square of the given side.

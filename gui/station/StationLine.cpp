@@ -63,6 +63,16 @@ qint64 StationLine::runId() const
     return m_run ? m_run->runId() : 0;
 }
 
+std::optional<qint64> StationLine::poolId() const
+{
+    return m_run ? m_run->poolId() : std::nullopt;
+}
+
+QString StationLine::journalPath() const
+{
+    return m_run ? m_run->journalPath() : QString();
+}
+
 QString StationLine::slotFolder() const
 {
     return stationPath(m_stationFile, m_setup.slotFolder);
@@ -319,8 +329,8 @@ void StationLine::onFinished(const ModuleOutcome &o)
             show(slot, view);
         } else {
             show(slot, view);
-            emit unitFinished(
-                SlotOutcome{slot, o.pass, view.local, view.reason, o.stateUnknown});
+            emit unitFinished(SlotOutcome{slot, o.pass, view.local, view.reason, o.stateUnknown,
+                                          o.unitId, o.readBack});
         }
     }
     if (m_finishing && inFlight() == 0)

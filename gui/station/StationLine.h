@@ -51,6 +51,8 @@ struct SlotOutcome {
     std::optional<quint32> local;
     QString reason;
     bool unknown = false; // its state is unknown
+    QString unitId;       // its row in the record ("" when it has none)
+    std::optional<ConfigBlock> readBack; // a pass: the block as read back
 };
 
 class StationLine : public QObject
@@ -80,6 +82,8 @@ public:
     std::optional<quint32> nextAddress() const;
     QString station() const; // the station's name in the record, once open
     qint64 runId() const;    // this run's, once open
+    std::optional<qint64> poolId() const; // this run's pool, once open
+    QString journalPath() const; // on a server: the station's journal ("" for a file)
     StoreStatus storeStatus() const { return m_status; }
     QString storeLocation() const; // as opened
     QString profilePath() const;   // as opened

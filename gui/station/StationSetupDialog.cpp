@@ -9,6 +9,7 @@
 #include "gui/station/ProfileSummary.h"
 #include "gui/station/SlotTeacher.h"
 #include "gui/station/StationTitle.h"
+#include "gui/station/TraceSetupBox.h"
 #include "gui/widgets/Contrast.h"
 #include "gui/widgets/TextFit.h"
 #include "gui/window/FilePrompter.h"
@@ -59,6 +60,7 @@ StationSetupDialog::StationSetupDialog(const StationSetup &setup, const QString 
       m_step(new QSpinBox(this)), m_store(new QLineEdit(setup.store, this)),
       m_baud(new QComboBox(this)), m_region(new QComboBox(this)), m_language(new QComboBox(this)),
       m_folder(new QLineEdit(setup.slotFolder, this)), m_slots(new QTableWidget(0, 2, this)),
+      m_trace(new TraceSetupBox(setup, stationFile, files, this)),
       m_pinNote(new QLabel(this)), m_problem(new QLabel(this))
 {
     setWindowTitle(tr("Station setup - %1").arg(stationTitle()));
@@ -194,6 +196,7 @@ void StationSetupDialog::layOut(const Buttons &b)
     layout->addWidget(slotsLabel);
     layout->addWidget(m_slots, 1);
     layout->addLayout(slotButtons);
+    layout->addWidget(m_trace);
     layout->addLayout(pinRow);
     layout->addWidget(m_problem);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
@@ -206,11 +209,13 @@ void StationSetupDialog::layOut(const Buttons &b)
     connect(buttons, &QDialogButtonBox::rejected, this, &StationSetupDialog::reject);
     layout->addWidget(buttons);
     // Tab goes down the form, each Browse... after its field.
-    const QList<QWidget *> order = {m_station, m_profile, b.browseProfile, m_from, m_step,
-                                    m_store, b.browseStore, m_baud, m_region, m_language,
-                                    m_folder, m_slots, b.teach, b.remove, b.setPin, b.clearPin,
-                                    buttons->button(QDialogButtonBox::Save),
-                                    buttons->button(QDialogButtonBox::Cancel)};
+    const QList<QWidget *> order =
+        QList<QWidget *>{m_station, m_profile, b.browseProfile, m_from, m_step, m_store,
+                         b.browseStore, m_baud, m_region, m_language, m_folder, m_slots, b.teach,
+                         b.remove} +
+        m_trace->tabOrder() +
+        QList<QWidget *>{b.setPin, b.clearPin, buttons->button(QDialogButtonBox::Save),
+                         buttons->button(QDialogButtonBox::Cancel)};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
     m_slots->setAccessibleName(QString(slotsLabel->text()).remove(QLatin1Char('&')));
@@ -246,6 +251,7 @@ StationSetup StationSetupDialog::setup() const
         s.slotList << StationSlot{m_slots->item(i, 1)->text(),
                                   m_slots->item(i, 0)->text().trimmed()};
     s.pin = m_pin;
+    m_trace->apply(s);
     return s;
 }
 
@@ -265,6 +271,8 @@ QString StationSetupDialog::problem() const
         return reading.error;
     if (s.slotList.isEmpty())
         return tr("no slot yet: Teach slots, then save");
+    if (const QString problem = m_trace->problem(); !problem.isEmpty())
+        return problem;
     return {};
 }
 

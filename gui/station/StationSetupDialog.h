@@ -2,7 +2,7 @@
 // The engineer's side of a station: the profile, the address pool, the
 // record and the station's name in it, the line speed, the band-plan region,
 // the technicians' language, the folder of the hub's sockets, the slots
-// (taught by plugging, renamed in place) and the PIN. Save checks the whole
+// (taught by plugging, renamed in place), labels and serials, and the PIN. Save checks the whole
 // setup and names what is wrong.
 
 #include "core/stationsetup/StationFile.h"
@@ -19,6 +19,7 @@ class QTableWidget;
 namespace zomar {
 
 class FilePrompter;
+class TraceSetupBox;
 
 class StationSetupDialog : public QDialog
 {
@@ -67,6 +68,7 @@ private:
     QComboBox *m_language;
     QLineEdit *m_folder;
     QTableWidget *m_slots;
+    TraceSetupBox *m_trace;
     QLabel *m_pinNote;
     QLabel *m_problem;
 };

@@ -6,11 +6,13 @@
 #include "core/settings/AppSettings.h"
 #include "gui/station/OperatorField.h"
 #include "gui/station/ProfileSummary.h"
+#include "gui/station/SerialField.h"
 #include "gui/station/SetupChange.h"
 #include "gui/station/ShiftPanel.h"
 #include "gui/station/SlotGrid.h"
 #include "gui/station/SlotTile.h"
 #include "gui/station/StationTitle.h"
+#include "gui/station/StationTrace.h"
 #include "gui/window/AppIcon.h"
 #include "gui/window/FilePrompter.h"
 #include "gui/window/MessagePrompter.h"
@@ -57,7 +59,9 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
       m_profileLine(headerLabel(this, QStringLiteral("profileLine"), 1.1, false)),
       m_poolLine(headerLabel(this, QStringLiteral("poolLine"), 1.1, false)),
       m_banner(headerLabel(this, QStringLiteral("banner"), 1.3, true)),
-      m_operator(new OperatorField(this)), m_grid(new SlotGrid(this)),
+      m_operator(new OperatorField(this)),
+      m_serialLabel(headerLabel(this, QStringLiteral("serialLabel"), 1.3, true)),
+      m_serial(new SerialField(m_serialLabel, this)), m_grid(new SlotGrid(this)),
       m_panel(new ShiftPanel(this)), m_store(new QLabel(this)), m_advice(new QLabel(this))
 {
     setWindowTitle(stationTitle());
@@ -97,6 +101,13 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
     m_operator->setMaximumWidth(std::max(hint, operatorMetrics.averageCharWidth() * 40));
     m_operator->setMinimumWidth(std::max(hint, operatorMetrics.averageCharWidth() * 20));
     header->addWidget(m_operator);
+    m_serialLabel->setWordWrap(false);
+    m_serial->setFont(operatorFont);
+    m_serial->setMinimumWidth(m_operator->minimumWidth());
+    header->addWidget(m_serialLabel);
+    header->addWidget(m_serial);
+    m_grid->setScanTarget([this](QKeyEvent *key) { return takeScan(key); });
+    connect(m_serial, &SerialField::scanned, this, &StationWindow::onSerialScanned);
     layout->addLayout(header);
     layout->addWidget(m_banner);
     auto *split = new QSplitter(Qt::Horizontal, this);
@@ -179,6 +190,7 @@ bool StationWindow::openStation(const QString &path)
 
 void StationWindow::start(const StationSetup &setup, const QString &path)
 {
+    m_trace.reset();
     m_line = std::make_unique<StationLine>(setup, path);
     m_path = QFileInfo(path).absoluteFilePath();
     m_settings.setStationFile(m_path);
@@ -188,6 +200,7 @@ void StationWindow::start(const StationSetup &setup, const QString &path)
         auto *tile = new SlotTile(setup.slotList.at(i).name);
         tile->setObjectName(QStringLiteral("slot%1").arg(i + 1));
         connect(tile, &SlotTile::detailsAsked, this, [this, i] { showDetails(i); });
+        connect(tile, &SlotTile::reprintAsked, this, [this, i] { reprintLabel(i); });
         tiles << tile;
     }
     m_grid->setTiles(tiles);
@@ -209,6 +222,7 @@ void StationWindow::start(const StationSetup &setup, const QString &path)
     const QString problem =
         m_line->open(QStringLiteral("zomar-station %1").arg(QString::fromLatin1(kVersionText)));
     m_problem = problem.isEmpty() ? QString() : notRunning(problem);
+    startTrace();
     m_line->setOperatorName(m_operator->name());
     m_recall->opened(*m_line, m_path);
     m_panel->show(m_tally);
@@ -310,7 +324,8 @@ void StationWindow::showSlot(int slot)
     const QList<SlotTile *> list = m_grid->tiles();
     if (slot < 0 || slot >= list.size())
         return;
-    list.at(slot)->setView(m_line->slot(slot));
+    list.at(slot)->setView(m_trace ? m_trace->shown(slot, m_line->slot(slot)) : m_line->slot(slot));
+    list.at(slot)->setTrace(m_trace ? m_trace->lines(slot) : QStringList());
     list.at(slot)->setCounts(m_tally.slot(m_line->setup().slotList.at(slot).port));
 }
 
@@ -320,6 +335,10 @@ void StationWindow::onUnitFinished(const SlotOutcome &o)
     m_tally.add(slot.port, UnitLine{QDateTime::currentDateTime(), slot.name, o.local, o.pass,
                                     o.reason, m_operator->name(), o.unknown});
     m_panel->show(m_tally);
+    if (m_trace) {
+        m_trace->passed(o);
+        askSerial(o.slot);
+    }
     showSlot(o.slot);
     showHeader(); // the next address
     if (m_closing && !o.pass)
@@ -333,7 +352,8 @@ void StationWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_line || m_line->finish()) {
         // The run ends in the record, and the station's sockets are free for
-        // another window.
+        // another window; labels asked for are printed first.
+        m_trace.reset();
         m_line.reset();
         event->accept();
         return;

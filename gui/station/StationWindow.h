@@ -26,6 +26,8 @@ class AppSettings;
 class FilePrompter;
 class MessagePrompter;
 class OperatorField;
+class SerialField;
+class StationTrace;
 class ShiftPanel;
 class SlotGrid;
 class SlotTile;
@@ -55,6 +57,8 @@ public:
     QList<SlotTile *> tiles() const;
     ShiftPanel *shiftPanel() const { return m_panel; }
     OperatorField *operatorField() const { return m_operator; }
+    SerialField *serialField() const { return m_serial; }
+    StationTrace *trace() const { return m_trace.get(); }
     QString bannerText() const; // "" when hidden
     QString storeText() const;
     QString adviceText() const;
@@ -87,11 +91,18 @@ private:
     void showStore(const StoreStatus &status);
     QString notRunning(const QString &problem) const;
     void onIdle();
+    // Labels and product serials (StationTraceActions.cpp).
+    void startTrace();
+    bool takeScan(QKeyEvent *key);
+    void askSerial(int slot); // a unit waits for its serial in the slot
+    void onSerialScanned(int slot, const QString &serial);
+    void reprintLabel(int slot);
 
     AppSettings &m_settings;
     MessagePrompter &m_messages;
     SetupChange m_change;
     std::unique_ptr<StationLine> m_line;
+    std::unique_ptr<StationTrace> m_trace; // after the line: gone before it
     QString m_path;
     ShiftTally m_tally;
     ShiftRecall *m_recall;
@@ -109,6 +120,8 @@ private:
     QLabel *m_poolLine;
     QLabel *m_banner;
     OperatorField *m_operator;
+    QLabel *m_serialLabel;
+    SerialField *m_serial;
     SlotGrid *m_grid;
     ShiftPanel *m_panel;
     QLabel *m_store;

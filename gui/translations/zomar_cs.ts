@@ -1070,6 +1070,21 @@ Licence: MIT (viz soubor LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Naskenujte sériové číslo výrobku</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>Sé&amp;riové číslo výrobku:</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>Sé&amp;riové číslo výrobku pro %1:</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1627,6 +1642,57 @@ Sledovaná složka: %1</translation>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>S/N %1: zapisuje se</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Naskenujte sériové číslo výrobku</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>S/N %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>tiskne se štítek</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>štítek vytištěn</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>štítek nevytištěn: %1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>Sériové číslo odmítnuto: jeden řádek nejvýše %1 znaků</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>Sériové číslo %1 odmítnuto: neodpovídá vzoru %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>Sériové číslo %1 odmítnuto: patří kusu s adresou %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>Sériové číslo %1 odmítnuto: patří jinému kusu</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>Sériové číslo %1 odmítnuto: tento kus už má %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>Sériové číslo %1 nezapsáno: zavolejte inženýra (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1767,28 +1833,6 @@ Konektor: %1</translation>
         <translation>O&amp;perátor</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Klávesy stanice:
-
-Šipky: pohyb mezi pozicemi
-Enter nebo mezerník na pozici: co program zjistil
-Tab: další pozice
-F2: pole operátora (čtečka odznaků do něj píše odkudkoli)
-Ctrl+Shift+N: nová směna
-Ctrl+Shift+E: úprava nastavení (technik, s PINem)
-Ctrl+O: otevřít stanici
-Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>Dřívější kusy směny nešlo z evidence přečíst (%1): počítá se odsud.</translation>
     </message>
@@ -1842,12 +1886,121 @@ Put these modules aside; the record has them.</source>
 
 Tyto moduly odložte; evidence je obsahuje.</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Klávesy stanice:
+
+Šipky: pohyb mezi pozicemi
+Enter nebo mezerník na pozici: co program zjistil
+Ctrl+P na pozici: znovu štítek jejího kusu
+Tab: další pozice
+F2: pole operátora (čtečka odznaků do něj píše odkudkoli)
+Sken, když pozice čeká na sériové číslo: pole sériového čísla
+Ctrl+Shift+N: nová směna
+Ctrl+Shift+E: úprava nastavení (inženýr, s PINem)
+Ctrl+O: otevřít stanici
+Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Štítky se netisknou: %1. Inženýr to může opravit v Upravit nastavení.</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>Štítek kusu %1 se nevytiskl: %2. Znovu ho vytisknete: zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>Sériové číslo %1 nepatří žádné pozici: žádný kus nečeká na sériové číslo.</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>Tato stanice netiskne štítky (Upravit nastavení: Štítky a sériová čísla).</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 nemá kus, pro který by se tiskl štítek: štítek dostane jen kus, který prošel (se sériovým číslem, když ho stanice chce).</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Stav štítku kusu %1 není v záznamu: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>Chyba!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>Štítky a sériová čísla</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>V&amp;ybrat...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>žádné; pdf:SLOŽKA, printer:NÁZEV nebo zpl://HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>výchozí: 50 x 25 mm s QR kódem</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>žádný: sériová čísla se neskenují; např. SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>Regulární výraz, kterému sériové číslo odpovídá celé. Je-li zadán, technik naskenuje sériové číslo výrobku u každého kusu, který prošel; jeho štítek se vytiskne, jakmile je číslo zapsáno.</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>Předloha štítků</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>Předlohy štítků (*.json);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>Štítky &amp;do:</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>Př&amp;edloha štítku:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>&amp;Vzor sériového čísla:</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>Štítky do: %1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>Předloha štítku: uveďte i, kam štítky jdou</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>Vzor sériového čísla: %1</translation>
     </message>
 </context>
 </TS>

@@ -1069,6 +1069,21 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Produkt-Seriennummer scannen</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>&amp;Produkt-Seriennummer:</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>&amp;Produkt-Seriennummer für %1:</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1625,6 +1640,57 @@ Beobachte %1</translation>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>S/N %1: wird erfasst</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Produkt-Seriennummer scannen</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>S/N %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>Etikett wird gedruckt</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>Etikett gedruckt</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>Etikett nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>Seriennummer abgelehnt: eine Zeile mit höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>Seriennummer %1 abgelehnt: passt nicht zu %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>Seriennummer %1 abgelehnt: sie gehört zur Einheit mit Adresse %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>Seriennummer %1 abgelehnt: sie gehört zu einer anderen Einheit</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>Seriennummer %1 abgelehnt: diese Einheit hat schon %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>Seriennummer %1 nicht erfasst: den Ingenieur rufen (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1764,28 +1830,6 @@ Buchse: %1</translation>
         <translation>Be&amp;diener</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Tasten der Station:
-
-Pfeiltasten: zwischen den Steckplätzen wechseln
-Enter oder Leertaste auf einem Steckplatz: was das Programm gefunden hat
-Tab: der nächste Steckplatz
-F2: das Bedienerfeld (ein Ausweisleser tippt von überall hinein)
-Strg+Umschalt+N: eine neue Schicht
-Strg+Umschalt+E: die Einrichtung bearbeiten (der Techniker, mit der PIN)
-Strg+O: eine Station öffnen
-Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>Die früheren Einheiten der Schicht konnten nicht aus dem Datensatz gelesen werden (%1): gezählt wird ab hier.</translation>
     </message>
@@ -1839,12 +1883,121 @@ Put these modules aside; the record has them.</source>
 
 Diese Module aussortieren; der Datensatz enthält sie.</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Tasten der Station:
+
+Pfeiltasten: zwischen den Plätzen wechseln
+Enter oder Leertaste auf einem Platz: was das Programm gefunden hat
+Strg+P auf einem Platz: das Etikett seiner Einheit noch einmal
+Tab: der nächste Platz
+F2: das Bedienerfeld (ein Ausweisleser tippt von überall hinein)
+Ein Scan, während ein Platz auf seine Produkt-Seriennummer wartet: das Feld der Produkt-Seriennummer
+Strg+Umschalt+N: eine neue Schicht
+Strg+Umschalt+E: die Einrichtung bearbeiten (der Ingenieur, mit der PIN)
+Strg+O: eine Station öffnen
+Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Etiketten werden nicht gedruckt: %1. Ein Ingenieur kann es unter Einrichtung bearbeiten beheben.</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>Das Etikett der Einheit %1 wurde nicht gedruckt: %2. Erneut drucken mit: zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>Seriennummer %1 gehört zu keinem Platz: keine Einheit wartet auf ihre Produkt-Seriennummer.</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>Diese Station druckt keine Etiketten (Einrichtung bearbeiten: Etiketten und Produkt-Seriennummern).</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 hat keine Einheit, für die ein Etikett gedruckt werden kann: nur eine Einheit, die bestanden hat (mit ihrer Seriennummer, wenn die Station eine verlangt), bekommt ein Etikett.</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Der Zustand des Etiketts der Einheit %1 ist nicht im Nachweis: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>Fehler!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>Etiketten und Produkt-Seriennummern</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>D&amp;urchsuchen...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>keine; pdf:ORDNER, printer:NAME oder zpl://HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>Standard: 50 x 25 mm mit QR-Code</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>keines: keine Seriennummer wird gescannt; z. B. SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>Ein regulärer Ausdruck, dem eine Produkt-Seriennummer ganz entspricht. Wenn gesetzt, scannt ein Techniker die Seriennummer des Produkts für jede Einheit, die besteht; ihr Etikett wird gedruckt, sobald die Seriennummer erfasst ist.</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>Die Vorlage der Etiketten</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>Etikettenvorlagen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>Eti&amp;ketten an:</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>Etiketten&amp;vorlage:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>&amp;Muster der Produkt-Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>Etiketten an: %1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>Etikettenvorlage: auch angeben, wohin die Etiketten gehen</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>Muster der Produkt-Seriennummer: %1</translation>
     </message>
 </context>
 </TS>

@@ -1069,6 +1069,21 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Escanee el número de serie del producto</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>Nú&amp;mero de serie del producto:</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>Nú&amp;mero de serie del producto para %1:</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1625,6 +1640,57 @@ Vigilando %1</translation>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>N/S %1: registrándose</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Escanee el número de serie del producto</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>N/S %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>imprimiendo la etiqueta</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>etiqueta impresa</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>etiqueta no impresa: %1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>Número de serie rechazado: una línea de %1 caracteres como máximo</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>Número de serie %1 rechazado: no coincide con %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>Número de serie %1 rechazado: está asignado a la unidad con dirección %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>Número de serie %1 rechazado: está asignado a otra unidad</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>Número de serie %1 rechazado: esta unidad ya lleva %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>Número de serie %1 no registrado: llame al ingeniero (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1764,28 +1830,6 @@ Conector: %1</translation>
         <translation>&amp;Operario</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Teclas de la estación:
-
-Flechas: moverse entre las ranuras
-Intro o Espacio sobre una ranura: lo que encontró el programa
-Tab: la ranura siguiente
-F2: el campo del operario (un lector de tarjetas escribe en él desde cualquier sitio)
-Ctrl+Mayús+N: un turno nuevo
-Ctrl+Mayús+E: editar la configuración (el ingeniero, con el PIN)
-Ctrl+O: abrir una estación
-Ctrl+Q: salir; los módulos en curso terminan antes</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>No se pudieron leer del registro las unidades anteriores del turno (%1): el recuento sigue desde aquí.</translation>
     </message>
@@ -1839,12 +1883,121 @@ Put these modules aside; the record has them.</source>
 
 Aparte estos módulos; el registro los tiene.</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Teclas de la estación:
+
+Flechas: moverse entre los puestos
+Intro o Espacio sobre un puesto: lo que encontró el programa
+Ctrl+P sobre un puesto: la etiqueta de su unidad otra vez
+Tab: el puesto siguiente
+F2: el campo del operario (un lector de tarjetas escribe en él desde cualquier sitio)
+Un escaneo mientras un puesto espera su número de serie: el campo del número de serie
+Ctrl+Mayús+N: un turno nuevo
+Ctrl+Mayús+E: editar la configuración (el ingeniero, con el PIN)
+Ctrl+O: abrir una estación
+Ctrl+Q: salir; los módulos en curso terminan antes</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Las etiquetas no se imprimen: %1. Un ingeniero puede corregirlo en Editar configuración.</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>La etiqueta de la unidad %1 no se imprimió: %2. Para imprimirla de nuevo: zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>El número de serie %1 no es de ningún puesto: ninguna unidad espera su número de serie.</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>Esta estación no imprime etiquetas (Editar configuración: Etiquetas y números de serie).</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 no tiene ninguna unidad para imprimir una etiqueta: solo una unidad que pasó (con su número de serie cuando la estación lo pide) recibe etiqueta.</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>El estado de la etiqueta de la unidad %1 no está en el registro: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>¡¡Error!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>Etiquetas y números de serie</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>ninguno; pdf:CARPETA, printer:NOMBRE o zpl://HOST[:PUERTO]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>la predeterminada: 50 x 25 mm con código QR</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>ninguno: no se escanea número de serie; p. ej. SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>Una expresión regular con la que coincide todo el número de serie. Si se indica, un técnico escanea el número de serie del producto de cada unidad que pasa; su etiqueta se imprime cuando el número queda registrado.</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>La plantilla de las etiquetas</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>Plantillas de etiqueta (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>E&amp;tiquetas a:</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>P&amp;lantilla de etiqueta:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>Patrón del nú&amp;mero de serie:</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>Etiquetas a: %1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>Plantilla de etiqueta: indique también adónde van las etiquetas</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>Patrón del número de serie: %1</translation>
     </message>
 </context>
 </TS>

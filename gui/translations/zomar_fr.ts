@@ -1069,6 +1069,21 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Scanner le numéro de série du produit</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>N&amp;uméro de série du produit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>N&amp;uméro de série du produit pour %1&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1625,6 +1640,57 @@ Surveillance de %1</translation>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>N/S %1&#xa0;: enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Scanner le numéro de série du produit</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>N/S %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>impression de l&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>étiquette imprimée</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>étiquette non imprimée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>Numéro de série refusé&#xa0;: une ligne d&apos;au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>Numéro de série %1 refusé&#xa0;: il ne correspond pas à %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>Numéro de série %1 refusé&#xa0;: il est lié à l&apos;unité d&apos;adresse %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>Numéro de série %1 refusé&#xa0;: il est lié à une autre unité</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>Numéro de série %1 refusé&#xa0;: cette unité porte déjà %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>Numéro de série %1 non enregistré&#xa0;: appeler l&apos;ingénieur (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1764,28 +1830,6 @@ Prise&#xa0;: %1</translation>
         <translation>O&amp;pérateur</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Touches de la station&#xa0;:
-
-Flèches&#xa0;: passer d&apos;un emplacement à l&apos;autre
-Entrée ou Espace sur un emplacement&#xa0;: ce que le programme a trouvé
-Tab&#xa0;: l&apos;emplacement suivant
-F2&#xa0;: le champ opérateur (un lecteur de badge y tape de partout)
-Ctrl+Maj+N&#xa0;: une nouvelle équipe
-Ctrl+Maj+E&#xa0;: modifier la configuration (l&apos;ingénieur, avec le PIN)
-Ctrl+O&#xa0;: ouvrir une station
-Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>Les unités précédentes de l&apos;équipe n&apos;ont pas pu être lues dans le registre (%1)&#xa0;: le comptage reprend d&apos;ici.</translation>
     </message>
@@ -1839,12 +1883,121 @@ Put these modules aside; the record has them.</source>
 
 Mettez ces modules de côté&#xa0;; le registre les contient.</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Touches de la station&#xa0;:
+
+Flèches&#xa0;: passer d&apos;un emplacement à l&apos;autre
+Entrée ou Espace sur un emplacement&#xa0;: ce que le programme a trouvé
+Ctrl+P sur un emplacement&#xa0;: l&apos;étiquette de son unité à nouveau
+Tab&#xa0;: l&apos;emplacement suivant
+F2&#xa0;: le champ opérateur (un lecteur de badge y tape de partout)
+Un scan pendant qu&apos;un emplacement attend son numéro de série&#xa0;: le champ du numéro de série
+Ctrl+Maj+N&#xa0;: une nouvelle équipe
+Ctrl+Maj+E&#xa0;: modifier la configuration (l&apos;ingénieur, avec le PIN)
+Ctrl+O&#xa0;: ouvrir une station
+Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Les étiquettes ne sont pas imprimées&#xa0;: %1. Un ingénieur peut le corriger dans Modifier la configuration.</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>L&apos;étiquette de l&apos;unité %1 n&apos;a pas été imprimée&#xa0;: %2. Pour l&apos;imprimer à nouveau&#xa0;: zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>Le numéro de série %1 n&apos;est pour aucun emplacement&#xa0;: aucune unité n&apos;attend son numéro de série.</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>Cette station n&apos;imprime pas d&apos;étiquettes (Modifier la configuration&#xa0;: Étiquettes et numéros de série).</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 n&apos;a pas d&apos;unité dont imprimer l&apos;étiquette&#xa0;: seule une unité réussie (avec son numéro de série quand la station en demande un) a une étiquette.</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>L&apos;état de l&apos;étiquette de l&apos;unité %1 n&apos;est pas dans le registre&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>Erreur&#xa0;!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>Étiquettes et numéros de série</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Parco&amp;urir...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>aucune&#xa0;; pdf:DOSSIER, printer:NOM ou zpl://HÔTE[:PORT]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>par défaut&#xa0;: 50 x 25 mm avec un code QR</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>aucun&#xa0;: aucun numéro de série n&apos;est scanné&#xa0;; p. ex. SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>Une expression régulière à laquelle un numéro de série correspond en entier. Si elle est donnée, un technicien scanne le numéro de série du produit de chaque unité réussie&#xa0;; son étiquette est imprimée une fois le numéro enregistré.</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>Le modèle des étiquettes</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>Modèles d&apos;étiquette (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>É&amp;tiquettes vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>Modèle d&apos;éti&amp;quette&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>Moti&amp;f du numéro de série&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>Étiquettes vers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>Modèle d&apos;étiquette&#xa0;: indiquer aussi où vont les étiquettes</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>Motif du numéro de série&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

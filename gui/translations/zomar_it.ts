@@ -1069,6 +1069,21 @@ Licenza: MIT (vedere il file LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Scansionare il numero di serie del prodotto</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>N&amp;umero di serie del prodotto:</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>N&amp;umero di serie del prodotto per %1:</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1625,6 +1640,57 @@ Sorveglianza di %1</translation>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>S/N %1: in registrazione</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Scansionare il numero di serie del prodotto</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>S/N %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>stampa dell&apos;etichetta in corso</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>etichetta stampata</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>etichetta non stampata: %1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>Numero di serie rifiutato: una riga di al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>Numero di serie %1 rifiutato: non corrisponde a %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>Numero di serie %1 rifiutato: è legato all&apos;unità con indirizzo %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>Numero di serie %1 rifiutato: è legato a un&apos;altra unità</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>Numero di serie %1 rifiutato: questa unità ha già %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>Numero di serie %1 non registrato: chiamare l&apos;ingegnere (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1764,28 +1830,6 @@ Presa: %1</translation>
         <translation>&amp;Operatore</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Tasti della stazione:
-
-Frecce: spostarsi tra gli slot
-Invio o Spazio su uno slot: ciò che il programma ha trovato
-Tab: lo slot successivo
-F2: il campo operatore (un lettore di badge vi scrive da qualsiasi punto)
-Ctrl+Maiusc+N: un nuovo turno
-Ctrl+Maiusc+E: modificare la configurazione (il tecnico, con il PIN)
-Ctrl+O: aprire una stazione
-Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>Non è stato possibile leggere dal registro le unità precedenti del turno (%1): il conteggio prosegue da qui.</translation>
     </message>
@@ -1839,12 +1883,121 @@ Put these modules aside; the record has them.</source>
 
 Mettere da parte questi moduli; il registro li contiene.</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Tasti della stazione:
+
+Frecce: spostarsi tra le postazioni
+Invio o Spazio su una postazione: ciò che il programma ha trovato
+Ctrl+P su una postazione: di nuovo l&apos;etichetta della sua unità
+Tab: la postazione successiva
+F2: il campo operatore (un lettore di badge vi scrive da qualsiasi punto)
+Una scansione mentre una postazione attende il numero di serie: il campo del numero di serie
+Ctrl+Maiusc+N: un nuovo turno
+Ctrl+Maiusc+E: modificare la configurazione (l&apos;ingegnere, con il PIN)
+Ctrl+O: aprire una stazione
+Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Le etichette non vengono stampate: %1. Un ingegnere può correggerlo in Modifica configurazione.</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>L&apos;etichetta dell&apos;unità %1 non è stata stampata: %2. Per stamparla di nuovo: zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>Il numero di serie %1 non è per nessuna postazione: nessuna unità attende il suo numero di serie.</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>Questa stazione non stampa etichette (Modifica configurazione: Etichette e numeri di serie).</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 non ha un&apos;unità di cui stampare l&apos;etichetta: solo un&apos;unità superata (con il suo numero di serie quando la stazione lo chiede) riceve un&apos;etichetta.</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Lo stato dell&apos;etichetta dell&apos;unità %1 non è nel registro: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>Errore!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>Etichette e numeri di serie</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>S&amp;foglia...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>nessuna; pdf:CARTELLA, printer:NOME o zpl://HOST[:PORTA]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>quello predefinito: 50 x 25 mm con codice QR</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>nessuno: nessun numero di serie da scansionare; es. SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>Un&apos;espressione regolare a cui il numero di serie corrisponde per intero. Se impostata, un tecnico scansiona il numero di serie del prodotto per ogni unità superata; la sua etichetta viene stampata una volta registrato il numero.</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>Il modello delle etichette</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>Modelli di etichetta (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>Etic&amp;hette a:</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>Mo&amp;dello di etichetta:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>Schema del n&amp;umero di serie:</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>Etichette a: %1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>Modello di etichetta: indicare anche dove vanno le etichette</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>Schema del numero di serie: %1</translation>
     </message>
 </context>
 </TS>

@@ -1070,6 +1070,21 @@ Licencja: MIT (zob. plik LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Zeskanuj numer seryjny produktu</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>N&amp;umer seryjny produktu:</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>N&amp;umer seryjny produktu dla %1:</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1627,6 +1642,57 @@ Obserwowany folder: %1</translation>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>S/N %1: zapisywanie</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>Zeskanuj numer seryjny produktu</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>S/N %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>drukowanie etykiety</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>etykieta wydrukowana</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>etykieta niewydrukowana: %1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>Numer seryjny odrzucony: jeden wiersz o najwyżej %1 znakach</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>Numer seryjny %1 odrzucony: nie pasuje do %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>Numer seryjny %1 odrzucony: jest przypisany do jednostki o adresie %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>Numer seryjny %1 odrzucony: jest przypisany do innej jednostki</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>Numer seryjny %1 odrzucony: ta jednostka ma już %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>Numer seryjny %1 niezapisany: wezwij inżyniera (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1767,28 +1833,6 @@ Gniazdo: %1</translation>
         <translation>Ope&amp;rator</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>Klawisze stacji:
-
-Strzałki: przejście między gniazdami
-Enter lub Spacja na gnieździe: co znalazł program
-Tab: następne gniazdo
-F2: pole operatora (czytnik identyfikatorów wpisuje do niego z dowolnego miejsca)
-Ctrl+Shift+N: nowa zmiana
-Ctrl+Shift+E: edycja konfiguracji (inżynier, z PIN-em)
-Ctrl+O: otwarcie stacji
-Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>Nie udało się odczytać z rejestru wcześniejszych jednostek zmiany (%1): liczenie trwa od tego miejsca.</translation>
     </message>
@@ -1842,12 +1886,121 @@ Put these modules aside; the record has them.</source>
 
 Odłóż te moduły; rejestr je zawiera.</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>Klawisze stanowiska:
+
+Strzałki: przejście między miejscami
+Enter lub Spacja na miejscu: co znalazł program
+Ctrl+P na miejscu: ponownie etykieta jego jednostki
+Tab: następne miejsce
+F2: pole operatora (czytnik identyfikatorów wpisuje do niego z dowolnego miejsca)
+Skan, gdy miejsce czeka na numer seryjny: pole numeru seryjnego
+Ctrl+Shift+N: nowa zmiana
+Ctrl+Shift+E: edycja konfiguracji (inżynier, z PIN-em)
+Ctrl+O: otwarcie stanowiska
+Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>Etykiety nie są drukowane: %1. Inżynier może to poprawić w Edytuj konfigurację.</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>Etykieta jednostki %1 nie została wydrukowana: %2. Ponowny wydruk: zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>Numer seryjny %1 nie jest dla żadnego miejsca: żadna jednostka nie czeka na numer seryjny.</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>To stanowisko nie drukuje etykiet (Edytuj konfigurację: Etykiety i numery seryjne).</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 nie ma jednostki, dla której można wydrukować etykietę: etykietę dostaje tylko jednostka, która przeszła (z numerem seryjnym, gdy stanowisko go wymaga).</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>Stan etykiety jednostki %1 nie jest zapisany w rejestrze: %2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>Błąd!! %1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>Etykiety i numery seryjne</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Pr&amp;zeglądaj...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>brak; pdf:FOLDER, printer:NAZWA lub zpl://HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>domyślny: 50 x 25 mm z kodem QR</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>brak: nie skanuje się numerów; np. SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>Wyrażenie regularne, do którego pasuje cały numer seryjny. Gdy jest ustawione, technik skanuje numer seryjny produktu każdej jednostki, która przeszła; jej etykieta drukuje się po zapisaniu numeru.</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>Szablon etykiet</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>Szablony etykiet (*.json);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>E&amp;tykiety do:</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>Sza&amp;blon etykiety:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>&amp;Wzorzec numeru seryjnego:</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>Etykiety do: %1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>Szablon etykiety: podaj też, dokąd idą etykiety</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>Wzorzec numeru seryjnego: %1</translation>
     </message>
 </context>
 </TS>

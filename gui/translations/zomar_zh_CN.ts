@@ -1068,6 +1068,21 @@ Licence: MIT (see the LICENSE file).</source>
     </message>
 </context>
 <context>
+    <name>zomar::SerialField</name>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>扫描产品序列号</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial:</source>
+        <translation>产品序列号(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>P&amp;roduct serial for %1:</source>
+        <translation>%1 的产品序列号(&amp;R)：</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1623,6 +1638,57 @@ Watching %1</source>
     </message>
 </context>
 <context>
+    <name>zomar::StationTrace</name>
+    <message>
+        <source>S/N %1: being recorded</source>
+        <translation>序列号 %1：正在记录</translation>
+    </message>
+    <message>
+        <source>Scan the product serial</source>
+        <translation>扫描产品序列号</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>printing the label</source>
+        <translation>正在打印标签</translation>
+    </message>
+    <message>
+        <source>label printed</source>
+        <translation>标签已打印</translation>
+    </message>
+    <message>
+        <source>label not printed: %1</source>
+        <translation>标签未打印：%1</translation>
+    </message>
+    <message>
+        <source>Serial refused: one line of at most %1 characters</source>
+        <translation>序列号被拒绝：只能是一行，最多 %1 个字符</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it does not match %2</source>
+        <translation>序列号 %1 被拒绝：与 %2 不匹配</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to the unit with address %2</source>
+        <translation>序列号 %1 被拒绝：已绑定到地址为 %2 的单元</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: it is bound to another unit</source>
+        <translation>序列号 %1 被拒绝：已绑定到另一个单元</translation>
+    </message>
+    <message>
+        <source>Serial %1 refused: this unit carries %2</source>
+        <translation>序列号 %1 被拒绝：该单元已有 %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 not recorded: call the engineer (%2)</source>
+        <translation>序列号 %1 未记录：请联系工程师（%2）</translation>
+    </message>
+</context>
+<context>
     <name>zomar::StationWindow</name>
     <message>
         <source>&amp;Keys</source>
@@ -1761,28 +1827,6 @@ Socket: %1</source>
         <translation>操作员(&amp;P)</translation>
     </message>
     <message>
-        <source>Keys of the station:
-
-Arrow keys: move between the slots
-Enter or Space on a slot: what the program found
-Tab: the next slot
-F2: the operator field (a badge scanner types into it from anywhere)
-Ctrl+Shift+N: a new shift
-Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
-Ctrl+O: open a station
-Ctrl+Q: quit; the modules in flight finish first</source>
-        <translation>工位按键：
-
-方向键：在槽位之间移动
-在槽位上按 Enter 或空格：程序发现的情况
-Tab：下一个槽位
-F2：操作员字段（工牌扫描器可从任意位置输入）
-Ctrl+Shift+N：新班次
-Ctrl+Shift+E：编辑设置（工程师，需 PIN）
-Ctrl+O：打开工位
-Ctrl+Q：退出；进行中的模块先完成</translation>
-    </message>
-    <message>
         <source>The shift&apos;s earlier units could not be read from the record (%1): counting goes on from here.</source>
         <translation>无法从记录中读取本班次之前的单元（%1）：从这里继续计数。</translation>
     </message>
@@ -1836,12 +1880,121 @@ Put these modules aside; the record has them.</source>
 
 请将这些模块放到一边；记录中已有它们。</translation>
     </message>
+    <message>
+        <source>Keys of the station:
+
+Arrow keys: move between the slots
+Enter or Space on a slot: what the program found
+Ctrl+P on a slot: its unit&apos;s label again
+Tab: the next slot
+F2: the operator field (a badge scanner types into it from anywhere)
+A scan while a slot waits for its product serial: the product serial field
+Ctrl+Shift+N: a new shift
+Ctrl+Shift+E: edit the setup (the engineer, with the PIN)
+Ctrl+O: open a station
+Ctrl+Q: quit; the modules in flight finish first</source>
+        <translation>工作站按键：
+
+方向键：在工位之间移动
+在工位上按 Enter 或空格：程序发现的情况
+在工位上按 Ctrl+P：重新打印其单元的标签
+Tab：下一个工位
+F2：操作员字段（工牌扫描器可从任意位置输入）
+工位等待产品序列号时扫描：产品序列号字段
+Ctrl+Shift+N：新班次
+Ctrl+Shift+E：编辑设置（工程师，需 PIN）
+Ctrl+O：打开工作站
+Ctrl+Q：退出；进行中的模块先完成</translation>
+    </message>
+    <message>
+        <source>Labels are not printed: %1. An engineer can correct it in Edit setup.</source>
+        <translation>不打印标签：%1。工程师可以在“编辑设置”中更正。</translation>
+    </message>
+    <message>
+        <source>The label of unit %1 was not printed: %2. Print it again with: zomar-cli records label %1 --label %3</source>
+        <translation>单元 %1 的标签未打印：%2。重新打印：zomar-cli records label %1 --label %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 is for no slot: no unit waits for its product serial.</source>
+        <translation>序列号 %1 没有对应的工位：没有单元在等待产品序列号。</translation>
+    </message>
+    <message>
+        <source>This station prints no labels (Edit setup: Labels and product serials).</source>
+        <translation>此工作站不打印标签（编辑设置：标签和产品序列号）。</translation>
+    </message>
+    <message>
+        <source>%1 has no unit to print a label for: only a unit that passed (with its serial when the station asks for one) gets a label.</source>
+        <translation>%1 没有可打印标签的单元：只有通过的单元（工作站要求时须有序列号）才有标签。</translation>
+    </message>
+    <message>
+        <source>The label&apos;s state of unit %1 is not in the record: %2</source>
+        <translation>单元 %1 的标签状态未写入记录：%2</translation>
+    </message>
 </context>
 <context>
     <name>zomar::TerminalPage</name>
     <message>
         <source>Error!! %1</source>
         <translation>错误！！%1</translation>
+    </message>
+</context>
+<context>
+    <name>zomar::TraceSetupBox</name>
+    <message>
+        <source>Labels and product serials</source>
+        <translation>标签和产品序列号</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>浏览(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>none; pdf:FOLDER, printer:NAME or zpl://HOST[:PORT]</source>
+        <translation>无；pdf:文件夹、printer:名称 或 zpl://主机[:端口]</translation>
+    </message>
+    <message>
+        <source>the default: 50 x 25 mm with a QR code</source>
+        <translation>默认：50 x 25 mm，带二维码</translation>
+    </message>
+    <message>
+        <source>none: no serial is scanned; e.g. SN-[0-9]{6}</source>
+        <translation>无：不扫描序列号；例如 SN-[0-9]{6}</translation>
+    </message>
+    <message>
+        <source>A regular expression that a product serial matches whole. When set, a technician scans the product&apos;s serial for each unit that passes; its label is printed once the serial is recorded.</source>
+        <translation>产品序列号必须整体匹配的正则表达式。设置后，技术员为每个通过的单元扫描产品序列号；序列号记录后才打印其标签。</translation>
+    </message>
+    <message>
+        <source>The labels&apos; template</source>
+        <translation>标签模板</translation>
+    </message>
+    <message>
+        <source>Label templates (*.json);;All files (*)</source>
+        <translation>标签模板 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>L&amp;abels to:</source>
+        <translation>标签输出到(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Label te&amp;mplate:</source>
+        <translation>标签模板(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Pro&amp;duct serial pattern:</source>
+        <translation>产品序列号格式(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Labels to: %1</source>
+        <translation>标签输出到：%1</translation>
+    </message>
+    <message>
+        <source>Label template: say where the labels go too</source>
+        <translation>标签模板：还需指定标签输出到哪里</translation>
+    </message>
+    <message>
+        <source>Product serial pattern: %1</source>
+        <translation>产品序列号格式：%1</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,7 @@ private slots:
     void labelsFollowPasses();
     void refusingPrinterKeepsThePass();
     void serialsAndFigures();
+    void programAsksForSerials();
 
 private:
     // Runs the command with the event loop going (a printer of the test's own answers).
@@ -220,6 +221,88 @@ void TstTraceability::serialsAndFigures()
     const CliRun text = runCli({"records", "stats", "--store", store, "--station", "nowhere"});
     QCOMPARE(text.exitCode, 0);
     QCOMPARE(text.out.trimmed(), QStringLiteral("No units tested."));
+}
+
+void TstTraceability::programAsksForSerials()
+{
+    const QString store = m_dir.filePath("asked.db");
+    const QString folder = m_dir.filePath("labels-asked");
+    QVERIFY(QDir().mkpath(folder));
+    QStringList args = program(store, 2);
+    args.removeAll("--json");
+    const std::unique_ptr<QProcess> p =
+        startCli(args << "--serial-pattern" << "SN-[0-9]{4}" << "--label" << "pdf:" + folder);
+    QString err;
+    // Waits until standard error has said `text` `times` times in all.
+    const auto said = [&](const QString &text, int times) {
+        return QTest::qWaitFor(
+            [&] {
+                err += QString::fromUtf8(p->readAllStandardError());
+                return err.count(text) >= times;
+            },
+            30000);
+    };
+    const QString ask = "Scan the product serial of unit ";
+    QVERIFY2(said(ask, 1), qPrintable(err));
+    p->write("SN-1\n");
+    QVERIFY2(said("product serial SN-1 does not match SN-[0-9]{4}: not bound; scan it again.", 1),
+             qPrintable(err));
+    QVERIFY2(said(ask, 2), qPrintable(err));
+    p->write("SN-0001\n");
+    QVERIFY2(said(ask, 3), qPrintable(err)); // the second unit
+    p->write("SN-0001\n");
+    QVERIFY2(said("is already bound to unit ", 1), qPrintable(err));
+    p->write("SN-0002\n");
+    const CliRun run = finishCli(*p, 60000);
+    QCOMPARE(run.exitCode, 0);
+    // Each unit's serial on a line of its own, and on its label.
+    const QStringList serials = run.out.split('\n').filter(QRegularExpression("^SERIAL  "));
+    QCOMPARE(serials.size(), 2);
+    QVERIFY2(serials[0].contains("local 00000200  S/N SN-0001"), qPrintable(run.out));
+    QVERIFY2(serials[1].contains("local 00000201  S/N SN-0002"), qPrintable(run.out));
+    const QList<QJsonObject> rows =
+        jsonLines(runCli({"records", "list", "--store", store, "--json"}).out);
+    QCOMPARE(rows.size(), 2);
+    for (const QJsonObject &row : rows) {
+        const QString serial = row["local"].toString() == "00000200" ? "SN-0001" : "SN-0002";
+        QCOMPARE(row["product_serial"].toString(), serial);
+        QCOMPARE(row["label_state"].toString(), QStringLiteral("printed"));
+        const QString pdf = folder + "/label-" + row["local"].toString() + "-" +
+                            row["unit_id"].toString() + ".pdf";
+        QProcess raster;
+        raster.start("pdftoppm", {"-r", "300", "-png", "-singlefile", pdf, pdf});
+        QVERIFY(raster.waitForFinished(30000) && raster.exitCode() == 0);
+        QProcess zbar;
+        zbar.start("zbarimg", {"--raw", "-q", pdf + ".png"});
+        QVERIFY(zbar.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(),
+                 "ZOMAR1/" + row["unit_id"].toString().toUpper() + "/" + row["local"].toString() +
+                     "/" + serial);
+    }
+
+    // Serials read ahead (a file) go to the units in turn; at the end of
+    // standard input the rest go on without one.
+    const std::unique_ptr<QProcess> ahead =
+        startCli(program(m_dir.filePath("ahead.db"), 2) << "--serial-pattern" << "SN-.*");
+    ahead->write("SN-0009\n");
+    ahead->closeWriteChannel();
+    const CliRun read = finishCli(*ahead, 60000);
+    QCOMPARE(read.exitCode, 0);
+    QVERIFY2(read.err.contains("Standard input ended: units with no serial read go on without "
+                               "one"),
+             qPrintable(read.err));
+    const QList<QJsonObject> bound = withKey(jsonLines(read.out), "product_serial");
+    QCOMPARE(bound.size(), 1);
+    QCOMPARE(bound.first()["product_serial"].toString(), QStringLiteral("SN-0009"));
+    QCOMPARE(withKey(jsonLines(read.out), "result").size(), 2);
+    // Standard input already at its end: the run ends once, as without serials.
+    QStringList none = program(m_dir.filePath("none.db"), 1);
+    none.removeAll("--json");
+    const std::unique_ptr<QProcess> closed = startCli(none << "--serial-pattern" << "SN-.*");
+    closed->closeWriteChannel();
+    const CliRun ended = finishCli(*closed, 60000);
+    QCOMPARE(ended.exitCode, 0);
+    QCOMPARE(ended.out.count("1 module: 1 PASS, 0 FAIL"), 1);
 }
 
 QTEST_GUILESS_MAIN(TstTraceability)

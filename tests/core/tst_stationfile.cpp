@@ -30,6 +30,9 @@ StationSetup fullSetup()
         {QStringLiteral("pci-0000:00:14.0-usb-0:1.1:1.0-port0"), QStringLiteral("Left")},
         {QStringLiteral("pci-0000:00:14.0-usb-0:1.2:1.0-port0"), QStringLiteral("Slot 2")}};
     s.pin = StationPin::make(QStringLiteral("2468"), StationPin::kMinimumRounds);
+    s.label = QStringLiteral("zpl://10.0.0.7:9100");
+    s.labelTemplate = QStringLiteral("labels/50x25.json");
+    s.serialPattern = QStringLiteral("SN-[0-9]{6}");
     return s;
 }
 
@@ -135,6 +138,9 @@ void TstStationFile::refusals_data()
         "  \"pin\": {\"algorithm\": \"md5\", \"rounds\": 5000, \"salt\": \"00\", \"hash\": "
         "\"00\"},",
         "line 7: pin.algorithm \"md5\" is not known");
+    row("serial pattern that is no pattern", "serial_pattern", "  \"serial_pattern\": \"SN-(\",",
+        "line 7: serial_pattern \"SN-(\": not a regular expression: missing closing parenthesis");
+    row("label as a list", "label", "  \"label\": [\"pdf:x\"],", "line 7: label is an array");
     row("newer version", "version", "  \"version\": 2,",
         "version 2: newer than this program reads");
     row("a profile instead", "format", "  \"format\": \"zomar-profile\",",

@@ -333,7 +333,7 @@ void TstStore::journalOfAnotherVersion_data()
     QTest::newRow("before versions") << 0 << QString();
     QTest::newRow("version 1") << 1 << QString();
     QTest::newRow("newer") << 9 << QStringLiteral("written by a newer version of this program "
-                                                  "(journal version 9; this one knows up to 3)");
+                                                  "(journal version 9; this one knows up to 4)");
 }
 
 void TstStore::journalOfAnotherVersion()

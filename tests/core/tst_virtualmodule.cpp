@@ -200,8 +200,9 @@ void TestVirtualModule::protocol()
         const int before = module.messagesHandled();
         QVERIFY(terminal.write(message));
         sent += message;
-        // Each message is taken in on its own before the next is written.
-        QTRY_COMPARE_WITH_TIMEOUT(module.messagesHandled(), before + 1, 5000);
+        // Each message is taken in before the next is written (a block
+        // merged with what follows counts as the messages it holds).
+        QTRY_VERIFY_WITH_TIMEOUT(module.messagesHandled() > before, 5000);
     }
 
     // A marker from the module comes after any answer it gave.

@@ -168,7 +168,8 @@ void TstAccessibility::stationSetupTabsDownItsForm()
     dialog.findChild<QWidget *>("station")->setFocus();
     const QStringList order = {"station", "profile",     "browseProfile", "localFrom", "step",
                                "store",   "browseStore", "baud",          "region",    "language",
-                               "slotFolder", "slots",    "teach",         "removeSlot", "setPin",
+                               "slotFolder", "slots",    "teach",         "removeSlot", "label",
+                               "labelTemplate", "browseLabelTemplate", "serialPattern", "setPin",
                                "clearPin"};
     QCOMPARE(tabThrough(&dialog, order.mid(0, order.size() - 1)), order);
 }

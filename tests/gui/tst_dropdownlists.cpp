@@ -54,7 +54,7 @@ bool clickItem(DropDownBox *box, const QString &item)
     QTest::qWait(QApplication::doubleClickInterval() + 100);
     const QRect at = view->visualRect(view->model()->index(row, box->modelColumn()));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
-    return QTest::qWaitFor([view] { return !view->isVisible(); }, 2000);
+    return QTest::qWaitFor([view] { return !view->isVisible(); }, 10000);
 }
 
 // Shows the window on `tab`, connects, reads, and forgets that traffic.

@@ -5,6 +5,7 @@
 // never answer or are out of paper told as such.
 
 #include "core/store/StoreReport.h"
+#include "core/label/LabelCode2D.h"
 #include "core/label/LabelPrinter.h"
 #include "core/label/LabelRender.h"
 
@@ -48,8 +49,11 @@ QString decodePdf(const QString &pdf, LabelCodeKind kind)
     if (kind == LabelCodeKind::Qr)
         decoder.start(QStringLiteral("zbarimg"),
                       {QStringLiteral("--raw"), QStringLiteral("-q"), pdf + QStringLiteral(".png")});
-    else
+    else if (kind == LabelCodeKind::DataMatrix)
         decoder.start(QStringLiteral("dmtxread"), {pdf + QStringLiteral(".png")});
+    else // GS1: its FNC1 read as GS (0x1D), as a scanner sends it
+        decoder.start(QStringLiteral("dmtxread"),
+                      {QStringLiteral("-G"), QStringLiteral("29"), pdf + QStringLiteral(".png")});
     if (!decoder.waitForFinished(60000))
         return QStringLiteral("the decoder did not finish");
     return QString::fromUtf8(decoder.readAllStandardOutput()).trimmed();
@@ -130,7 +134,8 @@ void TstLabels::templatesAreReadStrictly_data()
                                  << "did you mean \"width_mm\"";
     QTest::newRow("wrong format") << QByteArray(R"({"format": "zomar-profile", "version": 1})")
                                   << "zomar-label";
-    QTest::newRow("code kind") << "{" + head + R"(, "code": "aztec"})" << "\"qr\" or \"datamatrix\"";
+    QTest::newRow("code kind") << "{" + head + R"(, "code": "aztec"})"
+                               << "\"qr\", \"datamatrix\" or \"gs1-datamatrix\"";
     QTest::newRow("code too big") << "{" + head + R"(, "code_mm": 24})" << "does not fit";
     QTest::newRow("size out of range") << "{" + head + R"(, "width_mm": 2})" << "from 10 to 200";
     QTest::newRow("field twice") << "{" + head + R"(, "fields": ["unit", "unit"]})"
@@ -163,6 +168,13 @@ void TstLabels::codeTextRoundTrips()
     QCOMPARE(back->local, 0x12Cu);
     QCOMPARE(back->serial, QStringLiteral("A/B 7"));
     QVERIFY(!LabelCode::parse(QStringLiteral("ZOMAR1/nothing/0000012C")));
+    // A GS1 code: a serial GS1 does not allow cannot go in it (said, never cut).
+    QString why;
+    LabelData long1 = sampleUnit(QStringLiteral("SN-000000000000000042")); // 21 characters
+    QVERIFY(!CodeMatrix::encode(LabelCodeKind::Gs1DataMatrix,
+                                long1.codeText(LabelCodeKind::Gs1DataMatrix), &why));
+    QVERIFY2(why.contains("cannot hold"), qPrintable(why));
+    QVERIFY(!LabelCode::parse(QStringLiteral("]d2") + QChar(0x1d) + QStringLiteral("01095011010209171")));
     QCOMPARE(d.line(LabelField::Frequency), QStringLiteral("433.920 MHz (433 MHz band)"));
     QCOMPARE(d.line(LabelField::RfSpeed), QStringLiteral("RF 19200 bps"));
     // Only a unit that passed gets a label.
@@ -181,6 +193,8 @@ void TstLabels::pdfCodeDecodesToTheUnit_data()
     QTest::newRow("qr") << int(LabelCodeKind::Qr) << QStringLiteral("SN-0042");
     QTest::newRow("qr without serial") << int(LabelCodeKind::Qr) << QString();
     QTest::newRow("datamatrix") << int(LabelCodeKind::DataMatrix) << QStringLiteral("SN-0042");
+    QTest::newRow("gs1 datamatrix") << int(LabelCodeKind::Gs1DataMatrix) << QStringLiteral("SN-0042");
+    QTest::newRow("gs1 without serial") << int(LabelCodeKind::Gs1DataMatrix) << QString();
 }
 
 void TstLabels::pdfCodeDecodesToTheUnit()
@@ -196,11 +210,22 @@ void TstLabels::pdfCodeDecodesToTheUnit()
     const QString pdf = target.pdfPath(d.unitId, d.local);
     QVERIFY(QFileInfo(pdf).isFile());
     const QString read = decodePdf(pdf, t.code);
-    QCOMPARE(read, d.codeText());
+    if (t.code == LabelCodeKind::Gs1DataMatrix) {
+        // (91) the unit's text, then (21) the serial, a GS between them.
+        QString expected = QChar(0x1d) + QStringLiteral("91") + d.codeText(LabelCodeKind::Qr);
+        if (!serial.isEmpty()) {
+            expected.chop(serial.size() + 1);
+            expected += QChar(0x1d) + QStringLiteral("21") + serial;
+        }
+        QCOMPARE(read, expected);
+    } else {
+        QCOMPARE(read, d.codeText());
+    }
     const std::optional<LabelCode> code = LabelCode::parse(read);
     QVERIFY(code);
     QCOMPARE(code->unitId, d.unitId);
     QCOMPARE(code->local, d.local);
+    QCOMPARE(code->serial, serial);
     // Its page is the label's size (50 x 25 mm, in whole points: 142 x 71).
     QProcess info;
     info.start("pdfinfo", {pdf});
