@@ -89,7 +89,8 @@ bool SlotGrid::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return QScrollArea::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
-    const int at = int(m_tiles.indexOf(static_cast<SlotTile *>(watched)));
+    // Not every watched object is a tile (a tile's own children pass by).
+    const int at = int(m_tiles.indexOf(qobject_cast<SlotTile *>(watched)));
     if (at < 0 || m_columns < 1)
         return false;
     int to = -1;
