@@ -1,9 +1,9 @@
 #include "web/LineServer.h"
 
-#include "core/store/ProductionStore.h"
-#include "core/store/StoreStats.h"
 #include "core/lineview/SinceText.h"
 #include "core/lineview/StatsJson.h"
+#include "core/store/ProductionStore.h"
+#include "core/store/StoreStats.h"
 #include "web/LineJson.h"
 
 #include <QDateTime>
@@ -58,9 +58,14 @@ std::optional<QString> sinceOf(const QUrlQuery &query)
     return since.toUTC().toString(Qt::ISODateWithMs);
 }
 
+HttpReply json(const QByteArray &body, Status status = Status::Ok)
+{
+    return {status, "application/json", body, {}};
+}
+
 HttpReply problem(Status status, const QString &text)
 {
-    return {status, "application/json", LineJson::bytes(LineJson::problem(text)), {}};
+    return json(LineJson::bytes(LineJson::problem(text)), status);
 }
 
 // The record could not answer; the next question opens the connection again
@@ -212,11 +217,6 @@ LineServer::Answer LineServer::asset(const QString &name, const QByteArray &type
     return {Status::Ok, type, file.readAll(), {}};
 }
 
-LineServer::Answer LineServer::json(const QByteArray &body) const
-{
-    return {Status::Ok, "application/json", body, {}};
-}
-
 LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool csv)
 {
     const QUrlQuery query(request.url());
@@ -256,7 +256,7 @@ LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool 
         }
         // Oldest first, as `records list` prints them.
         std::reverse(units.begin(), units.end());
-        return {Status::Ok, "application/json", LineJson::bytes(LineJson::units(units)), {}};
+        return json(LineJson::bytes(LineJson::units(units)));
     });
 }
 
@@ -283,7 +283,7 @@ LineServer::Routed LineServer::apiStats(const QHttpServerRequest &request)
         const std::optional<LineStats> stats = StoreStats::compute(store, filter, &why);
         if (!stats)
             return unreadable(store, why);
-        return {Status::Ok, "application/json", LineJson::bytes(statsJson(*stats, filter)), {}};
+        return json(LineJson::bytes(statsJson(*stats, filter)));
     });
 }
 

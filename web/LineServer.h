@@ -54,7 +54,6 @@ private:
     };
     Routed route(const QHttpServerRequest &request, bool tls);
     Answer asset(const QString &name, const QByteArray &type) const;
-    Answer json(const QByteArray &body) const;
     Routed apiUnits(const QHttpServerRequest &request, bool csv);
     Routed apiStats(const QHttpServerRequest &request);
     Answer login(const QHttpServerRequest &request, bool tls);
