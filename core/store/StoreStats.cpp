@@ -8,6 +8,7 @@
 #include <QMap>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace zomar {
@@ -22,13 +23,13 @@ std::optional<double> ratio(int part, int whole)
 }
 
 void count(QMap<QPair<QString, QString>, GroupYield> &groups, const QString &station,
-           const QString &name, bool passed)
+           const QString &name, int attempts, int passed)
 {
     GroupYield &g = groups[{station, name}];
     g.station = station;
     g.name = name;
-    ++g.attempts;
-    g.passed += passed ? 1 : 0;
+    g.attempts += attempts;
+    g.passed += passed;
 }
 
 } // namespace
@@ -48,53 +49,73 @@ std::optional<double> GroupYield::yield() const
     return ratio(passed, attempts);
 }
 
-LineStats StoreStats::of(const QList<StatsAttempt> &attempts)
+namespace {
+
+// The attempts a filter takes: settled ones (in flight are left out).
+struct Span {
+    QString where;
+    QVariantList values;
+};
+
+Span spanOf(const StatsFilter &filter)
 {
-    LineStats s;
-    // A product's attempts in the order they started: its first decides the
-    // first pass, any pass the final yield.
-    struct Product {
-        int attempts = 0;
-        bool passedFirst = false;
-        bool passed = false;
-    };
-    QHash<QString, Product> products;
+    Span span{QStringLiteral(" WHERE state <> 'reserved'"), {}};
+    if (!filter.since.isEmpty()) {
+        span.where += QStringLiteral(" AND reserved_at >= ?");
+        span.values << filter.since;
+    }
+    if (!filter.station.isEmpty()) {
+        span.where += QStringLiteral(" AND station = ?");
+        span.values << filter.station;
+    }
+    return span;
+}
+
+void addUnits(YieldFigures &units, int tested, int passedFirst, int passed)
+{
+    units.tested += tested;
+    units.passedFirst += passedFirst;
+    units.passed += passed;
+}
+
+// Every figure but the products', from one grouping of the attempts; an
+// attempt without a serial is a unit of its own, of the line and of its
+// station.
+bool countGroups(StoreSql &sql, const Span &span, LineStats &s,
+                 QHash<QString, YieldFigures> *byStation)
+{
+    if (!sql.exec(QStringLiteral("SELECT COALESCE(station, ''), COALESCE(NULLIF(by_path, ''), "
+                                 "device, ''), COALESCE(operator_name, ''), CASE WHEN state = "
+                                 "'pass' THEN '' WHEN state = 'unknown' THEN 'unknown' WHEN "
+                                 "COALESCE(failure, '') = '' THEN 'unspecified' ELSE failure END, "
+                                 "CASE WHEN COALESCE(product_serial, '') = '' THEN 0 ELSE 1 END, "
+                                 "COUNT(*), MIN(reserved_at), MAX(settled_at) FROM units%1 GROUP "
+                                 "BY 1, 2, 3, 4, 5")
+                      .arg(span.where),
+                  span.values))
+        return false;
     QMap<QPair<QString, QString>, GroupYield> sockets, operators;
     QHash<QString, int> failures;
-    for (const StatsAttempt &a : attempts) {
-        ++s.attempts;
-        if (s.firstStart.isEmpty() || a.startedAt < s.firstStart)
-            s.firstStart = a.startedAt;
-        s.lastEnd = std::max(s.lastEnd, a.settledAt);
-        if (a.productSerial.isEmpty()) {
-            ++s.withoutSerial;
-            ++s.units.tested;
-            s.units.passedFirst += a.passed ? 1 : 0;
-            s.units.passed += a.passed ? 1 : 0;
-        } else {
-            Product &p = products[a.productSerial];
-            if (p.attempts++ == 0)
-                p.passedFirst = a.passed;
-            p.passed = p.passed || a.passed;
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        const QString station = q.value(0).toString(), failure = q.value(3).toString();
+        const int attempts = q.value(5).toInt();
+        const int passed = failure.isEmpty() ? attempts : 0;
+        s.attempts += attempts;
+        const QString first = q.value(6).toString(), last = q.value(7).toString();
+        if (s.firstStart.isEmpty() || (!first.isEmpty() && first < s.firstStart))
+            s.firstStart = first;
+        s.lastEnd = std::max(s.lastEnd, last);
+        count(sockets, station, q.value(1).toString(), attempts, passed);
+        count(operators, QString(), q.value(2).toString(), attempts, passed);
+        if (!failure.isEmpty())
+            failures[failure] += attempts;
+        if (q.value(4).toInt() == 0) {
+            s.withoutSerial += attempts;
+            addUnits(s.units, attempts, passed, passed);
+            if (byStation)
+                addUnits((*byStation)[station], attempts, passed, passed);
         }
-        count(sockets, a.station, a.socket, a.passed);
-        count(operators, QString(), a.operatorName, a.passed);
-        if (!a.passed)
-            ++failures[a.failure.isEmpty() ? QStringLiteral("unspecified") : a.failure];
-    }
-    for (const Product &p : std::as_const(products)) {
-        ++s.units.tested;
-        s.units.passedFirst += p.passedFirst ? 1 : 0;
-        s.units.passed += p.passed ? 1 : 0;
-        s.retried += p.attempts > 1 ? 1 : 0;
-    }
-    const QDateTime from = QDateTime::fromString(s.firstStart, Qt::ISODateWithMs);
-    const QDateTime to = QDateTime::fromString(s.lastEnd, Qt::ISODateWithMs);
-    if (from.isValid() && to.isValid()) {
-        const qint64 ms = from.msecsTo(to);
-        // Under a minute says nothing about an hour.
-        if (ms >= 60 * 1000)
-            s.unitsPerHour = s.units.tested * 3600000.0 / double(ms);
     }
     s.sockets = sockets.values();
     s.operators = operators.values();
@@ -104,58 +125,78 @@ LineStats StoreStats::of(const QList<StatsAttempt> &attempts)
               [](const FailureCount &a, const FailureCount &b) {
                   return a.attempts != b.attempts ? a.attempts > b.attempts : a.reason < b.reason;
               });
-    return s;
+    return true;
 }
+
+// The products: the attempts of one serial, decided by the first (by start,
+// then row) and by any pass; for the line, or for each station apart (a
+// product tried at two stations is a unit of each). `> ''` rather than
+// `<> ''` lets the serial's index find the few attempts that have one.
+bool countProducts(StoreSql &sql, const Span &span, bool byStation,
+                   const std::function<void(const QString &, const YieldFigures &, int)> &add)
+{
+    // PostgreSQL refuses a constant to group by, so the line's key is a
+    // column of the inner query.
+    const QString key = byStation ? QStringLiteral("COALESCE(station, '')") : QStringLiteral("''");
+    const QString partition = byStation ? QStringLiteral("COALESCE(station, ''), product_serial")
+                                        : QStringLiteral("product_serial");
+    if (!sql.exec(QStringLiteral("SELECT station_key, COUNT(*), SUM(CASE WHEN tries > 1 THEN 1 "
+                                 "ELSE 0 END), SUM(first_pass), SUM(any_pass) FROM (SELECT "
+                                 "station_key, COUNT(*) AS tries, MAX(CASE WHEN try = 1 THEN "
+                                 "passed ELSE 0 END) AS first_pass, MAX(passed) AS any_pass FROM "
+                                 "(SELECT %1 AS station_key, product_serial, CASE WHEN state = "
+                                 "'pass' THEN 1 ELSE 0 END AS passed, ROW_NUMBER() OVER "
+                                 "(PARTITION BY %2 ORDER BY reserved_at, id) AS try FROM units%3 "
+                                 "AND product_serial > '') AS attempts GROUP BY station_key, "
+                                 "product_serial) AS products GROUP BY station_key")
+                      .arg(key, partition, span.where),
+                  span.values))
+        return false;
+    while (sql.query().next()) {
+        const QSqlQuery &q = sql.query();
+        YieldFigures units;
+        addUnits(units, q.value(1).toInt(), q.value(3).toInt(), q.value(4).toInt());
+        add(q.value(0).toString(), units, q.value(2).toInt());
+    }
+    return true;
+}
+
+} // namespace
 
 std::optional<LineStats> StoreStats::compute(ProductionStore &store, const StatsFilter &filter,
-                                             QString *error)
-{
-    const std::optional<QList<StatsAttempt>> read = attempts(store, filter, error);
-    if (!read)
-        return std::nullopt;
-    return of(*read);
-}
-
-std::optional<QList<StatsAttempt>> StoreStats::attempts(ProductionStore &store,
-                                                        const StatsFilter &filter, QString *error)
+                                             QString *error,
+                                             QHash<QString, YieldFigures> *byStation)
 {
     StoreSql sql(store.database(), store.backend());
-    QString where = QStringLiteral(" WHERE state <> 'reserved'");
-    QVariantList values;
-    if (!filter.since.isEmpty()) {
-        where += QStringLiteral(" AND reserved_at >= ?");
-        values << filter.since;
-    }
-    if (!filter.station.isEmpty()) {
-        where += QStringLiteral(" AND station = ?");
-        values << filter.station;
-    }
-    if (!sql.exec(QStringLiteral("SELECT reserved_at, settled_at, station, by_path, device, "
-                                 "operator_name, product_serial, state, failure FROM units%1 "
-                                 "ORDER BY reserved_at, id")
-                      .arg(where),
-                  values)) {
+    const Span span = spanOf(filter);
+    LineStats s;
+    const bool read =
+        countGroups(sql, span, s, byStation) &&
+        countProducts(sql, span, false,
+                      [&s](const QString &, const YieldFigures &units, int retried) {
+                          addUnits(s.units, units.tested, units.passedFirst, units.passed);
+                          s.retried += retried;
+                      }) &&
+        (!byStation ||
+         countProducts(sql, span, true,
+                       [byStation](const QString &station, const YieldFigures &units, int) {
+                           addUnits((*byStation)[station], units.tested, units.passedFirst,
+                                    units.passed);
+                       }));
+    if (!read) {
         if (error)
             *error = sql.error();
         return std::nullopt;
     }
-    QList<StatsAttempt> attempts;
-    while (sql.query().next()) {
-        const QSqlQuery &q = sql.query();
-        StatsAttempt a;
-        a.startedAt = q.value(0).toString();
-        a.settledAt = q.value(1).toString();
-        a.station = q.value(2).toString();
-        a.socket = q.value(3).toString().isEmpty() ? q.value(4).toString() : q.value(3).toString();
-        a.operatorName = q.value(5).toString();
-        a.productSerial = q.value(6).toString();
-        a.passed = q.value(7).toString() == QLatin1String("pass");
-        a.failure = a.passed ? QString()
-                    : q.value(7).toString() == QLatin1String("unknown") ? QStringLiteral("unknown")
-                                                                         : q.value(8).toString();
-        attempts << a;
+    const QDateTime from = QDateTime::fromString(s.firstStart, Qt::ISODateWithMs);
+    const QDateTime to = QDateTime::fromString(s.lastEnd, Qt::ISODateWithMs);
+    if (from.isValid() && to.isValid()) {
+        const qint64 ms = from.msecsTo(to);
+        // Under a minute says nothing about an hour.
+        if (ms >= 60 * 1000)
+            s.unitsPerHour = s.units.tested * 3600000.0 / double(ms);
     }
-    return attempts;
+    return s;
 }
 
 QList<GroupYield> StoreStats::weakSlots(const LineStats &stats, int minAttempts, double margin,

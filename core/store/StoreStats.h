@@ -1,8 +1,9 @@
 #pragma once
 // How a line is doing, from its record: units tested and passed, first-pass
 // and final yield, units per hour, yield per slot and per operator, and the
-// failures by reason. One computation for every backend: the rows are read
-// with the same SQL and counted here.
+// failures by reason. One computation for every backend: the record counts
+// with the same SQL (grouped, so a shift of many thousand attempts costs a
+// few scans, not its rows) and the figures are made here.
 //
 // A unit is a product: the attempts that carry the same product serial are
 // one unit, tried again; an attempt without a serial is a unit of its own
@@ -10,6 +11,7 @@
 // Attempts still reserved (in flight) are left out; an attempt whose outcome
 // was lost ("unknown") counts as not passed.
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -61,26 +63,14 @@ struct LineStats {
     QList<FailureCount> failures; // most frequent first
 };
 
-// One settled attempt, as the computation reads it.
-struct StatsAttempt {
-    QString startedAt, settledAt; // UTC ISO 8601
-    QString station, socket, operatorName, productSerial;
-    bool passed = false;
-    QString failure; // "" for a pass
-};
-
 namespace StoreStats {
 
 // The figures of the store's attempts that the filter takes; nullopt with
-// error set when the store cannot be read.
+// error set when the store cannot be read. With byStation, also each
+// station's units (by its name; a product tried at two stations is a unit of
+// each), from the same reading.
 std::optional<LineStats> compute(ProductionStore &store, const StatsFilter &filter,
-                                 QString *error);
-// The settled attempts the filter takes, in the order they started (what
-// compute counts): for figures of several subsets from one reading.
-std::optional<QList<StatsAttempt>> attempts(ProductionStore &store, const StatsFilter &filter,
-                                            QString *error);
-// The figures of these attempts (in the order they started).
-LineStats of(const QList<StatsAttempt> &attempts);
+                                 QString *error, QHash<QString, YieldFigures> *byStation = nullptr);
 // A slot whose yield is well below the others': at least `minAttempts`
 // attempts, its yield under the rest's (pooled) by more than `margin`, and
 // by more than `zScore` standard errors of a slot's yield at the rest's

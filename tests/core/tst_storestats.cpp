@@ -181,6 +181,25 @@ void TstStoreStats::fixtureFigures()
     QVERIFY(other);
     QCOMPARE(other->attempts, 0);
     QVERIFY(!other->units.firstPassYield());
+
+    // D, failed twice at east, passes at west: a unit of each station, and
+    // one unit of the line that passed at last.
+    RunContext w = c;
+    w.runId = store->beginRun(RunIdentity::current(), "test", "west").runId;
+    w.station = "west";
+    QVERIFY(!attempt(*store, w, {"SN-D", "slot-9", "cy", true, "", 240}).isEmpty());
+    QVERIFY(!attempt(*store, w, {"", "slot-9", "cy", false, "mismatch", 241}).isEmpty());
+    QHash<QString, YieldFigures> byStation;
+    const std::optional<LineStats> line = StoreStats::compute(*store, {}, &error, &byStation);
+    QVERIFY2(line, qPrintable(error));
+    QCOMPARE(line->units.tested, 5);
+    QCOMPARE(line->units.passedFirst, 2);
+    QCOMPARE(line->units.passed, 4);
+    QCOMPARE(line->withoutSerial, 1);
+    QCOMPARE(byStation.size(), 2);
+    const YieldFigures east = byStation.value("east"), west = byStation.value("west");
+    QCOMPARE(QList<int>({east.tested, east.passedFirst, east.passed}), QList<int>({4, 2, 3}));
+    QCOMPARE(QList<int>({west.tested, west.passedFirst, west.passed}), QList<int>({2, 1, 1}));
 }
 
 void TstStoreStats::serialsBindOncePerProduct_data()
@@ -228,23 +247,10 @@ void TstStoreStats::serialsBindOncePerProduct()
 
 void TstStoreStats::weakSlotStandsOut()
 {
-    // Three sockets at 19 of 20, one at 12 of 20 (a worn socket); attempts
-    // without a serial count one unit each.
-    QList<StatsAttempt> attempts;
+    // Three sockets at 19 of 20, one at 12 of 20 (a worn socket).
+    LineStats s;
     for (int slot = 0; slot < 4; ++slot)
-        for (int i = 0; i < 20; ++i) {
-            StatsAttempt a;
-            a.station = "east";
-            a.socket = QStringLiteral("slot-%1").arg(slot);
-            a.passed = slot == 3 ? i < 12 : i < 19;
-            a.failure = a.passed ? QString() : QStringLiteral("no_answer");
-            attempts << a;
-        }
-    const LineStats s = StoreStats::of(attempts);
-    QCOMPARE(s.units.tested, 80);
-    QCOMPARE(s.units.passedFirst, s.units.passed);
-    QCOMPARE(s.withoutSerial, 80);
-    QVERIFY(!s.unitsPerHour); // no times
+        s.sockets << GroupYield{"east", QStringLiteral("slot-%1").arg(slot), 20, slot == 3 ? 12 : 19};
     const QList<GroupYield> weak = StoreStats::weakSlots(s);
     QCOMPARE(weak.size(), 1);
     QCOMPARE(weak.first().name, QStringLiteral("slot-3"));
