@@ -25,13 +25,13 @@ QJsonArray unitArray(const QList<UnitRow> &units)
 
 } // namespace
 
-QJsonObject LineJson::shiftFigures(const LineStats &stats)
+QJsonObject LineJson::shiftFigures(const YieldFigures &units)
 {
     const auto ratio = [](std::optional<double> r) { return r ? QJsonValue(*r) : QJsonValue(); };
-    return {{QStringLiteral("tested"), stats.units.tested},
-            {QStringLiteral("passed"), stats.units.passed},
-            {QStringLiteral("first_pass_yield"), ratio(stats.units.firstPassYield())},
-            {QStringLiteral("final_yield"), ratio(stats.units.finalYield())}};
+    return {{QStringLiteral("tested"), units.tested},
+            {QStringLiteral("passed"), units.passed},
+            {QStringLiteral("first_pass_yield"), ratio(units.firstPassYield())},
+            {QStringLiteral("final_yield"), ratio(units.finalYield())}};
 }
 
 QJsonObject LineJson::stations(const QList<StationView> &stations,
@@ -56,9 +56,15 @@ QJsonObject LineJson::stations(const QList<StationView> &stations,
             {QStringLiteral("silent_after_s"), LineView::kSilentSeconds}};
 }
 
-QJsonObject LineJson::units(const QList<UnitRow> &units)
+QByteArray LineJson::units(const QList<UnitRow> &units)
 {
-    return {{QStringLiteral("units"), unitArray(units)}};
+    QByteArray out = "{\"units\":[";
+    for (const UnitRow &u : units) {
+        if (&u != units.constData())
+            out += ',';
+        appendUnitJson(out, u);
+    }
+    return out + "]}";
 }
 
 QJsonObject LineJson::check(const StoreCheck &check)

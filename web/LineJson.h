@@ -18,8 +18,10 @@ namespace LineJson {
 QJsonObject stations(const QList<StationView> &stations,
                      const QHash<QString, QJsonObject> &shift = {});
 // A station's figures of the shift: units tested and passed, the yields.
-QJsonObject shiftFigures(const LineStats &stats);
-QJsonObject units(const QList<UnitRow> &units);
+QJsonObject shiftFigures(const YieldFigures &units);
+// {"units": [...]} as compact bytes, one unit at a time: thousands of units
+// in one JSON tree cost several times more to write.
+QByteArray units(const QList<UnitRow> &units);
 QJsonObject check(const StoreCheck &check);
 // An answer that carries a problem instead of figures.
 QJsonObject problem(const QString &text);

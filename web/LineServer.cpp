@@ -256,7 +256,7 @@ LineServer::Routed LineServer::apiUnits(const QHttpServerRequest &request, bool 
         }
         // Oldest first, as `records list` prints them.
         std::reverse(units.begin(), units.end());
-        return json(LineJson::bytes(LineJson::units(units)));
+        return json(LineJson::units(units));
     });
 }
 

@@ -74,25 +74,25 @@ private:
         const std::optional<QString> key = changeKey(filter.since, &error);
         if (!key)
             return error;
-        if (*key != m_statsKey) {
-            const std::optional<QList<StatsAttempt>> attempts =
-                StoreStats::attempts(*m_store, filter, &error);
-            if (!attempts)
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        const bool checkDue = m_checkedAt == 0 || now - m_checkedAt >= o.checkEveryMs;
+        if (*key != m_statsKey || checkDue) {
+            QHash<QString, YieldFigures> byStation;
+            const std::optional<LineStats> stats =
+                StoreStats::compute(*m_store, filter, &error, &byStation);
+            if (!stats)
                 return error;
-            m_stats = LineJson::bytes(statsJson(StoreStats::of(*attempts), filter));
-            QHash<QString, QList<StatsAttempt>> byStation;
-            for (const StatsAttempt &a : *attempts)
-                byStation[a.station].append(a);
+            m_stats = LineJson::bytes(statsJson(*stats, filter));
             m_shift.clear();
             for (auto it = byStation.cbegin(); it != byStation.cend(); ++it)
-                m_shift.insert(it.key(), LineJson::shiftFigures(StoreStats::of(it.value())));
+                m_shift.insert(it.key(), LineJson::shiftFigures(it.value()));
             m_statsKey = *key;
         }
         next.stats = m_stats;
         QHash<QString, QJsonObject> shift;
         for (const StationView &station : *stations)
             shift.insert(station.name,
-                         m_shift.value(station.name, LineJson::shiftFigures(LineStats())));
+                         m_shift.value(station.name, LineJson::shiftFigures(YieldFigures())));
         next.stations = LineJson::bytes(LineJson::stations(*stations, shift));
         UnitFilter last;
         last.limit = o.lastUnits;
@@ -100,9 +100,8 @@ private:
         const QList<UnitRow> units = StoreReport::units(*m_store, last, &error);
         if (!error.isEmpty())
             return error;
-        next.units = LineJson::bytes(LineJson::units(units));
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        if (m_checkedAt == 0 || now - m_checkedAt >= o.checkEveryMs) {
+        next.units = LineJson::units(units);
+        if (checkDue) {
             const std::optional<StoreCheck> check = StoreReport::check(*m_store, &error);
             if (!check)
                 return error;
@@ -112,20 +111,23 @@ private:
         return {};
     }
 
-    // What changes when a unit of the shift is added or settled.
+    // What changes when a unit is added (a later id, even for a row that a
+    // cut-off station forwards with its old times) or settled (one fewer in
+    // flight): read from indexes, not from the shift's rows. A serial bound
+    // later changes neither, so the figures are also read again with the
+    // integrity check.
     std::optional<QString> changeKey(const QString &since, QString *error)
     {
         QSqlQuery q(m_store->database());
-        q.prepare(QStringLiteral("SELECT MAX(id), COUNT(*), MAX(settled_at) FROM units WHERE "
-                                 "reserved_at >= ? AND state <> 'reserved'"));
-        q.addBindValue(since);
-        if (!q.exec() || !q.next()) {
+        if (!q.exec(QStringLiteral("SELECT (SELECT MAX(id) FROM units), (SELECT COUNT(*) FROM "
+                                   "units WHERE state = 'reserved')")) ||
+            !q.next()) {
             if (error)
                 *error = q.lastError().text();
             return std::nullopt;
         }
         return since + QLatin1Char(' ') + q.value(0).toString() + QLatin1Char(' ') +
-               q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString();
+               q.value(1).toString();
     }
 
     LineSnapshot &m_owner;

@@ -1,7 +1,12 @@
 // The supervisor's shift: which shift a moment falls in (the night shift
-// crosses midnight), and the --shifts text read or refused.
+// crosses midnight), and the --shifts text read or refused; a unit written
+// without a JSON tree as Qt writes it.
 
 #include "core/lineview/LineView.h"
+#include "core/lineview/UnitJson.h"
+#include "core/store/StoreReport.h"
+
+#include <QJsonDocument>
 
 #include <QtTest>
 
@@ -15,6 +20,8 @@ private slots:
     void shiftStart();
     void parseShifts_data();
     void parseShifts();
+    void unitWrittenAsQtWrites_data();
+    void unitWrittenAsQtWrites();
 };
 
 void TstLineView::shiftStart_data()
@@ -65,6 +72,34 @@ void TstLineView::parseShifts()
     const std::optional<QList<QTime>> parsed = LineView::parseShifts(text, &error);
     QCOMPARE(parsed ? int(parsed->size()) : -1, count);
     QCOMPARE(error.isEmpty(), count >= 0);
+}
+
+void TstLineView::unitWrittenAsQtWrites_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("withPool");
+    QTest::newRow("plain") << "line-1" << true;
+    QTest::newRow("markup") << "<img src=x onerror=alert(1)>" << false;
+    QTest::newRow("quotes and slashes") << "a \"b\" \\c/d" << true;
+    QTest::newRow("controls") << QString::fromUtf8("t\tn\nr\rb\bf\f\x01\x1f\x7f") << true;
+    QTest::newRow("not ASCII") << QString::fromUtf8("Prüfplatz 3 – 東京 😀") << false;
+}
+
+void TstLineView::unitWrittenAsQtWrites()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, withPool);
+    UnitRow u;
+    u.unitId = QStringLiteral("5f0c");
+    u.state = UnitState::Fail;
+    u.station = u.operatorName = u.message = u.failure = u.productSerial = text;
+    u.local = 0x1234;
+    u.poolId = withPool ? std::optional<qint64>(7) : std::nullopt;
+    u.runId = 123456789;
+    u.packetSent = withPool;
+    QByteArray written;
+    appendUnitJson(written, u);
+    QCOMPARE(written, QJsonDocument(unitJson(u)).toJson(QJsonDocument::Compact));
 }
 
 QTEST_GUILESS_MAIN(TstLineView)
