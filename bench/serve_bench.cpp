@@ -61,16 +61,20 @@ double percentile95(std::vector<double> v)
     return v.empty() ? -1 : v[std::min(v.size() - 1, size_t(double(v.size()) * 0.95))];
 }
 
-// A browser: the page's four reads at once, every second.
+// A browser: the page's four reads at once, every second from when it was
+// opened (browsers opened at different times do not poll in step).
 class Browser : public QObject
 {
 public:
-    Browser(const QString &url, Latencies &latencies) : m_url(url), m_latencies(latencies)
+    Browser(const QString &url, Latencies &latencies, int openedAtMs)
+        : m_url(url), m_latencies(latencies)
     {
         auto *timer = new QTimer(this);
         connect(timer, &QTimer::timeout, this, &Browser::poll);
-        timer->start(1000);
-        poll();
+        QTimer::singleShot(openedAtMs, this, [this, timer] {
+            timer->start(1000);
+            poll();
+        });
     }
 
 private:
@@ -97,14 +101,15 @@ private:
 class BrowserThread
 {
 public:
-    BrowserThread(const QString &url, Latencies &latencies, int count)
+    BrowserThread(const QString &url, Latencies &latencies, int count, int first)
     {
         m_thread.start();
         QMetaObject::invokeMethod(
             &m_owner,
-            [this, url, &latencies, count] {
+            [this, url, &latencies, count, first] {
                 for (int i = 0; i < count; ++i)
-                    m_browsers.push_back(std::make_unique<Browser>(url, latencies));
+                    m_browsers.push_back(std::make_unique<Browser>(
+                        url, latencies, (first + i) * 1000 / kBrowsers));
             },
             Qt::BlockingQueuedConnection);
     }
@@ -130,7 +135,8 @@ struct Browsers {
     Browsers(const QString &url, Latencies &latencies)
     {
         for (int i = 0; i < 5; ++i)
-            threads.push_back(std::make_unique<BrowserThread>(url, latencies, kBrowsers / 5));
+            threads.push_back(
+                std::make_unique<BrowserThread>(url, latencies, kBrowsers / 5, i * kBrowsers / 5));
     }
     std::vector<std::unique_ptr<BrowserThread>> threads;
 };
