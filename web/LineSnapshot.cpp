@@ -39,7 +39,7 @@ private:
         if (!next.problem.isEmpty()) {
             // The record out of reach: the last figures stay, marked stale.
             m_store.reset();
-            m_statsKey.clear();
+            m_unitsKey.clear();
             QMutexLocker lock(&m_owner.m_mutex);
             m_owner.m_current.problem = next.problem;
             m_owner.m_current.readAtMs = next.readAtMs;
@@ -60,13 +60,12 @@ private:
             if (!m_store)
                 return error;
         }
-        const std::optional<QList<StationView>> stations =
-            LineView::stations(*m_store, &error, o.failuresShown);
+        std::optional<QList<StationView>> stations = LineView::stations(*m_store, &error);
         if (!stations)
             return error;
         // This shift's figures, the line's and each station's, by the one
-        // computation `records stats` makes, from one reading; read again
-        // only when the shift's units changed.
+        // computation `records stats` makes, from one reading, and the
+        // stations' last failures: read again only when the units changed.
         StatsFilter filter;
         filter.since = LineView::shiftStart(o.shifts, QDateTime::currentDateTime())
                            .toUTC()
@@ -76,7 +75,7 @@ private:
             return error;
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const bool checkDue = m_checkedAt == 0 || now - m_checkedAt >= o.checkEveryMs;
-        if (*key != m_statsKey || checkDue) {
+        if (*key != m_unitsKey || checkDue) {
             QHash<QString, YieldFigures> byStation;
             const std::optional<LineStats> stats =
                 StoreStats::compute(*m_store, filter, &error, &byStation);
@@ -86,13 +85,20 @@ private:
             m_shift.clear();
             for (auto it = byStation.cbegin(); it != byStation.cend(); ++it)
                 m_shift.insert(it.key(), LineJson::shiftFigures(it.value()));
-            m_statsKey = *key;
+            const std::optional<QHash<QString, QList<UnitRow>>> failures =
+                LineView::lastFailures(*m_store, o.failuresShown, &error);
+            if (!failures)
+                return error;
+            m_failures = *failures;
+            m_unitsKey = *key;
         }
         next.stats = m_stats;
         QHash<QString, QJsonObject> shift;
-        for (const StationView &station : *stations)
+        for (StationView &station : *stations) {
             shift.insert(station.name,
                          m_shift.value(station.name, LineJson::shiftFigures(YieldFigures())));
+            station.lastFailures = m_failures.value(station.name);
+        }
         next.stations = LineJson::bytes(LineJson::stations(*stations, shift));
         UnitFilter last;
         last.limit = o.lastUnits;
@@ -132,9 +138,10 @@ private:
 
     LineSnapshot &m_owner;
     std::unique_ptr<ProductionStore> m_store;
-    QString m_statsKey;
+    QString m_unitsKey;
     QByteArray m_stats;
     QHash<QString, QJsonObject> m_shift;
+    QHash<QString, QList<UnitRow>> m_failures;
     QTimer *m_timer = nullptr;
     qint64 m_checkedAt = 0;
 };

@@ -20,8 +20,7 @@ qint64 epochOf(const QString &iso)
 
 } // namespace
 
-std::optional<QList<StationView>> LineView::stations(ProductionStore &store, QString *error,
-                                                     int failuresShown)
+std::optional<QList<StationView>> LineView::stations(ProductionStore &store, QString *error)
 {
     const StoreBackend &backend = store.backend();
     StoreSql sql(store.database(), backend);
@@ -87,20 +86,24 @@ std::optional<QList<StationView>> LineView::stations(ProductionStore &store, QSt
                 out[index.value(sql.query().value(0).toString())].addressesLeft =
                     sql.query().value(1).toInt();
     }
-    for (StationView &s : out) {
-        if (failuresShown <= 0)
-            break;
-        QString why;
-        s.lastFailures = StoreReport::unitsWhere(
-            store, QStringLiteral("station = ? AND state IN ('fail', 'unknown')"), {s.name},
-            QStringLiteral("id DESC"), failuresShown, &why);
-        if (!why.isEmpty()) {
-            if (error)
-                *error = why;
-            return std::nullopt;
-        }
-    }
     return out;
+}
+
+std::optional<QHash<QString, QList<UnitRow>>>
+LineView::lastFailures(ProductionStore &store, int perStation, QString *error)
+{
+    QString why;
+    const QList<UnitRow> units = StoreReport::newestByStation(
+        store, QStringLiteral("state IN ('fail', 'unknown')"), perStation, &why);
+    if (!why.isEmpty()) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
+    QHash<QString, QList<UnitRow>> byStation;
+    for (const UnitRow &u : units)
+        byStation[u.station] << u;
+    return byStation;
 }
 
 QDateTime LineView::shiftStart(const QList<QTime> &starts, const QDateTime &now)

@@ -7,6 +7,7 @@
 #include "core/store/StoreReport.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTime>
@@ -25,7 +26,7 @@ struct StationView {
     std::optional<qint64> lastHeard; // seconds ago; nullopt when never
     int addressesLeft = -1;          // in its lease (the server's count); -1: no lease
     std::optional<int> rowsWaiting;  // as it last said; nullopt when it never did
-    QList<UnitRow> lastFailures;     // newest first
+    QList<UnitRow> lastFailures;     // newest first (from lastFailures)
 };
 
 namespace LineView {
@@ -34,9 +35,12 @@ namespace LineView {
 // offline (cut off, stopped hard or hung).
 inline constexpr int kSilentSeconds = 3;
 
-// Every station that has a run in the record, by name.
-std::optional<QList<StationView>> stations(ProductionStore &store, QString *error,
-                                           int failuresShown = 3);
+// Every station that has a run in the record, by name (without its
+// failures: they change only with the units, and cost more to read).
+std::optional<QList<StationView>> stations(ProductionStore &store, QString *error);
+// Each station's last failures (failed, or outcome lost), newest first.
+std::optional<QHash<QString, QList<UnitRow>>> lastFailures(ProductionStore &store,
+                                                           int perStation, QString *error);
 
 // The start of the shift that `now` falls in, shifts starting at `starts`
 // (local times of day; "06:00", "14:00", "22:00"). A day with one start.

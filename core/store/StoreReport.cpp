@@ -250,9 +250,29 @@ QList<UnitRow> StoreReport::unitsWhere(ProductionStore &store, const QString &co
                                        const QVariantList &values, const QString &order,
                                        int limit, QString *error)
 {
+    return unitsFrom(store, QStringLiteral("units"), condition, values, order, limit, error);
+}
+
+QList<UnitRow> StoreReport::newestByStation(ProductionStore &store, const QString &condition,
+                                            int perStation, QString *error)
+{
+    // One reading of the rows the condition takes, whatever the stations:
+    // a station with none of them costs no scan of the whole table.
+    return unitsFrom(store,
+                     QStringLiteral("(SELECT *, ROW_NUMBER() OVER (PARTITION BY station ORDER BY "
+                                    "id DESC) AS newest FROM units WHERE %1) AS units")
+                         .arg(condition),
+                     QStringLiteral("newest <= %1").arg(perStation), {}, QStringLiteral("id DESC"),
+                     0, error);
+}
+
+QList<UnitRow> StoreReport::unitsFrom(ProductionStore &store, const QString &from,
+                                      const QString &condition, const QVariantList &values,
+                                      const QString &order, int limit, QString *error)
+{
     StoreSql sql(store.database(), store.backend());
-    QString statement = QStringLiteral("SELECT %1 FROM units WHERE %2 ORDER BY %3")
-                            .arg(QLatin1String(kUnitColumns), condition, order);
+    QString statement = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4")
+                            .arg(QLatin1String(kUnitColumns), from, condition, order);
     if (limit > 0)
         statement += QStringLiteral(" LIMIT %1").arg(limit);
     QList<UnitRow> rows;

@@ -161,8 +161,24 @@ void TstServe::apiIsTheRecord()
     const QStringList expectedNames =
         server ? QStringList{kHostile, "north", "south"} : QStringList{"bench"};
     QCOMPARE(names, expectedNames);
-    for (const QJsonValue &v : stations) // every run ended: none is online
-        QVERIFY(!v.toObject().value("online").toBool());
+    // Each station's last failures, newest first: north's one, none elsewhere.
+    const QJsonArray all = http(s.url + "api/units").json().value("units").toArray();
+    int failures = 0;
+    for (const QJsonValue &v : stations) {
+        QVERIFY(!v.toObject().value("online").toBool()); // every run ended
+        QStringList expectedIds, ids;
+        for (qsizetype i = all.size() - 1; i >= 0 && expectedIds.size() < 3; --i) {
+            const QJsonObject u = all.at(i).toObject();
+            if (u.value("station") == v.toObject().value("name") &&
+                QStringList{"fail", "unknown"}.contains(u.value("state").toString()))
+                expectedIds << u.value("unit_id").toString();
+        }
+        for (const QJsonValue &u : v.toObject().value("last_failures").toArray())
+            ids << u.toObject().value("unit_id").toString();
+        QCOMPARE(ids, expectedIds);
+        failures += int(ids.size());
+    }
+    QCOMPARE(failures, server ? 1 : 0);
 
     // The CSV is the one `records export` writes.
     const HttpAnswer csv = http(s.url + "api/units.csv");
