@@ -39,7 +39,7 @@ private:
         if (!next.problem.isEmpty()) {
             // The record out of reach: the last figures stay, marked stale.
             m_store.reset();
-            m_unitsKey.clear();
+            m_keys = {};
             QMutexLocker lock(&m_owner.m_mutex);
             m_owner.m_current.problem = next.problem;
             m_owner.m_current.readAtMs = next.readAtMs;
@@ -65,17 +65,18 @@ private:
             return error;
         // This shift's figures, the line's and each station's, by the one
         // computation `records stats` makes, from one reading, and the
-        // stations' last failures: read again only when the units changed.
+        // stations' last failures: each read again only when it may have
+        // changed.
         StatsFilter filter;
         filter.since = LineView::shiftStart(o.shifts, QDateTime::currentDateTime())
                            .toUTC()
                            .toString(Qt::ISODateWithMs);
-        const std::optional<QString> key = changeKey(filter.since, &error);
-        if (!key)
+        const std::optional<ChangeKeys> keys = changeKeys(filter.since, &error);
+        if (!keys)
             return error;
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const bool checkDue = m_checkedAt == 0 || now - m_checkedAt >= o.checkEveryMs;
-        if (*key != m_unitsKey || checkDue) {
+        if (keys->units != m_keys.units || checkDue) {
             QHash<QString, YieldFigures> byStation;
             const std::optional<LineStats> stats =
                 StoreStats::compute(*m_store, filter, &error, &byStation);
@@ -85,12 +86,15 @@ private:
             m_shift.clear();
             for (auto it = byStation.cbegin(); it != byStation.cend(); ++it)
                 m_shift.insert(it.key(), LineJson::shiftFigures(it.value()));
+            m_keys.units = keys->units;
+        }
+        if (keys->failures != m_keys.failures || checkDue) {
             const std::optional<QHash<QString, QList<UnitRow>>> failures =
                 LineView::lastFailures(*m_store, o.failuresShown, &error);
             if (!failures)
                 return error;
             m_failures = *failures;
-            m_unitsKey = *key;
+            m_keys.failures = keys->failures;
         }
         next.stats = m_stats;
         QHash<QString, QJsonObject> shift;
@@ -119,26 +123,32 @@ private:
 
     // What changes when a unit is added (a later id, even for a row that a
     // cut-off station forwards with its old times) or settled (one fewer in
-    // flight): read from indexes, not from the shift's rows. A serial bound
-    // later changes neither, so the figures are also read again with the
-    // integrity check.
-    std::optional<QString> changeKey(const QString &since, QString *error)
+    // flight), and when one fails: read from indexes, not from the shift's
+    // rows. A serial bound later changes neither, so everything is also read
+    // again with the integrity check.
+    struct ChangeKeys {
+        QString units, failures;
+    };
+    std::optional<ChangeKeys> changeKeys(const QString &since, QString *error)
     {
         QSqlQuery q(m_store->database());
         if (!q.exec(QStringLiteral("SELECT (SELECT MAX(id) FROM units), (SELECT COUNT(*) FROM "
-                                   "units WHERE state = 'reserved')")) ||
+                                   "units WHERE state = 'reserved'), (SELECT COUNT(*) FROM units "
+                                   "WHERE state IN ('fail', 'unknown')), (SELECT MAX(id) FROM "
+                                   "units WHERE state IN ('fail', 'unknown'))")) ||
             !q.next()) {
             if (error)
                 *error = q.lastError().text();
             return std::nullopt;
         }
-        return since + QLatin1Char(' ') + q.value(0).toString() + QLatin1Char(' ') +
-               q.value(1).toString();
+        const QString at = QStringLiteral(" %1 %2");
+        return ChangeKeys{since + at.arg(q.value(0).toString(), q.value(1).toString()),
+                          at.arg(q.value(2).toString(), q.value(3).toString())};
     }
 
     LineSnapshot &m_owner;
     std::unique_ptr<ProductionStore> m_store;
-    QString m_unitsKey;
+    ChangeKeys m_keys;
     QByteArray m_stats;
     QHash<QString, QJsonObject> m_shift;
     QHash<QString, QList<UnitRow>> m_failures;
