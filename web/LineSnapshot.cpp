@@ -122,28 +122,32 @@ private:
     }
 
     // What changes when a unit is added (a later id, even for a row that a
-    // cut-off station forwards with its old times) or settled (one fewer in
-    // flight), and when one fails: read from indexes, not from the shift's
-    // rows. A serial bound later changes neither, so everything is also read
-    // again with the integrity check.
+    // cut-off station forwards with its old times), settled (one fewer in
+    // flight) or fails, or when a late outcome replaces an "unknown" (a
+    // station thought dead that was only cut off): read from indexes, not
+    // from the shift's rows. A serial bound later changes none of it, so
+    // everything is also read again with the integrity check.
     struct ChangeKeys {
         QString units, failures;
     };
     std::optional<ChangeKeys> changeKeys(const QString &since, QString *error)
     {
         QSqlQuery q(m_store->database());
-        if (!q.exec(QStringLiteral("SELECT (SELECT MAX(id) FROM units), (SELECT COUNT(*) FROM "
-                                   "units WHERE state = 'reserved'), (SELECT COUNT(*) FROM units "
-                                   "WHERE state IN ('fail', 'unknown')), (SELECT MAX(id) FROM "
-                                   "units WHERE state IN ('fail', 'unknown'))")) ||
+        if (!q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM units WHERE state = 'unknown'), "
+                                   "(SELECT COUNT(*) FROM units WHERE state = 'fail'), (SELECT "
+                                   "MAX(id) FROM units WHERE state IN ('fail', 'unknown')), "
+                                   "(SELECT MAX(id) FROM units), (SELECT COUNT(*) FROM units "
+                                   "WHERE state = 'reserved')")) ||
             !q.next()) {
             if (error)
                 *error = q.lastError().text();
             return std::nullopt;
         }
-        const QString at = QStringLiteral(" %1 %2");
-        return ChangeKeys{since + at.arg(q.value(0).toString(), q.value(1).toString()),
-                          at.arg(q.value(2).toString(), q.value(3).toString())};
+        const QString failures = QStringLiteral("%1 %2 %3").arg(
+            q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
+        return ChangeKeys{QStringLiteral("%1 %2 %3 %4")
+                              .arg(since, failures, q.value(3).toString(), q.value(4).toString()),
+                          failures};
     }
 
     LineSnapshot &m_owner;

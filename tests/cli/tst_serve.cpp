@@ -65,6 +65,7 @@ private slots:
     void apiIsTheRecord();
     void pageInChromium();
     void stationGoesOffline();
+    void lateOutcomeShows();
     void refusals_data();
     void refusals();
     void token();
@@ -252,6 +253,27 @@ void TstServe::stationGoesOffline()
     QTRY_VERIFY_WITH_TIMEOUT(cli({"records", "release", "--station", "east", "--store", uri()})
                                      .exitCode == 0,
                              90000);
+}
+
+void TstServe::lateOutcomeShows()
+{
+    // A unit given up as "unknown" (its station thought dead), then its
+    // outcome forwarded late: neither adds a row nor settles one in flight,
+    // and the page still follows within a few readings (the integrity
+    // check's full reading comes only every 10 s).
+    Served s = startServe({"--store", uri()}, env());
+    QVERIFY2(!s.url.isEmpty(), qPrintable(s.err));
+    const auto passed = [&s] { return http(s.url + "api/stats").json().value("units_passed"); };
+    QTRY_VERIFY_WITH_TIMEOUT(passed().isDouble(), 10000);
+    const int before = passed().toInt();
+    const QString unit = "(SELECT MAX(id) FROM units WHERE station = 'south' AND state = 'pass')";
+    QVERIFY(m_pg.sql("UPDATE units SET state = 'unknown' WHERE id = " + unit, "line"));
+    QTRY_COMPARE_WITH_TIMEOUT(passed().toInt(), before - 1, 6000);
+    QVERIFY(m_pg.sql("UPDATE units SET state = 'pass' WHERE id = (SELECT MAX(id) FROM units "
+                     "WHERE station = 'south' AND state = 'unknown')",
+                     "line"));
+    QTRY_COMPARE_WITH_TIMEOUT(passed().toInt(), before, 6000);
+    QVERIFY2(stopServe(s), qPrintable(s.err));
 }
 
 void TstServe::refusals_data()
