@@ -220,7 +220,10 @@ bool fill(test::PgCluster &pg, const QString &db, int units)
                       "generate_series(1, %1) g")
                       .arg(units)
                       .replace(QStringLiteral("%%"), QStringLiteral("%")),
-                  db);
+                  db) &&
+           // What the server's autovacuum does to a table that grew so: the
+           // planner's figures, and the rows' visibility settled once.
+           pg.sql(QStringLiteral("VACUUM ANALYZE units"), db);
 }
 
 // CPU seconds a process has used (user and system), from /proc.
@@ -284,7 +287,7 @@ int main(int argc, char **argv)
                 QEventLoop loop;
                 QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
                 loop.exec();
-                latencies.add(path.section('?', 0, 0) + " (filtered)",
+                latencies.add(path,
                               double(t.nsecsElapsed()) / 1e6,
                               reply->error() == QNetworkReply::NoError);
                 reply->deleteLater();
@@ -303,7 +306,7 @@ int main(int argc, char **argv)
     for (const auto &[path, ms] : latencies.byPath) {
         const double p95 = percentile95(ms);
         apiOk = apiOk && p95 <= 100;
-        std::printf("%-24s %5zu answers with %d units  p95 %6.1f ms   goal <= 100 ms  %s\n",
+        std::printf("%-36s %5zu answers with %d units  p95 %6.1f ms   goal <= 100 ms  %s\n",
                     qPrintable(path), ms.size(), kUnits, p95, p95 <= 100 ? "PASS" : "FAIL");
     }
     if (latencies.failed)
