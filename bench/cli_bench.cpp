@@ -1,7 +1,7 @@
 // Wall times of zomar-cli as a script runs it, process start included,
 // against virtual modules on pseudo-terminals: one read, one write (its
 // first read, the write and the read-back) against a module of this process,
-// and program over 1 to 64 modules at once, with the CPU time each module
+// and program over 1 to 128 modules at once, with the CPU time each module
 // costs, against modules that zomar-sim runs in a process of its own (so
 // their threads do not take the tool's time, and the tool's own cost shows).
 
@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/vfs.h>
 #include <vector>
 
 using namespace zomar;
@@ -102,7 +103,16 @@ int main(int argc, char **argv)
  "frequency_mhz": "434.000", "tx_power": "-9 dBm", "rf_speed": "9600 bps"})");
     f.close();
     double single = 0;
-    for (const int count : {1, 8, 16, 32, 64}) {
+    // Opening a port writes its lock file in /var/lock, synced by Qt: free on
+    // a tmpfs (Debian's /run/lock), about 1.6 ms a port on a disk (seen in a
+    // container), and the ports of a tray open one after another.
+    struct statfs lockFs {};
+    if (statfs("/var/lock", &lockFs) == 0 && lockFs.f_type != 0x01021994)
+        std::printf("note: /var/lock is not a tmpfs here: each port's lock file is synced to "
+                    "disk as it opens, one port after another\n");
+    // Goals: over 64 modules at most 1.3x one module, over 128 at most 1.1x.
+    const auto goalFor = [](int count) { return count == 64 ? 1.3 : count == 128 ? 1.1 : 0.0; };
+    for (const int count : {1, 8, 16, 32, 64, 128}) {
         QProcess sim;
         sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zomar-sim"),
                   {QString::number(count), QStringLiteral("--with-parent")});
@@ -135,13 +145,14 @@ int main(int argc, char **argv)
         const double wall = median(walls);
         if (count == 1)
             single = wall;
-        const bool goal = count == 64;
-        std::printf("program %2d module(s)  %.3f s  %.2fx one  CPU %.1f ms per module%s\n", count,
-                    wall, wall / single, 1000 * median(cpus) / count,
-                    !goal ? "" : wall <= 1.3 * single ? "   goal <= 1.3x  PASS"
-                                                      : "   goal <= 1.3x  FAIL");
-        if (goal)
-            met = met && wall <= 1.3 * single;
+        const double goal = goalFor(count);
+        const bool ok = goal == 0 || wall <= goal * single;
+        std::printf("program %3d module(s)  %.3f s  %.2fx one  CPU %.1f ms per module", count,
+                    wall, wall / single, 1000 * median(cpus) / count);
+        if (goal > 0)
+            std::printf("   goal <= %.1fx  %s", goal, ok ? "PASS" : "FAIL");
+        std::printf("\n");
+        met = met && ok;
         sim.terminate();
         sim.waitForFinished();
     }

@@ -28,6 +28,7 @@ void ProgramSession::connectRun()
     // A station of a shared server says when it loses the server and when
     // it has it back; while offline every module's line says so too.
     connect(&run, &ProductionRun::stationChanged, this, [this](const StationState &s) {
+        sayRefusedSerials(s);
         if (s.releasedRun != m_released) {
             m_released = s.releasedRun;
             m_cli.err(QStringLiteral("The server says run %1 of this station was released "
@@ -95,6 +96,22 @@ void ProgramSession::watch(const QString &folder)
         sayFolder(m_watcher->folderState());
 }
 
+void ProgramSession::sayRefusedSerials(const StationState &s)
+{
+    for (; m_refusedSaid < s.serialsRefused.size(); ++m_refusedSaid) {
+        const SerialBinding &b = s.serialsRefused.at(m_refusedSaid);
+        const QString unit =
+            b.unitAddress ? QStringLiteral("%1 (local address %2)").arg(b.unitId,
+                                                                      addressHex(*b.unitAddress))
+                          : b.unitId;
+        m_cli.err(QStringLiteral("The server refused product serial %1 for unit %2 when this "
+                                 "station's journal reached it: %3. The unit has no serial in "
+                                 "the record; check the product and bind its serial with: "
+                                 "zomar-cli records serial %4 SERIAL")
+                      .arg(b.serial, unit, b.text(), b.unitId));
+    }
+}
+
 void ProgramSession::endIfDone()
 {
     const bool allDone = m_wait ? m_stopping : m_passed + m_failed + m_busy >= expected;
@@ -103,6 +120,8 @@ void ProgramSession::endIfDone()
         return;
     m_finished = true;
     const QString closing = run.close();
+    // The last rows reach the server as the run ends.
+    sayRefusedSerials(run.stationState());
     if (!closing.isEmpty())
         m_cli.err(QStringLiteral("zomar-cli program: the end of the run is not in the store: "
                                  "%1")

@@ -43,6 +43,8 @@ public:
     void connectRun();
     void watch(const QString &folder);
     void endIfDone();
+    // Serials the server refused when the journal's rows reached it, each once.
+    void sayRefusedSerials(const StationState &s);
     // A unit's serial is bound (or it goes without one): its label follows.
     void settled(const ModuleOutcome &o, const QString &serial);
 
@@ -64,6 +66,7 @@ private:
     bool m_finished = false; // the run's end is told once
     bool m_online = true;
     qint64 m_released = 0;
+    qsizetype m_refusedSaid = 0;
     int m_passed = 0;
     int m_failed = 0;
     int m_busy = 0; // modules on ports another program held

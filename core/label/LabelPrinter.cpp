@@ -14,6 +14,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTcpSocket>
+#include <QThread>
+
+#include <future>
+#include <memory>
 
 #include <utility>
 
@@ -103,6 +107,8 @@ LabelPrinter::LabelPrinter(const LabelTemplate &layout, const LabelTarget &targe
     : QObject(parent), m_layout(layout), m_target(target)
 {
     qRegisterMetaType<zomar::LabelOutcome>();
+    m_drawing.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    m_drawing.setExpiryTimeout(-1); // their fonts stay loaded for the run
 }
 
 LabelPrinter::~LabelPrinter()
@@ -144,15 +150,24 @@ void LabelPrinter::warmUp()
 {
     if (!m_thread.running())
         m_thread.start();
-    m_thread.post([this] {
-        LabelData sample;
-        sample.unitId = QStringLiteral("00000000-0000-0000-0000-000000000000");
-        QString ignored;
-        if (m_target.kind == LabelTarget::Zpl)
-            LabelRender::zpl(sample, m_layout, &ignored);
-        else
-            LabelRender::pdf(sample, m_layout, &ignored);
-    });
+    LabelData sample;
+    sample.unitId = QStringLiteral("00000000-0000-0000-0000-000000000000");
+    if (m_target.kind != LabelTarget::Pdf) {
+        m_thread.post([this, sample] {
+            QString ignored;
+            if (m_target.kind == LabelTarget::Zpl)
+                LabelRender::zpl(sample, m_layout, &ignored);
+            else
+                LabelRender::pdf(sample, m_layout, &ignored);
+        });
+        return;
+    }
+    // Each drawing thread loads its own fonts: one sample each, at once.
+    for (int i = 0; i < m_drawing.maxThreadCount(); ++i)
+        m_drawing.start([sample, layout = m_layout] {
+            QString ignored;
+            LabelRender::pdf(sample, layout, &ignored);
+        });
 }
 
 void LabelPrinter::print(const LabelData &data)
@@ -160,10 +175,29 @@ void LabelPrinter::print(const LabelData &data)
     if (!m_thread.running())
         m_thread.start();
     ++m_pending;
-    m_thread.post([this, data] {
+    struct Drawn {
+        QByteArray pdf;
+        QString error;
+    };
+    std::shared_future<Drawn> drawn;
+    if (m_target.kind == LabelTarget::Pdf) {
+        auto draw = std::make_shared<std::packaged_task<Drawn()>>([data, layout = m_layout] {
+            Drawn d;
+            d.pdf = LabelRender::pdf(data, layout, &d.error);
+            return d;
+        });
+        drawn = draw->get_future().share();
+        m_drawing.start([draw] { (*draw)(); });
+    }
+    m_thread.post([this, data, drawn] {
         LabelOutcome outcome;
         outcome.target = m_target.text();
-        outcome.reason = deliver(data, m_layout, m_target);
+        if (drawn.valid()) {
+            const Drawn &d = drawn.get();
+            outcome.reason = writePdf(data, d.pdf, d.error, m_target);
+        } else {
+            outcome.reason = deliver(data, m_layout, m_target);
+        }
         outcome.printed = outcome.reason.isEmpty();
         outcome.at = ProductionStore::now();
         // Labels asked for together are recorded together, once the last
@@ -193,20 +227,25 @@ void LabelPrinter::flush()
         Qt::QueuedConnection);
 }
 
+QString LabelPrinter::writePdf(const LabelData &data, const QByteArray &pdf, const QString &error,
+                               const LabelTarget &target)
+{
+    if (const QString problem = target.problem(); !problem.isEmpty())
+        return problem;
+    if (pdf.isEmpty())
+        return error;
+    const WriteFailure failure = writeFileAtomically(target.pdfPath(data.unitId, data.local), pdf);
+    return failure.failed() ? failure.text() : QString();
+}
+
 QString LabelPrinter::deliver(const LabelData &data, const LabelTemplate &layout,
                               const LabelTarget &target)
 {
     QString error;
     switch (target.kind) {
     case LabelTarget::Pdf: {
-        if (const QString problem = target.problem(); !problem.isEmpty())
-            return problem;
         const QByteArray pdf = LabelRender::pdf(data, layout, &error);
-        if (pdf.isEmpty())
-            return error;
-        const WriteFailure failure =
-            writeFileAtomically(target.pdfPath(data.unitId, data.local), pdf);
-        return failure.failed() ? failure.text() : QString();
+        return writePdf(data, pdf, error, target);
     }
     case LabelTarget::Zpl: {
         const QByteArray zpl = LabelRender::zpl(data, layout, &error);

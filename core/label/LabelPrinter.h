@@ -12,6 +12,7 @@
 #include "core/label/LabelTemplate.h"
 
 #include <QObject>
+#include <QThreadPool>
 
 #include <atomic>
 #include <functional>
@@ -53,6 +54,9 @@ public:
     // thread; "" once the printer took it, else why not.
     static QString deliver(const LabelData &data, const LabelTemplate &layout,
                            const LabelTarget &target);
+    // Writes a PDF drawn already (error: why it could not be) to its folder.
+    static QString writePdf(const LabelData &data, const QByteArray &pdf, const QString &error,
+                            const LabelTarget &target);
 
 signals:
     // On the owner's thread, in the order asked. recordError: the outcome
@@ -69,6 +73,10 @@ private:
     Recorder m_recorder;
     QList<StoreTrace::UnitLabel> m_done;
     std::atomic<int> m_pending{0};
+    // PDFs are drawn side by side (a tray's units pass together, and each
+    // takes milliseconds of CPU); they are written and told in order on
+    // m_thread, which goes first when the printer is destroyed.
+    QThreadPool m_drawing;
     JoinedThread m_thread{QStringLiteral("LabelPrinter")};
 };
 

@@ -69,6 +69,10 @@ QFont fitted(const QString &family, double pt, const QString &text, double width
 {
     QFont font(family);
     font.setPointSizeF(pt);
+    // Vector output at 600 dpi or a printer's resolution: hinting (FreeType
+    // running each glyph's bytecode, size by size) gains nothing there and
+    // was most of a label's time.
+    font.setHintingPreference(QFont::PreferNoHinting);
     const double width = QFontMetricsF(font, device).horizontalAdvance(text);
     if (width > widthDots && width > 0)
         font.setPointSizeF(std::max(1.0, pt * widthDots / width));

@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace zomar {
 
 namespace {
@@ -61,12 +63,21 @@ QString JournalForwarder::forwardSome(bool *more)
     const QList<JournalOp> ops = m_journal->waiting(kBatch, &error);
     if (!error.isEmpty() || ops.isEmpty())
         return error;
+    QList<SerialBinding> refused;
     {
         ServerDeadline::Scope deadline(m_deadline, m_server->database(), kDeadlineMs);
-        error = StoreLeases::apply(*m_server, ops);
+        error = StoreLeases::apply(*m_server, ops, &refused);
     }
     if (!error.isEmpty())
         return error;
+    // Committed. A row forwarded again (its acknowledgement lost) is
+    // refused again: told once.
+    for (const SerialBinding &b : refused)
+        if (std::none_of(m_state.serialsRefused.cbegin(), m_state.serialsRefused.cend(),
+                         [&](const SerialBinding &told) {
+                             return told.unitId == b.unitId && told.serial == b.serial;
+                         }))
+            m_state.serialsRefused << b;
     error = m_journal->acknowledge(ops.last().seq);
     *more = error.isEmpty() && ops.size() == kBatch;
     return error;

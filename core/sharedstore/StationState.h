@@ -2,8 +2,13 @@
 // What a station of a shared line shows its operator: whether the server
 // answers, how many addresses its lease has left and how many of its rows
 // wait in its journal, and whether its lease was released under it (from
-// another PC, while it was cut off). Every front end says it in the same words.
+// another PC, while it was cut off), and the product serials the server
+// refused when the journal's rows reached it. Every front end says it in the
+// same words.
 
+#include "core/store/StoreTrace.h"
+
+#include <QList>
 #include <QMetaType>
 #include <QString>
 
@@ -20,6 +25,10 @@ struct StationState {
     // none): its unused addresses were given up, and a new run took a lease.
     qint64 releasedRun = 0;
     QString releasedAt; // when this station learnt it (UTC, ISO 8601)
+    // Serials scanned here while the station was cut off (bound in its
+    // journal) that another unit took on the server meanwhile, oldest first,
+    // for as long as the station runs: the units keep no serial there.
+    QList<SerialBinding> serialsRefused;
 
     // "offline: 12 addresses left, 5 rows waiting"; "online: ..." while the
     // server answers, with what a release changed; "" for a store on this PC.
@@ -49,7 +58,9 @@ struct StationState {
     {
         return leased == o.leased && online == o.online && addressesLeft == o.addressesLeft &&
                rowsWaiting == o.rowsWaiting && poolEmpty == o.poolEmpty &&
-               problem == o.problem && releasedRun == o.releasedRun;
+               problem == o.problem && releasedRun == o.releasedRun &&
+               // Only ever added to.
+               serialsRefused.size() == o.serialsRefused.size();
     }
     bool operator!=(const StationState &o) const { return !(*this == o); }
 };

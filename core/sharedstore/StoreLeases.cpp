@@ -337,10 +337,13 @@ Lease StoreLeases::take(ProductionStore &store, const RunContext &context, int c
     return lease;
 }
 
-QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
+QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops,
+                          QList<SerialBinding> *refused)
 {
     StoreSql sql(store.database(), store.backend());
-    return sql.writeOwn([&]() -> QString {
+    QList<SerialBinding> notBound;
+    const QString error = sql.writeOwn([&]() -> QString {
+        notBound.clear(); // a transaction tried again finds them again
         QSet<qint64> runs;
         for (const JournalOp &op : ops) {
             runs.insert(qint64(op.body.value(QLatin1String("run_id")).toDouble()));
@@ -371,13 +374,14 @@ QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
             case JournalOp::Serial: {
                 // The station checked the serial when it was scanned; one
                 // bound meanwhile by another station stays with that unit
-                // (a refusal here would hold up the station's later rows).
+                // (a refusal here would hold up the station's later rows),
+                // and the station is told.
                 const SerialBinding b = StoreTrace::bindSerialIn(
                     sql, op.unitId, op.body.value(QLatin1String("serial")).toString());
                 if (b.outcome == SerialBinding::NotRecorded)
                     why = b.error;
                 else if (!b.bound())
-                    qWarning("%s", qPrintable(b.text()));
+                    notBound << b;
                 break;
             }
             }
@@ -399,6 +403,9 @@ QString StoreLeases::apply(ProductionStore &store, const QList<JournalOp> &ops)
         }
         return {};
     });
+    if (error.isEmpty() && refused)
+        *refused << notBound;
+    return error;
 }
 
 QString StoreLeases::heartbeat(ProductionStore &store, qint64 runId, bool *ended, int rowsWaiting)

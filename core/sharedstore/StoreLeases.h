@@ -61,8 +61,11 @@ namespace StoreLeases {
 // Takes up to `count` addresses of the run's pool for its station: those
 // given back first, then from the counter (its row locked until the commit).
 Lease take(ProductionStore &store, const RunContext &context, int count);
-// Applies journal rows in order, in one transaction; "" once committed.
-QString apply(ProductionStore &store, const QList<JournalOp> &ops);
+// Applies journal rows in order, in one transaction; "" once committed. A
+// serial that another unit took meanwhile stays with it: the rows go on, and
+// the serials refused are told in *refused (once committed).
+QString apply(ProductionStore &store, const QList<JournalOp> &ops,
+              QList<SerialBinding> *refused = nullptr);
 // The server hears from the run: it is still going, with this many rows
 // waiting in its journal (-1: not said). *ended is set when the run was
 // ended meanwhile (released from elsewhere).

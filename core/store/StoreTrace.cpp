@@ -111,8 +111,8 @@ SerialBinding StoreTrace::bindSerialIn(StoreSql &sql, const QString &unitId,
         b.error = sql.error();
         return b;
     };
-    if (!sql.exec(QStringLiteral("SELECT pool_id, product_serial FROM units WHERE "
-                                 "unit_uuid = ?"),
+    if (!sql.exec(QStringLiteral("SELECT pool_id, product_serial, local_address FROM units "
+                                 "WHERE unit_uuid = ?"),
                   {unitId}))
         return failed();
     if (!sql.query().next()) {
@@ -121,6 +121,10 @@ SerialBinding StoreTrace::bindSerialIn(StoreSql &sql, const QString &unitId,
     }
     const QVariant pool = sql.query().value(0);
     b.held = sql.query().value(1).toString();
+    std::optional<quint32> address;
+    if (!sql.query().value(2).isNull())
+        address = quint32(sql.query().value(2).toLongLong());
+    b.unitAddress = address;
     if (b.held == serial)
         return b;
     if (!b.held.isEmpty()) {
@@ -128,6 +132,7 @@ SerialBinding StoreTrace::bindSerialIn(StoreSql &sql, const QString &unitId,
         return b;
     }
     b = serialHolderIn(sql, unitId, serial, pool);
+    b.unitAddress = address;
     if (!b.bound())
         return b;
     if (!sql.exec(QStringLiteral("UPDATE units SET product_serial = ? WHERE unit_uuid = ?"),

@@ -40,6 +40,7 @@ struct SerialBinding {
     Outcome outcome = Bound;
     QString serial;
     QString unitId;
+    std::optional<quint32> unitAddress;   // the unit's local address, when the record has one
     QString holder;                       // HeldByOther: its unit
     std::optional<quint32> holderAddress; // HeldByOther: its local address, when it has one
     bool holderPassed = false;            // HeldByOther: it passed (else in flight)

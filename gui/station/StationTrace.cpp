@@ -241,6 +241,24 @@ bool StationTrace::reprint(int index)
     return true;
 }
 
+QList<SerialBinding> StationTrace::refusedOnServer(const QList<SerialBinding> &all)
+{
+    const QList<SerialBinding> fresh = all.mid(m_refusedSeen);
+    m_refusedSeen = all.size();
+    for (const SerialBinding &b : fresh) {
+        const int index = slotOfUnit(b.unitId);
+        if (index < 0)
+            continue;
+        SlotTrace &t = m_slots[index];
+        // The record keeps no serial for the unit: nor does a label printed again.
+        if (t.data && t.data->serial == b.serial)
+            t.data->serial.clear();
+        t.refused = refusal(b);
+        emit slotChanged(index);
+    }
+    return fresh;
+}
+
 int StationTrace::slotOfUnit(const QString &unitId) const
 {
     for (int i = 0; i < m_slots.size(); ++i)

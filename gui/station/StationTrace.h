@@ -65,6 +65,9 @@ public:
     void scan(int slot, const QString &serial);
     // The slot's label again; false when it has none to print.
     bool reprint(int slot);
+    // The serials the server refused so far this run (the station's list):
+    // those not seen before, each on its unit's tile while it shows the unit.
+    QList<SerialBinding> refusedOnServer(const QList<SerialBinding> &all);
 
 signals:
     void slotChanged(int slot);
@@ -91,6 +94,7 @@ private:
     Band m_band = Band::None;
     QString m_station;
     qint64 m_passes = 0;
+    qsizetype m_refusedSeen = 0;
 };
 
 } // namespace zomar

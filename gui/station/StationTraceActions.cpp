@@ -4,10 +4,13 @@
 
 #include "gui/station/OperatorField.h"
 #include "gui/station/SerialField.h"
+#include "gui/station/SerialNotice.h"
 #include "gui/station/SlotGrid.h"
 #include "gui/station/SlotTile.h"
 #include "gui/station/StationTrace.h"
 #include "gui/station/StationWindow.h"
+#include "core/protocol/ConfigBlock.h"
+#include "core/store/StoreTrace.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -38,10 +41,37 @@ void StationWindow::startTrace()
                     tr("The label's state of unit %1 is not in the record: %2").arg(unitId, error),
                     60000);
             });
+    // Refused while the run opened (rows an earlier run left).
+    noteRefusedSerials(m_line->storeStatus().station);
     const bool serials = m_trace->asksSerials() && m_line->isOpen();
     m_serialLabel->setVisible(serials);
     m_serial->setVisible(serials);
     m_serial->setTarget(-1, {});
+}
+
+void StationWindow::noteRefusedSerials(const StationState &state)
+{
+    if (!m_trace)
+        return;
+    for (const SerialBinding &b : m_trace->refusedOnServer(state.serialsRefused)) {
+        const QString why =
+            b.outcome == SerialBinding::UnitHasOther
+                ? tr("that unit carries %1").arg(b.held)
+            : b.holderAddress
+                ? tr("it is bound to the unit with address %1").arg(addressHex(*b.holderAddress))
+                : tr("it is bound to unit %1").arg(b.holder);
+        m_notice->add(
+            b.unitAddress
+                ? tr("Serial %1 of the unit with address %2 was refused when this station's "
+                     "journal reached the server: %3. The record keeps no serial for that unit; "
+                     "check the product and bind its serial with: zomar-cli records serial %4 "
+                     "SERIAL")
+                      .arg(b.serial, addressHex(*b.unitAddress), why, b.unitId)
+                : tr("Serial %1 of unit %2 was refused when this station's journal reached the "
+                     "server: %3. The record keeps no serial for that unit; check the product "
+                     "and bind its serial with: zomar-cli records serial %2 SERIAL")
+                      .arg(b.serial, b.unitId, why));
+    }
 }
 
 bool StationWindow::takeScan(QKeyEvent *key)

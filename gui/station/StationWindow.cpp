@@ -7,6 +7,7 @@
 #include "gui/station/OperatorField.h"
 #include "gui/station/ProfileSummary.h"
 #include "gui/station/SerialField.h"
+#include "gui/station/SerialNotice.h"
 #include "gui/station/SetupChange.h"
 #include "gui/station/ShiftPanel.h"
 #include "gui/station/SlotGrid.h"
@@ -59,6 +60,7 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
       m_profileLine(headerLabel(this, QStringLiteral("profileLine"), 1.1, false)),
       m_poolLine(headerLabel(this, QStringLiteral("poolLine"), 1.1, false)),
       m_banner(headerLabel(this, QStringLiteral("banner"), 1.3, true)),
+      m_notice(new SerialNotice(this)),
       m_operator(new OperatorField(this)),
       m_serialLabel(headerLabel(this, QStringLiteral("serialLabel"), 1.3, true)),
       m_serial(new SerialField(m_serialLabel, this)), m_grid(new SlotGrid(this)),
@@ -110,6 +112,7 @@ StationWindow::StationWindow(AppSettings &settings, MessagePrompter &messages, F
     connect(m_serial, &SerialField::scanned, this, &StationWindow::onSerialScanned);
     layout->addLayout(header);
     layout->addWidget(m_banner);
+    layout->addWidget(m_notice);
     auto *split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(m_grid);
     split->addWidget(m_panel);
@@ -311,6 +314,7 @@ void StationWindow::showBanner()
 
 void StationWindow::showStore(const StoreStatus &status)
 {
+    noteRefusedSerials(status.station);
     m_store->setText(status.text());
     m_store->setToolTip(status.text());
     // Words first; the colour only adds to them.

@@ -27,6 +27,7 @@ class FilePrompter;
 class MessagePrompter;
 class OperatorField;
 class SerialField;
+class SerialNotice;
 class StationTrace;
 class ShiftPanel;
 class SlotGrid;
@@ -60,6 +61,7 @@ public:
     SerialField *serialField() const { return m_serial; }
     StationTrace *trace() const { return m_trace.get(); }
     QString bannerText() const; // "" when hidden
+    SerialNotice *serialNotice() const { return m_notice; }
     QString storeText() const;
     QString adviceText() const;
 
@@ -97,6 +99,7 @@ private:
     void askSerial(int slot); // a unit waits for its serial in the slot
     void onSerialScanned(int slot, const QString &serial);
     void reprintLabel(int slot);
+    void noteRefusedSerials(const StationState &state);
 
     AppSettings &m_settings;
     MessagePrompter &m_messages;
@@ -119,6 +122,7 @@ private:
     QLabel *m_profileLine;
     QLabel *m_poolLine;
     QLabel *m_banner;
+    SerialNotice *m_notice; // serials the server refused, until acknowledged
     OperatorField *m_operator;
     QLabel *m_serialLabel;
     SerialField *m_serial;

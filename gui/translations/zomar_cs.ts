@@ -1085,6 +1085,13 @@ Licence: MIT (viz soubor LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>&amp;Potvrdit</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1935,6 +1942,26 @@ Ctrl+Q: ukončit; rozpracované moduly se nejdřív dokončí</translation>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>Stav štítku kusu %1 není v záznamu: %2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>ten kus už nese %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>patří kusu s adresou %1</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>patří kusu %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>Sériové číslo %1 kusu s adresou %2 bylo odmítnuto, když protokol této stanice dorazil na server: %3. Záznam pro tento kus nevede žádné sériové číslo; zkontrolujte výrobek a přiřaďte jeho sériové číslo příkazem: zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>Sériové číslo %1 kusu %2 bylo odmítnuto, když protokol této stanice dorazil na server: %3. Záznam pro tento kus nevede žádné sériové číslo; zkontrolujte výrobek a přiřaďte jeho sériové číslo příkazem: zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

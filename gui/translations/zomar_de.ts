@@ -1084,6 +1084,13 @@ Lizenz: MIT (siehe die Datei LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>&amp;Quittieren</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1932,6 +1939,26 @@ Strg+Q: beenden; die laufenden Module werden erst fertig</translation>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>Der Zustand des Etiketts der Einheit %1 ist nicht im Nachweis: %2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>diese Einheit trägt bereits %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>sie gehört zur Einheit mit Adresse %1</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>sie gehört zur Einheit %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>Seriennummer %1 der Einheit mit Adresse %2 wurde abgelehnt, als das Protokoll dieser Station den Server erreichte: %3. Der Nachweis führt für diese Einheit keine Seriennummer; prüfen Sie das Produkt und binden Sie seine Seriennummer mit: zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>Seriennummer %1 der Einheit %2 wurde abgelehnt, als das Protokoll dieser Station den Server erreichte: %3. Der Nachweis führt für diese Einheit keine Seriennummer; prüfen Sie das Produkt und binden Sie seine Seriennummer mit: zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

@@ -1084,6 +1084,13 @@ Licencia: MIT (véase el archivo LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>&amp;Reconocer</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1932,6 +1939,26 @@ Ctrl+Q: salir; los módulos en curso terminan antes</translation>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>El estado de la etiqueta de la unidad %1 no está en el registro: %2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>esa unidad ya lleva %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>está asignado a la unidad con dirección %1</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>está asignado a la unidad %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>El número de serie %1 de la unidad con dirección %2 fue rechazado cuando el diario de esta estación llegó al servidor: %3. El registro no guarda ningún número de serie para esa unidad; compruebe el producto y asigne su número de serie con: zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>El número de serie %1 de la unidad %2 fue rechazado cuando el diario de esta estación llegó al servidor: %3. El registro no guarda ningún número de serie para esa unidad; compruebe el producto y asigne su número de serie con: zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

@@ -1084,6 +1084,13 @@ Licence&#xa0;: MIT (voir le fichier LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>A&amp;cquitter</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1932,6 +1939,26 @@ Ctrl+Q&#xa0;: quitter&#xa0;; les modules en cours se terminent d&apos;abord</tra
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>L&apos;état de l&apos;étiquette de l&apos;unité %1 n&apos;est pas dans le registre&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>cette unité porte déjà %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>il est lié à l&apos;unité d&apos;adresse %1</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>il est lié à l&apos;unité %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>Le numéro de série %1 de l&apos;unité d&apos;adresse %2 a été refusé quand le journal de cette station a atteint le serveur&#xa0;: %3. Le registre ne garde aucun numéro de série pour cette unité&#xa0;; vérifiez le produit et liez son numéro de série avec&#xa0;: zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>Le numéro de série %1 de l&apos;unité %2 a été refusé quand le journal de cette station a atteint le serveur&#xa0;: %3. Le registre ne garde aucun numéro de série pour cette unité&#xa0;; vérifiez le produit et liez son numéro de série avec&#xa0;: zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

@@ -1084,6 +1084,13 @@ Licenza: MIT (vedere il file LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>&amp;Conferma</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1932,6 +1939,26 @@ Ctrl+Q: uscire; i moduli in corso terminano prima</translation>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>Lo stato dell&apos;etichetta dell&apos;unità %1 non è nel registro: %2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>quell&apos;unità porta già %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>è legato all&apos;unità con indirizzo %1</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>è legato all&apos;unità %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>Il numero di serie %1 dell&apos;unità con indirizzo %2 è stato rifiutato quando il giornale di questa stazione ha raggiunto il server: %3. Il registro non conserva alcun numero di serie per quell&apos;unità; controllare il prodotto e legarne il numero di serie con: zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>Il numero di serie %1 dell&apos;unità %2 è stato rifiutato quando il giornale di questa stazione ha raggiunto il server: %3. Il registro non conserva alcun numero di serie per quell&apos;unità; controllare il prodotto e legarne il numero di serie con: zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

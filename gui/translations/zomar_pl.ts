@@ -1085,6 +1085,13 @@ Licencja: MIT (zob. plik LICENSE).</translation>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>&amp;Potwierdź</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1935,6 +1942,26 @@ Ctrl+Q: wyjście; moduły w toku najpierw się kończą</translation>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>Stan etykiety jednostki %1 nie jest zapisany w rejestrze: %2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>ta jednostka ma już %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>jest przypisany do jednostki o adresie %1</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>jest przypisany do jednostki %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>Numer seryjny %1 jednostki o adresie %2 został odrzucony, gdy dziennik tego stanowiska dotarł do serwera: %3. Rejestr nie przechowuje numeru seryjnego tej jednostki; sprawdź produkt i przypisz jego numer seryjny poleceniem: zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>Numer seryjny %1 jednostki %2 został odrzucony, gdy dziennik tego stanowiska dotarł do serwera: %3. Rejestr nie przechowuje numeru seryjnego tej jednostki; sprawdź produkt i przypisz jego numer seryjny poleceniem: zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

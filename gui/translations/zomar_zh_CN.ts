@@ -1083,6 +1083,13 @@ Licence: MIT (see the LICENSE file).</source>
     </message>
 </context>
 <context>
+    <name>zomar::SerialNotice</name>
+    <message>
+        <source>&amp;Acknowledge</source>
+        <translation>确认(&amp;A)</translation>
+    </message>
+</context>
+<context>
     <name>zomar::SetOperation</name>
     <message>
         <source>Invalid input (00-FF)</source>
@@ -1929,6 +1936,26 @@ Ctrl+Q：退出；进行中的模块先完成</translation>
     <message>
         <source>The label&apos;s state of unit %1 is not in the record: %2</source>
         <translation>单元 %1 的标签状态未写入记录：%2</translation>
+    </message>
+    <message>
+        <source>that unit carries %1</source>
+        <translation>该单元已带有 %1</translation>
+    </message>
+    <message>
+        <source>it is bound to the unit with address %1</source>
+        <translation>已绑定到地址为 %1 的单元</translation>
+    </message>
+    <message>
+        <source>it is bound to unit %1</source>
+        <translation>已绑定到单元 %1</translation>
+    </message>
+    <message>
+        <source>Serial %1 of the unit with address %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %4 SERIAL</source>
+        <translation>地址为 %2 的单元的序列号 %1 在本工作站的日志到达服务器时被拒绝：%3。记录中该单元没有序列号；请检查产品，并用以下命令绑定其序列号：zomar-cli records serial %4 SERIAL</translation>
+    </message>
+    <message>
+        <source>Serial %1 of unit %2 was refused when this station&apos;s journal reached the server: %3. The record keeps no serial for that unit; check the product and bind its serial with: zomar-cli records serial %2 SERIAL</source>
+        <translation>单元 %2 的序列号 %1 在本工作站的日志到达服务器时被拒绝：%3。记录中该单元没有序列号；请检查产品，并用以下命令绑定其序列号：zomar-cli records serial %2 SERIAL</translation>
     </message>
 </context>
 <context>

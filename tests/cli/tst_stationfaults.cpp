@@ -29,6 +29,7 @@ private slots:
     void moduleWithoutAddressIsNeverTouched();
     void releaseWhileCutOffSharesNoAddress();
     void operatorReachesTheServer();
+    void serialRefusedWhenForwardedIsSaid();
     void passwordIsNeverShown_data();
     void passwordIsNeverShown();
     void namesStayOneLine();
@@ -227,6 +228,39 @@ void TstStationFaults::operatorReachesTheServer()
     const CliRun list = cli({"records", "list", "--station", "named", "--store", direct()});
     QVERIFY2(list.out.contains("OPERATOR") && list.out.contains("Ann Example"),
              qPrintable(list.out));
+}
+
+void TstStationFaults::serialRefusedWhenForwardedIsSaid()
+{
+    Tray t = tray(1, 0x300);
+    Station s = startStation(viaProxy(), "scans", "30000", {"--serial-pattern", "SN-[0-9]{4}"});
+    QTRY_VERIFY_WITH_TIMEOUT(s.out.contains("Station ready") || (s.pull(), false), 20000);
+    s.plug(t, 0, 1);
+    QTRY_VERIFY2_WITH_TIMEOUT(s.says("Scan the product serial of unit "), qPrintable(s.err), 20000);
+    m_proxy->cut();
+    QTRY_VERIFY2_WITH_TIMEOUT(s.says("The server cannot be reached"), qPrintable(s.err), 20000);
+    s.process->write("SN-0042\n");
+    QTRY_VERIFY_WITH_TIMEOUT((s.pull(), s.out.contains("S/N SN-0042")), 20000);
+
+    // Another station binds the same serial on the server meanwhile.
+    const std::unique_ptr<QProcess> other = startCli(
+        program(direct(), "other", "30000") << "--simulate" << "1" << "--serial-pattern" << "SN-.*",
+        {}, env());
+    QVERIFY(QTest::qWaitFor([&] { return other->readAllStandardError().contains("Scan the"); },
+                            20000));
+    other->write("SN-0042\n");
+    QCOMPARE(finishCli(*other, 30000).exitCode, 0);
+
+    m_proxy->restore();
+    QTRY_VERIFY2_WITH_TIMEOUT(s.says("The server refused product serial SN-0042 for unit "),
+                              qPrintable(s.err), 30000);
+    QVERIFY2(s.err.contains(QRegularExpression(
+                 "for unit [-0-9a-f]+ \\(local address [0-9A-F]{8}\\) when this station's journal "
+                 "reached it: product serial SN-0042 is already bound to unit [-0-9a-f]+ \\(local "
+                 "address [0-9A-F]{8}\\), which passed\\. The unit has no serial in the record")),
+             qPrintable(s.err));
+    QCOMPARE(s.err.count("The server refused product serial"), 1);
+    stop(s);
 }
 
 void TstStationFaults::passwordIsNeverShown_data()

@@ -3,18 +3,23 @@
 // (refused when they do not match or another unit holds them), labels
 // printed once the serial is bound and again with Ctrl+P, a PASS that waits
 // for its serial kept on an unplugged slot, a label printer that refuses
-// (the PASS kept), and serials through a station's journal to a server.
+// (the PASS kept), and serials through a station's journal to a server (one
+// bound there by another station while this one was cut off: refused when it
+// arrives, and said on the tile and in the window).
 
 #include "core/sharedstore/StationJournal.h"
 #include "core/sharedstore/StoreLeases.h"
 #include "gui/station/OperatorField.h"
 #include "gui/station/SerialField.h"
+#include "gui/station/SerialNotice.h"
 #include "gui/station/StationTrace.h"
 #include "tests/cli/LineTray.h"
+#include "tests/support/CutProxy.h"
 #include "tests/support/PgCluster.h"
 #include "tests/support/StationHarness.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QtTest>
@@ -45,6 +50,7 @@ private slots:
     void serialsAndLabelsOnTiles();
     void aPrinterThatRefusesKeepsThePass();
     void serialsGoThroughTheJournalToAServer();
+    void aSerialRefusedWhenForwardedIsShown();
 
 private:
     QString stationFile(SlotRack &rack, int count, const QString &label, const QString &pattern);
@@ -248,6 +254,82 @@ void TstStationTrace::serialsGoThroughTheJournalToAServer()
     QCOMPARE(j->serialWaiting("SN-0008", "unit-b", &error), QStringLiteral("unit-a"));
     QCOMPARE(j->serialWaiting("SN-0008", "unit-a", &error), QString());
     QCOMPARE(error, QString());
+}
+
+void TstStationTrace::aSerialRefusedWhenForwardedIsShown()
+{
+    PgCluster pg;
+    QVERIFY2(pg.start(), qPrintable(pg.error()));
+    QVERIFY(pg.addOwner("line", "secret"));
+    qputenv("PGPASSWORD", "secret");
+    const QString direct = pg.uri("line", "line");
+    QString error;
+    QVERIFY2(ProductionStore::open(direct, ProductionStore::Mode::Init, &error), qPrintable(error));
+    CutProxy proxy(pg.socketDir() + "/.s.PGSQL.5432");
+    m_store = QStringLiteral("postgresql://line@127.0.0.1:%1/line?connect_timeout=2")
+                  .arg(proxy.port());
+
+    // This station reaches the server through a cable that is pulled; the
+    // other one has it all along.
+    SlotRack rack(1, m_dir->filePath("hub"));
+    Station st(m_dir->path());
+    QVERIFY(st.window.openStation(stationFile(rack, 1, QString(), "SN-[0-9]{4}")));
+    SlotRack otherRack(1, m_dir->filePath("otherhub"));
+    StationSetup otherSetup = stationOf("line.json", direct, otherRack.folder(), 1);
+    otherSetup.serialPattern = "SN-[0-9]{4}";
+    QCOMPARE(saveStationFile(otherSetup, m_dir->filePath("other.json")), QString());
+    Station other(m_dir->filePath("other"));
+    QVERIFY(other.window.openStation(m_dir->filePath("other.json")));
+
+    QVERIFY(rack.plug(0));
+    QTRY_COMPARE_WITH_TIMEOUT(st.word(0), QStringLiteral("PASS"), kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(unitsIn(direct).size(), 1, kWaitMs);
+    proxy.cut();
+    QTRY_VERIFY_WITH_TIMEOUT(st.window.storeText().startsWith("offline"), 4 * kWaitMs);
+    QVERIFY(activate(st.window));
+    st.tile(0)->setFocus();
+    scan("SN-0042");
+    QTRY_VERIFY_WITH_TIMEOUT(st.tile(0)->line().endsWith("S/N SN-0042"), kWaitMs);
+
+    QVERIFY(otherRack.plug(0));
+    QTRY_COMPARE_WITH_TIMEOUT(other.word(0), QStringLiteral("PASS"), kWaitMs);
+    QVERIFY(activate(other.window));
+    other.tile(0)->setFocus();
+    scan("SN-0042");
+    QTRY_VERIFY_WITH_TIMEOUT(other.tile(0)->line().endsWith("S/N SN-0042"), kWaitMs);
+    // Forwarded from the other station's journal.
+    std::optional<quint32> holder;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (const UnitRow &u : unitsIn(direct))
+                if (u.productSerial == QLatin1String("SN-0042"))
+                    holder = u.local;
+            return holder.has_value();
+        }(),
+        kWaitMs);
+    QVERIFY(*holder != 0xC0000001u);
+
+    proxy.restore();
+    SerialNotice *notice = st.window.serialNotice();
+    QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 4 * kWaitMs);
+    QVERIFY2(notice->text().startsWith(
+                 QStringLiteral("Serial SN-0042 of the unit with address C0000001 was refused "
+                                "when this station's journal reached the server: it is bound to "
+                                "the unit with address %1.")
+                     .arg(addressHex(*holder))),
+             qPrintable(notice->text()));
+    QVERIFY2(st.tile(0)->line().contains(
+                 QStringLiteral("Serial SN-0042 refused: it is bound to the unit with address %1")
+                     .arg(addressHex(*holder))),
+             qPrintable(st.tile(0)->line()));
+    QVERIFY(!st.tile(0)->line().contains("S/N SN-0042"));
+    for (const UnitRow &u : unitsIn(direct))
+        if (u.local == 0xC0000001u)
+            QCOMPARE(u.productSerial, QString());
+    // Seen: gone from the window (the tile still says it while it shows the unit).
+    QTest::mouseClick(notice->findChild<QPushButton *>(), Qt::LeftButton);
+    QVERIFY(!notice->isVisible());
+    QVERIFY(st.tile(0)->line().contains("Serial SN-0042 refused"));
 }
 
 QTEST_MAIN(TstStationTrace)
