@@ -2,6 +2,8 @@
 
 #include "core/run/ProductionRun.h"
 #include "core/store/ProductionStore.h"
+#include "core/sharedstore/JournalForwarder.h"
+#include "core/sharedstore/ServerDeadline.h"
 #include "core/sharedstore/StationJournal.h"
 #include "core/sharedstore/StoreLeases.h"
 #include "core/store/StoreSql.h"
@@ -33,6 +35,7 @@ SerialBinder::~SerialBinder()
         m_thread.run([this] {
             m_store.reset();
             m_journal.reset();
+            m_deadline.reset();
         });
     m_thread.stop();
 }
@@ -102,9 +105,16 @@ SerialBinding SerialBinder::bindOnServer(const QString &unitId, const QString &s
     if (!m_store)
         m_store = ProductionStore::open(m_setup.store, ProductionStore::Mode::Existing, &error);
     if (m_store) {
-        StoreSql sql(m_store->database(), m_store->backend());
-        const SerialBinding held = StoreTrace::serialHolderIn(
-            sql, unitId, serial, m_setup.poolId ? QVariant(*m_setup.poolId) : QVariant());
+        if (!m_deadline)
+            m_deadline = std::make_unique<ServerDeadline>();
+        SerialBinding held;
+        {
+            ServerDeadline::Scope deadline(*m_deadline, m_store->database(),
+                                           JournalForwarder::kDeadlineMs);
+            StoreSql sql(m_store->database(), m_store->backend());
+            held = StoreTrace::serialHolderIn(
+                sql, unitId, serial, m_setup.poolId ? QVariant(*m_setup.poolId) : QVariant());
+        }
         if (held.outcome == SerialBinding::HeldByOther)
             return held;
         if (held.outcome == SerialBinding::NotRecorded)

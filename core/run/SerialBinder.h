@@ -18,6 +18,7 @@
 namespace zomar {
 
 class ProductionStore;
+class ServerDeadline;
 class StationJournal;
 
 // What a scanned serial may be: one line of printable text, of at most
@@ -54,6 +55,9 @@ private:
     // The thread's: its connections, opened when first needed.
     std::unique_ptr<ProductionStore> m_store;
     std::unique_ptr<StationJournal> m_journal;
+    // A check on the server that the network holds up is cut, as the
+    // forwarder's statements are: the scans after it must not wait.
+    std::unique_ptr<ServerDeadline> m_deadline;
     int m_pending = 0;
     JoinedThread m_thread{QStringLiteral("SerialBinder")};
 };
