@@ -1,6 +1,7 @@
 #include "web/LineSnapshot.h"
 
 #include "core/store/ProductionStore.h"
+#include "core/store/StoreSql.h"
 #include "core/store/StoreStats.h"
 #include "core/lineview/LineView.h"
 #include "core/lineview/StatsJson.h"
@@ -9,7 +10,6 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QMutexLocker>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QWaitCondition>
@@ -132,17 +132,18 @@ private:
     };
     std::optional<ChangeKeys> changeKeys(const QString &since, QString *error)
     {
-        QSqlQuery q(m_store->database());
-        if (!q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM units WHERE state = 'unknown'), "
-                                   "(SELECT COUNT(*) FROM units WHERE state = 'fail'), (SELECT "
-                                   "MAX(id) FROM units WHERE state IN ('fail', 'unknown')), "
-                                   "(SELECT MAX(id) FROM units), (SELECT COUNT(*) FROM units "
-                                   "WHERE state = 'reserved')")) ||
-            !q.next()) {
+        StoreSql sql(m_store->database(), m_store->backend());
+        if (!sql.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM units WHERE state = "
+                                     "'unknown'), (SELECT COUNT(*) FROM units WHERE state = "
+                                     "'fail'), (SELECT MAX(id) FROM units WHERE state IN ('fail', "
+                                     "'unknown')), (SELECT MAX(id) FROM units), (SELECT COUNT(*) "
+                                     "FROM units WHERE state = 'reserved')")) ||
+            !sql.query().next()) {
             if (error)
-                *error = q.lastError().text();
+                *error = sql.error();
             return std::nullopt;
         }
+        const QSqlQuery &q = sql.query();
         const QString failures = QStringLiteral("%1 %2 %3").arg(
             q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
         return ChangeKeys{QStringLiteral("%1 %2 %3 %4")

@@ -101,6 +101,27 @@ QString valueOf(const UnitRow &u, UnitColumn column)
     }
 }
 
+// unitsWhere from a table or a subquery that has the units' columns.
+QList<UnitRow> unitsFrom(ProductionStore &store, const QString &from, const QString &condition,
+                         const QVariantList &values, const QString &order, int limit,
+                         QString *error)
+{
+    StoreSql sql(store.database(), store.backend());
+    QString statement = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4")
+                            .arg(QLatin1String(kUnitColumns), from, condition, order);
+    if (limit > 0)
+        statement += QStringLiteral(" LIMIT %1").arg(limit);
+    QList<UnitRow> rows;
+    if (!sql.exec(statement, values)) {
+        if (error)
+            *error = sql.error();
+        return rows;
+    }
+    while (sql.query().next())
+        rows << unitOf(sql.query());
+    return rows;
+}
+
 } // namespace
 
 QList<UnitRow> StoreReport::units(ProductionStore &store, const UnitFilter &filter,
@@ -151,26 +172,6 @@ QList<UnitRow> StoreReport::newestByStation(ProductionStore &store, const QStrin
                          .arg(condition),
                      QStringLiteral("newest <= %1").arg(perStation), {}, QStringLiteral("id DESC"),
                      0, error);
-}
-
-QList<UnitRow> StoreReport::unitsFrom(ProductionStore &store, const QString &from,
-                                      const QString &condition, const QVariantList &values,
-                                      const QString &order, int limit, QString *error)
-{
-    StoreSql sql(store.database(), store.backend());
-    QString statement = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4")
-                            .arg(QLatin1String(kUnitColumns), from, condition, order);
-    if (limit > 0)
-        statement += QStringLiteral(" LIMIT %1").arg(limit);
-    QList<UnitRow> rows;
-    if (!sql.exec(statement, values)) {
-        if (error)
-            *error = sql.error();
-        return rows;
-    }
-    while (sql.query().next())
-        rows << unitOf(sql.query());
-    return rows;
 }
 
 QList<PoolSummary> StoreReport::pools(ProductionStore &store, QString *error)

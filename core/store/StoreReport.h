@@ -75,10 +75,6 @@ QList<UnitRow> unitsWhere(ProductionStore &store, const QString &condition,
 // (without values) takes, newest first.
 QList<UnitRow> newestByStation(ProductionStore &store, const QString &condition, int perStation,
                                QString *error);
-// unitsWhere from a table or a subquery that has the units' columns.
-QList<UnitRow> unitsFrom(ProductionStore &store, const QString &from, const QString &condition,
-                         const QVariantList &values, const QString &order, int limit,
-                         QString *error);
 QList<PoolSummary> pools(ProductionStore &store, QString *error);
 std::optional<StoreCheck> check(ProductionStore &store, QString *error);
 // Every unit, oldest first, RFC 4180 with a header row.
