@@ -292,6 +292,13 @@ std::optional<int> runProgram(Cli &cli)
     cli.printBandAdvice(cli.bandAdviceFor(run.profile(), session->band));
     run.programmer()->setLinkHook(
         [&cli](SerialLink &link, const QString &d) { cli.trace(link, d); });
+    // Without a serial to wait for, a label is drawn while its module is
+    // written and verified, and only written once the module passes.
+    if (session->labels && !session->serials)
+        QObject::connect(run.programmer(), &LineProgrammer::blockWriting, session->labels.get(),
+                         [session](const ModuleOutcome &o) {
+                             session->labels->writing(o, session->band, session->run.station());
+                         });
     session->connectRun();
     startModules(cli, *session, wait);
     return std::nullopt;

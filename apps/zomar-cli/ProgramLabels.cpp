@@ -67,11 +67,19 @@ void ProgramLabels::attach(ProductionRun &run, const QString &store)
     m_printer->recordIn(store, run.journalPath(), run.runId());
 }
 
+void ProgramLabels::writing(const ModuleOutcome &o, Band band, const QString &station)
+{
+    if (!o.unitId.isEmpty() && o.local)
+        m_printer->prepare(LabelData::ofPass(o.unitId, *o.local, o.written, band, station));
+}
+
 void ProgramLabels::passed(const ModuleOutcome &o, Band band, const QString &station,
                            const QString &serial)
 {
-    if (!o.pass || o.unitId.isEmpty() || !o.local)
+    if (!o.pass || o.unitId.isEmpty() || !o.local) {
+        m_printer->forget(o.unitId);
         return;
+    }
     LabelData d = LabelData::ofPass(o.unitId, *o.local, o.readBack, band, station);
     d.serial = serial;
     m_devices.insert(o.unitId, o.job.byPath.isEmpty() ? o.job.device : o.job.byPath);

@@ -24,6 +24,8 @@ public:
     // The record the outcomes go to: the run's store, or its station's journal.
     void attach(ProductionRun &run, const QString &store);
 
+    // A module's block goes out: its label is drawn meanwhile.
+    void writing(const ModuleOutcome &sofar, Band band, const QString &station);
     // A module passed: its label is asked for (with the unit's product
     // serial, when one was scanned).
     void passed(const ModuleOutcome &outcome, Band band, const QString &station,

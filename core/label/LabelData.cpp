@@ -60,6 +60,16 @@ LabelData LabelData::ofPass(const QString &unitId, quint32 local,
     return d;
 }
 
+bool LabelData::printsAs(const LabelData &other, const LabelTemplate &layout) const
+{
+    if (codeText(layout.code) != other.codeText(layout.code))
+        return false;
+    for (const LabelField field : layout.fields)
+        if (line(field) != other.line(field))
+            return false;
+    return true;
+}
+
 QString LabelData::codeText(LabelCodeKind kind) const
 {
     const QString text = kCodePrefix + unitId.toUpper() + QLatin1Char('/') + addressHex(local);

@@ -55,6 +55,9 @@ struct LabelData {
     QString codeText(LabelCodeKind kind = LabelCodeKind::Qr) const;
     // The line a field shows ("" when the unit has nothing for it).
     QString line(LabelField field) const;
+    // Both print the same label with this layout: the same code and the
+    // same lines (the time only as far as the label shows it).
+    bool printsAs(const LabelData &other, const LabelTemplate &layout) const;
 };
 
 // What a scanner reads from a label's code.

@@ -170,24 +170,36 @@ void LabelPrinter::warmUp()
         });
 }
 
+std::shared_future<LabelPrinter::Drawn> LabelPrinter::draw(const LabelData &data)
+{
+    auto task = std::make_shared<std::packaged_task<Drawn()>>([data, layout = m_layout] {
+        Drawn d;
+        d.pdf = LabelRender::pdf(data, layout, &d.error);
+        return d;
+    });
+    std::shared_future<Drawn> drawn = task->get_future().share();
+    m_drawing.start([task] { (*task)(); });
+    return drawn;
+}
+
+void LabelPrinter::prepare(const LabelData &likely)
+{
+    if (m_target.kind == LabelTarget::Pdf && !likely.unitId.isEmpty())
+        m_prepared.insert(likely.unitId, {likely, draw(likely)});
+}
+
 void LabelPrinter::print(const LabelData &data)
 {
     if (!m_thread.running())
         m_thread.start();
     ++m_pending;
-    struct Drawn {
-        QByteArray pdf;
-        QString error;
-    };
     std::shared_future<Drawn> drawn;
     if (m_target.kind == LabelTarget::Pdf) {
-        auto draw = std::make_shared<std::packaged_task<Drawn()>>([data, layout = m_layout] {
-            Drawn d;
-            d.pdf = LabelRender::pdf(data, layout, &d.error);
-            return d;
-        });
-        drawn = draw->get_future().share();
-        m_drawing.start([draw] { (*draw)(); });
+        const auto prepared = m_prepared.constFind(data.unitId);
+        drawn = prepared != m_prepared.cend() && prepared->data.printsAs(data, m_layout)
+                    ? prepared->drawn
+                    : draw(data);
+        m_prepared.remove(data.unitId);
     }
     m_thread.post([this, data, drawn] {
         LabelOutcome outcome;

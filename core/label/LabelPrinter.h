@@ -14,7 +14,10 @@
 #include <QObject>
 #include <QThreadPool>
 
+#include <QHash>
+
 #include <atomic>
+#include <future>
 #include <functional>
 
 namespace zomar {
@@ -45,7 +48,15 @@ public:
     // Starts the printer's thread and draws a label nobody gets there, so
     // that the fonts are loaded while the first modules are programmed.
     void warmUp();
-    // Asks for a label; returns at once.
+    // A module's block goes out: its label is drawn now, as it will be if
+    // the module passes as written, so that print() finds it drawn (a
+    // tray's modules pass together, and a PDF takes milliseconds of CPU).
+    // Only for PDFs; nothing is written before print().
+    void prepare(const LabelData &likely);
+    // The unit will not get the label prepared for it (it failed).
+    void forget(const QString &unitId) { m_prepared.remove(unitId); }
+    // Asks for a label; returns at once. A label prepared for the unit is
+    // used when it prints the same, else it is drawn again.
     void print(const LabelData &data);
     // Labels asked for and not yet told.
     int pending() const { return m_pending; }
@@ -65,6 +76,15 @@ signals:
                   const QString &recordError);
 
 private:
+    struct Drawn {
+        QByteArray pdf;
+        QString error;
+    };
+    struct Prepared {
+        LabelData data;
+        std::shared_future<Drawn> drawn;
+    };
+    std::shared_future<Drawn> draw(const LabelData &data);
     LabelTemplate m_layout;
     LabelTarget m_target;
     std::function<Recorder()> m_makeRecorder;
@@ -73,6 +93,7 @@ private:
     Recorder m_recorder;
     QList<StoreTrace::UnitLabel> m_done;
     std::atomic<int> m_pending{0};
+    QHash<QString, Prepared> m_prepared; // by unit id
     // PDFs are drawn side by side (a tray's units pass together, and each
     // takes milliseconds of CPU); they are written and told in order on
     // m_thread, which goes first when the printer is destroyed.

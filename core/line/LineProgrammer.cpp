@@ -252,6 +252,7 @@ void LineProgrammer::writeIfReady(Running &run, bool unread)
     run.writing = true;
     run.session->write(target);
     emit moduleStep(o.job.device, ModuleStep::Writing);
+    emit blockWriting(o);
 }
 
 void LineProgrammer::conclude(Running &run, ModuleOutcome::Failure failure,

@@ -101,6 +101,9 @@ public:
 signals:
     // A module started, or moved on to its next step.
     void moduleStep(const QString &device, zomar::ModuleStep step);
+    // Its block goes out now: its unit, address and the block written are
+    // in `sofar` (what a label is drawn from before the module passes).
+    void blockWriting(const zomar::ModuleOutcome &sofar);
     // After the module's outcome is committed (or could not be).
     void moduleFinished(const zomar::ModuleOutcome &outcome);
     // The first time a row cannot be committed.

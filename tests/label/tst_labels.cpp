@@ -105,6 +105,8 @@ private slots:
     void failingPrintersAreTold_data();
     void failingPrintersAreTold();
     void printerClosedEarlyFinishesItsLabels();
+    void preparedLabelsPrintWhatPassed_data();
+    void preparedLabelsPrintWhatPassed();
 
 private:
     QTemporaryDir m_dir;
@@ -309,6 +311,32 @@ void TstLabels::printerClosedEarlyFinishesItsLabels()
     QCOMPARE(recorded.size(), 3);
     QVERIFY(recorded.first().endsWith(" printed"));
     QVERIFY(QFileInfo::exists(target.pdfPath(sampleUnit().unitId, 0x12C)));
+}
+
+void TstLabels::preparedLabelsPrintWhatPassed_data()
+{
+    QTest::addColumn<QString>("serial"); // of the unit when its label is asked for
+    QTest::newRow("as prepared") << QStringLiteral("SN-0042");
+    QTest::newRow("changed since") << QStringLiteral("SN-0099");
+}
+
+void TstLabels::preparedLabelsPrintWhatPassed()
+{
+    // A label drawn while its module was written is never written before
+    // the unit passes, and never printed with what the unit no longer has.
+    QFETCH(QString, serial);
+    const LabelTarget target{LabelTarget::Pdf, m_dir.filePath(QTest::currentDataTag()), {}, {}};
+    QVERIFY(QDir().mkpath(target.folder));
+    LabelPrinter printer(LabelTemplate{}, target);
+    QSignalSpy done(&printer, &LabelPrinter::finished);
+    printer.prepare(sampleUnit(QStringLiteral("SN-0042")));
+    QTest::qWait(300);
+    QVERIFY(QDir(target.folder).isEmpty());
+    const LabelData passed = sampleUnit(serial);
+    printer.print(passed);
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 15000);
+    QCOMPARE(decodePdf(target.pdfPath(passed.unitId, passed.local), LabelCodeKind::Qr),
+             passed.codeText());
 }
 
 QTEST_MAIN(TstLabels)
