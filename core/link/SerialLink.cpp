@@ -11,10 +11,8 @@
 #include <QDir>
 
 #include <cerrno>
-#include <grp.h>
 #include <poll.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace zomar {
@@ -64,16 +62,6 @@ bool descriptorHungUp(qintptr handle)
 
 } // namespace
 
-QString SerialLink::deviceGroup(const QString &device)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(device).constData(), &st) != 0)
-        return {};
-    if (const group *g = ::getgrgid(st.st_gid))
-        return QString::fromLocal8Bit(g->gr_name);
-    return QString::number(st.st_gid);
-}
-
 SerialLink::SerialLink(const PortResolver &resolver, QObject *parent) : SerialLink(parent)
 {
     m_resolver = &resolver;
@@ -82,6 +70,11 @@ SerialLink::SerialLink(const PortResolver &resolver, QObject *parent) : SerialLi
 SerialLink::SerialLink(QObject *parent) : QObject(parent), m_port(new QSerialPort(this))
 {
     m_lastTraffic.start();
+    connectPort();
+}
+
+void SerialLink::connectPort()
+{
     connect(m_port, &QSerialPort::readyRead, this, [this] { onReadyRead(); });
     connect(m_port, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { onError(static_cast<int>(error)); });
@@ -154,74 +147,6 @@ void SerialLink::setPortOpen(bool open)
         throw invalidPort();
     }
     openDevice(device);
-}
-
-QString SerialLink::canonicalDevice(const QString &path)
-{
-    return QFileInfo(path).canonicalFilePath();
-}
-
-QString SerialLink::notATerminalReason(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return QStringLiteral("it does not exist");
-    if (!S_ISCHR(st.st_mode))
-        return S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder")
-                                   : QStringLiteral("it is not a device");
-    const unsigned maj = major(st.st_rdev);
-    const unsigned min = minor(st.st_rdev);
-    // Pseudo-terminal slaves have no sysfs entry; every other terminal
-    // device belongs to the tty class.
-    if (maj >= 136 && maj <= 143)
-        return {};
-    const QString subsystem =
-        QFileInfo(QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(maj).arg(min))
-            .canonicalFilePath();
-    if (subsystem.endsWith(QLatin1String("/tty")))
-        return {};
-    return QStringLiteral("it is a device, but not a serial port or terminal");
-}
-
-void SerialLink::openDevice(const QString &path)
-{
-    closePort();
-    const QString device = canonicalDevice(path);
-    if (device.isEmpty())
-        throw SerialError(InvalidPort, QStringLiteral("No such device: %1").arg(path));
-    const QString notTerminal = notATerminalReason(device);
-    if (!notTerminal.isEmpty())
-        throw SerialError(NotATerminal,
-                          QStringLiteral("%1 is not a serial port: %2").arg(path, notTerminal));
-
-    m_port->setPortName(device);
-    m_port->setBaudRate(m_baud);
-    m_port->setDataBits(QSerialPort::Data8);
-    m_port->setParity(QSerialPort::NoParity);
-    m_port->setStopBits(QSerialPort::OneStop);
-    m_port->setFlowControl(QSerialPort::NoFlowControl);
-
-    if (!m_port->open(QIODevice::ReadWrite)) {
-        const QSerialPort::SerialPortError error = m_port->error();
-        const QString reason = m_port->errorString();
-        m_port->close();
-        m_port->clearError();
-        throw openFailure(device,
-                          path == device ? device : QStringLiteral("%1 (%2)").arg(device, path),
-                          error, reason);
-    }
-    if (!::isatty(static_cast<int>(m_port->handle()))) {
-        m_port->close();
-        throw SerialError(NotATerminal, QStringLiteral("%1 is not a serial port").arg(path));
-    }
-
-    // Whatever reached the device while nobody listened is not for us; a real
-    // UART would have dropped it.
-    m_port->clear(QSerialPort::AllDirections);
-    m_device = device;
-    m_requested = path;
-    m_lost = false;
-    m_lostReason.clear();
 }
 
 void SerialLink::output(const QByteArray &bytes)
