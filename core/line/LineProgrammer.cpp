@@ -1,7 +1,11 @@
 #include "core/line/LineProgrammer.h"
 
 #include "core/link/PortHolders.h"
+#include "core/link/PortsAhead.h"
+#include "core/link/SerialLink.h"
 #include "core/protocol/ModuleSession.h"
+
+#include <QSerialPort>
 
 namespace zomar {
 
@@ -86,6 +90,11 @@ bool LineProgrammer::busyWith(const QString &device) const
 
 bool LineProgrammer::program(const ModuleJob &job)
 {
+    return start(job, nullptr);
+}
+
+bool LineProgrammer::start(const ModuleJob &job, std::unique_ptr<QSerialPort> ahead)
+{
     if (stopped() || busyWith(job.device))
         return false;
     ModuleOutcome untouched;
@@ -101,6 +110,8 @@ bool LineProgrammer::program(const ModuleJob &job)
     run->session = new ModuleSession(job.device, m_baud);
     if (m_linkHook)
         m_linkHook(run->session->link(), job.device);
+    if (ahead)
+        run->session->link().adopt(std::move(ahead), job.device);
     // A port another program holds is no failure of its module: it is found
     // before the module gets a row. Other faults of the port are the module's
     // and are met again when it is read.
@@ -160,11 +171,20 @@ bool LineProgrammer::cancel(const QString &device)
 
 int LineProgrammer::program(const QList<ModuleJob> &jobs)
 {
+    // A tray's ports are opened side by side first (each open syncs a lock
+    // file), the ones busy here left out.
+    QStringList devices;
+    for (const ModuleJob &job : jobs)
+        if (!busyWith(job.device))
+            devices << job.device;
+    PortsAhead ahead;
+    if (devices.size() > 1 && !stopped() && (!m_record || m_record->refusal().isEmpty()))
+        ahead = PortsAhead::open(devices, m_baud);
     if (m_record)
         m_record->beginBatch();
     int started = 0;
     for (const ModuleJob &job : jobs)
-        started += program(job) ? 1 : 0;
+        started += start(job, ahead.take(job.device)) ? 1 : 0;
     if (m_record)
         m_record->endBatch();
     return started;

@@ -18,6 +18,8 @@
 #include <memory>
 #include <optional>
 
+class QSerialPort;
+
 namespace zomar {
 
 class ModuleSession;
@@ -111,6 +113,7 @@ signals:
 
 private:
     struct Running;
+    bool start(const ModuleJob &job, std::unique_ptr<QSerialPort> ahead);
     void onReserved(Running &run, const Reservation &reservation);
     void onResult(Running &run, const SessionResult &result);
     void startReading(Running &run);

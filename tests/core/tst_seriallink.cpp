@@ -2,15 +2,19 @@
 // other end.
 
 #include "core/link/PortResolver.h"
+#include "core/link/PortsAhead.h"
 #include "core/link/SerialLink.h"
 #include "sim/VirtualModule.h"
 #include "tests/support/TestUtil.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QSignalSpy>
 #include <QFileInfo>
 #include <QTest>
+#include <QSerialPort>
+#include <QThread>
 #include <QTimer>
 
 #include <fcntl.h>
@@ -129,6 +133,7 @@ private slots:
     void deviceLost();
     void portInUse();
     void permissionDenied();
+    void portsOpenedAhead();
 };
 
 void TestSerialLink::receiveEventPerByte_data()
@@ -588,6 +593,53 @@ void TestSerialLink::permissionDenied()
     QVERIFY2(error->description().contains(path), qPrintable(error->description()));
     QVERIFY2(error->description().contains("'dialout' group"), qPrintable(error->description()));
     QVERIFY(!rig.link.portOpen());
+}
+
+void TestSerialLink::portsOpenedAhead()
+{
+    // Ports opened on other threads work on this one as if the link had
+    // opened them: bytes both ways, the lock held, a lost device told. A
+    // port that cannot open is left out for its link to open and word.
+    Rig held;
+    QVERIFY(held.start());
+    VirtualModule modules[2];
+    QStringList paths;
+    for (VirtualModule &m : modules) {
+        QVERIFY(m.start());
+        paths << m.devicePath();
+    }
+    const QString notATerminal = QDir::temp().filePath(QStringLiteral("zomar-ahead-file"));
+    QFile(notATerminal).open(QIODevice::WriteOnly);
+    zomar::PortsAhead ahead =
+        zomar::PortsAhead::open(paths + QStringList{held.module.devicePath(), notATerminal}, 38400);
+    QFile::remove(notATerminal);
+    QCOMPARE(ahead.size(), 2);
+    QVERIFY(!ahead.take(held.module.devicePath()));
+
+    SerialLink links[2];
+    for (int i = 0; i < 2; ++i) {
+        auto port = ahead.take(paths[i]);
+        QVERIFY(port);
+        QCOMPARE(port->thread(), QThread::currentThread());
+        links[i].adopt(std::move(port), paths[i]);
+        QVERIFY(links[i].portOpen());
+        QCOMPARE(links[i].deviceName(), paths[i]);
+        QCOMPARE(links[i].baudRate(), 38400);
+    }
+    QByteArray got;
+    connect(&links[0], &SerialLink::commEvent, this, [&] { got += links[0].input(); });
+    links[0].output("+++");
+    QTRY_COMPARE_WITH_TIMEOUT(got, VirtualModule::factoryConfiguration(), 5000);
+
+    SerialLink other;
+    const auto error = errorOf([&] { other.openDevice(paths[0]); });
+    QVERIFY(error);
+    QCOMPARE(error->number(), errors::PortInUse);
+
+    QSignalSpy lost(&links[1], &SerialLink::deviceLost);
+    modules[1].hangUp();
+    QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 5000);
+    QVERIFY(!links[1].portOpen());
 }
 
 QTEST_GUILESS_MAIN(TestSerialLink)
