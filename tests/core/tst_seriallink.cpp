@@ -7,7 +7,7 @@
 #include "sim/VirtualModule.h"
 #include "tests/support/TestUtil.h"
 
-#include <QDir>
+#include <QTemporaryDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QSignalSpy>
@@ -608,11 +608,11 @@ void TestSerialLink::portsOpenedAhead()
         QVERIFY(m.start());
         paths << m.devicePath();
     }
-    const QString notATerminal = QDir::temp().filePath(QStringLiteral("zomar-ahead-file"));
-    QFile(notATerminal).open(QIODevice::WriteOnly);
+    QTemporaryDir dir;
+    const QString notATerminal = dir.filePath(QStringLiteral("file"));
+    QVERIFY(QFile(notATerminal).open(QIODevice::WriteOnly));
     zomar::PortsAhead ahead =
         zomar::PortsAhead::open(paths + QStringList{held.module.devicePath(), notATerminal}, 38400);
-    QFile::remove(notATerminal);
     QCOMPARE(ahead.size(), 2);
     QVERIFY(!ahead.take(held.module.devicePath()));
 
