@@ -9,23 +9,22 @@
 #include <algorithm>
 #include <vector>
 
-#include <unistd.h>
-
 namespace zomar {
 
 namespace {
 
-// On a pool thread: the port opened and moved to `home` (its socket
-// notifiers follow it there), or null.
+// On a pool thread: the port opened by a link of this thread, as every link
+// opens one, and moved to `home` (its socket notifiers follow it), or null.
 std::unique_ptr<QSerialPort> openFor(const QString &path, int baud, QThread *home)
 {
-    const QString device = SerialLink::canonicalDevice(path);
-    if (device.isEmpty() || !SerialLink::notATerminalReason(device).isEmpty())
-        return nullptr;
-    auto port = std::make_unique<QSerialPort>();
-    SerialLink::configure(*port, device, baud);
-    if (!port->open(QIODevice::ReadWrite) || !::isatty(static_cast<int>(port->handle())))
-        return nullptr; // closed here, on the thread that opened it
+    SerialLink link;
+    try {
+        link.setBaudRate(baud);
+        link.openDevice(path);
+    } catch (const SerialError &) {
+        return nullptr; // its own link meets the same error, and words it
+    }
+    std::unique_ptr<QSerialPort> port = link.release();
     port->moveToThread(home);
     return port;
 }

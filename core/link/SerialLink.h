@@ -55,12 +55,12 @@ public:
     // holds for every name. Refuses paths that are not terminal devices
     // without opening them. Throws SerialError.
     void openDevice(const QString &path);
-    // Takes a port that PortsAhead opened for `path`, as if openDevice(path)
-    // had opened it (its line speed becomes the link's).
+    // Hands over the open port (for another thread's link: PortsAhead); the
+    // link is then closed.
+    std::unique_ptr<QSerialPort> release();
+    // Takes a port another link opened for `path` and released, as if
+    // openDevice(path) had opened it (its line speed becomes the link's).
     void adopt(std::unique_ptr<QSerialPort> port, const QString &path);
-    // The settings every opened port gets: the device, at `baud`, 8N1, no
-    // flow control.
-    static void configure(QSerialPort &port, const QString &device, int baud);
 
     // The device a path names: symlinks resolved ("" when it does not exist).
     static QString canonicalDevice(const QString &path);

@@ -64,7 +64,12 @@ void SerialLink::openDevice(const QString &path)
         throw SerialError(NotATerminal,
                           QStringLiteral("%1 is not a serial port: %2").arg(path, notTerminal));
 
-    configure(*m_port, device, m_baud);
+    m_port->setPortName(device);
+    m_port->setBaudRate(m_baud);
+    m_port->setDataBits(QSerialPort::Data8);
+    m_port->setParity(QSerialPort::NoParity);
+    m_port->setStopBits(QSerialPort::OneStop);
+    m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
         const QSerialPort::SerialPortError error = m_port->error();
         const QString reason = m_port->errorString();
@@ -93,6 +98,18 @@ void SerialLink::opened(const QString &device, const QString &path)
     m_lostReason.clear();
 }
 
+std::unique_ptr<QSerialPort> SerialLink::release()
+{
+    m_port->disconnect(this);
+    std::unique_ptr<QSerialPort> port(m_port);
+    port->setParent(nullptr);
+    m_port = new QSerialPort(this);
+    connectPort();
+    m_device.clear();
+    m_requested.clear();
+    return port;
+}
+
 void SerialLink::adopt(std::unique_ptr<QSerialPort> port, const QString &path)
 {
     closePort();
@@ -103,16 +120,6 @@ void SerialLink::adopt(std::unique_ptr<QSerialPort> port, const QString &path)
     m_baud = int(m_port->baudRate());
     m_settings = QStringLiteral("%1,n,8,1").arg(m_baud);
     opened(canonicalDevice(path), path);
-}
-
-void SerialLink::configure(QSerialPort &port, const QString &device, int baud)
-{
-    port.setPortName(device);
-    port.setBaudRate(baud);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
 }
 
 } // namespace zomar
